@@ -1,0 +1,8 @@
+#include <iostream>
+
+#include "cli/cli.h"
+
+int main(int argc, char** argv)
+{
+    return RunCli(argc, argv, std::cout, std::cerr);
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The private-profile functions on a named file: the one way the core reads
+// and writes settings and month plans. Two backends implement it: the portable
+// engine (every build) and the Win32 system functions (Windows builds only).
+
+class ProfileStore {
+public:
+    virtual ~ProfileStore() = default;
+
+    // GetPrivateProfileStringA: copies at most size-1 characters and a
+    // terminator; returns the number of characters copied.
+    virtual unsigned ReadString(const char* section, const char* key, const char* defaultValue,
+                                char* buffer, unsigned size, const char* file) = 0;
+    // GetPrivateProfileIntA: the unsigned 32-bit result.
+    virtual unsigned ReadInt(const char* section, const char* key, int defaultValue,
+                             const char* file) = 0;
+    // WritePrivateProfileStringA with a non-null key and value.
+    virtual bool WriteString(const char* section, const char* key, const char* value,
+                             const char* file) = 0;
+    // WritePrivateProfileStringA with a null value.
+    virtual bool DeleteKey(const char* section, const char* key, const char* file) = 0;
+    // WritePrivateProfileStringA with a null key.
+    virtual bool DeleteSection(const char* section, const char* file) = 0;
+};

@@ -1,0 +1,43 @@
+#pragma once
+// The options record and the three day counters, kept in stundwrk.ini.
+#include <cstdint>
+
+constexpr int WORKING_DIR_SIZE = 256;
+constexpr int HEADLINE_SIZE = 70;
+constexpr int SETTINGS_PATH_SIZE = 260;
+
+struct Settings {
+    std::uint32_t Holidays = 30;
+    std::uint32_t Sickdays = 0;
+    std::uint32_t GDays = 0;
+    std::int32_t HoursPerDay = 456;
+    std::int32_t RestPerDay = 30;
+    std::int32_t RestTime = 360;
+    std::int32_t RestPerDay2 = 0;
+    std::int32_t RestTime2 = 0;
+    std::int32_t MaxTime = 1440;
+    std::int32_t TimeLag = 0;
+    std::uint32_t WorkDays = 31;
+    std::uint32_t StartDay = 1;
+    std::int32_t WWorkTime = 600;
+    std::int32_t WAccount = 6000;
+    std::uint32_t OpenMonth = 0;
+    std::uint32_t SelectDay = 1;
+    std::uint32_t AutoTimer = 1;
+    std::uint32_t Separate = 1;
+    std::uint32_t WarnWorkTime = 0;
+    std::uint32_t WarnAccount = 0;
+    std::uint32_t CheckMissings = 1;
+    std::uint32_t Icons = 1;
+    std::uint32_t Extern = 0;
+    std::uint32_t ComFormat = 0;
+    std::uint32_t WorkTimeRests = 0;
+    std::uint32_t ColorStripes = 16773087;
+    std::uint32_t ColorFreeDays = 255;
+    char WorkingDir[WORKING_DIR_SIZE] = {};
+    char HeadLine1[HEADLINE_SIZE] = "Stundwerk - Monatsübersicht";
+    char HeadLine2[HEADLINE_SIZE] = "Name:";
+    char HeadLine3[HEADLINE_SIZE] = "Personalnummer:";
+    std::uint32_t ExportFields = 17;
+    char SettingsPath[SETTINGS_PATH_SIZE] = "stundwrk.ini";
+};

@@ -1,0 +1,217 @@
+#include "core/time_values.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/entry_record.h"
+#include "core/settings.h"
+
+const char* const EntryKindTexts[ENTRY_KIND_COUNT] = {"**.**", "GT", "ZK", ".", "UT", "--.--", "FT", "KT"};
+
+const char WeekdayAbbreviations[8][3] = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa", "??"};
+
+namespace {
+
+constexpr const char* NO_VALUE_TEXT = "??:??";
+// Each part of a parsed time is read into a working field of this size.
+constexpr std::size_t PART_FIELD_SIZE = 10;
+
+int CopyText(const char* text, char* buffer)
+{
+    const std::size_t length = std::strlen(text);
+    std::memcpy(buffer, text, length + 1);
+    return static_cast<int>(length);
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A part of a time text as C's atoi reads it (leading blanks, an optional
+// sign, digits), limited to the working field so long input is cut, not overrun.
+long long ReadPart(const char* text, std::size_t length)
+{
+    char field[PART_FIELD_SIZE] = {};
+    std::memcpy(field, text, length < PART_FIELD_SIZE - 1 ? length : PART_FIELD_SIZE - 1);
+    return std::strtoll(field, nullptr, 10);
+}
+
+// Shared by ParseTime and ParseHours, which differ only in the codes they return.
+struct ParseResult {
+    enum Type { Value, Code, NoValue } type = Value;
+    EntryKind kind = DirectHours;
+    long long value = 0;
+};
+
+ParseResult ParseDuration(char* text)
+{
+    ParseResult result;
+    switch (text[0]) {
+    case '*': result.type = ParseResult::Code; result.kind = DirectHours; return result;
+    case '.': result.type = ParseResult::Code; result.kind = EmptyDay; return result;
+    case 'F': result.type = ParseResult::Code; result.kind = PublicHoliday; return result;
+    case 'G': result.type = ParseResult::Code; result.kind = FlexiDay; return result;
+    case 'K': result.type = ParseResult::Code; result.kind = SickDay; return result;
+    case 'U': result.type = ParseResult::Code; result.kind = Vacation; return result;
+    case 'Z': result.type = ParseResult::Code; result.kind = AccountCorrection; return result;
+    default: break;
+    }
+    long long sign = 1;
+    if (text[0] == '-' && text[1] != '-') {
+        text[0] = '0';
+        sign = -1;
+    }
+    if (text[0] == '-' && text[1] == '-') {
+        result.type = ParseResult::Code;
+        result.kind = MissingDay;
+        return result;
+    }
+    if (text[0] == '\0' || text[0] == '?') {
+        result.type = ParseResult::NoValue;
+        return result;
+    }
+
+    std::size_t hoursLength = 0;
+    while (IsDigit(text[hoursLength]))
+        ++hoursLength;
+    const long long hours = ReadPart(text, hoursLength);
+    const char separator = text[hoursLength];
+    const char* minutesText = separator == '\0' ? text + hoursLength : text + hoursLength + 1;
+    const std::size_t minutesLength = std::strlen(minutesText);
+
+    long long minutes;
+    if (separator != ',') {
+        minutes = ReadPart(minutesText, minutesLength);
+    } else {
+        std::size_t digits = 0;
+        while (digits < minutesLength && IsDigit(minutesText[digits]))
+            ++digits;
+        if (digits >= 3) {
+            // Thousandths of an hour, as the comma display writes them; rounding
+            // to the nearest minute makes every displayed value read back unchanged.
+            const long long thousandths = ReadPart(minutesText, 3);
+            minutes = (thousandths * 60 + 500) / 1000;
+        } else {
+            // Hundredths of an hour: "7,5" is 7,50; the minutes are truncated.
+            char field[PART_FIELD_SIZE] = {};
+            std::memcpy(field, minutesText, minutesLength < PART_FIELD_SIZE - 1 ? minutesLength : PART_FIELD_SIZE - 1);
+            if (std::strlen(field) < 2)
+                std::strcat(field, "0");
+            minutes = std::strtoll(field, nullptr, 10) * 6 / 10;
+        }
+    }
+    result.value = (hours * 60 + minutes) * sign;
+    return result;
+}
+
+} // namespace
+
+int FormatTime(TimeValue value, char* buffer)
+{
+    if (IsTimeCode(value))
+        return CopyText(EntryKindTexts[TimeCodeKind(value)], buffer);
+    const bool negative = value < 0;
+    const long long magnitude = negative ? -static_cast<long long>(value) : value;
+    if (magnitude == NO_TIME)
+        return CopyText(NO_VALUE_TEXT, buffer);
+    return std::snprintf(buffer, TEXT_BUFFER_SIZE, negative ? "-%02llu:%02llu" : "%02llu:%02llu",
+                         static_cast<unsigned long long>(magnitude / 60),
+                         static_cast<unsigned long long>(magnitude % 60));
+}
+
+int FormatHours(const Settings& settings, HoursValue value, char* buffer)
+{
+    if (IsHoursCode(value))
+        return CopyText(EntryKindTexts[HoursCodeKind(value)], buffer);
+    const bool negative = value < 0;
+    const long long magnitude = negative ? -static_cast<long long>(value) : value;
+    if (magnitude == NO_HOURS)
+        return CopyText(NO_VALUE_TEXT, buffer);
+    const long long hours = magnitude / 60;
+    const long long rest = magnitude % 60;
+    if (settings.ComFormat == 0)
+        return std::snprintf(buffer, TEXT_BUFFER_SIZE, negative ? "-%lld:%02lld" : "%lld:%02lld", hours, rest);
+    return std::snprintf(buffer, TEXT_BUFFER_SIZE, negative ? "-%lld,%03lld" : "%lld,%03lld", hours,
+                         rest * 1000 / 60);
+}
+
+TimeValue ParseTime(char* text)
+{
+    const ParseResult result = ParseDuration(text);
+    switch (result.type) {
+    case ParseResult::Code: return TimeCode(result.kind);
+    case ParseResult::NoValue: return NO_TIME;
+    default: return static_cast<TimeValue>(static_cast<std::uint32_t>(result.value));
+    }
+}
+
+HoursValue ParseHours(char* text)
+{
+    const ParseResult result = ParseDuration(text);
+    switch (result.type) {
+    case ParseResult::Code: return HoursCode(result.kind);
+    case ParseResult::NoValue: return NO_HOURS;
+    default: return static_cast<HoursValue>(static_cast<std::uint32_t>(result.value));
+    }
+}
+
+unsigned ParseDate(const char* text, EntryRecord& record)
+{
+    const std::size_t length = std::strlen(text);
+    std::size_t pos = 0;
+    auto readDigits = [&]() {
+        std::uint32_t value = 0;
+        while (pos < length && IsDigit(text[pos]))
+            value = value * 10u + static_cast<std::uint32_t>(text[pos++] - '0');
+        return value;
+    };
+    auto skipSeparator = [&]() {
+        if (pos < length)
+            ++pos;
+    };
+
+    const std::uint32_t day = readDigits();
+    skipSeparator();
+    std::uint32_t month = readDigits();
+    if (month < 1)
+        month = 1;
+    if (month > 12)
+        month = 12;
+    skipSeparator();
+
+    // The year runs to the tenth character of the text; anything but four
+    // characters is read as a two-digit year of the 1900s.
+    const std::size_t end = length < 10 ? length : 10;
+    char yearText[8] = {};
+    const std::size_t yearLength = pos < end ? end - pos : 0;
+    if (yearLength == 4) {
+        std::memcpy(yearText, text + pos, 4);
+    } else {
+        std::memcpy(yearText, "19", 2);
+        std::memcpy(yearText + 2, text + pos, yearLength < 2 ? yearLength : 2);
+    }
+    const auto year = static_cast<std::uint32_t>(std::strtol(yearText, nullptr, 10));
+
+    record.day = day;
+    record.month = month;
+    record.year = year;
+    return year;
+}
+
+int FormatEntryDate(const EntryRecord& record, char* buffer)
+{
+    return std::snprintf(buffer, TEXT_BUFFER_SIZE, "%02u.%02u.%u", record.day, record.month, record.year);
+}
+
+int FormatSystemTimeDate(const LocalTime& time, char* buffer)
+{
+    return std::snprintf(buffer, TEXT_BUFFER_SIZE, "%02u.%02u.%u", time.day, time.month, time.year);
+}
+
+long long DateKey(const EntryRecord* record)
+{
+    if (record == nullptr)
+        return 0;
+    char text[64];
+    std::snprintf(text, sizeof text, "%04u%02u%02u", record->year, record->month, record->day);
+    return std::strtoll(text, nullptr, 10);
+}
