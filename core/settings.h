@@ -41,3 +41,11 @@ struct Settings {
     std::uint32_t ExportFields = 17;
     char SettingsPath[SETTINGS_PATH_SIZE] = "stundwrk.ini";
 };
+
+// Nonzero when the weekday (0 = Sunday .. 6 = Saturday) is a regular work
+// day; weekday numbers outside 0..6 are no work days.
+inline std::uint32_t IsWorkDay(const Settings& settings, int weekday)
+{
+    static const std::uint32_t bits[7] = {0x40, 0x01, 0x02, 0x04, 0x08, 0x10, 0x20};
+    return weekday >= 0 && weekday <= 6 ? settings.WorkDays & bits[weekday] : 0;
+}

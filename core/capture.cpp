@@ -1,0 +1,232 @@
+// "Kommen", "Gehen" and the live computation of today's open entry.
+#include <cstdio>
+#include <string>
+
+#include "calendar/calendar.h"
+#include "core/frame_core.h"
+#include "core/month_plan.h"
+#include "core/plan_keys.h"
+#include "core/profile_store.h"
+#include "core/settings.h"
+
+namespace {
+
+const char* const NOT_CURRENT_PLAN = "Bitte öffnen Sie zuerst den Monatsplan\nfür den aktuellen Monat.";
+const char* const OPEN_ENTRY_EXISTS =
+    "Es existiert noch ein Eintrag ohne \"Gehen\"-Zeit\n\n\"Kommen\"-Zeit kann nicht erfaßt werden.";
+const char* const NO_ARRIVAL_FOUND =
+    "Es wurde keine \"Kommen\"-Zeit gefunden, zu der\ndie \"Gehen\"-Zeit eingetragen werden kann.\n\n"
+    "Bitte überprüfen Sie den Monatsplan.";
+const char* const TIP_NOT_POSSIBLE = "Stundwerk: Tagesberechnung nicht möglich.";
+const char* const WARNING_WINDOW_TITLE = "- Hinweis -";
+
+TimeValue MinutesOf(const LocalTime& time) { return static_cast<TimeValue>(time.hour * 60 + time.minute); }
+
+bool IsOpenableCome(TimeValue come)
+{
+    return come != NO_TIME && (come < TimeCode(FlexiDay) || come > TimeCode(SickDay));
+}
+
+std::string Hours(const Settings& settings, HoursValue value)
+{
+    char text[TEXT_BUFFER_SIZE];
+    FormatHours(settings, value, text);
+    return text;
+}
+
+std::string Time(TimeValue value)
+{
+    char text[TEXT_BUFFER_SIZE];
+    FormatTime(value, text);
+    return text;
+}
+
+} // namespace
+
+bool MonthPlan::IsCurrentPlan()
+{
+    unsigned month = 0, year = 0;
+    frame_.TodaysPeriod(month, year);
+    return PlanMonth() == month && PlanYear() == year;
+}
+
+int MonthPlan::FindOpenEntry(unsigned day)
+{
+    for (unsigned position = 1; position <= MAX_POSITION; ++position) {
+        const std::string section = Section(day, position);
+        if (ReadText(section, KEY_DAY, "").empty())
+            return 0;
+        const auto come = static_cast<TimeValue>(store().ReadInt(section.c_str(), KEY_COME, NO_TIME, path_.c_str()));
+        const auto go = static_cast<TimeValue>(store().ReadInt(section.c_str(), KEY_GO, NO_TIME, path_.c_str()));
+        if (IsOpenableCome(come) && go == NO_TIME)
+            return static_cast<int>(position);
+    }
+    return 0;
+}
+
+unsigned MonthPlan::LastEntryPosition(unsigned day)
+{
+    unsigned last = 0;
+    while (last < MAX_POSITION && !ReadText(Section(day, last + 1), KEY_COME, "").empty())
+        ++last;
+    return last;
+}
+
+void MonthPlan::RecordArrival()
+{
+    if (!IsCurrentPlan()) {
+        frame_.prompts().Tell(NOT_CURRENT_PLAN, "Hinweis", MessageIcon::Information);
+        return;
+    }
+    const LocalTime now = frame_.clock().Now();
+    if (FindOpenEntry(now.day) != 0) {
+        frame_.prompts().Tell(OPEN_ENTRY_EXISTS, "Hinweis", MessageIcon::Information);
+        return;
+    }
+    const Settings& s = settings();
+    EntryRecord record;
+    // Shortly after midnight the travel-time correction would reach back into
+    // the previous day; the arrival is then stored as 00:00.
+    const TimeValue come = MinutesOf(now) - s.TimeLag;
+    record.Come = come < 0 ? 0 : come;
+    record.Go = NO_TIME;
+    record.WorkTime = record.Saldo = record.Account = NO_HOURS;
+    record.day = now.day;
+    record.month = now.month;
+    record.year = now.year;
+    record.weekday = Calendar().Weekday(now.day, now.month, now.year);
+    record.NoSaldo = IsWorkDay(s, record.weekday) ? 0 : 1;
+    if (WriteEntry(0, 0, record))
+        Recompute(now.day);
+}
+
+void MonthPlan::RecordDeparture()
+{
+    if (!IsCurrentPlan()) {
+        frame_.prompts().Tell(NOT_CURRENT_PLAN, "Hinweis", MessageIcon::Information);
+        return;
+    }
+    const LocalTime now = frame_.clock().Now();
+    const int position = FindOpenEntry(now.day);
+    if (position == 0) {
+        frame_.prompts().Tell(NO_ARRIVAL_FOUND, "Fehler", MessageIcon::Information);
+        Recompute(now.day);
+        return;
+    }
+    EntryRecord record;
+    ReadEntry(now.day, static_cast<unsigned>(position), record);
+    record.Go = MinutesOf(now) + settings().TimeLag;
+    WriteEntry(now.day, static_cast<unsigned>(position), record);
+    Recompute(now.day);
+}
+
+void MonthPlan::ComputeCurrentDay(bool force)
+{
+    Settings& s = settings();
+    if (force)
+        live_.lastMissingCheckDay = -1;
+    const LocalTime now = frame_.clock().Now();
+    if (IsCurrentPlan()) {
+        if (static_cast<int>(now.day) != live_.lastMissingCheckDay && s.CheckMissings)
+            FillMissingDays(now.day);
+    } else {
+        if (!s.OpenMonth || frame_.creating())
+            return;
+        unsigned month = 0, year = 0;
+        frame_.TodaysPeriod(month, year);
+        if (!frame_.shell().WindowExists(FrameCore::PlanTitle(month, year).c_str()))
+            frame_.OpenMonthPlan(month, year, false, false);
+        return;
+    }
+
+    live_.running = 1;
+    frame_.shell().SetTrayTip(TIP_NOT_POSSIBLE);
+
+    const unsigned today = now.day;
+    const unsigned position = LastEntryPosition(today);
+    TimeValue come = NO_TIME;
+    HoursValue workTime = NO_HOURS, saldo = NO_HOURS, account = NO_HOURS;
+    bool open = false;
+    int noSaldo = 0;
+    if (position > 0) {
+        const std::string section = Section(today, position);
+        const char* file = path_.c_str();
+        const auto storedCome = static_cast<TimeValue>(store().ReadInt(section.c_str(), KEY_COME, NO_TIME, file));
+        if (storedCome != NO_TIME && storedCome != TimeCode(FlexiDay) && storedCome != TimeCode(MissingDay) &&
+            storedCome != TimeCode(AccountCorrection)) {
+            const auto go = static_cast<TimeValue>(store().ReadInt(section.c_str(), KEY_GO, NO_TIME, file));
+            if (go == NO_TIME) {
+                open = true;
+                come = storedCome;
+                const int weekday = static_cast<int>(store().ReadInt(section.c_str(), KEY_DAY, 8, file));
+                noSaldo = static_cast<int>(
+                    store().ReadInt(section.c_str(), KEY_NOSALDO, IsWorkDay(s, weekday) ? 0 : 1, file));
+            } else {
+                EntryRecord record;
+                ReadEntry(today, position, record);
+                come = record.Come;
+                workTime = record.WorkTime;
+                saldo = record.Saldo;
+                account = record.Account;
+            }
+        }
+    }
+
+    if (open) {
+        const TimeValue nowMinutes = MinutesOf(now);
+        workTime = RawWorkTime(come, nowMinutes);
+        saldo = noSaldo ? workTime : DaySaldo(today, position, workTime);
+        account = AccountAfter(today, position, saldo);
+        // Without a row for the entry the values still go into the tooltip;
+        // the row and the warnings belong to the visible list.
+        const int row = RowOf(today, position);
+        if (row != NO_SELECTION) {
+            ListRow& shown = rows_[static_cast<std::size_t>(row)];
+            shown.text[ColGo] = Time(nowMinutes) + "T";
+            shown.text[ColHours] = Hours(s, workTime) + "T";
+            shown.text[ColSaldo] = Hours(s, saldo) + "T";
+            shown.text[ColAccount] = Hours(s, account) + "T";
+            view_.UpdateRow(row, shown);
+
+            bool warning = false;
+            const bool noticeOpen = frame_.shell().WindowExists(WARNING_WINDOW_TITLE);
+            char text[TEXT_BUFFER_SIZE + 128];
+            if (s.WarnWorkTime && workTime > s.WWorkTime && workTime != NO_HOURS && !noticeOpen) {
+                warning = true;
+                if (live_.lastWorkTimeWarningDay != static_cast<int>(today)) {
+                    std::snprintf(text, sizeof text,
+                                  "Sie haben für heute die Zeit von %s Arbeitsstunden bereits überschritten.",
+                                  Hours(s, s.WWorkTime).c_str());
+                    if (frame_.prompts().ShowWarning(text))
+                        live_.lastWorkTimeWarningDay = static_cast<int>(today);
+                }
+            }
+            if (s.WarnAccount && account > s.WAccount && account != NO_HOURS && !noticeOpen) {
+                warning = true;
+                if (live_.lastAccountWarningDay != static_cast<int>(today)) {
+                    std::snprintf(text, sizeof text,
+                                  "Sie haben auf Ihrem Stundenkonto insgesamt bereits %s Arbeitsstunden überschritten.",
+                                  Hours(s, s.WAccount).c_str());
+                    if (frame_.prompts().ShowWarning(text))
+                        live_.lastAccountWarningDay = static_cast<int>(today);
+                }
+            }
+            frame_.shell().SetTrayIconActive(warning);
+        }
+    }
+
+    const std::string tip = "Kommen: " + Time(come) + ", Stunden: " + Hours(s, workTime) + ", Saldo: " +
+                            Hours(s, saldo) + ", Konto: " + Hours(s, account);
+    frame_.shell().SetTrayTip(tip.c_str());
+    live_.running = 0;
+}
+
+void MonthPlan::SelectToday()
+{
+    if (!IsCurrentPlan())
+        return;
+    const unsigned today = frame_.clock().Now().day;
+    const unsigned position = LastEntryPosition(today);
+    if (position > 0)
+        SelectEntryRow(today, position);
+}

@@ -1,0 +1,193 @@
+// Hours, day balance and running account of every entry, from the values
+// stored in the month plan file.
+#include <cstdint>
+#include <cstdlib>
+
+#include "calendar/calendar.h"
+#include "core/frame_core.h"
+#include "core/month_plan.h"
+#include "core/period.h"
+#include "core/plan_keys.h"
+#include "core/profile_store.h"
+#include "core/settings.h"
+
+namespace {
+
+// Sums run in 64 bits so that absurd stored values cannot overflow; the
+// results are stored as 32-bit values like every other.
+HoursValue ToHours(std::int64_t value)
+{
+    return static_cast<HoursValue>(static_cast<std::uint32_t>(value));
+}
+
+} // namespace
+
+HoursValue MonthPlan::RawWorkTime(TimeValue come, TimeValue go)
+{
+    static const EntryKind order[] = {EmptyDay, PublicHoliday, Vacation, SickDay, FlexiDay, MissingDay,
+                                      AccountCorrection};
+    for (const EntryKind kind : order) {
+        if (come == TimeCode(kind) || go == TimeCode(kind))
+            return HoursCode(kind);
+    }
+    if (come == NO_TIME || go == NO_TIME)
+        return NO_HOURS;
+    if (go < come)
+        return 0;
+    return ToHours(static_cast<std::int64_t>(go) - come);
+}
+
+HoursValue MonthPlan::DaySaldo(unsigned day, unsigned position, HoursValue workTimeOverride)
+{
+    const Settings& s = settings();
+    std::int64_t sum = 0;
+    for (unsigned j = 1; j <= position && j <= MAX_POSITION; ++j) {
+        const std::string section = Section(day, j);
+        if (ReadText(section, KEY_WORKTIME, "").empty())
+            break;
+        HoursValue w = (j == position && workTimeOverride != NO_HOURS) ? workTimeOverride
+                                                                      : ReadHours(section, KEY_WORKTIME);
+        if (w == NO_HOURS)
+            return NO_HOURS;
+        if (w == HoursCode(FlexiDay) || w == HoursCode(MissingDay)) {
+            w = -s.HoursPerDay;
+        } else if (w == HoursCode(AccountCorrection)) {
+            sum = 0;
+            w = 0;
+        } else if (w == HoursCode(EmptyDay) || w == HoursCode(Vacation) || w == HoursCode(PublicHoliday) ||
+                   w == HoursCode(SickDay)) {
+            w = 0;
+        }
+        sum += w;
+    }
+    auto rest = [&](std::int64_t threshold, std::int64_t perDay) -> std::int64_t {
+        if (sum <= threshold)
+            return 0;
+        if (s.WorkTimeRests && sum < threshold + perDay)
+            return sum - threshold;
+        return perDay;
+    };
+    std::int64_t net = sum - (rest(s.RestTime, s.RestPerDay) + rest(s.RestTime2, s.RestPerDay2));
+    if (net > s.MaxTime)
+        net = s.MaxTime;
+    return ToHours(net - s.HoursPerDay);
+}
+
+HoursValue MonthPlan::AccountAfter(unsigned day, unsigned position, HoursValue saldoOverride)
+{
+    // The entry's own Account key is rewritten in place by its caller, so the
+    // key keeps its place in the section.
+    const std::int64_t opening = std::strtoll(ReadText(SECTION_MAIN, KEY_ACCOUNT, "").c_str(), nullptr, 10);
+    std::int64_t acc = static_cast<HoursValue>(static_cast<std::uint32_t>(opening));
+
+    for (const unsigned d : PeriodDays::Before(EffectiveStartDay(settings()), day)) {
+        for (unsigned j = 1; j <= MAX_POSITION; ++j) {
+            const std::string section = Section(d, j);
+            if (ReadText(section, KEY_ACCOUNT, "").empty())
+                break;
+            const HoursValue value = ReadHours(section, KEY_ACCOUNT);
+            if (value != HoursCode(EmptyDay))
+                acc = value;
+        }
+    }
+
+    // The Saldo of every entry after a correction already counts from the
+    // correction on, so the account after entry i is the corrected value plus
+    // Saldo(i); the entries in between are not added again.
+    for (unsigned j = 1; j <= position && j <= MAX_POSITION; ++j) {
+        const std::string section = Section(day, j);
+        if (ReadText(section, KEY_SALDO, "").empty())
+            break;
+        if (ReadHours(section, KEY_SALDO) == HoursCode(AccountCorrection))
+            acc = ReadHours(section, KEY_ACCOUNT);
+    }
+
+    const HoursValue s = saldoOverride != NO_HOURS ? saldoOverride : ReadHours(Section(day, position), KEY_SALDO);
+    if (s == HoursCode(Vacation) || s == HoursCode(SickDay))
+        return ToHours(acc);
+    if (s == NO_HOURS || acc == NO_HOURS)
+        return NO_HOURS;
+    return ToHours(acc + s);
+}
+
+void MonthPlan::WriteComputedKeys(const std::string& section, unsigned day, unsigned position, EntryRecord& record)
+{
+    const Settings& s = settings();
+    const TimeValue go = record.Go;
+    const bool dayOffGo = go >= TimeCode(EmptyDay) && go <= TimeCode(SickDay);
+    if (dayOffGo) {
+        if (go == TimeCode(EmptyDay)) {
+            record.WorkTime = record.Saldo = record.Account = HoursCode(EmptyDay);
+            record.NoSaldo = IsWorkDay(s, record.weekday) ? 0 : 1;
+            WriteNumber(section, KEY_GO, go, true);
+            WriteNumber(section, KEY_WORKTIME, record.WorkTime, false);
+            WriteNumber(section, KEY_SALDO, record.Saldo, false);
+            WriteNumber(section, KEY_ACCOUNT, record.Account, false);
+            WriteNumber(section, KEY_NOSALDO, record.NoSaldo, false);
+            return;
+        }
+        if (go == TimeCode(MissingDay))
+            record.Saldo = -s.HoursPerDay;
+        WriteNumber(section, KEY_GO, go, true);
+        WriteNumber(section, KEY_WORKTIME, record.WorkTime, false);
+        WriteNumber(section, KEY_NOSALDO, record.NoSaldo, false);
+        WriteNumber(section, KEY_SALDO, record.Saldo, false);
+        record.Account = AccountAfter(day, position, NO_HOURS);
+        WriteNumber(section, KEY_ACCOUNT, record.Account, false);
+        return;
+    }
+
+    const TimeValue direct = TimeCode(DirectHours);
+    if (record.Come == direct && go == direct) {
+        if (record.WorkTime == HOURS_CODE_BASE || record.WorkTime == NO_HOURS)
+            record.WorkTime = 0;
+    } else {
+        record.WorkTime = RawWorkTime(record.Come, go);
+    }
+    WriteNumber(section, KEY_WORKTIME, record.WorkTime, false);
+
+    const TimeValue correction = TimeCode(AccountCorrection);
+    if (record.Come == correction || record.Come == TimeCode(FlexiDay))
+        record.NoSaldo = 0;
+    WriteNumber(section, KEY_NOSALDO, record.NoSaldo, false);
+
+    if (record.Come == correction && go == correction)
+        record.Saldo = HoursCode(AccountCorrection);
+    else if (record.Come == TimeCode(FlexiDay))
+        record.Saldo = -s.HoursPerDay;
+    else if (record.NoSaldo == 0)
+        record.Saldo = DaySaldo(day, position, NO_HOURS);
+    else
+        record.Saldo = record.WorkTime;
+    WriteNumber(section, KEY_SALDO, record.Saldo, false);
+
+    if (record.Come != correction && go != correction)
+        record.Account = AccountAfter(day, position, NO_HOURS);
+    WriteNumber(section, KEY_ACCOUNT, record.Account, false);
+}
+
+void MonthPlan::Recompute(unsigned firstDay)
+{
+    {
+        WaitCursor wait(frame_.prompts());
+        for (const unsigned day : PeriodDays::From(EffectiveStartDay(settings()), firstDay)) {
+            EntryRecord record;
+            for (unsigned position = 1; position <= MAX_POSITION && ReadEntry(day, position, record); ++position)
+                WriteEntry(day, position, record);
+        }
+    }
+    RefreshList();
+}
+
+int MonthPlan::IsFreeDay(EntryRecord& record)
+{
+    const Calendar calendar;
+    record.weekday = calendar.Weekday(record.day, record.month, record.year);
+    const std::string section = Section(record.day, 1);
+    const auto come = static_cast<TimeValue>(store().ReadInt(section.c_str(), KEY_COME, NO_TIME, path_.c_str()));
+    if (come == TimeCode(PublicHoliday) || come == TimeCode(Vacation) || come == TimeCode(SickDay) ||
+        come == TimeCode(FlexiDay))
+        return 1;
+    const int noSaldoDefault = IsWorkDay(settings(), record.weekday) ? 0 : 1;
+    return store().ReadInt(section.c_str(), KEY_NOSALDO, noSaldoDefault, path_.c_str()) != 0 ? 1 : 0;
+}

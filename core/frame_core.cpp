@@ -1,0 +1,161 @@
+// Opening and creating month plans, and the account carried over between them.
+#include "core/frame_core.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "calendar/calendar.h"
+#include "core/directory.h"
+#include "core/month_plan.h"
+#include "core/period.h"
+#include "core/plan_keys.h"
+#include "core/profile_store.h"
+
+namespace {
+
+const char* MonthName(unsigned month) { return month >= 1 && month <= 12 ? MonthNames[month - 1] : ""; }
+
+} // namespace
+
+FrameCore::FrameCore(Settings& settings, ProfileStore& store, Clock& clock, UserPrompts& prompts, FrameShell& shell)
+    : settings_(settings), store_(store), clock_(clock), prompts_(prompts), shell_(shell)
+{
+    copyBuffer_.Come = NO_TIME;
+    copyBuffer_.WorkTime = NO_HOURS;
+}
+
+std::string FrameCore::PlanTitle(unsigned month, unsigned year)
+{
+    char title[64];
+    std::snprintf(title, sizeof title, "Monatsplan für %s %u", MonthName(month), year);
+    return title;
+}
+
+void FrameCore::TodaysPeriod(unsigned& month, unsigned& year)
+{
+    const LocalTime now = clock_.Now();
+    PeriodOfDate(EffectiveStartDay(settings_), now.day, now.month, now.year, month, year);
+}
+
+bool FrameCore::PlanExists(const std::string& file)
+{
+    char month[TEXT_BUFFER_SIZE];
+    return store_.ReadString(SECTION_MAIN, KEY_MONTH, "", month, sizeof month, file.c_str()) > 0;
+}
+
+int FrameCore::OpenMonthPlan(unsigned month, unsigned year, bool create, bool ask)
+{
+    const bool maximised =
+        !shell_.HasActivePlan() && store_.ReadInt("Custom", "OpenMode", 0, settings_.SettingsPath) == 1;
+    const std::string file = MonthPlanFileName(settings_, month, year);
+    const bool exists = PlanExists(file);
+
+    char text[512];
+    bool createPlan = false;
+    if (exists) {
+        if (create && ask) {
+            std::snprintf(text, sizeof text,
+                          "Der Monatsplan für %s %u existiert bereits.\n\nSoll der Monatsplan geöffnet werden?",
+                          MonthName(month), year);
+            if (!prompts_.Ask(text, "Frage", true))
+                return 1;
+        }
+    } else if (!create && ask) {
+        std::snprintf(text, sizeof text,
+                      "Der Monatsplan für %s %u existiert noch nicht.\n\nSoll ein neuer Monatsplan angelegt werden?",
+                      MonthName(month), year);
+        if (!prompts_.Ask(text, "Frage", true))
+            return 1;
+        createPlan = true;
+    } else {
+        createPlan = true;
+    }
+
+    if (createPlan) {
+        creating_ = true;
+        CreateDirectoryOneLevel(settings_.WorkingDir);
+        const HoursValue account = settings_.Extern ? 0 : CarryOverAccount(month, year, ask);
+        char value[32];
+        std::snprintf(value, sizeof value, "%d", account);
+        store_.WriteString(SECTION_MAIN, KEY_ACCOUNT, value, file.c_str());
+        std::snprintf(value, sizeof value, "%u", month);
+        store_.WriteString(SECTION_MAIN, KEY_MONTH, value, file.c_str());
+        std::snprintf(value, sizeof value, "%u", year);
+        store_.WriteString(SECTION_MAIN, KEY_YEAR, value, file.c_str());
+        if (!PlanExists(file)) {
+            prompts_.Tell("Die Datei für den Monatsplan kann nicht angelegt werden.", "Frage", MessageIcon::None);
+            creating_ = false;
+            return 0;
+        }
+    }
+
+    MonthPlan* plan = shell_.CreatePlanWindow(month, year, maximised);
+    if (plan != nullptr && createPlan)
+        plan->FillNewPeriod(month, year);
+    creating_ = false;
+    return 1;
+}
+
+HoursValue FrameCore::ReadClosingAccount(const std::string& file)
+{
+    char text[TEXT_BUFFER_SIZE];
+    store_.ReadString(SECTION_MAIN, KEY_ACCOUNT, NO_HOURS_TEXT, text, sizeof text, file.c_str());
+    auto toHours = [](const char* t) {
+        return static_cast<HoursValue>(static_cast<std::uint32_t>(std::strtoll(t, nullptr, 10)));
+    };
+    HoursValue account = toHours(text);
+    for (const unsigned day : PeriodDays::All(EffectiveStartDay(settings_))) {
+        for (unsigned position = 1; position <= MAX_POSITION; ++position) {
+            char section[32];
+            std::snprintf(section, sizeof section, "%u/%u", day, position);
+            if (store_.ReadString(section, KEY_ACCOUNT, "", text, sizeof text, file.c_str()) == 0)
+                break;
+            const HoursValue value = toHours(text);
+            if (value != HoursCode(EmptyDay))
+                account = value;
+        }
+    }
+    return account;
+}
+
+HoursValue FrameCore::CarryOverAccount(unsigned month, unsigned year, bool interactive)
+{
+    unsigned previousMonth = month - 1, previousYear = year;
+    if (month <= 1) {
+        previousMonth = 12;
+        previousYear = year - 1;
+    }
+    HoursValue account = ReadClosingAccount(MonthPlanFileName(settings_, previousMonth, previousYear));
+    char text[256];
+    if (account != NO_HOURS) {
+        if (interactive) {
+            std::snprintf(text, sizeof text, "Der Zeitkontostand von %s %u wurde übernommen.",
+                          MonthName(previousMonth), previousYear);
+            prompts_.Tell(text, "Hinweis", MessageIcon::Information);
+        }
+        return account;
+    }
+    if (!interactive)
+        return 0;
+    if (!prompts_.Ask("Der Monatsplan mit dem Zeitkontostand des Vormonats\nkonnte nicht geöffnet werden.\n\n"
+                      "Soll der Stand aus einem anderen Monat übernommen werden?",
+                      "Frage", true))
+        return 0;
+    for (;;) {
+        unsigned chosenMonth = previousMonth, chosenYear = previousYear;
+        if (!prompts_.AskMonth(chosenMonth, chosenYear))
+            chosenMonth = 0;
+        account = chosenMonth == 0 ? NO_HOURS
+                                   : ReadClosingAccount(MonthPlanFileName(settings_, chosenMonth, chosenYear));
+        if (account != NO_HOURS)
+            return account;
+        if (!prompts_.Ask("Es konnte kein Zeitkontostand übernommen werden.\n\n"
+                          "Wollen Sie aus einem anderen Monat übernehmen?",
+                          "Hinweis", true)) {
+            prompts_.Tell("Es konnte kein Zeitkontostand übernommen werden.\n\n"
+                          "Geben Sie den Kontostand bei Bedarf manuell ein.",
+                          "Hinweis", MessageIcon::Information);
+            return 0;
+        }
+    }
+}

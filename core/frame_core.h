@@ -1,0 +1,63 @@
+#pragma once
+// The frame's side of the core: what every month plan reaches through its
+// frame (settings, storage, clock, prompts, the copy buffer) and the
+// operations that belong to no single plan (opening and creating plans).
+#include <string>
+
+#include "core/entry_record.h"
+#include "core/settings.h"
+#include "core/shell.h"
+
+class MonthPlan;
+class ProfileStore;
+
+// The main frame's windows as the core sees them.
+class FrameShell {
+public:
+    virtual ~FrameShell() = default;
+    // Creates the month plan window for the period; its construction
+    // recomputes and lists the plan. nullptr when no window could be made.
+    virtual MonthPlan* CreatePlanWindow(unsigned month, unsigned year, bool maximised) = 0;
+    // Whether a month plan window is active.
+    virtual bool HasActivePlan() = 0;
+    // Whether a window with this title exists ("- Hinweis -", a plan title).
+    virtual bool WindowExists(const char* title) = 0;
+    virtual void SetTrayTip(const char* /*text*/) {}
+    virtual void SetTrayIconActive(bool /*warning*/) {}
+};
+
+class FrameCore {
+public:
+    FrameCore(Settings& settings, ProfileStore& store, Clock& clock, UserPrompts& prompts, FrameShell& shell);
+
+    Settings& settings() { return settings_; }
+    ProfileStore& store() { return store_; }
+    Clock& clock() { return clock_; }
+    UserPrompts& prompts() { return prompts_; }
+    FrameShell& shell() { return shell_; }
+    EntryRecord& copyBuffer() { return copyBuffer_; }
+    bool creating() const { return creating_; }
+
+    // 1 when a window was opened or the user declined; 0 when the file could
+    // not be created.
+    int OpenMonthPlan(unsigned month, unsigned year, bool create, bool ask);
+    // The opening account of the period starting in (month, year).
+    HoursValue CarryOverAccount(unsigned month, unsigned year, bool interactive);
+    // The last stored account of a plan file, NO_HOURS when there is none.
+    HoursValue ReadClosingAccount(const std::string& file);
+    // The period that contains today.
+    void TodaysPeriod(unsigned& month, unsigned& year);
+    // "Monatsplan für März 2002"
+    static std::string PlanTitle(unsigned month, unsigned year);
+    // Whether the plan file exists for all purposes: MAIN/Month is not empty.
+    bool PlanExists(const std::string& file);
+
+private:
+    Settings& settings_;
+    ProfileStore& store_;
+    Clock& clock_;
+    UserPrompts& prompts_;
+    FrameShell& shell_;
+    EntryRecord copyBuffer_;
+    bool creating_ = false;
+};

@@ -1,0 +1,108 @@
+#pragma once
+// One open month plan: every operation reads what it needs from the plan's
+// file and writes its results back at once; there is no in-memory model
+// besides the rows last shown in the list.
+#include <string>
+#include <vector>
+
+#include "core/entry_record.h"
+#include "core/shell.h"
+
+class FrameCore;
+class ProfileStore;
+struct Settings;
+
+// Entry key as the list and the dialogs carry it.
+constexpr unsigned EntryKey(unsigned day, unsigned position) { return day | position << 16; }
+constexpr unsigned KeyDay(unsigned key) { return key & 0xFFFF; }
+constexpr unsigned KeyPosition(unsigned key) { return key >> 16; }
+constexpr int NO_SELECTION = -1;
+
+// The four per-plan values of the live computation.
+struct LiveState {
+    int lastWorkTimeWarningDay = 0;
+    int lastAccountWarningDay = 0;
+    int lastMissingCheckDay = -1;
+    int running = 0;
+};
+
+class MonthPlan {
+public:
+    MonthPlan(FrameCore& frame, PlanView& view, unsigned month, unsigned year);
+
+    const std::string& path() const { return path_; }
+    FrameCore& frame() { return frame_; }
+    Settings& settings();
+    ProfileStore& store();
+    const std::vector<ListRow>& rows() const { return rows_; }
+    const DayCounts& dayCounts() const { return counts_; }
+    LiveState& liveState() { return live_; }
+
+    // MAIN/Month and MAIN/Year as stored (default 0).
+    unsigned PlanMonth();
+    unsigned PlanYear();
+
+    // --- month plan file ---
+    int ReadEntry(unsigned day, unsigned position, EntryRecord& out);
+    int WriteEntry(unsigned day, unsigned position, EntryRecord& record);
+    // Number of entries of a day (positions with a non-empty Day).
+    unsigned EntryCount(unsigned day);
+    void DeleteEntrySection(unsigned day, unsigned position);
+
+    // --- computation ---
+    static HoursValue RawWorkTime(TimeValue come, TimeValue go);
+    HoursValue DaySaldo(unsigned day, unsigned position, HoursValue workTimeOverride);
+    HoursValue AccountAfter(unsigned day, unsigned position, HoursValue saldoOverride);
+    void Recompute(unsigned firstDay);
+    int IsFreeDay(EntryRecord& record);
+
+    // --- list ---
+    void RefreshList();
+    bool SelectEntryRow(unsigned day, unsigned position);
+    // Row key of the selected row, or -1.
+    long SelectedEntry();
+    std::string SelectedRowDate();
+
+    // --- arrival and departure ---
+    bool IsCurrentPlan();
+    void RecordArrival();
+    void RecordDeparture();
+    void ComputeCurrentDay(bool force);
+    void SelectToday();
+
+    // --- periods ---
+    void FillNewPeriod(unsigned month, unsigned year);
+    void RetakeCarryOver();
+    void RecomputeWeekdays();
+
+    // --- entry editing ---
+    enum class EditTarget { Nothing, TimeEntry, Remark };
+    // Which dialog "Eintrag ändern" opens for the selected entry.
+    EditTarget EditEntry();
+    void DeleteEntry();
+    void CopyEntry();
+    void PasteEntry();
+    void MoveEntry(int direction);
+    void FillMissingDays(unsigned day);
+    int CheckDateInPeriod(const EntryRecord& record);
+
+private:
+    std::string Section(unsigned day, unsigned position) const;
+    std::string ReadText(const std::string& section, const char* key, const char* defaultValue);
+    HoursValue ReadHours(const std::string& section, const char* key);
+    void WriteNumber(const std::string& section, const char* key, long long value, bool asUnsigned);
+    void WriteComputedKeys(const std::string& section, unsigned day, unsigned position, EntryRecord& record);
+    // The placeholder written when the first entry of a day is removed.
+    void WriteDayPlaceholder(unsigned day, EntryRecord& record);
+    int FindOpenEntry(unsigned day);
+    unsigned LastEntryPosition(unsigned day);
+    int RowOf(unsigned day, unsigned position) const;
+    void BuildRows();
+
+    FrameCore& frame_;
+    PlanView& view_;
+    std::string path_;
+    std::vector<ListRow> rows_;
+    DayCounts counts_;
+    LiveState live_;
+};

@@ -1,0 +1,136 @@
+// The month plan file: reading and writing entries key by key.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/frame_core.h"
+#include "core/month_plan.h"
+#include "core/period.h"
+#include "core/plan_keys.h"
+#include "core/profile_store.h"
+#include "core/settings.h"
+
+namespace {
+
+// A text read as an integer (C's strtol), wrapped to 32 bits.
+std::int32_t TextToInt(const char* text)
+{
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(std::strtoll(text, nullptr, 10)));
+}
+
+bool IsDayOffCode(TimeValue go)
+{
+    return go == TimeCode(Vacation) || go == TimeCode(PublicHoliday) || go == TimeCode(SickDay);
+}
+
+} // namespace
+
+MonthPlan::MonthPlan(FrameCore& frame, PlanView& view, unsigned month, unsigned year)
+    : frame_(frame), view_(view), path_(MonthPlanFileName(frame.settings(), month, year))
+{
+}
+
+Settings& MonthPlan::settings() { return frame_.settings(); }
+ProfileStore& MonthPlan::store() { return frame_.store(); }
+
+unsigned MonthPlan::PlanMonth() { return store().ReadInt(SECTION_MAIN, KEY_MONTH, 0, path_.c_str()); }
+unsigned MonthPlan::PlanYear() { return store().ReadInt(SECTION_MAIN, KEY_YEAR, 0, path_.c_str()); }
+
+std::string MonthPlan::Section(unsigned day, unsigned position) const
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "%u/%u", day, position);
+    return name;
+}
+
+std::string MonthPlan::ReadText(const std::string& section, const char* key, const char* defaultValue)
+{
+    char buffer[TEXT_BUFFER_SIZE];
+    store().ReadString(section.c_str(), key, defaultValue, buffer, sizeof buffer, path_.c_str());
+    return buffer;
+}
+
+HoursValue MonthPlan::ReadHours(const std::string& section, const char* key)
+{
+    const std::string text = ReadText(section, key, NO_HOURS_TEXT);
+    return text.empty() ? NO_HOURS : TextToInt(text.c_str());
+}
+
+void MonthPlan::WriteNumber(const std::string& section, const char* key, long long value, bool asUnsigned)
+{
+    char text[32];
+    if (asUnsigned)
+        std::snprintf(text, sizeof text, "%u", static_cast<std::uint32_t>(value));
+    else
+        std::snprintf(text, sizeof text, "%d", static_cast<std::int32_t>(value));
+    store().WriteString(section.c_str(), key, text, path_.c_str());
+}
+
+int MonthPlan::ReadEntry(unsigned day, unsigned position, EntryRecord& out)
+{
+    const std::string section = Section(day, position);
+    if (ReadText(section, KEY_DAY, "").empty())
+        return 0;
+    const char* file = path_.c_str();
+    ProfileStore& s = store();
+    unsigned month = 0, year = 0;
+    DateOfPeriodDay(EffectiveStartDay(settings()), day, PlanMonth(), PlanYear(), month, year);
+    out.day = day;
+    out.month = month;
+    out.year = year;
+    out.weekday = static_cast<std::int32_t>(s.ReadInt(section.c_str(), KEY_DAY, 8, file));
+    out.Come = static_cast<TimeValue>(s.ReadInt(section.c_str(), KEY_COME, NO_TIME, file));
+    out.Go = static_cast<TimeValue>(s.ReadInt(section.c_str(), KEY_GO, NO_TIME, file));
+    out.WorkTime = ReadHours(section, KEY_WORKTIME);
+    out.Saldo = ReadHours(section, KEY_SALDO);
+    out.Account = ReadHours(section, KEY_ACCOUNT);
+    s.ReadString(section.c_str(), KEY_INFO, " ", out.Info, sizeof out.Info, file);
+    const int noSaldoDefault = IsWorkDay(settings(), out.weekday) ? 0 : 1;
+    out.NoSaldo = static_cast<std::int32_t>(s.ReadInt(section.c_str(), KEY_NOSALDO, noSaldoDefault, file));
+    return 1;
+}
+
+unsigned MonthPlan::EntryCount(unsigned day)
+{
+    unsigned count = 0;
+    while (count < MAX_POSITION && !ReadText(Section(day, count + 1), KEY_DAY, "").empty())
+        ++count;
+    return count;
+}
+
+void MonthPlan::DeleteEntrySection(unsigned day, unsigned position)
+{
+    store().DeleteSection(Section(day, position).c_str(), path_.c_str());
+}
+
+int MonthPlan::WriteEntry(unsigned day, unsigned position, EntryRecord& record)
+{
+    if (record.Come == TimeCode(EmptyDay) || IsDayOffCode(record.Come))
+        record.Go = record.Come;
+
+    if (day == 0) {
+        // A new entry takes over the day's placeholder or goes after its entries.
+        day = record.day;
+        if (day < 1 || day > 31)
+            return 0;
+        for (position = 1; position <= MAX_POSITION; ++position) {
+            const std::string section = Section(day, position);
+            if (ReadText(section, KEY_DAY, "").empty())
+                break;
+            const auto go = static_cast<TimeValue>(store().ReadInt(section.c_str(), KEY_GO, NO_TIME, path_.c_str()));
+            if (go == TimeCode(EmptyDay) || go == TimeCode(MissingDay))
+                break;
+        }
+        if (position > MAX_POSITION)
+            return 0;
+    }
+
+    record.Info[INFO_SIZE - 1] = '\0';
+    const std::string section = Section(day, position);
+    WriteNumber(section, KEY_DAY, record.weekday, true);
+    WriteNumber(section, KEY_COME, record.Come, true);
+    WriteNumber(section, KEY_GO, record.Go, true);
+    store().WriteString(section.c_str(), KEY_INFO, record.Info, path_.c_str());
+    WriteComputedKeys(section, day, position, record);
+    return 1;
+}
