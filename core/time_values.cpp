@@ -179,12 +179,14 @@ unsigned ParseDate(const char* text, EntryRecord& record)
     skipSeparator();
 
     // The year runs to the tenth character of the text; anything but four
-    // characters is read as a two-digit year of the 1900s.
+    // characters is read as a two-digit year of the 1900s, no year as 1900.
     const std::size_t end = length < 10 ? length : 10;
     char yearText[8] = {};
     const std::size_t yearLength = pos < end ? end - pos : 0;
     if (yearLength == 4) {
         std::memcpy(yearText, text + pos, 4);
+    } else if (yearLength == 0) {
+        std::memcpy(yearText, "1900", 4);
     } else {
         std::memcpy(yearText, "19", 2);
         std::memcpy(yearText + 2, text + pos, yearLength < 2 ? yearLength : 2);
