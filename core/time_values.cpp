@@ -82,13 +82,17 @@ ParseResult ParseDuration(char* text)
     if (separator != ',') {
         minutes = ReadPart(minutesText, minutesLength);
     } else {
+        // Blanks before the digits are skipped, as the integer reading does.
+        std::size_t first = 0;
+        while (first < minutesLength && (minutesText[first] == ' ' || minutesText[first] == '\t'))
+            ++first;
         std::size_t digits = 0;
-        while (digits < minutesLength && IsDigit(minutesText[digits]))
+        while (first + digits < minutesLength && IsDigit(minutesText[first + digits]))
             ++digits;
         if (digits >= 3) {
             // Thousandths of an hour, as the comma display writes them; rounding
             // to the nearest minute makes every displayed value read back unchanged.
-            const long long thousandths = ReadPart(minutesText, 3);
+            const long long thousandths = ReadPart(minutesText + first, 3);
             minutes = (thousandths * 60 + 500) / 1000;
         } else {
             // Hundredths of an hour: "7,5" is 7,50; the minutes are truncated.

@@ -99,6 +99,7 @@ TEST(TimeValues, ParseTable)
         {"7,", 420},    {"7,0", 420},   {"7,99", 479},   {"7,5x", 423},  {",5", 30},
         // Three or more digits after the comma are thousandths; only three count.
         {"7,500", 450}, {"8,016", 481}, {"0,983", 59},  {"7,5009", 450}, {"7,600", 456}, {"-0,500", -30},
+        {"7, 500", 450},
         // Each part is cut after nine characters.
         {"8:1234567890", 480 + 123456789},
     };
