@@ -139,14 +139,15 @@ AccountCorrectionFields InitAccountCorrection(MonthPlan& plan, const std::string
 
 bool AcceptFlexiDay(MonthPlan& plan, const DayEntryFields& fields)
 {
+    // The date is checked before the free-day test: for a date outside the
+    // period that test would read the entries of another day.
     EntryRecord date;
-    ParseDate(FieldText(fields.date).c_str(), date);
+    if (!ReadEntryDate(plan, fields.date, date))
+        return false;
     if (plan.IsFreeDay(date)) {
         plan.frame().prompts().Tell(FLEXI_DAY_ON_FREE_DAY, "Hinweis", MessageIcon::Information);
         return false;
     }
-    if (!ReadEntryDate(plan, fields.date, date))
-        return false;
     EntryRecord entry = DayOfKind(date, FlexiDay, fields.remark);
     ++plan.settings().GDays;
     plan.WriteEntry(0, 0, entry);
