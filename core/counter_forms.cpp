@@ -26,7 +26,12 @@ std::uint32_t& DayCountOf(Settings& settings, DayCounter counter)
     return settings.GDays;
 }
 
-std::string InitDayCount(Settings& settings, DayCounter counter)
+std::uint32_t DayCountOf(const Settings& settings, DayCounter counter)
+{
+    return DayCountOf(const_cast<Settings&>(settings), counter);
+}
+
+std::string InitDayCount(const Settings& settings, DayCounter counter)
 {
     char text[16];
     std::snprintf(text, sizeof text, "%i", static_cast<int>(DayCountOf(settings, counter)));

@@ -17,9 +17,10 @@ struct DayCounterTexts {
 
 DayCounterTexts DayCountTexts(DayCounter counter);
 std::uint32_t& DayCountOf(Settings& settings, DayCounter counter);
+std::uint32_t DayCountOf(const Settings& settings, DayCounter counter);
 
 // Edit 1032 as the dialog opens: the counter as a signed number ("%i").
-std::string InitDayCount(Settings& settings, DayCounter counter);
+std::string InitDayCount(const Settings& settings, DayCounter counter);
 // OK: stores the number; false (stay open, no message) when the text is no
 // unsigned number, such as "-3".
 bool AcceptDayCount(Settings& settings, DayCounter counter, const std::string& text);

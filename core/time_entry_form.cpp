@@ -122,7 +122,7 @@ bool AcceptTimeEntry(MonthPlan& plan, unsigned key, const TimeEntryFields& field
     UserPrompts& prompts = plan.frame().prompts();
     EntryRecord entry;
     if (!fields.hoursMode) {
-        if (!FieldText(fields.come).empty()) {
+        if (!fields.come.empty()) {
             FieldBuffer come(fields.come), go(fields.go);
             entry.Come = ParseTime(come.chars);
             entry.Go = ParseTime(go.chars);

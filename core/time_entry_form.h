@@ -17,6 +17,8 @@ struct TimeEntryFields {
     bool noSaldo = false;     // 1028 "Tag hat keine Regelarbeitszeit"
     bool hoursMode = false;   // 1020 "&Stunden" checked, else 1019 "&Zeiten"
 };
+// Kommen and Gehen are enabled in times mode, Stunden in hours mode; the
+// fields of the other mode are ignored on OK.
 
 // The fields for the entry key (day | position << 16), or for a new entry
 // when the key is 0 or names no entry. suggestedDate is the selected row's
