@@ -9,6 +9,7 @@
 #include "core/form_support.h"
 #include "core/frame_core.h"
 #include "core/month_plan.h"
+#include "core/profile_batch.h"
 #include "core/settings.h"
 
 namespace {
@@ -92,18 +93,20 @@ bool AcceptDayRange(MonthPlan& plan, const DayRangeFields& fields, RangeKind kin
     }
 
     const EntryKind entryKind = kind == RangeKind::Vacation ? Vacation : SickDay;
-    for (const EntryRecord& day : days) {
-        EntryRecord entry = DayOfKind(day, entryKind, fields.remark);
-        entry.Saldo = 0;
-        entry.NoSaldo = 1;
-        plan.WriteEntry(0, 0, entry);
+    {
+        ProfileBatch batch(plan.store());
+        for (const EntryRecord& day : days) {
+            EntryRecord entry = DayOfKind(day, entryKind, fields.remark);
+            entry.Saldo = 0;
+            entry.NoSaldo = 1;
+            plan.WriteEntry(0, 0, entry);
+        }
+        // The new entries have balance 0, but one of them may have taken over a
+        // missing day's place, whose balance the later accounts still hold.
+        if (!days.empty())
+            plan.RecomputeDays(days.front().day);
     }
-    // The new entries have balance 0, but one of them may have taken over a
-    // missing day's place, whose balance the later accounts still hold.
-    if (days.empty())
-        plan.RefreshList();
-    else
-        plan.Recompute(days.front().day);
+    plan.RefreshList();
     return true;
 }
 
@@ -150,8 +153,7 @@ bool AcceptFlexiDay(MonthPlan& plan, const DayEntryFields& fields)
     }
     EntryRecord entry = DayOfKind(date, FlexiDay, fields.remark);
     ++plan.settings().GDays;
-    plan.WriteEntry(0, 0, entry);
-    plan.Recompute(entry.day);
+    plan.StoreEntry(0, 0, entry);
     return true;
 }
 
@@ -163,8 +165,7 @@ bool AcceptHolidayEntry(MonthPlan& plan, const DayEntryFields& fields)
     EntryRecord entry = DayOfKind(date, PublicHoliday, fields.remark);
     entry.Saldo = 0;
     entry.NoSaldo = 1;
-    plan.WriteEntry(0, 0, entry);
-    plan.Recompute(entry.day);
+    plan.StoreEntry(0, 0, entry);
     return true;
 }
 
@@ -188,7 +189,6 @@ bool AcceptAccountCorrection(MonthPlan& plan, const AccountCorrectionFields& fie
     const std::string text = FieldText(fields.account);
     std::snprintf(account, sizeof account, "%s", text.c_str());
     entry.Account = ParseHours(account);
-    plan.WriteEntry(0, 0, entry);
-    plan.Recompute(entry.day);
+    plan.StoreEntry(0, 0, entry);
     return true;
 }

@@ -3,6 +3,7 @@
 
 #include "core/form_support.h"
 #include "core/month_plan.h"
+#include "core/profile_batch.h"
 
 std::string InitRemark(MonthPlan& plan, unsigned key)
 {
@@ -20,7 +21,10 @@ bool AcceptRemark(MonthPlan& plan, unsigned key, const std::string& remark)
     if (!plan.ReadEntry(KeyDay(key), KeyPosition(key), entry))
         return true;
     SetRemark(entry, remark);
-    plan.WriteEntry(KeyDay(key), KeyPosition(key), entry);
+    {
+        ProfileBatch batch(plan.store());
+        plan.WriteEntry(KeyDay(key), KeyPosition(key), entry);
+    }
     plan.RefreshList();
     return true;
 }

@@ -180,9 +180,8 @@ bool AcceptTimeEntry(MonthPlan& plan, unsigned key, const TimeEntryFields& field
     }
 
     if (exists)
-        plan.WriteEntry(KeyDay(key), KeyPosition(key), entry);
+        plan.StoreEntry(KeyDay(key), KeyPosition(key), entry);
     else
-        plan.WriteEntry(0, 0, entry);
-    plan.Recompute(entry.day);
+        plan.StoreEntry(0, 0, entry);
     return true;
 }
