@@ -1,0 +1,103 @@
+// Shows a window with a button bar and a title banner, as the month plan
+// screen uses them, and saves what the screen shows of it as a BMP file
+// (argument 1) for a person to look at.
+#include <windows.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "controls/bb_control.h"
+#include "controls/tb_control.h"
+#include "framework/handles.h"
+#include "tests/controls/command_sink.h"
+
+namespace {
+
+void PumpUntilIdle()
+{
+    for (int round = 0; round < 20; ++round) {
+        MSG message{};
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        Sleep(50);
+    }
+}
+
+bool SaveWindowPicture(HWND window, const char* path)
+{
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    WindowDC screen(nullptr);
+    BitmapHandle picture(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    MemoryDC memory(screen.Get());
+    {
+        SelectedObject selected(memory.Get(), picture.Get());
+        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY);
+    }
+    GdiFlush();
+    const DWORD stride = (width * 3 + 3) & ~3;
+    const DWORD imageSize = stride * height;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+    file.bfSize = file.bfOffBits + imageSize;
+    std::FILE* out = std::fopen(path, "wb");
+    if (!out)
+        return false;
+    std::fwrite(&file, sizeof file, 1, out);
+    std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
+    std::fwrite(bits, imageSize, 1, out);
+    return std::fclose(out) == 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: controls_screenshot picture.bmp\n");
+        return 2;
+    }
+    HINSTANCE module = GetModuleHandleA(nullptr);
+    CommandSink frame(560, 440);
+    SetWindowPos(frame.Handle(), HWND_TOP, 40, 40, 560, 440, SWP_SHOWWINDOW);
+
+    BBControl* bar = BBControl::GetInstance();
+    bar->Create(module, frame.Handle(), 0, 0, 90, 440);
+    bar->SetBackgroundColour(RGB(0x3A, 0x5F, 0x8F));
+    bar->SetTextColour(RGB(255, 255, 255));
+    bar->AddGroup("Eintr\xE4ge", 0, 0);
+    bar->AddGroup("Zeitpl\xE4ne", 0, 0);
+    const char* entries[] = {"Kommen", "Gehen", "Bearbeiten", "Arbeitstag", "Gleittag", "Urlaub", "Krankheit", "Feiertag"};
+    const char* icons[] = {"TEST_CLOCK", "TEST_CALENDAR", "TEST_SUN"};
+    for (int i = 0; i < 8; ++i)
+        bar->AddItem(0, entries[i], icons[i % 3], 600 + i);
+    bar->AddItem(1, "Neu", "TEST_CALENDAR", 700);
+    bar->AddItem(1, "\xD6" "ffnen", "TEST_CLOCK", 701);
+    bar->EnableItem(0, 2, 0);
+    bar->ShowBar();
+
+    TBControl banner(module, frame.Handle(), 95, 5, 560 - 100, 34);
+    banner.SetContent("Monatsplan f\xFCr Dezember 2024", "TEST_CALENDAR", 0);
+    banner.ShowBanner();
+    TBControl longBanner(module, frame.Handle(), 95, 45, 260, 34);
+    longBanner.SetContent("Ein sehr langer Titel, der nicht in das Band passt", "TEST_SUN", 0);
+    longBanner.ShowBanner();
+
+    PumpUntilIdle();
+    // Point at the second button so its raised look shows.
+    SendMouse(bar->GetBarWindow(), WM_MOUSEMOVE, bar->GetItemWindow(0, 1));
+    PumpUntilIdle();
+
+    const bool saved = SaveWindowPicture(frame.Handle(), argv[1]);
+    ReleaseCapture();
+    BBControl::ReleaseInstance(bar);
+    return saved ? 0 : 1;
+}

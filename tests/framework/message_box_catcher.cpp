@@ -1,0 +1,55 @@
+#include "tests/framework/message_box_catcher.h"
+
+#include <cstdio>
+
+namespace {
+
+// The message text control of a system message box.
+constexpr int MESSAGE_TEXT_ID = 0xFFFF;
+
+std::vector<CaughtMessageBox>& Boxes()
+{
+    static std::vector<CaughtMessageBox> boxes;
+    return boxes;
+}
+
+// Looks at each message box once its WM_INITDIALOG has filled in the texts.
+LRESULT CALLBACK AfterWindowProcedure(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_INITDIALOG) {
+        HWND window = call->hwnd;
+        char className[32] = {};
+        GetClassNameA(window, className, sizeof className);
+        if (lstrcmpA(className, "#32770") == 0 && GetDlgItem(window, MESSAGE_TEXT_ID)) {
+            char title[256] = {};
+            char text[1024] = {};
+            GetWindowTextA(window, title, sizeof title);
+            GetDlgItemTextA(window, MESSAGE_TEXT_ID, text, sizeof text);
+            Boxes().push_back({title, text});
+            // Seen on stderr by tests that watch another process end.
+            std::fprintf(stderr, "[message box] %s: %s\n", title, text);
+            std::fflush(stderr);
+            PostMessageA(window, WM_COMMAND, IDOK, 0);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+MessageBoxCatcher::MessageBoxCatcher()
+    : hook_(SetWindowsHookExA(WH_CALLWNDPROCRET, AfterWindowProcedure, nullptr, GetCurrentThreadId()))
+{
+    Boxes().clear();
+}
+
+MessageBoxCatcher::~MessageBoxCatcher()
+{
+    UnhookWindowsHookEx(hook_);
+}
+
+const std::vector<CaughtMessageBox>& MessageBoxCatcher::Caught() const
+{
+    return Boxes();
+}

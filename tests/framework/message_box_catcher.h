@@ -1,0 +1,25 @@
+#pragma once
+// Answers every message box of this thread while it lives, recording title
+// and text, so code that reports through MessageBoxA can run unattended.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+struct CaughtMessageBox {
+    std::string title;
+    std::string text;
+};
+
+class MessageBoxCatcher {
+public:
+    MessageBoxCatcher();
+    ~MessageBoxCatcher();
+    MessageBoxCatcher(const MessageBoxCatcher&) = delete;
+    MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
+
+    const std::vector<CaughtMessageBox>& Caught() const;
+
+private:
+    HHOOK hook_;
+};
