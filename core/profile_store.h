@@ -21,4 +21,12 @@ public:
     virtual bool DeleteKey(const char* section, const char* key, const char* file) = 0;
     // WritePrivateProfileStringA with a null key.
     virtual bool DeleteSection(const char* section, const char* file) = 0;
+
+    // A batch (see ProfileBatch) keeps changes in memory until the outermost
+    // batch ends, which writes each changed file once. Batches nest. Backends
+    // that write through at once ignore them.
+    virtual void BeginBatch() {}
+    // Ends one level; false when writing a changed file failed at the end of
+    // the outermost batch (those files then keep their old contents).
+    virtual bool EndBatch() { return true; }
 };

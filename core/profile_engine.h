@@ -1,0 +1,54 @@
+#pragma once
+// The portable profile engine: the private-profile functions' behaviour on
+// any platform. Parsed files are cached by identity (full path, last-write
+// time, size), so an unchanged file is parsed once and an outside change is
+// seen by the next call. Lines no edit touches keep their bytes; every change
+// replaces the file atomically. Outside a batch each change is written at
+// once; inside one, the outermost batch's end writes each changed file once.
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "core/profile_document.h"
+#include "core/profile_file_system.h"
+#include "core/profile_store.h"
+
+class ProfileEngine final : public ProfileStore {
+public:
+    explicit ProfileEngine(ProfileFileSystem& files) : files_(files) {}
+    // On the platform's file system (Windows programs link core_win32).
+    ProfileEngine() : ProfileEngine(DefaultProfileFileSystem()) {}
+    ProfileEngine(const ProfileEngine&) = delete;
+    ProfileEngine& operator=(const ProfileEngine&) = delete;
+
+    // A null section lists the section names, a null key the section's keys.
+    unsigned ReadString(const char* section, const char* key, const char* defaultValue, char* buffer,
+                        unsigned size, const char* file) override;
+    unsigned ReadInt(const char* section, const char* key, int defaultValue, const char* file) override;
+    // Each CR and LF of the value is written as a blank.
+    bool WriteString(const char* section, const char* key, const char* value, const char* file) override;
+    bool DeleteKey(const char* section, const char* key, const char* file) override;
+    bool DeleteSection(const char* section, const char* file) override;
+
+    void BeginBatch() override;
+    bool EndBatch() override;
+
+private:
+    struct CachedFile {
+        FileStamp stamp;
+        ProfileDocument document;
+        bool dirty = false;  // changed inside a batch, not yet written
+        std::uint64_t lastUse = 0;
+    };
+    using Cache = std::map<std::string, CachedFile>;
+
+    Cache::iterator Load(const char* file);
+    bool Changed(Cache::iterator entry);
+    bool Persist(Cache::iterator entry);
+    void Evict();
+
+    ProfileFileSystem& files_;
+    Cache cache_;
+    std::uint64_t useCounter_ = 0;
+    int batchDepth_ = 0;
+};
