@@ -50,6 +50,16 @@ bool IsEntry(const ProfileLine& line) {
     return line.kind == ProfileLineKind::KeyValue || line.kind == ProfileLineKind::KeyOnly;
 }
 
+// A line break inside a name or value would split the line and corrupt the
+// file's structure; each CR and LF is written as a blank instead.
+std::string OneLine(std::string_view text) {
+    std::string line(text);
+    for (char& c : line) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    return line;
+}
+
 }  // namespace
 
 ProfileDocument::ProfileDocument() { sections_.emplace_back(); }
@@ -156,16 +166,6 @@ std::size_t ProfileDocument::InsertPosition(const Section& section) {
         if (IsEntry(section.lines[i - 1])) return i;
     }
     return section.hasHeader ? 1 : 0;
-}
-
-// A line break inside a name or value would split the line and corrupt the
-// file's structure; each CR and LF is written as a blank instead.
-static std::string OneLine(std::string_view text) {
-    std::string line(text);
-    for (char& c : line) {
-        if (c == '\r' || c == '\n') c = ' ';
-    }
-    return line;
 }
 
 bool ProfileDocument::SetValue(std::string_view section, std::string_view key, std::string_view value) {

@@ -1,0 +1,220 @@
+#include "core/settings_file.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "core/profile_batch.h"
+#include "core/profile_store.h"
+
+namespace {
+
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+constexpr const char* kCurrentDirectory = ".\\";
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+#else
+constexpr char kSeparator = '/';
+constexpr const char* kCurrentDirectory = "./";
+bool IsSeparator(char c) { return c == '/'; }
+#endif
+
+constexpr const char* kOptions = "Options";
+constexpr const char* kSettingsFileName = "stundwrk.ini";
+constexpr std::int32_t kMinutesPerDay = 1440;
+
+void CopyText(const std::string& text, char* buffer, std::size_t size) {
+    std::snprintf(buffer, size, "%s", text.c_str());
+}
+
+// Signed values go through the unsigned integer reading and come back with
+// their sign: "-5" reads as 4294967291, which is -5 as a 32-bit int.
+std::int32_t AsSigned(unsigned value) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+// The colour and export keys are text: a plain decimal number, wrapping to
+// 32 bits like every other number in the file.
+std::uint32_t ReadDecimalKey(ProfileStore& store, const char* key, std::uint32_t defaultValue, const char* file) {
+    char defaultText[16];
+    std::snprintf(defaultText, sizeof defaultText, "%ld", static_cast<long>(static_cast<std::int32_t>(defaultValue)));
+    char text[32];
+    store.ReadString(kOptions, key, defaultText, text, sizeof text, file);
+    const char* p = text;
+    while (*p == ' ' || *p == '\t') ++p;
+    bool negative = *p == '-';
+    if (*p == '-' || *p == '+') ++p;
+    std::uint32_t value = 0;
+    for (; *p >= '0' && *p <= '9'; ++p) value = value * 10u + static_cast<std::uint32_t>(*p - '0');
+    return negative ? 0u - value : value;
+}
+
+void MendDuration(std::int32_t& value, std::int32_t defaultValue) {
+    if (value < 0 || value > kMinutesPerDay) value = defaultValue;
+}
+
+// The file is not trusted: a value no dialog could have produced would
+// otherwise reach period arithmetic, array indexes and loops. StartDay must
+// name a day of a month; WorkDays keeps only the seven weekday bits (0 means
+// no work days); every duration is a time of one day, else its default;
+// TimeLag moves a stamp by at most one day, else 0. The counters, the
+// warning thresholds and the flags are kept as read (a flag is set when
+// nonzero).
+void Mend(Settings& s) {
+    const Settings defaults;
+    if (s.StartDay < 1 || s.StartDay > 31) s.StartDay = 1;
+    s.WorkDays &= 0x7F;
+    MendDuration(s.HoursPerDay, defaults.HoursPerDay);
+    MendDuration(s.RestPerDay, defaults.RestPerDay);
+    MendDuration(s.RestTime, defaults.RestTime);
+    MendDuration(s.RestPerDay2, defaults.RestPerDay2);
+    MendDuration(s.RestTime2, defaults.RestTime2);
+    MendDuration(s.MaxTime, defaults.MaxTime);
+    if (s.TimeLag < -kMinutesPerDay || s.TimeLag > kMinutesPerDay) s.TimeLag = 0;
+}
+
+class OptionsWriter {
+public:
+    OptionsWriter(ProfileStore& store, const char* file) : store_(store), file_(file) {}
+    void Unsigned(const char* key, std::uint32_t value) { Write(key, "%u", static_cast<unsigned>(value)); }
+    void Signed(const char* key, std::int32_t value) { Write(key, "%d", static_cast<int>(value)); }
+    void Long(const char* key, std::uint32_t value) {
+        Write(key, "%ld", static_cast<long>(static_cast<std::int32_t>(value)));
+    }
+    void Text(const char* key, const char* value) { store_.WriteString(kOptions, key, value, file_); }
+
+private:
+    template <typename T>
+    void Write(const char* key, const char* format, T value) {
+        char text[24];
+        std::snprintf(text, sizeof text, format, value);
+        store_.WriteString(kOptions, key, text, file_);
+    }
+
+    ProfileStore& store_;
+    const char* file_;
+};
+
+}  // namespace
+
+std::string ProgramDirectory(const char* modulePath) {
+    if (!modulePath) return std::string();
+    std::string path(modulePath);
+    std::size_t end = path.size();
+    while (end > 0 && !IsSeparator(path[end - 1])) --end;
+    if (end == 0) {
+#ifdef _WIN32
+        // "C:Stundwerk.exe": the current directory of drive C.
+        if (path.size() >= 2 && path[1] == ':') return path.substr(0, 2) + kSeparator;
+#endif
+        return std::string();
+    }
+    return path.substr(0, end);
+}
+
+std::string SettingsFilePath(const char* modulePath) {
+    return ProgramDirectory(modulePath) + kSettingsFileName;
+}
+
+void SetSettingsPath(Settings& settings, const char* modulePath) {
+    CopyText(SettingsFilePath(modulePath), settings.SettingsPath, sizeof settings.SettingsPath);
+}
+
+std::string DefaultWorkingDir(const char* settingsPath) {
+    std::string directory = ProgramDirectory(settingsPath);
+    return directory.empty() ? std::string(kCurrentDirectory) : directory;
+}
+
+void LoadSettings(ProfileStore& store, Settings& s) {
+    const Settings defaults;
+    const char* file = s.SettingsPath;
+    auto readUnsigned = [&](const char* key, std::uint32_t defaultValue) {
+        return static_cast<std::uint32_t>(store.ReadInt(kOptions, key, static_cast<int>(defaultValue), file));
+    };
+    auto readSigned = [&](const char* key, std::int32_t defaultValue) {
+        return AsSigned(store.ReadInt(kOptions, key, defaultValue, file));
+    };
+    s.StartDay = readUnsigned("StartDay", defaults.StartDay);
+    s.GDays = readUnsigned("GDays", defaults.GDays);
+    s.Sickdays = readUnsigned("Sickdays", defaults.Sickdays);
+    s.Holidays = readUnsigned("Holidays", defaults.Holidays);
+    s.HoursPerDay = readSigned("HoursPerDay", defaults.HoursPerDay);
+    s.RestPerDay = readSigned("RestPerDay", defaults.RestPerDay);
+    s.RestTime = readSigned("RestTime", defaults.RestTime);
+    s.RestPerDay2 = readSigned("RestPerDay2", defaults.RestPerDay2);
+    s.RestTime2 = readSigned("RestTime2", defaults.RestTime2);
+    s.MaxTime = readSigned("MaxTime", defaults.MaxTime);
+    s.TimeLag = readSigned("TimeLag", defaults.TimeLag);
+    s.WWorkTime = readSigned("WWorkTime", defaults.WWorkTime);
+    s.WAccount = readSigned("WAccount", defaults.WAccount);
+    s.WorkDays = readUnsigned("WorkDays", defaults.WorkDays);
+    s.OpenMonth = readUnsigned("OpenMonth", defaults.OpenMonth);
+    s.SelectDay = readUnsigned("SelectDay", defaults.SelectDay);
+    // Saved but never loaded: the minute timer runs after every start.
+    s.AutoTimer = 1;
+    s.Separate = readUnsigned("Separate", defaults.Separate);
+    s.WarnWorkTime = readUnsigned("WarnWorkTime", defaults.WarnWorkTime);
+    s.WarnAccount = readUnsigned("WarnAccount", defaults.WarnAccount);
+    s.CheckMissings = readUnsigned("CheckMissings", defaults.CheckMissings);
+    s.Icons = readUnsigned("Icons", defaults.Icons);
+    s.Extern = readUnsigned("Extern", defaults.Extern);
+    s.ComFormat = readUnsigned("ComFormat", defaults.ComFormat);
+    s.WorkTimeRests = readUnsigned("WorkTimeRests", defaults.WorkTimeRests);
+
+    std::string defaultDir = DefaultWorkingDir(file);
+    char defaultDirText[WORKING_DIR_SIZE];
+    CopyText(defaultDir, defaultDirText, sizeof defaultDirText);
+    store.ReadString(kOptions, "WorkingDir", defaultDirText, s.WorkingDir, sizeof s.WorkingDir, file);
+    // "WorkingDir=" would put the month plans into the root of the drive.
+    if (s.WorkingDir[0] == '\0') CopyText(defaultDir, s.WorkingDir, sizeof s.WorkingDir);
+    store.ReadString(kOptions, "HeadLine1", defaults.HeadLine1, s.HeadLine1, sizeof s.HeadLine1, file);
+    store.ReadString(kOptions, "HeadLine2", defaults.HeadLine2, s.HeadLine2, sizeof s.HeadLine2, file);
+    store.ReadString(kOptions, "HeadLine3", defaults.HeadLine3, s.HeadLine3, sizeof s.HeadLine3, file);
+    s.ColorStripes = ReadDecimalKey(store, "ColorStripes", defaults.ColorStripes, file);
+    s.ColorFreeDays = ReadDecimalKey(store, "ColorFreeDays", defaults.ColorFreeDays, file);
+    s.ExportFields = ReadDecimalKey(store, "ExportFields", defaults.ExportFields, file);
+    Mend(s);
+}
+
+bool SaveSettings(ProfileStore& store, const Settings& s) {
+    ProfileBatch batch(store);
+    OptionsWriter out(store, s.SettingsPath);
+    out.Unsigned("StartDay", s.StartDay);
+    out.Unsigned("GDays", s.GDays);
+    out.Unsigned("Sickdays", s.Sickdays);
+    out.Unsigned("Holidays", s.Holidays);
+    out.Unsigned("HoursPerDay", static_cast<std::uint32_t>(s.HoursPerDay));
+    out.Unsigned("RestPerDay", static_cast<std::uint32_t>(s.RestPerDay));
+    out.Unsigned("RestTime", static_cast<std::uint32_t>(s.RestTime));
+    out.Unsigned("RestPerDay2", static_cast<std::uint32_t>(s.RestPerDay2));
+    out.Unsigned("RestTime2", static_cast<std::uint32_t>(s.RestTime2));
+    out.Unsigned("MaxTime", static_cast<std::uint32_t>(s.MaxTime));
+    out.Unsigned("WorkDays", s.WorkDays);
+    out.Signed("TimeLag", s.TimeLag);
+    out.Signed("WWorkTime", s.WWorkTime);
+    out.Signed("WAccount", s.WAccount);
+    out.Unsigned("OpenMonth", s.OpenMonth);
+    out.Unsigned("SelectDay", s.SelectDay);
+    out.Unsigned("Separate", s.Separate);
+    out.Unsigned("AutoTimer", s.AutoTimer);
+    out.Unsigned("WarnWorkTime", s.WarnWorkTime);
+    out.Unsigned("WarnAccount", s.WarnAccount);
+    out.Unsigned("CheckMissings", s.CheckMissings);
+    out.Unsigned("Icons", s.Icons);
+    out.Unsigned("Extern", s.Extern);
+    out.Unsigned("ComFormat", s.ComFormat);
+    out.Unsigned("WorkTimeRests", s.WorkTimeRests);
+    out.Text("WorkingDir", s.WorkingDir);
+    out.Text("HeadLine1", s.HeadLine1);
+    out.Text("HeadLine2", s.HeadLine2);
+    out.Text("HeadLine3", s.HeadLine3);
+    out.Long("ColorStripes", s.ColorStripes);
+    out.Long("ColorFreeDays", s.ColorFreeDays);
+    out.Long("ExportFields", s.ExportFields);
+    return batch.End();
+}
+
+bool IsWorkDay(const Settings& settings, unsigned weekday) {
+    if (weekday > 6) return false;
+    std::uint32_t bit = weekday == 0 ? 0x40u : 1u << (weekday - 1);
+    return (settings.WorkDays & bit) != 0;
+}

@@ -1,0 +1,79 @@
+// A process killed in the middle of writing leaves the old or the new file,
+// never a torn one: a child writes complete versions through the engine
+// without pause and is killed with SIGKILL at arbitrary moments.
+#ifndef _WIN32
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <random>
+#include <string>
+#include <thread>
+
+#include "core/profile_engine.h"
+#include "tests/core/temp_folder.h"
+
+namespace {
+
+// Version v of the file holds letter 'a'+v, repeated a length that belongs to
+// that letter, so a mix of two versions or a cut version is recognisable.
+std::string ValueOf(int version) {
+    char letter = static_cast<char>('a' + version % 26);
+    return std::string(20000 + (letter - 'a') * 1000, letter);
+}
+
+bool IsCompleteVersion(const std::string& bytes) {
+    const std::string head = "[s]\r\nk=";
+    const std::string tail = "\r\n";
+    if (bytes.size() < head.size() + tail.size() + 1) return false;
+    if (bytes.compare(0, head.size(), head) != 0 || bytes.compare(bytes.size() - tail.size(), tail.size(), tail) != 0) {
+        return false;
+    }
+    std::string value = bytes.substr(head.size(), bytes.size() - head.size() - tail.size());
+    return value == ValueOf(value[0] - 'a');
+}
+
+[[noreturn]] void WriteForever(const std::string& file) {
+    ProfileEngine engine;
+    for (int version = 1;; ++version) engine.WriteString("s", "k", ValueOf(version).c_str(), file.c_str());
+}
+
+TEST(ProfileCrash, KilledWriterLeavesACompleteFile) {
+    TempFolder folder;
+    std::string file = folder.File("plan.SW");
+    {
+        ProfileEngine engine;
+        ASSERT_TRUE(engine.WriteString("s", "k", ValueOf(0).c_str(), file.c_str()));
+    }
+    std::mt19937 random(20240601);  // fixed: the same moments on every run
+    std::uniform_int_distribution<int> delay(0, 15000);
+    int roundsThatChangedTheFile = 0;
+    std::string previous = ReadBytes(file);
+    for (int round = 0; round < 40; ++round) {
+        pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) WriteForever(file);
+        std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+        kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status));
+        std::string bytes = ReadBytes(file);
+        ASSERT_TRUE(IsCompleteVersion(bytes)) << "round " << round << ": " << bytes.size() << " bytes";
+        if (bytes != previous) ++roundsThatChangedTheFile;
+        previous = bytes;
+    }
+    EXPECT_GT(roundsThatChangedTheFile, 10) << "the writers must really have been writing";
+    // Temporary files left by the killed writers do not stand in the way.
+    ProfileEngine engine;
+    EXPECT_TRUE(engine.WriteString("s", "k", ValueOf(3).c_str(), file.c_str()));
+    EXPECT_TRUE(IsCompleteVersion(ReadBytes(file)));
+}
+
+}  // namespace
+
+#endif
