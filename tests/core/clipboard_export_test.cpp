@@ -3,11 +3,11 @@
 #include <string>
 
 #include "core/clipboard_export.h"
-#include "plan_fixture.h"
+#include "period_fixture.h"
 
 namespace {
 
-class ExportTest : public PlanFixture {
+class ExportTest : public PeriodTest {
 public:
     // March 2002: a long Monday in two parts, a Tuesday with a vacation, a
     // Wednesday with direct hours and a Thursday with one entry.
@@ -93,21 +93,20 @@ TEST_F(ExportTest, MarkedRowExportsItsWholeDay)
     RecordingTarget target;
     EXPECT_TRUE(ExportToClipboard(*plan, true, target));
     EXPECT_EQ(target.placed, "04.03.2002\t0:24\n");
-    ASSERT_EQ(prompts.told.size(), 1u);
-    EXPECT_EQ(prompts.told[0], EXPORT_DONE);
+    EXPECT_EQ(ToldTexts(), std::vector<std::string>{EXPORT_DONE});
 }
 
 TEST_F(ExportTest, Refusals)
 {
     FillWeek();
     RecordingTarget target;
-    view.selected = -1;
+    ViewOf(*plan).selected = NO_SELECTION;
     EXPECT_FALSE(ExportToClipboard(*plan, true, target));
     ASSERT_TRUE(plan->SelectEntryRow(5, 1));  // the vacation: nothing to export
     EXPECT_FALSE(ExportToClipboard(*plan, true, target));
     target.accept = false;  // the clipboard refuses
     EXPECT_FALSE(ExportToClipboard(*plan, false, target));
-    EXPECT_EQ(prompts.told, (std::vector<std::string>{EXPORT_NOTHING_MARKED, EXPORT_NOTHING, EXPORT_NOTHING}));
+    EXPECT_EQ(ToldTexts(), (std::vector<std::string>{EXPORT_NOTHING_MARKED, EXPORT_NOTHING, EXPORT_NOTHING}));
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/evaluation.h"
-#include "plan_fixture.h"
+#include "period_fixture.h"
 
 namespace {
 
@@ -16,53 +16,53 @@ struct Figures {
 
 struct EvaluationCase {
     const char* name;
-    std::function<void(PlanFixture&)> setup;
+    std::function<void(PeriodTest&)> setup;
     Figures expected;
 };
 
-using EvaluationTest = PlanFixture;
+using EvaluationTest = PeriodTest;
 
 // March 2002: 21 weekdays, Good Friday (29th) a holiday on a work day; the
 // 4th is a Monday, the 9th a Saturday.
 const EvaluationCase Cases[] = {
-    {"untouched period", [](PlanFixture&) {}, {20, 0, 0, 0, 0, 0, 0}},
+    {"untouched period", [](PeriodTest&) {}, {20, 0, 0, 0, 0, 0, 0}},
     {"one completed day",
-     [](PlanFixture& f) { f.Add(4, At(8, 0), At(16, 30)); },
+     [](PeriodTest& f) { f.Add(4, At(8, 0), At(16, 30)); },
      {20, 1, 24, 0, 24, 480, 480}},
     {"two entries count as one day with the day's balance",
-     [](PlanFixture& f) {
+     [](PeriodTest& f) {
                   f.Add(4, At(8, 0), At(12, 0));
          f.Add(4, At(12, 30), At(17, 0));
      },
      {20, 1, 24, 0, 24, 480, 480}},
     {"open entry with a numeric balance counts, but not as actual day",
-     [](PlanFixture& f) {
+     [](PeriodTest& f) {
                   f.Add(4, At(8, 0), NO_TIME);
          f.Set(4, 1, "Saldo", "-60");
      },
      {20, 0, 0, 60, -60, 396, 0}},
     {"flexi day is missing time on a free day",
-     [](PlanFixture& f) { f.Add(4, TimeCode(FlexiDay), TimeCode(FlexiDay)); },
+     [](PeriodTest& f) { f.Add(4, TimeCode(FlexiDay), TimeCode(FlexiDay)); },
      {20, 0, 0, 456, -456, 0, 0}},
     {"missing day counts its target and its shortfall",
-     [](PlanFixture& f) { f.Add(4, TimeCode(MissingDay), TimeCode(MissingDay)); },
+     [](PeriodTest& f) { f.Add(4, TimeCode(MissingDay), TimeCode(MissingDay)); },
      {20, 0, 0, 456, -456, 0, 0}},
     {"vacation adds nothing",
-     [](PlanFixture& f) { f.Add(4, TimeCode(Vacation), TimeCode(Vacation)); },
+     [](PeriodTest& f) { f.Add(4, TimeCode(Vacation), TimeCode(Vacation)); },
      {20, 0, 0, 0, 0, 0, 0}},
     {"Saturday work is all overtime and counts on a free day",
-     [](PlanFixture& f) { f.Add(9, At(10, 0), At(12, 0)); },
+     [](PeriodTest& f) { f.Add(9, At(10, 0), At(12, 0)); },
      {20, 1, 120, 0, 120, 120, 120}},
     {"direct hours count, but not as actual day",
-     [](PlanFixture& f) {
+     [](PeriodTest& f) {
          f.Add(4, TimeCode(DirectHours), TimeCode(DirectHours), 480);
      },
      {20, 0, 0, 6, -6, 450, 0}},
     {"no work days configured",
-     [](PlanFixture& f) { f.settings.WorkDays = 0; },
+     [](PeriodTest& f) { f.settings.WorkDays = 0; },
      {0, 0, 0, 0, 0, 0, 0}},
     {"average truncates toward zero",
-     [](PlanFixture& f) {
+     [](PeriodTest& f) {
                   f.Add(4, At(8, 0), At(16, 30));
          f.Add(5, At(8, 0), At(16, 31));
          f.Add(6, At(8, 0), At(16, 31));
