@@ -48,7 +48,7 @@ int HolidaysCommand(const char* yearText, std::ostream& out, std::ostream& err)
             if (kind == 0)
                 continue;
             char date[32];
-            std::snprintf(date, sizeof date, "%02u.%02u.%u", day, month, year);
+            std::snprintf(date, sizeof date, "%02u.%02u.%04u", day, month, year);
             out << date << '\t' << kind << '\t' << Cp1252ToUtf8(name) << '\n';
         }
     }

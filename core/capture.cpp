@@ -6,6 +6,7 @@
 #include "core/frame_core.h"
 #include "core/month_plan.h"
 #include "core/plan_keys.h"
+#include "core/profile_batch.h"
 #include "core/profile_store.h"
 #include "core/settings.h"
 
@@ -96,8 +97,13 @@ void MonthPlan::RecordArrival()
     record.year = now.year;
     record.weekday = Calendar().Weekday(now.day, now.month, now.year);
     record.NoSaldo = IsWorkDay(s, record.weekday) ? 0 : 1;
-    if (WriteEntry(0, 0, record))
-        Recompute(now.day);
+    {
+        ProfileBatch batch(store());
+        if (!WriteEntry(0, 0, record))
+            return;
+        RecomputeDays(now.day);
+    }
+    RefreshList();
 }
 
 void MonthPlan::RecordDeparture()
@@ -113,11 +119,15 @@ void MonthPlan::RecordDeparture()
         Recompute(now.day);
         return;
     }
-    EntryRecord record;
-    ReadEntry(now.day, static_cast<unsigned>(position), record);
-    record.Go = MinutesOf(now) + settings().TimeLag;
-    WriteEntry(now.day, static_cast<unsigned>(position), record);
-    Recompute(now.day);
+    {
+        ProfileBatch batch(store());
+        EntryRecord record;
+        ReadEntry(now.day, static_cast<unsigned>(position), record);
+        record.Go = MinutesOf(now) + settings().TimeLag;
+        WriteEntry(now.day, static_cast<unsigned>(position), record);
+        RecomputeDays(now.day);
+    }
+    RefreshList();
 }
 
 void MonthPlan::ComputeCurrentDay(bool force)

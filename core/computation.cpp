@@ -8,6 +8,7 @@
 #include "core/month_plan.h"
 #include "core/period.h"
 #include "core/plan_keys.h"
+#include "core/profile_batch.h"
 #include "core/profile_store.h"
 #include "core/settings.h"
 
@@ -166,16 +167,20 @@ void MonthPlan::WriteComputedKeys(const std::string& section, unsigned day, unsi
     WriteNumber(section, KEY_ACCOUNT, record.Account, false);
 }
 
+void MonthPlan::RecomputeDays(unsigned firstDay)
+{
+    WaitCursor wait(frame_.prompts());
+    ProfileBatch batch(store());
+    for (const unsigned day : PeriodDays::From(EffectiveStartDay(settings()), firstDay)) {
+        EntryRecord record;
+        for (unsigned position = 1; position <= MAX_POSITION && ReadEntry(day, position, record); ++position)
+            WriteEntry(day, position, record);
+    }
+}
+
 void MonthPlan::Recompute(unsigned firstDay)
 {
-    {
-        WaitCursor wait(frame_.prompts());
-        for (const unsigned day : PeriodDays::From(EffectiveStartDay(settings()), firstDay)) {
-            EntryRecord record;
-            for (unsigned position = 1; position <= MAX_POSITION && ReadEntry(day, position, record); ++position)
-                WriteEntry(day, position, record);
-        }
-    }
+    RecomputeDays(firstDay);
     RefreshList();
 }
 

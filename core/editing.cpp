@@ -7,6 +7,7 @@
 #include "core/month_plan.h"
 #include "core/period.h"
 #include "core/plan_keys.h"
+#include "core/profile_batch.h"
 #include "core/profile_store.h"
 #include "core/settings.h"
 
@@ -77,6 +78,7 @@ void MonthPlan::DeleteEntry()
     EntryRecord record;
     if (!ReadEntry(day, position, record))
         return;
+    ProfileBatch batch(store());
     Settings& s = settings();
     // Counted days go back to their counters; they never drop below zero.
     if (IsKind(record.Come, Vacation))
@@ -98,7 +100,9 @@ void MonthPlan::DeleteEntry()
         WriteEntry(day, j - 1, next);
         DeleteEntrySection(day, j);
     }
-    Recompute(day);
+    RecomputeDays(day);
+    batch.End();
+    RefreshList();
 }
 
 void MonthPlan::CopyEntry()
@@ -133,7 +137,10 @@ void MonthPlan::PasteEntry()
     buffer.month = target.month;
     buffer.year = target.year;
     EntryRecord pasted = buffer;
-    WriteEntry(0, 0, pasted);
+    {
+        ProfileBatch batch(store());
+        WriteEntry(0, 0, pasted);
+    }
     RefreshList();
 }
 
@@ -152,17 +159,21 @@ void MonthPlan::MoveEntry(int direction)
         return;
     }
     const auto other = static_cast<unsigned>(target);
-    EntryRecord a, b;
-    ReadEntry(day, position, a);
-    ReadEntry(day, other, b);
-    if (direction > 0) {
-        WriteEntry(day, position, b);
-        WriteEntry(day, other, a);
-    } else {
-        WriteEntry(day, other, a);
-        WriteEntry(day, position, b);
+    {
+        ProfileBatch batch(store());
+        EntryRecord a, b;
+        ReadEntry(day, position, a);
+        ReadEntry(day, other, b);
+        if (direction > 0) {
+            WriteEntry(day, position, b);
+            WriteEntry(day, other, a);
+        } else {
+            WriteEntry(day, other, a);
+            WriteEntry(day, position, b);
+        }
+        RecomputeDays(day);
     }
-    Recompute(day);
+    RefreshList();
     SelectEntryRow(day, other);
 }
 
@@ -171,6 +182,7 @@ void MonthPlan::FillMissingDays(unsigned day)
     Settings& s = settings();
     const unsigned startDay = EffectiveStartDay(s);
     bool changed = false;
+    ProfileBatch batch(store());
     for (const unsigned d : PeriodDays::Before(startDay, day)) {
         EntryRecord record;
         if (!ReadEntry(d, 1, record) || record.Come != TimeCode(EmptyDay) || !IsWorkDay(s, record.weekday))
@@ -183,8 +195,11 @@ void MonthPlan::FillMissingDays(unsigned day)
         changed = true;
     }
     live_.lastMissingCheckDay = static_cast<int>(day);
-    if (changed)
-        Recompute(startDay);
+    if (!changed)
+        return;
+    RecomputeDays(startDay);
+    batch.End();
+    RefreshList();
 }
 
 int MonthPlan::CheckDateInPeriod(const EntryRecord& record)

@@ -9,6 +9,7 @@
 #include "core/month_plan.h"
 #include "core/period.h"
 #include "core/plan_keys.h"
+#include "core/profile_batch.h"
 #include "core/profile_store.h"
 
 namespace {
@@ -75,6 +76,7 @@ int FrameCore::OpenMonthPlan(unsigned month, unsigned year, bool create, bool as
         creating_ = true;
         CreateDirectoryOneLevel(settings_.WorkingDir);
         const HoursValue account = settings_.Extern ? 0 : CarryOverAccount(month, year, ask);
+        ProfileBatch batch(store_);
         char value[32];
         std::snprintf(value, sizeof value, "%d", account);
         store_.WriteString(SECTION_MAIN, KEY_ACCOUNT, value, file.c_str());
@@ -82,6 +84,8 @@ int FrameCore::OpenMonthPlan(unsigned month, unsigned year, bool create, bool as
         store_.WriteString(SECTION_MAIN, KEY_MONTH, value, file.c_str());
         std::snprintf(value, sizeof value, "%u", year);
         store_.WriteString(SECTION_MAIN, KEY_YEAR, value, file.c_str());
+        // Written now, so that a file that cannot be created is noticed here.
+        batch.End();
         if (!PlanExists(file)) {
             prompts_.Tell("Die Datei für den Monatsplan kann nicht angelegt werden.", "Frage", MessageIcon::None);
             creating_ = false;

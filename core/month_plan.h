@@ -55,6 +55,8 @@ public:
     HoursValue AccountAfter(unsigned day, unsigned position, HoursValue saldoOverride);
     void Recompute(unsigned firstDay);
     int IsFreeDay(EntryRecord& record);
+    // Recompute without the list refresh, inside the caller's batch.
+    void RecomputeDays(unsigned firstDay);
 
     // --- list ---
     void RefreshList();

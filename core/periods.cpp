@@ -7,6 +7,7 @@
 #include "core/month_plan.h"
 #include "core/period.h"
 #include "core/plan_keys.h"
+#include "core/profile_batch.h"
 #include "core/profile_store.h"
 #include "core/settings.h"
 
@@ -15,6 +16,7 @@ void MonthPlan::FillNewPeriod(unsigned month, unsigned year)
     const Settings& s = settings();
     const unsigned startDay = EffectiveStartDay(s);
     const Calendar calendar;
+    ProfileBatch batch(store());
     for (unsigned day = 1; day <= 31; ++day) {
         EntryRecord record;
         record.day = day;
@@ -39,6 +41,7 @@ void MonthPlan::FillNewPeriod(unsigned month, unsigned year)
         if (calendar.IsValidDate(record.day, record.month, record.year))
             WriteEntry(day, 1, record);
     }
+    batch.End();
     RefreshList();
 }
 
@@ -54,8 +57,12 @@ void MonthPlan::RetakeCarryOver()
                      true))
         return;
     const HoursValue account = frame_.CarryOverAccount(PlanMonth(), PlanYear(), true);
-    WriteNumber(SECTION_MAIN, KEY_ACCOUNT, account, false);
-    Recompute(EffectiveStartDay(settings()));
+    {
+        ProfileBatch batch(store());
+        WriteNumber(SECTION_MAIN, KEY_ACCOUNT, account, false);
+        RecomputeDays(EffectiveStartDay(settings()));
+    }
+    RefreshList();
 }
 
 void MonthPlan::RecomputeWeekdays()
@@ -64,6 +71,7 @@ void MonthPlan::RecomputeWeekdays()
     unsigned month = store().ReadInt(SECTION_MAIN, KEY_MONTH, -1, path_.c_str());
     unsigned year = store().ReadInt(SECTION_MAIN, KEY_YEAR, -1, path_.c_str());
     const Calendar calendar;
+    ProfileBatch batch(store());
     unsigned previousDay = 0;
     for (const unsigned day : PeriodDays::All(startDay)) {
         if (day < previousDay && ++month > 12) {
@@ -87,5 +95,7 @@ void MonthPlan::RecomputeWeekdays()
         if (calendar.IsValidDate(day, month, year))
             WriteEntry(day, 1, record);
     }
-    Recompute(startDay);
+    RecomputeDays(startDay);
+    batch.End();
+    RefreshList();
 }

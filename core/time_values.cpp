@@ -82,13 +82,17 @@ ParseResult ParseDuration(char* text)
     if (separator != ',') {
         minutes = ReadPart(minutesText, minutesLength);
     } else {
+        // Blanks before the digits are skipped, as the integer reading does.
+        std::size_t first = 0;
+        while (first < minutesLength && (minutesText[first] == ' ' || minutesText[first] == '\t'))
+            ++first;
         std::size_t digits = 0;
-        while (digits < minutesLength && IsDigit(minutesText[digits]))
+        while (first + digits < minutesLength && IsDigit(minutesText[first + digits]))
             ++digits;
         if (digits >= 3) {
             // Thousandths of an hour, as the comma display writes them; rounding
             // to the nearest minute makes every displayed value read back unchanged.
-            const long long thousandths = ReadPart(minutesText, 3);
+            const long long thousandths = ReadPart(minutesText + first, 3);
             minutes = (thousandths * 60 + 500) / 1000;
         } else {
             // Hundredths of an hour: "7,5" is 7,50; the minutes are truncated.
@@ -179,12 +183,14 @@ unsigned ParseDate(const char* text, EntryRecord& record)
     skipSeparator();
 
     // The year runs to the tenth character of the text; anything but four
-    // characters is read as a two-digit year of the 1900s.
+    // characters is read as a two-digit year of the 1900s, no year as 1900.
     const std::size_t end = length < 10 ? length : 10;
     char yearText[8] = {};
     const std::size_t yearLength = pos < end ? end - pos : 0;
     if (yearLength == 4) {
         std::memcpy(yearText, text + pos, 4);
+    } else if (yearLength == 0) {
+        std::memcpy(yearText, "1900", 4);
     } else {
         std::memcpy(yearText, "19", 2);
         std::memcpy(yearText + 2, text + pos, yearLength < 2 ? yearLength : 2);

@@ -1,0 +1,226 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "calendar/calendar.h"
+#include "core/entry_record.h"
+#include "core/settings.h"
+#include "core/time_values.h"
+
+namespace {
+
+Settings WithComFormat(unsigned comFormat)
+{
+    Settings s;
+    s.ComFormat = comFormat;
+    return s;
+}
+
+std::string Time(TimeValue v)
+{
+    char buffer[TEXT_BUFFER_SIZE];
+    const int length = FormatTime(v, buffer);
+    EXPECT_EQ(length, static_cast<int>(std::strlen(buffer)));
+    return buffer;
+}
+
+std::string Hours(HoursValue v, unsigned comFormat)
+{
+    char buffer[TEXT_BUFFER_SIZE];
+    const int length = FormatHours(WithComFormat(comFormat), v, buffer);
+    EXPECT_EQ(length, static_cast<int>(std::strlen(buffer)));
+    return buffer;
+}
+
+TimeValue ParseT(std::string text) { return ParseTime(&text[0]); }
+HoursValue ParseH(std::string text) { return ParseHours(&text[0]); }
+
+const EntryKind AllKinds[] = {DirectHours, FlexiDay, AccountCorrection, EmptyDay,
+                              Vacation,    MissingDay, PublicHoliday,   SickDay};
+
+} // namespace
+
+TEST(TimeValues, CodesAndTheirTexts)
+{
+    const struct { EntryKind kind; TimeValue time; HoursValue hours; const char* text; } codes[] = {
+        {DirectHours, 32768, -2147483647 - 1, "**.**"}, {FlexiDay, 32769, -2147483647, "GT"},
+        {AccountCorrection, 32770, -2147483646, "ZK"},  {EmptyDay, 32771, -2147483645, "."},
+        {Vacation, 32772, -2147483644, "UT"},           {MissingDay, 32773, -2147483643, "--.--"},
+        {PublicHoliday, 32774, -2147483642, "FT"},      {SickDay, 32775, -2147483641, "KT"},
+    };
+    for (const auto& c : codes) {
+        EXPECT_EQ(TimeCode(c.kind), c.time);
+        EXPECT_EQ(HoursCode(c.kind), c.hours);
+        EXPECT_EQ(Time(c.time), c.text);
+        EXPECT_EQ(Hours(c.hours, 0), c.text);
+        EXPECT_EQ(Hours(c.hours, 1), c.text);
+        // Every code's text reads back as the same code in its domain.
+        EXPECT_EQ(ParseT(c.text), c.time) << c.text;
+        EXPECT_EQ(ParseH(c.text), c.hours) << c.text;
+    }
+    EXPECT_EQ(Time(NO_TIME), "??:??");
+    EXPECT_EQ(Time(-NO_TIME), "??:??");
+    EXPECT_EQ(Hours(NO_HOURS, 0), "??:??");
+    EXPECT_EQ(Hours(NO_HOURS, 1), "??:??");
+    EXPECT_EQ(ParseT("??:??"), NO_TIME);
+    EXPECT_EQ(ParseH("??:??"), NO_HOURS);
+    // Only the exact ranges are reserved.
+    EXPECT_EQ(Time(32766), "546:06");
+    EXPECT_EQ(Time(32776), "546:16");
+    EXPECT_EQ(Hours(-2147483640, 0), "-35791394:00");
+    EXPECT_EQ(Hours(2147483646, 0), "35791394:06");
+}
+
+TEST(TimeValues, FormatTable)
+{
+    const struct { std::int32_t value; const char* time; const char* hours; const char* comma; } cases[] = {
+        {0, "00:00", "0:00", "0,000"},      {1, "00:01", "0:01", "0,016"},      {59, "00:59", "0:59", "0,983"},
+        {480, "08:00", "8:00", "8,000"},    {456, "07:36", "7:36", "7,600"},    {450, "07:30", "7:30", "7,500"},
+        {481, "08:01", "8:01", "8,016"},    {1439, "23:59", "23:59", "23,983"}, {1500, "25:00", "25:00", "25,000"},
+        {-30, "-00:30", "-0:30", "-0,500"}, {-5, "-00:05", "-0:05", "-0,083"},  {-90, "-01:30", "-1:30", "-1,500"},
+        {6000, "100:00", "100:00", "100,000"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Time(c.value), c.time) << c.value;
+        EXPECT_EQ(Hours(c.value, 0), c.hours) << c.value;
+        EXPECT_EQ(Hours(c.value, 1), c.comma) << c.value;
+    }
+}
+
+TEST(TimeValues, ParseTable)
+{
+    // Plain values read the same in both domains.
+    const struct { const char* text; std::int32_t value; } cases[] = {
+        {"8:30", 510},  {"8.30", 510},  {"8 30", 510},   {"8", 480},     {"830", 49800}, {"8:", 480},
+        {":30", 30},    {"8:30:15", 510}, {"08:05", 485}, {"abc", 0},    {"urlaub", 0},  {"g", 0},
+        {"-5", -300},   {"-1:30", -90}, {"-0,5", -30},   {"-", 0},      {"-?", 0},      {"8x30", 510},
+        {"7,5", 450},   {"7,25", 435},  {"7,75", 465},   {"7,1", 426},   {"7,05", 423},  {"7,33", 439},
+        {"7,", 420},    {"7,0", 420},   {"7,99", 479},   {"7,5x", 423},  {",5", 30},
+        // Three or more digits after the comma are thousandths; only three count.
+        {"7,500", 450}, {"8,016", 481}, {"0,983", 59},  {"7,5009", 450}, {"7,600", 456}, {"-0,500", -30},
+        {"7, 500", 450},
+        // Each part is cut after nine characters.
+        {"8:1234567890", 480 + 123456789},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseT(c.text), c.value) << "\"" << c.text << "\"";
+        EXPECT_EQ(ParseH(c.text), c.value) << "\"" << c.text << "\"";
+    }
+    // Only the first character decides a code, case-sensitively.
+    const struct { const char* text; EntryKind kind; } codes[] = {
+        {"*", DirectHours}, {"**.**", DirectHours}, {".", EmptyDay},      {".5", EmptyDay},
+        {"F", PublicHoliday}, {"FT", PublicHoliday}, {"Feiertag", PublicHoliday}, {"G", FlexiDay},
+        {"K", SickDay},     {"U", Vacation},        {"Urlaub", Vacation}, {"Z", AccountCorrection},
+        {"--", MissingDay}, {"--.--", MissingDay},  {"--5", MissingDay},
+    };
+    for (const auto& c : codes) {
+        EXPECT_EQ(ParseT(c.text), TimeCode(c.kind)) << c.text;
+        EXPECT_EQ(ParseH(c.text), HoursCode(c.kind)) << c.text;
+    }
+    for (const char* text : {"", "?", "?5", "??:??"}) {
+        EXPECT_EQ(ParseT(text), NO_TIME) << text;
+        EXPECT_EQ(ParseH(text), NO_HOURS) << text;
+    }
+}
+
+TEST(TimeValues, ParseWritesOnlyTheSign)
+{
+    const struct { const char* before; const char* after; } cases[] = {
+        {"-5", "05"}, {"-1:30", "01:30"}, {"-", "0"}, {"--", "--"}, {"--5", "--5"}, {"5-", "5-"}, {"8:30", "8:30"},
+    };
+    for (const auto& c : cases) {
+        std::string t = c.before, h = c.before;
+        ParseTime(&t[0]);
+        ParseHours(&h[0]);
+        EXPECT_STREQ(t.c_str(), c.after);
+        EXPECT_STREQ(h.c_str(), c.after);
+    }
+}
+
+// What FormatHours writes reads back unchanged, in both display formats.
+TEST(TimeValues, RoundTripEveryMinuteOfADay)
+{
+    for (std::int32_t v = -1440; v <= 1440; ++v) {
+        ASSERT_EQ(ParseH(Hours(v, 0)), v) << Hours(v, 0);
+        ASSERT_EQ(ParseH(Hours(v, 1)), v) << Hours(v, 1);
+        ASSERT_EQ(ParseT(Time(v)), v) << Time(v);
+    }
+    for (std::int32_t v : {2147483646, -2147483640, 32766, 600000, -600001}) {
+        EXPECT_EQ(ParseH(Hours(v, 0)), v);
+        EXPECT_EQ(ParseH(Hours(v, 1)), v);
+    }
+}
+
+TEST(TimeValues, WeekdayAbbreviations)
+{
+    const char* const expected[8] = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa", "??"};
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_STREQ(WeekdayAbbreviations[i], expected[i]);
+        EXPECT_EQ(WeekdayAbbreviations[i][2], '\0');
+    }
+    EXPECT_STREQ(WeekdayAbbreviations[Calendar().Weekday(1, 1, 2000)], "Sa");
+}
+
+TEST(DateValues, ParseDateTable)
+{
+    const struct { const char* text; unsigned d, m, y; } cases[] = {
+        {"01.03.2002", 1, 3, 2002},   {"1.3.02", 1, 3, 1902},      {"31.13.2002", 31, 12, 2002},
+        {"1.1.2002", 1, 1, 2002},     {"1.1.20021", 1, 1, 1920},   {"5.0.2002", 5, 1, 2002},
+        {"24-12-2006", 24, 12, 2006}, {"01.03.2002xyz", 1, 3, 2002}, {"1.3.2", 1, 3, 192},
+        {"1.3.", 1, 3, 1900},         {"", 0, 1, 1900},            {"99.99.9999", 99, 12, 9999},
+        {"1.3.9999", 1, 3, 9999},     {"0001.03.2002", 1, 3, 1920},
+    };
+    for (const auto& c : cases) {
+        EntryRecord r;
+        r.weekday = 5;
+        EXPECT_EQ(ParseDate(c.text, r), c.y) << c.text;
+        EXPECT_EQ(r.day, c.d) << c.text;
+        EXPECT_EQ(r.month, c.m) << c.text;
+        EXPECT_EQ(r.year, c.y) << c.text;
+        EXPECT_EQ(r.weekday, 5) << c.text;
+    }
+}
+
+TEST(DateValues, FormatParseRoundTripAndKeyOrder)
+{
+    const Calendar cal;
+    char buffer[TEXT_BUFFER_SIZE];
+    for (unsigned y : {1000u, 1999u, 2000u, 2002u, 2100u, 9999u}) {
+        long long previousKey = 0;
+        for (unsigned m = 1; m <= 12; ++m) {
+            for (unsigned d = 1; cal.IsValidDate(d, m, y); ++d) {
+                EntryRecord r;
+                r.day = d;
+                r.month = m;
+                r.year = y;
+                ASSERT_EQ(FormatEntryDate(r, buffer), 10);
+                EntryRecord back;
+                ASSERT_EQ(ParseDate(buffer, back), y) << buffer;
+                ASSERT_EQ(back.day, d);
+                ASSERT_EQ(back.month, m);
+                const long long key = DateKey(&r);
+                ASSERT_EQ(key, y * 10000LL + m * 100 + d);
+                ASSERT_GT(key, previousKey);
+                previousKey = key;
+            }
+        }
+    }
+    EntryRecord march;
+    march.day = 5;
+    march.month = 3;
+    march.year = 2002;
+    EXPECT_EQ(DateKey(&march), 20020305);
+    EXPECT_EQ(DateKey(nullptr), 0);
+    march.year = 999;
+    EXPECT_EQ(FormatEntryDate(march, buffer), 9);
+    EXPECT_STREQ(buffer, "05.03.999");
+
+    LocalTime now;
+    now.day = 7;
+    now.month = 11;
+    now.year = 2024;
+    now.hour = 23;
+    EXPECT_EQ(FormatSystemTimeDate(now, buffer), 10);
+    EXPECT_STREQ(buffer, "07.11.2024");
+}
