@@ -178,6 +178,17 @@ void MonthPlan::RecomputeDays(unsigned firstDay)
     }
 }
 
+void MonthPlan::StoreEntry(unsigned day, unsigned position, EntryRecord& record)
+{
+    {
+        ProfileBatch batch(store());
+        if (!WriteEntry(day, position, record))
+            return;
+        RecomputeDays(day != 0 ? day : record.day);
+    }
+    RefreshList();
+}
+
 void MonthPlan::Recompute(unsigned firstDay)
 {
     RecomputeDays(firstDay);

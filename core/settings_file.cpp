@@ -212,9 +212,3 @@ bool SaveSettings(ProfileStore& store, const Settings& s) {
     out.Long("ExportFields", s.ExportFields);
     return batch.End();
 }
-
-bool IsWorkDay(const Settings& settings, unsigned weekday) {
-    if (weekday > 6) return false;
-    std::uint32_t bit = weekday == 0 ? 0x40u : 1u << (weekday - 1);
-    return (settings.WorkDays & bit) != 0;
-}

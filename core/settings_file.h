@@ -30,5 +30,3 @@ void LoadSettings(ProfileStore& store, Settings& settings);
 // could not be written.
 bool SaveSettings(ProfileStore& store, const Settings& settings);
 
-// Whether weekday (0 = Sunday .. 6 = Saturday) is a regular work day.
-bool IsWorkDay(const Settings& settings, unsigned weekday);

@@ -1,5 +1,5 @@
 // "Kommen", "Gehen" and the live computation of today.
-#include "plan_fixture.h"
+#include "tests/core/plan_fixture.h"
 
 namespace {
 const char* const NotCurrent = "Bitte öffnen Sie zuerst den Monatsplan\nfür den aktuellen Monat.";
@@ -17,21 +17,21 @@ TEST_F(PlanTest, ArrivalAndDepartureWithTravelTime) {
     const EntryRecord e = Entry(plan, 4, 1);
     EXPECT_EQ(e.Go, 962);
     EXPECT_EQ(e.WorkTime, 486);
-    EXPECT_TRUE(prompts.told.empty());
+    EXPECT_TRUE(Told().empty());
 }
 
 TEST_F(PlanTest, CaptureRefusals) {
     clock.Set(4, 3, 2002, 8, 0);
     MonthPlan& plan = Open(3, 2002);
     plan.RecordDeparture();
-    ASSERT_EQ(prompts.told.size(), 1u);
-    EXPECT_EQ(prompts.told[0].title, "Fehler");
-    EXPECT_NE(prompts.told[0].text.find("keine \"Kommen\"-Zeit"), std::string::npos);
+    ASSERT_EQ(Told().size(), 1u);
+    EXPECT_EQ(Told()[0].title, "Fehler");
+    EXPECT_NE(Told()[0].text.find("keine \"Kommen\"-Zeit"), std::string::npos);
     plan.RecordArrival();
     plan.RecordArrival();
-    ASSERT_EQ(prompts.told.size(), 2u);
-    EXPECT_EQ(prompts.told[1].title, "Hinweis");
-    EXPECT_EQ(prompts.told[1].text,
+    ASSERT_EQ(Told().size(), 2u);
+    EXPECT_EQ(Told()[1].title, "Hinweis");
+    EXPECT_EQ(Told()[1].text,
               "Es existiert noch ein Eintrag ohne \"Gehen\"-Zeit\n\n\"Kommen\"-Zeit kann nicht erfaßt werden.");
     EXPECT_EQ(plan.EntryCount(4), 1u);
     // A plan of another period refuses both and writes nothing.
@@ -39,8 +39,8 @@ TEST_F(PlanTest, CaptureRefusals) {
     const std::string before = ReadBytes(february.path());
     february.RecordArrival();
     february.RecordDeparture();
-    EXPECT_EQ(prompts.told[2].text, NotCurrent);
-    EXPECT_EQ(prompts.told[3].text, NotCurrent);
+    EXPECT_EQ(Told()[2].text, NotCurrent);
+    EXPECT_EQ(Told()[3].text, NotCurrent);
     EXPECT_EQ(ReadBytes(february.path()), before);
 }
 
@@ -80,46 +80,47 @@ TEST_F(PlanTest, PeriodOfTodayWithALaterStartDay) {
 TEST_F(PlanTest, LiveValuesAndWarningsOncePerDay) {
     settings.WarnWorkTime = 1;
     settings.AutoTimer = 1;
+    prompts.warningSuppressed = true;  // the box's initial state
     settings.CheckMissings = 0;
     clock.Set(4, 3, 2002, 8, 0);
     MonthPlan& plan = Open(3, 2002);
     plan.RecordArrival();
-    FakeView& view = ViewOf(plan);
+    FakePlanView& view = ViewOf(plan);
     const std::string stored = ReadBytes(plan.path());
 
     clock.Set(4, 3, 2002, 18, 5);
     plan.ComputeCurrentDay(false);
-    ASSERT_EQ(prompts.warnings.size(), 1u);
-    EXPECT_EQ(prompts.warnings[0].text,
+    ASSERT_EQ(Warnings().size(), 1u);
+    EXPECT_EQ(Warnings()[0].text,
               "Sie haben für heute die Zeit von 10:00 Arbeitsstunden bereits überschritten.");
-    EXPECT_TRUE(shell.warningIcon);
+    EXPECT_TRUE(shell.trayWarning);
     const ListRow& row = view.rows[3];
     EXPECT_EQ(row.key, EntryKey(4, 1));
     EXPECT_EQ(row.text[ColGo], "18:05T");
     EXPECT_EQ(row.text[ColHours], "10:05T");
     EXPECT_EQ(row.text[ColSaldo], "1:59T");  // 605 - 30 - 456 = 119
     EXPECT_EQ(row.text[ColAccount], "1:59T");
-    EXPECT_EQ(shell.tip, "Kommen: 08:00, Stunden: 10:05, Saldo: 1:59, Konto: 1:59");
+    EXPECT_EQ(shell.trayTips.back(), "Kommen: 08:00, Stunden: 10:05, Saldo: 1:59, Konto: 1:59");
     EXPECT_EQ(ReadBytes(plan.path()), stored);  // live values are never stored
 
     plan.ComputeCurrentDay(false);
-    EXPECT_EQ(prompts.warnings.size(), 1u);  // confirmed with the box ticked
-    EXPECT_TRUE(shell.warningIcon);
+    EXPECT_EQ(Warnings().size(), 1u);  // confirmed with the box ticked
+    EXPECT_TRUE(shell.trayWarning);
 
-    prompts.warningTicked = false;
+    prompts.warningSuppressed = false;
     settings.WarnAccount = 1;
     settings.WAccount = 60;
     plan.ComputeCurrentDay(false);
-    ASSERT_EQ(prompts.warnings.size(), 2u);
-    EXPECT_EQ(prompts.warnings[1].text,
+    ASSERT_EQ(Warnings().size(), 2u);
+    EXPECT_EQ(Warnings()[1].text,
               "Sie haben auf Ihrem Stundenkonto insgesamt bereits 1:00 Arbeitsstunden überschritten.");
     plan.ComputeCurrentDay(false);
-    EXPECT_EQ(prompts.warnings.size(), 3u);  // unticked: again at every tick
+    EXPECT_EQ(Warnings().size(), 3u);  // unticked: again at every tick
     // While a warning window is open, no second one and no warning state.
-    shell.windows.insert("- Hinweis -");
+    shell.existingTitles.insert("- Hinweis -");
     plan.ComputeCurrentDay(false);
-    EXPECT_EQ(prompts.warnings.size(), 3u);
-    EXPECT_FALSE(shell.warningIcon);
+    EXPECT_EQ(Warnings().size(), 3u);
+    EXPECT_FALSE(shell.trayWarning);
 }
 
 TEST_F(PlanTest, LiveComputationWithoutAnOpenEntryShowsTheStoredDay) {
@@ -127,10 +128,10 @@ TEST_F(PlanTest, LiveComputationWithoutAnOpenEntryShowsTheStoredDay) {
     clock.Set(4, 3, 2002, 17, 0);
     MonthPlan& plan = Open(3, 2002);
     plan.ComputeCurrentDay(false);
-    EXPECT_EQ(shell.tip, "Kommen: ., Stunden: ., Saldo: ., Konto: .");  // the placeholder as stored
+    EXPECT_EQ(shell.trayTips.back(), "Kommen: ., Stunden: ., Saldo: ., Konto: .");  // the placeholder as stored
     AddTimes(plan, 4, 480, 990);
     plan.ComputeCurrentDay(false);
-    EXPECT_EQ(shell.tip, "Kommen: 08:00, Stunden: 8:30, Saldo: 0:24, Konto: 0:24");
+    EXPECT_EQ(shell.trayTips.back(), "Kommen: 08:00, Stunden: 8:30, Saldo: 0:24, Konto: 0:24");
 }
 
 TEST_F(PlanTest, LiveComputationEntersMissingDaysOncePerDay) {
@@ -156,13 +157,13 @@ TEST_F(PlanTest, TimerOpensTodaysPlanOnlyWithOpenMonth) {
     clock.Set(4, 4, 2002, 9, 0);
     MonthPlan& march = Open(3, 2002);
     march.ComputeCurrentDay(false);
-    EXPECT_EQ(shell.plans.size(), 1u);  // OpenMonth off: nothing
+    EXPECT_EQ(shell.windows.size(), 1u);  // OpenMonth off: nothing
     settings.OpenMonth = 1;
     march.ComputeCurrentDay(false);
-    ASSERT_EQ(shell.plans.size(), 2u);
-    EXPECT_EQ(shell.plans[1]->PlanMonth(), 4u);
+    ASSERT_EQ(shell.windows.size(), 2u);
+    EXPECT_EQ(shell.windows[1].plan->PlanMonth(), 4u);
     march.ComputeCurrentDay(false);
-    EXPECT_EQ(shell.plans.size(), 2u);  // its window exists now
+    EXPECT_EQ(shell.windows.size(), 2u);  // its window exists now
 }
 
 TEST_F(PlanTest, SelectTodaySelectsTheDaysLastRow) {

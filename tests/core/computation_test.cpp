@@ -1,5 +1,5 @@
 // Hours, day balance and account of entries, and the whole-period recomputation.
-#include "plan_fixture.h"
+#include "tests/core/plan_fixture.h"
 
 TEST(RawWorkTime, CodesWinInTheirOrder) {
     const struct {
@@ -162,7 +162,7 @@ TEST_F(PlanTest, RecomputeRewritesOnlyFromTheGivenDay) {
     plan.Recompute(15);
     EXPECT_EQ(Entry(plan, 18, 1).Account, 1024);
     EXPECT_EQ(Entry(plan, 2, 1).Account, 1048);
-    EXPECT_GT(prompts.waits, 0);
+    EXPECT_GT(prompts.waitScopes, 0);
 }
 
 TEST_F(PlanTest, IsFreeDay) {

@@ -1,13 +1,13 @@
 // Deleting, copying, pasting and moving entries; missing days; period checks.
-#include "plan_fixture.h"
+#include "tests/core/plan_fixture.h"
 
 TEST_F(PlanTest, DeleteOnlyEntryLeavesThePlaceholder) {
     MonthPlan& plan = Open(3, 2002);
     AddTimes(plan, 4, 480, 990);
     Select(plan, 4, 1);
     plan.DeleteEntry();
-    ASSERT_EQ(prompts.asked.size(), 1u);
-    EXPECT_EQ(prompts.asked[0].text, "Soll der Eintrag für den 04.03.2002 wirklich gelöscht werden?");
+    ASSERT_EQ(Asked().size(), 1u);
+    EXPECT_EQ(Asked()[0].text, "Soll der Eintrag für den 04.03.2002 wirklich gelöscht werden?");
     const EntryRecord e = Entry(plan, 4, 1);
     EXPECT_EQ(e.Come, TimeCode(EmptyDay));
     EXPECT_EQ(e.WorkTime, HoursCode(EmptyDay));
@@ -96,10 +96,10 @@ TEST_F(PlanTest, CopyAndPaste) {
     MonthPlan& plan = Open(3, 2002);
     Select(plan, 4, 1);
     plan.PasteEntry();
-    EXPECT_EQ(prompts.told.back().text, "Es ist kein gültiger Eintrag zum Einfügen vorhanden.");
+    EXPECT_EQ(Told().back().text, "Es ist kein gültiger Eintrag zum Einfügen vorhanden.");
     plan.CopyEntry();  // a placeholder is no valid entry either
     plan.PasteEntry();
-    EXPECT_EQ(prompts.told.back().text, "Es ist kein gültiger Eintrag zum Einfügen vorhanden.");
+    EXPECT_EQ(Told().back().text, "Es ist kein gültiger Eintrag zum Einfügen vorhanden.");
     AddTimes(plan, 4, 480, 990);
     Select(plan, 4, 1);
     plan.CopyEntry();
@@ -111,12 +111,12 @@ TEST_F(PlanTest, CopyAndPaste) {
     EXPECT_EQ(pasted.weekday, 6);
     EXPECT_EQ(pasted.Saldo, 24);  // the copied NoSaldo travels with the entry
     ViewOf(plan).selected = NO_SELECTION;
-    prompts.told.clear();
+    prompts.messages.clear();
     plan.CopyEntry();
     plan.PasteEntry();
-    ASSERT_EQ(prompts.told.size(), 2u);
-    EXPECT_EQ(prompts.told[0].text, "Es ist kein Eintrag zum Kopieren markiert.");
-    EXPECT_EQ(prompts.told[1].text, "Es ist kein Tag zum Einfügen markiert.");
+    ASSERT_EQ(Told().size(), 2u);
+    EXPECT_EQ(Told()[0].text, "Es ist kein Eintrag zum Kopieren markiert.");
+    EXPECT_EQ(Told()[1].text, "Es ist kein Tag zum Einfügen markiert.");
 }
 
 TEST_F(PlanTest, MoveWithinTheDay) {
@@ -125,7 +125,7 @@ TEST_F(PlanTest, MoveWithinTheDay) {
     AddTimes(plan, 4, 750, 990);
     Select(plan, 4, 1);
     plan.MoveEntry(-1);
-    EXPECT_EQ(prompts.told.back().text,
+    EXPECT_EQ(Told().back().text,
               "Ein Eintrag kann nur innerhalb eines Tages verschoben werden.\n"
               "Für andere Tage benutzen Sie bitte Kopieren + Einfügen.");
     plan.MoveEntry(+1);
@@ -134,7 +134,7 @@ TEST_F(PlanTest, MoveWithinTheDay) {
     EXPECT_EQ(plan.SelectedEntry(), static_cast<long>(EntryKey(4, 2)));
     EXPECT_EQ(Entry(plan, 4, 2).Saldo, -6);
     plan.MoveEntry(+1);
-    EXPECT_EQ(prompts.told.size(), 2u);
+    EXPECT_EQ(Told().size(), 2u);
     plan.MoveEntry(-1);
     EXPECT_EQ(Entry(plan, 4, 1).Come, 480);
 }
@@ -185,16 +185,16 @@ TEST_F(PlanTest, CheckDateInPeriod) {
     for (const auto& c : cases) {
         settings.StartDay = c.startDay;
         MonthPlan& plan = Open(3, 2002);
-        prompts.told.clear();
+        prompts.messages.clear();
         EntryRecord r;
         r.day = c.day;
         r.month = c.month;
         r.year = c.year;
         EXPECT_EQ(plan.CheckDateInPeriod(r), c.accepted) << c.startDay << " " << c.day << "." << c.month;
         if (c.message) {
-            ASSERT_EQ(prompts.told.size(), 1u);
-            EXPECT_EQ(prompts.told[0].text, c.message);
-            EXPECT_EQ(prompts.told[0].title, "Fehler");
+            ASSERT_EQ(Told().size(), 1u);
+            EXPECT_EQ(Told()[0].text, c.message);
+            EXPECT_EQ(Told()[0].title, "Fehler");
         }
     }
     settings.StartDay = 15;
@@ -209,9 +209,9 @@ TEST_F(PlanTest, CheckDateInPeriod) {
     r.day = 30;
     r.month = 3;
     r.year = 2004;
-    prompts.told.clear();
+    prompts.messages.clear();
     EXPECT_EQ(february.CheckDateInPeriod(r), 0);
-    EXPECT_EQ(prompts.told[0].text, "Das Datum muß zwischen 01.02.2004 und 29.02.2004 liegen.");
+    EXPECT_EQ(Told()[0].text, "Das Datum muß zwischen 01.02.2004 und 29.02.2004 liegen.");
 }
 
 TEST_F(PlanTest, EditEntryChoosesTheDialog) {

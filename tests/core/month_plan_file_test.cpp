@@ -1,5 +1,5 @@
 // The month plan file: names, periods, reading and writing entries.
-#include "plan_fixture.h"
+#include "tests/core/plan_fixture.h"
 
 #include "core/plan_keys.h"
 

@@ -1,5 +1,5 @@
 // Creating and opening periods, the carry-over and the weekday rewrite.
-#include "plan_fixture.h"
+#include "tests/core/plan_fixture.h"
 
 namespace {
 void WriteClosingPlan(ProfileStore& store, const std::string& file, const char* opening, const char* lastAccount) {
@@ -60,11 +60,11 @@ TEST_F(PlanTest, NewPeriodOnlyHasDaysThatExist) {
 TEST_F(PlanTest, CarryOverFromThePreviousPeriod) {
     WriteClosingPlan(engine, MonthPlanFileName(settings, 2, 2002), "0", "750");
     EXPECT_EQ(frame.OpenMonthPlan(3, 2002, true, true), 1);
-    ASSERT_EQ(prompts.told.size(), 1u);
-    EXPECT_EQ(prompts.told[0].text, "Der Zeitkontostand von Februar 2002 wurde übernommen.");
-    EXPECT_EQ(Entry(*shell.plans.back(), 1, 1).Account, -2147483645);
+    ASSERT_EQ(Told().size(), 1u);
+    EXPECT_EQ(Told()[0].text, "Der Zeitkontostand von Februar 2002 wurde übernommen.");
+    EXPECT_EQ(Entry(LastPlan(), 1, 1).Account, -2147483645);
     char account[32];
-    engine.ReadString("MAIN", "Account", "", account, sizeof account, shell.plans.back()->path().c_str());
+    engine.ReadString("MAIN", "Account", "", account, sizeof account, LastPlan().path().c_str());
     EXPECT_STREQ(account, "750");
 }
 
@@ -88,14 +88,14 @@ TEST_F(PlanTest, CarryOverCases) {
         TempFolder dir;
         std::snprintf(settings.WorkingDir, sizeof settings.WorkingDir, "%s/", dir.path().string().c_str());
         settings.Extern = c.isExtern;
-        prompts.asked.clear();
+        prompts.messages.clear();
         if (c.opening)
             WriteClosingPlan(engine, MonthPlanFileName(settings, 2, 2002), c.opening, c.lastAccount);
         frame.OpenMonthPlan(3, 2002, false, c.ask);
         char account[32];
         engine.ReadString("MAIN", "Account", "", account, sizeof account, MonthPlanFileName(settings, 3, 2002).c_str());
         EXPECT_EQ(std::atoi(account), c.expected) << c.name;
-        EXPECT_EQ(prompts.asked.size(), c.questions) << c.name;
+        EXPECT_EQ(Asked().size(), c.questions) << c.name;
     }
 }
 
@@ -105,24 +105,24 @@ TEST_F(PlanTest, CarryOverAsksForAnotherMonthUntilOneIsReadable) {
     prompts.months = {{0, 0}, {11, 2001}};
     prompts.answers = {true, true};  // create the plan; take another month
     EXPECT_EQ(frame.OpenMonthPlan(3, 2002, false, true), 1);
-    ASSERT_EQ(prompts.asked.size(), 3u);
-    EXPECT_EQ(prompts.asked[0].text,
+    ASSERT_EQ(Asked().size(), 3u);
+    EXPECT_EQ(Asked()[0].text,
               "Der Monatsplan für März 2002 existiert noch nicht.\n\nSoll ein neuer Monatsplan angelegt werden?");
-    EXPECT_EQ(prompts.asked[2].title, "Hinweis");  // the cancelled month dialog
+    EXPECT_EQ(Asked()[2].title, "Hinweis");  // the cancelled month dialog
     char account[32];
-    engine.ReadString("MAIN", "Account", "", account, sizeof account, shell.plans.back()->path().c_str());
+    engine.ReadString("MAIN", "Account", "", account, sizeof account, LastPlan().path().c_str());
     EXPECT_STREQ(account, "300");
 }
 
 TEST_F(PlanTest, CarryOverGivenUpStartsAtZero) {
     prompts.answers = {true, false};
     frame.OpenMonthPlan(3, 2002, false, true);
-    ASSERT_EQ(prompts.asked.size(), 2u);
-    EXPECT_TRUE(prompts.told.empty());
+    ASSERT_EQ(Asked().size(), 2u);
+    EXPECT_TRUE(Told().empty());
     prompts.answers = {true, true, false};
     frame.OpenMonthPlan(4, 2003, true, true);
-    ASSERT_EQ(prompts.told.size(), 1u);
-    EXPECT_EQ(prompts.told[0].text,
+    ASSERT_EQ(Told().size(), 1u);
+    EXPECT_EQ(Told()[0].text,
               "Es konnte kein Zeitkontostand übernommen werden.\n\nGeben Sie den Kontostand bei Bedarf manuell ein.");
 }
 
@@ -140,14 +140,14 @@ TEST_F(PlanTest, OpenDecisionTable) {
         {false, false, true, 1, 0},
     };
     for (const auto& c : cases) {
-        const std::size_t before = shell.plans.size();
-        prompts.asked.clear();
+        const std::size_t before = shell.windows.size();
+        prompts.messages.clear();
         prompts.answers = {c.answer};
         EXPECT_EQ(frame.OpenMonthPlan(3, 2002, c.create, c.ask), 1);
-        EXPECT_EQ(shell.plans.size() - before, c.windows);
-        EXPECT_EQ(prompts.asked.size(), c.questions);
+        EXPECT_EQ(shell.windows.size() - before, c.windows);
+        EXPECT_EQ(Asked().size(), c.questions);
     }
-    prompts.asked.clear();
+    prompts.messages.clear();
     prompts.answers = {false};
     EXPECT_EQ(frame.OpenMonthPlan(7, 2002, false, true), 1);  // declined: nothing created
     EXPECT_EQ(ReadBytes(MonthPlanFileName(settings, 7, 2002)), "<missing>");
@@ -155,12 +155,12 @@ TEST_F(PlanTest, OpenDecisionTable) {
 
 TEST_F(PlanTest, CreationFailureIsReported) {
     std::snprintf(settings.WorkingDir, sizeof settings.WorkingDir, "%s", folder.File("a/b/c/").c_str());
-    const std::size_t before = shell.plans.size();
+    const std::size_t before = shell.windows.size();
     EXPECT_EQ(frame.OpenMonthPlan(3, 2002, false, false), 0);
-    ASSERT_EQ(prompts.told.size(), 1u);
-    EXPECT_EQ(prompts.told[0].text, "Die Datei für den Monatsplan kann nicht angelegt werden.");
-    EXPECT_EQ(prompts.told[0].title, "Frage");
-    EXPECT_EQ(shell.plans.size(), before);
+    ASSERT_EQ(Told().size(), 1u);
+    EXPECT_EQ(Told()[0].text, "Die Datei für den Monatsplan kann nicht angelegt werden.");
+    EXPECT_EQ(Told()[0].title, "Frage");
+    EXPECT_EQ(shell.windows.size(), before);
     EXPECT_FALSE(frame.creating());
 }
 
@@ -168,7 +168,8 @@ TEST_F(PlanTest, OpenModeMaximisesTheFirstWindow) {
     engine.WriteString("Custom", "OpenMode", "1", settings.SettingsPath);
     Open(3, 2002);
     Open(4, 2002);
-    EXPECT_EQ(shell.maximised, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(shell.windows[0].maximised);
+    EXPECT_FALSE(shell.windows[1].maximised);
 }
 
 TEST_F(PlanTest, RetakeCarryOverAsksAndRecomputes) {
@@ -181,11 +182,11 @@ TEST_F(PlanTest, RetakeCarryOverAsksAndRecomputes) {
     plan.RetakeCarryOver();
     EXPECT_EQ(Entry(plan, 4, 1).Account, 624);
     settings.Extern = 1;
-    prompts.asked.clear();
+    prompts.messages.clear();
     prompts.answers = {false};
     plan.RetakeCarryOver();
-    ASSERT_EQ(prompts.asked.size(), 1u);
-    EXPECT_NE(prompts.asked[0].text.find("externer Mitarbeiter"), std::string::npos);
+    ASSERT_EQ(Asked().size(), 1u);
+    EXPECT_NE(Asked()[0].text.find("externer Mitarbeiter"), std::string::npos);
 }
 
 TEST_F(PlanTest, RecomputeWeekdaysRenewsRemarksAndMissingDays) {

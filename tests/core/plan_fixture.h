@@ -1,10 +1,9 @@
 #pragma once
-// A month plan on the real profile engine in a throwaway folder, with fakes
-// for the clock, the prompts, the list view and the frame's windows.
+// Month plans on the real profile engine in a throwaway folder, with the
+// fakes of the clock, the prompts, the list view and the frame's windows.
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <set>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -16,90 +15,8 @@
 #include "core/profile_engine.h"
 #include "core/settings.h"
 #include "core/shell.h"
-#include "temp_folder.h"
-
-struct FakeClock : Clock {
-    LocalTime now{2002, 3, 1, 4, 9, 0, 0};
-    LocalTime Now() override { return now; }
-    void Set(unsigned day, unsigned month, unsigned year, unsigned hour, unsigned minute) {
-        now.day = day;
-        now.month = month;
-        now.year = year;
-        now.hour = hour;
-        now.minute = minute;
-    }
-};
-
-struct FakePrompts : UserPrompts {
-    struct Message {
-        std::string text, title;
-    };
-    std::vector<Message> told, asked, warnings;
-    std::vector<bool> answers;  // scripted answers to Ask, in order; yes when used up
-    std::vector<std::pair<unsigned, unsigned>> months;  // scripted month dialog results
-    bool warningTicked = true;
-    int waits = 0;
-
-    void Tell(const char* text, const char* title, MessageIcon) override { told.push_back({text, title}); }
-    bool Ask(const char* text, const char* title, bool) override {
-        asked.push_back({text, title});
-        if (answers.empty())
-            return true;
-        const bool answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
-    }
-    bool AskMonth(unsigned& month, unsigned& year) override {
-        if (months.empty())
-            return false;
-        std::tie(month, year) = months.front();
-        months.erase(months.begin());
-        return month != 0;
-    }
-    bool ShowWarning(const char* text) override {
-        warnings.push_back({text, "- Hinweis -"});
-        return warningTicked;
-    }
-    void BeginWait() override { ++waits; }
-};
-
-struct FakeView : PlanView {
-    std::vector<ListRow> rows;
-    int selected = NO_SELECTION;
-    int refreshes = 0;
-    void ShowRows(const std::vector<ListRow>& shown) override {
-        rows = shown;
-        ++refreshes;
-        if (selected >= static_cast<int>(rows.size()))
-            selected = NO_SELECTION;
-    }
-    void UpdateRow(int index, const ListRow& row) override { rows[static_cast<std::size_t>(index)] = row; }
-    int SelectedRow() override { return selected; }
-    void SelectRow(int index) override { selected = index; }
-};
-
-struct FakeShell : FrameShell {
-    FrameCore* frame = nullptr;
-    std::vector<std::unique_ptr<FakeView>> views;
-    std::vector<std::unique_ptr<MonthPlan>> plans;
-    std::vector<bool> maximised;
-    std::set<std::string> windows;
-    std::string tip;
-    bool warningIcon = false;
-
-    MonthPlan* CreatePlanWindow(unsigned month, unsigned year, bool max) override {
-        views.push_back(std::make_unique<FakeView>());
-        plans.push_back(std::make_unique<MonthPlan>(*frame, *views.back(), month, year));
-        maximised.push_back(max);
-        windows.insert(FrameCore::PlanTitle(month, year));
-        plans.back()->Recompute(EffectiveStartDay(frame->settings()));
-        return plans.back().get();
-    }
-    bool HasActivePlan() override { return !plans.empty(); }
-    bool WindowExists(const char* title) override { return windows.count(title) > 0; }
-    void SetTrayTip(const char* text) override { tip = text; }
-    void SetTrayIconActive(bool warning) override { warningIcon = warning; }
-};
+#include "tests/core/core_fakes.h"
+#include "tests/core/temp_folder.h"
 
 class PlanTest : public ::testing::Test {
 protected:
@@ -110,20 +27,33 @@ protected:
         // Nothing runs by itself unless a test asks for it.
         settings.SelectDay = 0;
         settings.AutoTimer = 0;
-        shell.frame = &frame;
+        shell.Attach(frame);
+        clock.Set(1, 3, 2002, 9, 0);
     }
 
     // Opens (creating silently) the period, as a new plan window does.
     MonthPlan& Open(unsigned month, unsigned year) {
         EXPECT_EQ(frame.OpenMonthPlan(month, year, false, false), 1);
-        return *shell.plans.back();
+        return *shell.windows.back().plan;
     }
-    FakeView& ViewOf(const MonthPlan& plan) {
-        for (std::size_t i = 0; i < shell.plans.size(); ++i)
-            if (shell.plans[i].get() == &plan)
-                return *shell.views[i];
+    MonthPlan& LastPlan() { return *shell.windows.back().plan; }
+    FakePlanView& ViewOf(const MonthPlan& plan) {
+        for (const FakeFrameShell::Window& window : shell.windows)
+            if (window.plan.get() == &plan)
+                return *window.view;
         throw std::logic_error("no such plan");
     }
+    // The messages of one kind, in order.
+    std::vector<RecordingPrompts::Message> Messages(RecordingPrompts::Kind kind) const {
+        std::vector<RecordingPrompts::Message> result;
+        for (const RecordingPrompts::Message& m : prompts.messages)
+            if (m.kind == kind)
+                result.push_back(m);
+        return result;
+    }
+    std::vector<RecordingPrompts::Message> Told() const { return Messages(RecordingPrompts::Kind::Tell); }
+    std::vector<RecordingPrompts::Message> Asked() const { return Messages(RecordingPrompts::Kind::Ask); }
+    std::vector<RecordingPrompts::Message> Warnings() const { return Messages(RecordingPrompts::Kind::Warning); }
     void Select(MonthPlan& plan, unsigned day, unsigned position) {
         ASSERT_TRUE(plan.SelectEntryRow(day, position)) << day << "/" << position;
     }
@@ -166,7 +96,7 @@ protected:
     Settings settings;
     ProfileEngine engine;
     FakeClock clock;
-    FakePrompts prompts;
-    FakeShell shell;
+    RecordingPrompts prompts;
+    FakeFrameShell shell;
     FrameCore frame{settings, engine, clock, prompts, shell};
 };

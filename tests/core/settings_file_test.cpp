@@ -223,7 +223,7 @@ TEST(SettingsWorkDays, WeekdayBits) {
     for (const Row& row : rows) {
         Settings s;
         s.WorkDays = row.mask;
-        EXPECT_EQ(IsWorkDay(s, row.weekday), row.expected) << "mask " << row.mask << " weekday " << row.weekday;
+        EXPECT_EQ(IsWorkDay(s, static_cast<int>(row.weekday)) != 0, row.expected) << "mask " << row.mask << " weekday " << row.weekday;
     }
 }
 

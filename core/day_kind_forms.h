@@ -1,0 +1,57 @@
+#pragma once
+// The logic of the dialogs that book whole days or set the account:
+// FlexiDayDialog and HolidayEntryDialog (DLG_GETDAY), VacationDialog and
+// SickDaysDialog (DLG_GETFEWDAYS), AccountCorrectionDialog (DLG_ACCOUNT).
+//
+// Each Accept function is the dialog's OK: false keeps the dialog open (the
+// user has been told why, unless noted), true lets it close. The counters
+// Holidays, Sickdays and GDays change in the Settings record in memory only;
+// the command that opened the dialog saves them with SaveSettings.
+#include <string>
+
+class MonthPlan;
+
+inline constexpr const char* FLEXI_DAY_TITLE = "Gleittagerfassung";
+inline constexpr const char* HOLIDAY_ENTRY_TITLE = "Feiertagserfassung";
+inline constexpr const char* VACATION_TITLE = "Urlaubstageerfassung";
+inline constexpr const char* SICK_DAYS_TITLE = "Krankheitstageerfassung";
+inline constexpr const char* ACCOUNT_CORRECTION_TITLE = "Zeitkonto korrigieren";
+
+// DLG_GETDAY: 1007 "Datum:", 1014 "Bemerkung:".
+struct DayEntryFields {
+    std::string date;
+    std::string remark;
+};
+
+// DLG_GETFEWDAYS: 1007 "Datum:", 1008 "bis:", 1014 "Bemerkung:".
+struct DayRangeFields {
+    std::string from;
+    std::string to;  // empty: the from day alone
+    std::string remark;
+};
+
+// DLG_ACCOUNT: 1007 "Datum:", 1004 "Zeitkontostand:", 1014 "Bemerkung:".
+struct AccountCorrectionFields {
+    std::string date;
+    std::string account;
+    std::string remark;
+};
+
+// suggestedDate is the selected row's date, empty for today.
+DayEntryFields InitDayEntry(MonthPlan& plan, const std::string& suggestedDate);
+DayRangeFields InitVacation(MonthPlan& plan, const std::string& suggestedDate);
+// Proposes the remark "Krankheitstag".
+DayRangeFields InitSickDays(MonthPlan& plan, const std::string& suggestedDate);
+AccountCorrectionFields InitAccountCorrection(MonthPlan& plan, const std::string& suggestedDate);
+
+// One flexi day; refused on a day that is free anyway. GDays + 1.
+bool AcceptFlexiDay(MonthPlan& plan, const DayEntryFields& fields);
+// One public holiday; no free-day check, no counter.
+bool AcceptHolidayEntry(MonthPlan& plan, const DayEntryFields& fields);
+// Vacation on every day of the range that is not free anyway; refused when
+// more days are needed than Holidays holds, otherwise Holidays - n.
+bool AcceptVacation(MonthPlan& plan, const DayRangeFields& fields);
+// Sick days on every day of the range that is not free anyway; Sickdays + n.
+bool AcceptSickDays(MonthPlan& plan, const DayRangeFields& fields);
+// Sets the running account to the entered value from the date on.
+bool AcceptAccountCorrection(MonthPlan& plan, const AccountCorrectionFields& fields);

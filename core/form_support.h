@@ -1,0 +1,37 @@
+#pragma once
+// What the dialog halves share: field texts are cut like the dialogs' read
+// buffers, dates are read and checked the same way by every entry dialog.
+#include <cstdint>
+#include <string>
+
+#include "core/entry_record.h"
+
+class MonthPlan;
+
+// The dialogs read every text with at most this many characters.
+constexpr std::size_t MAX_FIELD_LENGTH = TEXT_BUFFER_SIZE - 1;
+// A suggested date (a list row's date text) is at most this long.
+constexpr std::size_t MAX_SUGGESTED_DATE_LENGTH = 15;
+
+// The text as a dialog reads it from its control: at most 255 characters.
+std::string FieldText(const std::string& text);
+
+// Copies a field into a record's remark, cut to fit.
+void SetRemark(EntryRecord& record, const std::string& text);
+
+// The date an entry dialog starts with: the suggested date (cut to 15
+// characters) when there is one, otherwise today.
+std::string InitialEntryDate(MonthPlan& plan, const std::string& suggestedDate);
+
+// Reads a date field into record (day, month, year and weekday) and checks
+// that the period of the plan holds it and that the calendar has it; tells
+// the user why not and returns false otherwise.
+bool ReadEntryDate(MonthPlan& plan, const std::string& text, EntryRecord& record);
+
+// Tells the user and returns false when the record's date does not exist
+// ("Das Datum 31.04.2002 ist ungültig.").
+bool CheckDateExists(MonthPlan& plan, const EntryRecord& record);
+
+// An unsigned decimal number field: blanks around the digits are allowed,
+// a sign or any other character is not, and the value must fit 32 bits.
+bool ParseUnsignedField(const std::string& text, std::uint32_t& value);

@@ -1,0 +1,187 @@
+// The time entry dialog's logic.
+#include "core/time_entry_form.h"
+
+#include <cstring>
+
+#include "calendar/calendar.h"
+#include "core/form_support.h"
+#include "core/frame_core.h"
+#include "core/month_plan.h"
+#include "core/settings.h"
+
+namespace {
+
+const char* const NEGATIVE_TIMES = "Bitte geben Sie positive Zeiten für Kommen und Gehen ein.";
+const char* const TIMES_OUT_OF_RANGE = "Bitte geben Sie gültige Zeiten für Kommen und Gehen ein.";
+const char* const NEGATIVE_HOURS = "Bitte geben Sie eine positive Stundenangabe ein.";
+const char* const COME_AFTER_GO = "Die Kommen-Zeit muß kleiner sein als die Gehen-Zeit.";
+
+TimeValue NowMinutes(MonthPlan& plan)
+{
+    const LocalTime now = plan.frame().clock().Now();
+    return static_cast<TimeValue>(now.hour * 60 + now.minute);
+}
+
+std::string TimeText(TimeValue value)
+{
+    char text[TEXT_BUFFER_SIZE];
+    FormatTime(value, text);
+    return text;
+}
+
+// A field copied into a writable buffer, since the parsers write into it.
+struct FieldBuffer {
+    explicit FieldBuffer(const std::string& text)
+    {
+        const std::string field = FieldText(text);
+        std::memcpy(chars, field.c_str(), field.size() + 1);
+    }
+    char chars[TEXT_BUFFER_SIZE];
+};
+
+// Whether the parser reads the text as a clock time rather than a code
+// letter or "no time".
+bool IsClockTimeText(const std::string& text)
+{
+    if (text.empty())
+        return false;
+    switch (text[0]) {
+    case '*': case '.': case 'F': case 'G': case 'K': case 'U': case 'Z': case '?':
+        return false;
+    case '-':
+        return text.size() < 2 || text[1] != '-';
+    default:
+        return true;
+    }
+}
+
+bool IsDayOffKind(TimeValue come)
+{
+    return come == TimeCode(Vacation) || come == TimeCode(PublicHoliday) || come == TimeCode(SickDay);
+}
+
+} // namespace
+
+std::string ArrivalNow(MonthPlan& plan)
+{
+    // Shortly after midnight the travel-time correction would reach back into
+    // the previous day; like "Kommen" from the tray the time stops at 00:00.
+    const TimeValue come = NowMinutes(plan) - plan.settings().TimeLag;
+    return TimeText(come < 0 ? 0 : come);
+}
+
+std::string DepartureNow(MonthPlan& plan)
+{
+    return TimeText(NowMinutes(plan) + plan.settings().TimeLag);
+}
+
+TimeEntryFields InitTimeEntry(MonthPlan& plan, unsigned key, const std::string& suggestedDate)
+{
+    const Settings& s = plan.settings();
+    TimeEntryFields fields;
+    EntryRecord entry;
+    if (key != 0 && plan.ReadEntry(KeyDay(key), KeyPosition(key), entry)) {
+        if (entry.Come == TimeCode(MissingDay)) {
+            entry.Come = entry.Go = TimeCode(EmptyDay);
+            entry.Info[0] = '\0';
+        }
+        char text[TEXT_BUFFER_SIZE];
+        FormatEntryDate(entry, text);
+        fields.date = text;
+        fields.dateEnabled = false;
+        const bool empty = entry.Come == TimeCode(EmptyDay);
+        fields.come = empty ? ArrivalNow(plan) : TimeText(entry.Come);
+        if (!empty) {
+            fields.go = TimeText(entry.Go);
+            FormatHours(s, entry.WorkTime, text);
+            fields.hours = text;
+        }
+        fields.remark = entry.Info;
+        fields.noSaldo = entry.NoSaldo != 0;
+        fields.hoursMode = entry.Come == TimeCode(DirectHours) || entry.Go == TimeCode(DirectHours);
+        return fields;
+    }
+
+    int weekday;
+    if (!suggestedDate.empty()) {
+        fields.date = InitialEntryDate(plan, suggestedDate);
+        EntryRecord date;
+        ParseDate(fields.date.c_str(), date);
+        weekday = Calendar().Weekday(date.day, date.month, date.year);
+    } else {
+        fields.date = InitialEntryDate(plan, "");
+        weekday = static_cast<int>(plan.frame().clock().Now().dayOfWeek);
+    }
+    fields.come = ArrivalNow(plan);
+    fields.noSaldo = !IsWorkDay(s, weekday);
+    return fields;
+}
+
+bool AcceptTimeEntry(MonthPlan& plan, unsigned key, const TimeEntryFields& fields)
+{
+    UserPrompts& prompts = plan.frame().prompts();
+    EntryRecord entry;
+    if (!fields.hoursMode) {
+        if (!fields.come.empty()) {
+            FieldBuffer come(fields.come), go(fields.go);
+            entry.Come = ParseTime(come.chars);
+            entry.Go = ParseTime(go.chars);
+            if (entry.Come < 0 || entry.Go < 0) {
+                prompts.Tell(NEGATIVE_TIMES, "Fehler", MessageIcon::Information);
+                return false;
+            }
+            // Clock times of 32767 minutes and more would be stored as "no
+            // time" or as a kind code.
+            if ((IsClockTimeText(fields.come) && entry.Come >= NO_TIME) ||
+                (IsClockTimeText(fields.go) && entry.Go >= NO_TIME)) {
+                prompts.Tell(TIMES_OUT_OF_RANGE, "Fehler", MessageIcon::Information);
+                return false;
+            }
+            entry.WorkTime = HOURS_CODE_BASE;
+        } else {
+            entry.Come = entry.Go = TimeCode(EmptyDay);
+        }
+    } else {
+        FieldBuffer hours(fields.hours);
+        entry.WorkTime = ParseHours(hours.chars);
+        if (entry.WorkTime < 0) {
+            prompts.Tell(NEGATIVE_HOURS, "Fehler", MessageIcon::Information);
+            return false;
+        }
+        entry.Come = entry.Go = TimeCode(DirectHours);
+    }
+    SetRemark(entry, fields.remark);
+
+    // An existing entry keeps its date whatever the (disabled) date field
+    // says; a key that names no entry any more is stored as a new entry.
+    EntryRecord existing;
+    const bool exists = key != 0 && plan.ReadEntry(KeyDay(key), KeyPosition(key), existing);
+    if (exists) {
+        entry.day = existing.day;
+        entry.month = existing.month;
+        entry.year = existing.year;
+        entry.weekday = Calendar().Weekday(entry.day, entry.month, entry.year);
+    } else if (!ReadEntryDate(plan, fields.date, entry)) {
+        return false;
+    }
+
+    if (entry.Come != NO_TIME && entry.Come != TimeCode(DirectHours) && entry.Go != NO_TIME &&
+        entry.Go != TimeCode(DirectHours) && entry.Come > entry.Go) {
+        prompts.Tell(COME_AFTER_GO, "Fehler", MessageIcon::Information);
+        return false;
+    }
+    entry.NoSaldo = fields.noSaldo ? 1 : 0;
+    if (IsDayOffKind(entry.Come)) {
+        // A code letter typed into "Kommen" books a whole day of that kind,
+        // with the values the day-kind dialogs give it.
+        entry.WorkTime = HoursCode(TimeCodeKind(entry.Come));
+        entry.Saldo = 0;
+        entry.NoSaldo = 1;
+    }
+
+    if (exists)
+        plan.StoreEntry(KeyDay(key), KeyPosition(key), entry);
+    else
+        plan.StoreEntry(0, 0, entry);
+    return true;
+}
