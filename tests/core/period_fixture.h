@@ -49,7 +49,7 @@ public:
     std::vector<std::string> ToldTexts() const
     {
         std::vector<std::string> texts;
-        for (const auto& message : prompts.told)
+        for (const auto& message : Told())
             texts.push_back(message.text);
         return texts;
     }
