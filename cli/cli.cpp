@@ -33,6 +33,7 @@ const char* const HelpIntro =
 
 const char* const HelpOutro =
     "\n"
+    "\"--\" beendet die Optionen (für einen Text, der mit \"--\" beginnt).\n"
     "Ausgabe in UTF-8. Hinweise (z.B. eine Kontoübernahme) erscheinen auf stderr.\n"
     "Exit-Code: 0 Erfolg, 1 vom System abgelehnt (Meldung auf stderr), 2 Aufruffehler.\n";
 
