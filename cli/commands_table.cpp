@@ -1,0 +1,62 @@
+#include "cli/commands.h"
+#include "cli/holidays_command.h"
+
+int HolidaysListCommand(CliRun& run) { return HolidaysCommand(run.args.positional[0].c_str(), run.out, run.err); }
+
+namespace {
+
+const CliCommand Table[] = {
+    {"open", "MONAT JAHR", "öffnet den Monatsplan (ein fehlender wird mit dem Kontostand des Vormonats angelegt)", 2, 2,
+     nullptr, nullptr, OpenCommand},
+    {"show", "MONAT JAHR",
+     "zeigt die Liste des Monatsplans: je Zeile Tag, Datum, Kommen, Gehen, Stunden, Saldo, Konto, Bemerkung "
+     "(tab-getrennt; laufende Werte von heute mit \"T\")",
+     2, 2, nullptr, nullptr, ShowCommand},
+    {"kommen", "", "Erfassung: Kommen (jetzt, im Monatsplan des heutigen Tages)", 0, 0, nullptr, nullptr,
+     ArriveCommand},
+    {"gehen", "", "Erfassung: Gehen (jetzt, im Monatsplan des heutigen Tages)", 0, 0, nullptr, nullptr, LeaveCommand},
+    {"entry", "DATUM KOMMEN [GEHEN] [--remark TEXT] [--no-saldo]",
+     "neuer Eintrag mit Zeiten (ohne GEHEN: offener Eintrag); --no-saldo: Tag hat keine Regelarbeitszeit "
+     "(an arbeitsfreien Tagen immer)",
+     2, 3, " --remark ", " --no-saldo ", EntryCommand},
+    {"hours", "DATUM STUNDEN [--remark TEXT] [--no-saldo]", "neuer Eintrag mit direkt erfassten Stunden (z.B. 7:30)",
+     2, 2, " --remark ", " --no-saldo ", HoursCommand},
+    {"flexi", "DATUM [--remark TEXT]", "Gleittag eintragen (Gleittage + 1)", 1, 1, " --remark ", nullptr,
+     FlexiCommand},
+    {"holiday", "DATUM [--remark TEXT]", "Feiertag eintragen", 1, 1, " --remark ", nullptr, HolidayCommand},
+    {"vacation", "VON [BIS] [--remark TEXT]",
+     "Urlaub an jedem nicht freien Tag von VON bis BIS (verbleibende Urlaubstage - n)", 1, 2, " --remark ", nullptr,
+     VacationCommand},
+    {"sick", "VON [BIS] [--remark TEXT]", "Krankheitstage an jedem nicht freien Tag von VON bis BIS", 1, 2,
+     " --remark ", nullptr, SickCommand},
+    {"correct", "DATUM KONTO [--remark TEXT]", "Zeitkonto-Korrektur: das Konto ab DATUM auf KONTO setzen (z.B. 12:30)",
+     2, 2, " --remark ", nullptr, CorrectCommand},
+    {"remark", "DATUM POS TEXT", "ändert die Bemerkung des Eintrags an Position POS des Tages", 3, 3, nullptr, nullptr,
+     RemarkCommand},
+    {"delete", "DATUM POS", "löscht den Eintrag an Position POS (ab 1) des Tages", 2, 2, nullptr, nullptr,
+     DeleteCommand},
+    {"move", "DATUM POS up|down", "verschiebt den Eintrag innerhalb seines Tages nach oben oder unten", 3, 3, nullptr,
+     nullptr, MoveCommand},
+    {"fill-missing", "DATUM", "Fehltage bis Markierung eintragen: leere Arbeitstage vor DATUM werden Fehltage", 1, 1,
+     nullptr, nullptr, FillMissingCommand},
+    {"recompute", "MONAT JAHR", "Monatszeiten neu berechnen", 2, 2, nullptr, nullptr, RecomputeCommand},
+    {"weekdays", "MONAT JAHR", "Wochentage neu berechnen (Wochentage, Feiertags- und Tagesnamen, Fehltage werden leer)",
+     2, 2, nullptr, nullptr, WeekdaysCommand},
+    {"carry-over", "MONAT JAHR", "Kontostands-Übernahme: übernimmt den Endstand des Vormonats erneut", 2, 2, nullptr,
+     nullptr, CarryOverCommand},
+    {"evaluate", "MONAT JAHR", "Monats-Auswertung", 2, 2, nullptr, nullptr, EvaluateCommand},
+    {"export", "MONAT JAHR [--day TAG] [--fields N]",
+     "Zwischenablagen-Export auf stdout; --day: nur dieser Tag; --fields: Felder für diesen Aufruf "
+     "(1 Datum, 2 Kommen, 4 Gehen, 8 Stunden, 16 Saldo; Vorgabe ExportFields)",
+     2, 2, " --day --fields ", nullptr, ExportCommand},
+    {"holidays", "JAHR", "Feiertage (H) und besondere Tage (S) eines Jahres: TT.MM.JJJJ<TAB>H|S<TAB>Name", 1, 1,
+     nullptr, nullptr, HolidaysListCommand},
+};
+
+} // namespace
+
+const CliCommand* Commands(std::size_t& count)
+{
+    count = sizeof Table / sizeof Table[0];
+    return Table;
+}

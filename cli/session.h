@@ -1,0 +1,96 @@
+#pragma once
+// One run of stundwerk-cli as the core sees it: the main frame (its plan
+// windows are list models that remember their rows and selection), the clock
+// of the run, and a user who never hesitates.
+//
+// Prompts: every question is answered yes, except the one that would repeat
+// the search for a month to carry the account over from (the CLI has no
+// month dialog, so that search ends at once). A message is a note when it
+// reports what was done (an account taken over or not); every other message
+// is a refusal. Both go to stderr in UTF-8; a refusal makes the run exit 1.
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/frame_core.h"
+#include "core/profile_batch.h"
+#include "core/month_plan.h"
+#include "core/profile_engine.h"
+#include "core/settings.h"
+#include "core/shell.h"
+
+// The list of one plan window: rows and the selected row index.
+class CliPlanView : public PlanView {
+public:
+    void ShowRows(const std::vector<ListRow>& rows) override;
+    void UpdateRow(int index, const ListRow& row) override;
+    int SelectedRow() override { return selected_; }
+    void SelectRow(int index) override { selected_ = index; }
+
+private:
+    int selected_ = -1;
+    int rowCount_ = 0;
+};
+
+class CliSession : public FrameShell, public Clock, public UserPrompts {
+public:
+    // settingsPath: the settings file; LoadSettings reads it at once.
+    CliSession(const LocalTime& now, const std::string& settingsPath, std::ostream& err);
+    ~CliSession() override;
+    CliSession(const CliSession&) = delete;
+    CliSession& operator=(const CliSession&) = delete;
+
+    Settings& settings() { return settings_; }
+    ProfileStore& store() { return store_; }
+    FrameCore& frame() { return frame_; }
+
+    // Opens the period as a new plan window does (created silently when
+    // missing, recomputed, listed with the live computation). nullptr after
+    // a refusal.
+    MonthPlan* OpenPlan(unsigned month, unsigned year);
+    // The plan of the period that contains the date under the current StartDay.
+    MonthPlan* OpenPlanOfDate(unsigned day, unsigned month, unsigned year);
+    // Selects the row of the entry in the plan's list; refuses when the
+    // list has no such row.
+    bool SelectEntry(MonthPlan& plan, unsigned day, unsigned position);
+
+    // Prints a refusal of the CLI itself (Windows-1252 text) and marks the run refused.
+    void Refuse(const std::string& text);
+    bool refused() const { return refused_; }
+    // Saves the settings file (the day counters after booking days).
+    bool SaveSettingsFile();
+    // Writes every file the command changed, at once; false when one could
+    // not be written (it then keeps its old contents).
+    bool Finish();
+
+    // Clock
+    LocalTime Now() override { return now_; }
+    // UserPrompts
+    void Tell(const char* text, const char* title, MessageIcon icon) override;
+    bool Ask(const char* text, const char* title, bool questionIcon) override;
+    bool AskMonth(unsigned& month, unsigned& year) override;
+    bool ShowWarning(const char* text) override;
+    // FrameShell
+    MonthPlan* CreatePlanWindow(unsigned month, unsigned year, bool maximised) override;
+    bool HasActivePlan() override { return !windows_.empty(); }
+    bool WindowExists(const char* title) override;
+
+private:
+    struct PlanWindow {
+        CliPlanView view;
+        std::unique_ptr<MonthPlan> plan;
+    };
+
+    void Note(const char* text);
+
+    LocalTime now_;
+    std::ostream& err_;
+    Settings settings_;
+    ProfileEngine store_;
+    FrameCore frame_;
+    std::vector<std::unique_ptr<PlanWindow>> windows_;
+    // One command's changes reach the disk together, each file once.
+    ProfileBatch batch_;
+    bool refused_ = false;
+};

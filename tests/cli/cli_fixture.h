@@ -1,0 +1,89 @@
+#pragma once
+// stundwerk-cli runs against a throwaway folder holding stundwrk.ini, whose
+// WorkingDir points at the folder's plans/ directory.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+#include "tests/core/temp_folder.h"
+
+struct CliResult {
+    int code;
+    std::string out, err;
+};
+
+class CliTest : public ::testing::Test {
+protected:
+    CliTest() { WriteIni(""); }
+
+    // stundwrk.ini with WorkingDir and the given further lines of [Options].
+    void WriteIni(const std::string& options)
+    {
+        WriteBytes(ini, "[Options]\nWorkingDir=" + plans + "\n" + options);
+    }
+
+    // Runs the CLI with --ini first and the clock of the run.
+    CliResult Run(const char* today, const char* now, std::initializer_list<const char*> args)
+    {
+        std::vector<const char*> argv = {"stundwerk-cli", "--ini", ini.c_str(), "--today", today, "--now", now};
+        argv.insert(argv.end(), args.begin(), args.end());
+        std::ostringstream out, err;
+        const int code = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
+        return {code, out.str(), err.str()};
+    }
+
+    // Asserts success and returns stdout.
+    std::string Ok(const char* today, const char* now, std::initializer_list<const char*> args)
+    {
+        const CliResult r = Run(today, now, args);
+        EXPECT_EQ(r.code, 0) << r.err;
+        return r.out;
+    }
+
+    std::string PlanFile(const char* name) const { return plans + name; }
+
+    // The "key=value" lines of a section, in file order.
+    std::vector<std::string> Keys(const std::string& file, const std::string& section) const
+    {
+        std::istringstream in(ReadBytes(file));
+        std::vector<std::string> keys;
+        bool inside = false;
+        for (std::string line; std::getline(in, line);) {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            if (!line.empty() && line[0] == '[')
+                inside = line == "[" + section + "]";
+            else if (inside && !line.empty())
+                keys.push_back(line);
+        }
+        return keys;
+    }
+
+    // One key's value, "<none>" when missing.
+    std::string Key(const std::string& file, const std::string& section, const std::string& key) const
+    {
+        for (const std::string& line : Keys(file, section)) {
+            if (line.compare(0, key.size() + 1, key + "=") == 0)
+                return line.substr(key.size() + 1);
+        }
+        return "<none>";
+    }
+
+    TempFolder folder;
+    std::string ini = folder.File("stundwrk.ini");
+    std::string plans = folder.File("plans") + "/";
+};
+
+// A separate line of the text for each line feed.
+inline std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
