@@ -43,11 +43,11 @@ HoursValue MonthPlan::DaySaldo(unsigned day, unsigned position, HoursValue workT
     const Settings& s = settings();
     std::int64_t sum = 0;
     for (unsigned j = 1; j <= position && j <= MAX_POSITION; ++j) {
-        const std::string section = Section(day, j);
-        if (ReadText(section, KEY_WORKTIME, "").empty())
+        HoursValue w = NO_HOURS;
+        if (!ReadPresentHours(Section(day, j), KEY_WORKTIME, w))
             break;
-        HoursValue w = (j == position && workTimeOverride != NO_HOURS) ? workTimeOverride
-                                                                      : ReadHours(section, KEY_WORKTIME);
+        if (j == position && workTimeOverride != NO_HOURS)
+            w = workTimeOverride;
         if (w == NO_HOURS)
             return NO_HOURS;
         if (w == HoursCode(FlexiDay) || w == HoursCode(MissingDay)) {
@@ -83,10 +83,9 @@ HoursValue MonthPlan::AccountAfter(unsigned day, unsigned position, HoursValue s
 
     for (const unsigned d : PeriodDays::Before(EffectiveStartDay(settings()), day)) {
         for (unsigned j = 1; j <= MAX_POSITION; ++j) {
-            const std::string section = Section(d, j);
-            if (ReadText(section, KEY_ACCOUNT, "").empty())
+            HoursValue value = NO_HOURS;
+            if (!ReadPresentHours(Section(d, j), KEY_ACCOUNT, value))
                 break;
-            const HoursValue value = ReadHours(section, KEY_ACCOUNT);
             if (value != HoursCode(EmptyDay))
                 acc = value;
         }
@@ -97,9 +96,10 @@ HoursValue MonthPlan::AccountAfter(unsigned day, unsigned position, HoursValue s
     // Saldo(i); the entries in between are not added again.
     for (unsigned j = 1; j <= position && j <= MAX_POSITION; ++j) {
         const std::string section = Section(day, j);
-        if (ReadText(section, KEY_SALDO, "").empty())
+        HoursValue saldo = NO_HOURS;
+        if (!ReadPresentHours(section, KEY_SALDO, saldo))
             break;
-        if (ReadHours(section, KEY_SALDO) == HoursCode(AccountCorrection))
+        if (saldo == HoursCode(AccountCorrection))
             acc = ReadHours(section, KEY_ACCOUNT);
     }
 

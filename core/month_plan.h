@@ -95,6 +95,8 @@ private:
     std::string Section(unsigned day, unsigned position) const;
     std::string ReadText(const std::string& section, const char* key, const char* defaultValue);
     HoursValue ReadHours(const std::string& section, const char* key);
+    // False when the key is missing or empty; else its value.
+    bool ReadPresentHours(const std::string& section, const char* key, HoursValue& value);
     void WriteNumber(const std::string& section, const char* key, long long value, bool asUnsigned);
     void WriteComputedKeys(const std::string& section, unsigned day, unsigned position, EntryRecord& record);
     // The placeholder written when the first entry of a day is removed.

@@ -1,4 +1,5 @@
 // The month plan file: reading and writing entries key by key.
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -38,9 +39,12 @@ unsigned MonthPlan::PlanYear() { return store().ReadInt(SECTION_MAIN, KEY_YEAR, 
 
 std::string MonthPlan::Section(unsigned day, unsigned position) const
 {
-    char name[32];
-    std::snprintf(name, sizeof name, "%u/%u", day, position);
-    return name;
+    // "%u/%u" without printf: section names are made for every key read.
+    char name[24];
+    char* end = std::to_chars(name, name + 10, day).ptr;
+    *end++ = '/';
+    end = std::to_chars(end, end + 10, position).ptr;
+    return std::string(name, end);
 }
 
 std::string MonthPlan::ReadText(const std::string& section, const char* key, const char* defaultValue)
@@ -54,6 +58,15 @@ HoursValue MonthPlan::ReadHours(const std::string& section, const char* key)
 {
     const std::string text = ReadText(section, key, NO_HOURS_TEXT);
     return text.empty() ? NO_HOURS : TextToInt(text.c_str());
+}
+
+bool MonthPlan::ReadPresentHours(const std::string& section, const char* key, HoursValue& value)
+{
+    const std::string text = ReadText(section, key, "");
+    if (text.empty())
+        return false;
+    value = TextToInt(text.c_str());
+    return true;
 }
 
 void MonthPlan::WriteNumber(const std::string& section, const char* key, long long value, bool asUnsigned)

@@ -14,11 +14,22 @@ constexpr unsigned kIntTextSize = 30;
 
 }  // namespace
 
+std::string ProfileEngine::FullPathOf(const char* file) {
+    const std::string path = file ? file : "";
+    if (batchDepth_ == 0) return files_.FullPath(path);
+    auto known = batchPaths_.find(path);
+    if (known == batchPaths_.end()) known = batchPaths_.emplace(path, files_.FullPath(path)).first;
+    return known->second;
+}
+
 ProfileEngine::Cache::iterator ProfileEngine::Load(const char* file) {
-    std::string fullPath = files_.FullPath(file ? file : "");
+    std::string fullPath = FullPathOf(file);
     auto entry = cache_.find(fullPath);
-    // Inside a batch the changed document is the truth, whatever the disk says.
-    if (entry == cache_.end() || !entry->second.dirty) {
+    // Inside a batch the changed document is the truth, whatever the disk
+    // says, and a file looked at once in the batch is not looked at again:
+    // a batch is one user command, which reads the same keys many times.
+    const bool checkedInBatch = entry != cache_.end() && batchDepth_ > 0 && entry->second.batch == batchSerial_;
+    if (entry == cache_.end() || (!entry->second.dirty && !checkedInBatch)) {
         FileStamp stamp = files_.Stamp(fullPath);
         if (entry == cache_.end() || entry->second.stamp != stamp) {
             std::string bytes;
@@ -30,6 +41,7 @@ ProfileEngine::Cache::iterator ProfileEngine::Load(const char* file) {
             entry = cache_.find(fullPath);
         }
     }
+    entry->second.batch = batchDepth_ > 0 ? batchSerial_ : 0;
     entry->second.lastUse = ++useCounter_;
     Evict();
     return entry;
@@ -113,11 +125,14 @@ bool ProfileEngine::DeleteSection(const char* section, const char* file) {
     return Changed(entry);
 }
 
-void ProfileEngine::BeginBatch() { ++batchDepth_; }
+void ProfileEngine::BeginBatch() {
+    if (batchDepth_++ == 0) ++batchSerial_;
+}
 
 bool ProfileEngine::EndBatch() {
     if (batchDepth_ == 0) return true;
     if (--batchDepth_ > 0) return true;
+    batchPaths_.clear();
     bool written = true;
     for (auto it = cache_.begin(); it != cache_.end();) {
         auto next = std::next(it);

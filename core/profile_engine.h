@@ -38,10 +38,12 @@ private:
         FileStamp stamp;
         ProfileDocument document;
         bool dirty = false;  // changed inside a batch, not yet written
+        std::uint64_t batch = 0;  // the batch in which the disk was last compared
         std::uint64_t lastUse = 0;
     };
     using Cache = std::map<std::string, CachedFile>;
 
+    std::string FullPathOf(const char* file);
     Cache::iterator Load(const char* file);
     bool Changed(Cache::iterator entry);
     bool Persist(Cache::iterator entry);
@@ -51,4 +53,6 @@ private:
     Cache cache_;
     std::uint64_t useCounter_ = 0;
     int batchDepth_ = 0;
+    std::uint64_t batchSerial_ = 0;  // numbers the outermost batches from 1
+    std::map<std::string, std::string> batchPaths_;  // full paths resolved in this batch
 };
