@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/profile_backend.h"
 #include "cli/program_path.h"
 #include "cli/session.h"
 #include "cli/text_output.h"
@@ -22,6 +23,7 @@ const char* const HelpIntro =
     "  --ini DATEI          Einstellungsdatei (Vorgabe: stundwrk.ini neben dem Programm)\n"
     "  --today TT.MM.JJJJ   das heutige Datum für diesen Aufruf (Vorgabe: die lokale Zeit)\n"
     "  --now HH:MM          die Uhrzeit für diesen Aufruf (Vorgabe: die lokale Zeit)\n"
+    "  --system-profile     (nur Windows) die INI-Funktionen des Systems statt der eigenen\n"
     "\n"
     "DATUM ist TT.MM.JJJJ; es gehört zum Monatsplan, dessen Abrechnungszeitraum es enthält.\n"
     "Jeder Befehl öffnet den Monatsplan wie das Programm beim Öffnen seines Fensters: ein\n"
@@ -89,6 +91,12 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         }
         if (!optionsEnded && arg == "--") {
             optionsEnded = true;
+            continue;
+        }
+        if (!optionsEnded && arg == "--system-profile") {
+            if (!SystemProfileAvailable())
+                return run.Usage("--system-profile gibt es nur unter Windows.");
+            run.systemProfile = true;
             continue;
         }
         if (!optionsEnded && (arg == "--ini" || arg == "--today" || arg == "--now")) {
@@ -162,7 +170,7 @@ CliSession& CliRun::Session()
         std::string path = iniPath;
         if (path.empty())
             path = SettingsFilePath(ProgramPath().c_str());
-        session_ = std::make_unique<CliSession>(now, path, err);
+        session_ = std::make_unique<CliSession>(now, path, MakeProfileStore(systemProfile), err);
     }
     return *session_;
 }

@@ -23,6 +23,7 @@ public:
     std::ostream& err;
     std::string command;
     std::string iniPath;        // empty: stundwrk.ini beside the program
+    bool systemProfile = false; // the Win32 private-profile functions instead of the engine
     LocalTime now;
     bool sessionStarted() const { return session_ != nullptr; }
 

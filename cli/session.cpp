@@ -34,11 +34,13 @@ void CliPlanView::ShowRows(const std::vector<ListRow>& rows)
 
 void CliPlanView::UpdateRow(int, const ListRow&) {}
 
-CliSession::CliSession(const LocalTime& now, const std::string& settingsPath, std::ostream& err)
-    : now_(now), err_(err), frame_(settings_, store_, *this, *this, *this), batch_(store_)
+CliSession::CliSession(const LocalTime& now, const std::string& settingsPath, std::unique_ptr<ProfileStore> store,
+                       std::ostream& err)
+    : now_(now), err_(err), store_(std::move(store)), frame_(settings_, *store_, *this, *this, *this),
+      batch_(*store_)
 {
     std::snprintf(settings_.SettingsPath, sizeof settings_.SettingsPath, "%s", settingsPath.c_str());
-    LoadSettings(store_, settings_);
+    LoadSettings(*store_, settings_);
 }
 
 CliSession::~CliSession() = default;
@@ -94,7 +96,7 @@ void CliSession::Refuse(const std::string& text)
 
 void CliSession::Note(const char* text) { err_ << Cp1252ToUtf8(text) << '\n'; }
 
-bool CliSession::SaveSettingsFile() { return SaveSettings(store_, settings_); }
+bool CliSession::SaveSettingsFile() { return SaveSettings(*store_, settings_); }
 
 bool CliSession::Finish() { return batch_.End(); }
 

@@ -16,7 +16,7 @@
 #include "core/frame_core.h"
 #include "core/profile_batch.h"
 #include "core/month_plan.h"
-#include "core/profile_engine.h"
+#include "core/profile_store.h"
 #include "core/settings.h"
 #include "core/shell.h"
 
@@ -36,13 +36,14 @@ private:
 class CliSession : public FrameShell, public Clock, public UserPrompts {
 public:
     // settingsPath: the settings file; LoadSettings reads it at once.
-    CliSession(const LocalTime& now, const std::string& settingsPath, std::ostream& err);
+    CliSession(const LocalTime& now, const std::string& settingsPath, std::unique_ptr<ProfileStore> store,
+               std::ostream& err);
     ~CliSession() override;
     CliSession(const CliSession&) = delete;
     CliSession& operator=(const CliSession&) = delete;
 
     Settings& settings() { return settings_; }
-    ProfileStore& store() { return store_; }
+    ProfileStore& store() { return *store_; }
     FrameCore& frame() { return frame_; }
 
     // Opens the period as a new plan window does (created silently when
@@ -87,7 +88,7 @@ private:
     LocalTime now_;
     std::ostream& err_;
     Settings settings_;
-    ProfileEngine store_;
+    std::unique_ptr<ProfileStore> store_;
     FrameCore frame_;
     std::vector<std::unique_ptr<PlanWindow>> windows_;
     // One command's changes reach the disk together, each file once.

@@ -46,6 +46,17 @@ protected:
 
     std::string PlanFile(const char* name) const { return plans + name; }
 
+    // A month of April 2002 kept through the CLI, with further global options.
+    void RunScriptedMonth(const std::vector<const char*>& options);
+    // Empties the folder, for a second run of the same script.
+    void ResetFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder.path() / "plans", ignored);
+        std::filesystem::remove(ini, ignored);
+        WriteIni("");
+    }
+
     // The "key=value" lines of a section, in file order.
     std::vector<std::string> Keys(const std::string& file, const std::string& section) const
     {

@@ -1,8 +1,6 @@
 // Whole months kept through the CLI, checked key by key in the files.
 #include "cli_fixture.h"
 
-namespace {
-
 using Keys_ = std::vector<std::string>;
 
 // The documented March 2002 plan: opening account 750 (February closes
@@ -31,7 +29,7 @@ TEST_F(CliTest, March2002Example)
 // April 2002, kept day by day: capture with both breaks, a flexi day, a
 // vacation over a weekend, a sick day, a correction, a deletion, and the
 // closing account carried into May.
-TEST_F(CliTest, ScriptedMonth)
+void CliTest::RunScriptedMonth(const std::vector<const char*>& options)
 {
     // Break 2: 15 minutes above 9 hours.
     WriteIni("RestPerDay2=15\nRestTime2=540\n");
@@ -60,12 +58,17 @@ TEST_F(CliTest, ScriptedMonth)
     for (const Step& step : script) {
         std::vector<const char*> argv = {"stundwerk-cli", "--ini", ini.c_str(), "--today", step.today, "--now",
                                          step.now};
+        argv.insert(argv.end(), options.begin(), options.end());
         argv.insert(argv.end(), step.args.begin(), step.args.end());
         std::ostringstream out, err;
         ASSERT_EQ(RunCli(static_cast<int>(argv.size()), argv.data(), out, err), 0)
             << step.today << " " << step.now << " " << step.args[0] << ": " << err.str();
     }
+}
 
+TEST_F(CliTest, ScriptedMonth)
+{
+    RunScriptedMonth({});
     const std::string april = PlanFile("042002.SW");
     struct Expected {
         const char* section;
@@ -149,4 +152,31 @@ TEST_F(CliTest, DayKindRefusalsAndRemarks)
                      "Account=2147483647", "NoSaldo=1"}));
 }
 
-} // namespace
+
+#ifdef _WIN32
+// The same month through the system's private-profile functions gives the
+// same files, byte for byte.
+TEST_F(CliTest, ScriptedMonthSameFilesWithTheSystemFunctions)
+{
+    RunScriptedMonth({});
+    const std::string engineApril = ReadBytes(PlanFile("042002.SW"));
+    const std::string engineMay = ReadBytes(PlanFile("052002.SW"));
+    const Keys_ engineOptions = Keys(ini, "Options");
+
+    CliTest::ResetFolder();
+    RunScriptedMonth({"--system-profile"});
+    EXPECT_EQ(ReadBytes(PlanFile("042002.SW")), engineApril);
+    EXPECT_EQ(ReadBytes(PlanFile("052002.SW")), engineMay);
+    // The settings file was written by hand with LF line ends; Wine rewrites
+    // a whole file where Windows and the engine keep untouched lines, so only
+    // its keys are compared.
+    EXPECT_EQ(Keys(ini, "Options"), engineOptions);
+}
+#else
+TEST_F(CliTest, SystemFunctionsOnlyOnWindows)
+{
+    const CliResult r = Run("12.04.2002", "08:00", {"--system-profile", "open", "4", "2002"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("nur unter Windows"), std::string::npos);
+}
+#endif

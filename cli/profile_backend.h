@@ -1,0 +1,9 @@
+#pragma once
+// Which private-profile implementation a run uses: the portable engine, or
+// on Windows, for comparing the two, the system's own functions.
+#include <memory>
+
+#include "core/profile_store.h"
+
+bool SystemProfileAvailable();
+std::unique_ptr<ProfileStore> MakeProfileStore(bool system);
