@@ -178,9 +178,9 @@ TEST_F(DayKindFormsTest, RangesOverAMonthEndWalkOnlyExistingDays)
             const bool exists = p.ReadEntry(day, 1, e);
             EXPECT_EQ(exists && e.Come == TimeCode(SickDay), c.booked.count(day) == 1) << c.from << " day " << day;
         }
-        EXPECT_FALSE(fresh.store.HasSection(p.path(), "29/1"));
-        EXPECT_FALSE(fresh.store.HasSection(p.path(), "30/1"));
-        EXPECT_FALSE(fresh.store.HasSection(p.path(), "31/1"));
+        EXPECT_FALSE(fresh.HasSection("29/1"));
+        EXPECT_FALSE(fresh.HasSection("30/1"));
+        EXPECT_FALSE(fresh.HasSection("31/1"));
     }
 }
 

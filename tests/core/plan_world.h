@@ -1,5 +1,6 @@
 #pragma once
-// A frame with one freshly created month plan on fakes. The clock stands in
+// A frame with one freshly created month plan, on the profile engine in a
+// throwaway folder and the fakes of the shell. The clock stands in
 // June 2001, outside every plan the tests create, so that refreshing a list
 // does not run the live computation of today.
 #include <cstdio>
@@ -11,12 +12,14 @@
 #include "core/frame_core.h"
 #include "core/month_plan.h"
 #include "core/settings.h"
+#include "core/profile_engine.h"
 #include "tests/core/core_fakes.h"
-#include "tests/core/memory_profile_store.h"
+#include "tests/core/temp_folder.h"
 
 struct PlanWorld {
+    TempFolder folder;
     Settings settings;
-    MemoryProfileStore store;
+    ProfileEngine store;
     FakeClock clock;
     RecordingPrompts prompts;
     FakeFrameShell shell;
@@ -26,6 +29,8 @@ struct PlanWorld {
 
     PlanWorld()
     {
+        std::snprintf(settings.WorkingDir, sizeof settings.WorkingDir, "%s/", folder.path().string().c_str());
+        std::snprintf(settings.SettingsPath, sizeof settings.SettingsPath, "%s", folder.File("stundwrk.ini").c_str());
         shell.Attach(frame);
         clock.Set(15, 6, 2001, 8, 10);
     }
@@ -47,7 +52,12 @@ struct PlanWorld {
         return *plan;
     }
 
-    std::string Dump() const { return store.Dump(plan->path()); }
+    // The plan file's bytes: every command has written it when it returns.
+    std::string Dump() const { return ReadBytes(plan->path()); }
+    bool HasSection(const std::string& name) const
+    {
+        return Dump().find("[" + name + "]") != std::string::npos;
+    }
 
     EntryRecord Entry(unsigned day, unsigned position)
     {
