@@ -31,6 +31,4 @@ struct CommandArguments {
     }
 };
 
-// Texts typed by the user arrive as UTF-8; the core stores Windows-1252.
-// Characters the code page lacks become '?'.
-std::string Utf8ToCp1252(const std::string& text);
+#include "cli/text_output.h"

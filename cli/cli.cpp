@@ -4,7 +4,9 @@
 #include <ostream>
 #include <string>
 
+#include "calendar/calendar.h"
 #include "cli/commands.h"
+#include "cli/console.h"
 #include "cli/profile_backend.h"
 #include "cli/program_path.h"
 #include "cli/session.h"
@@ -85,7 +87,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
-        if (!optionsEnded && (arg == "--help" || arg == "-h" || (command == nullptr && arg == "help"))) {
+        // After the command, "-h" may be a text (a remark); "--help" is always help.
+        if (!optionsEnded && (arg == "--help" || (command == nullptr && (arg == "-h" || arg == "help")))) {
             PrintHelp(out);
             return 0;
         }
@@ -104,7 +107,13 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
                 return run.Usage(Utf8ToCp1252(arg) + " erwartet einen Wert.");
             const std::string value = argv[++i];
             if (arg == "--ini") {
-                run.iniPath = value;
+                std::string path;
+                if (value.empty() || !NativePath(value, path))
+                    return run.Usage("--ini erwartet den Namen einer Einstellungsdatei, die das System darstellen kann.");
+                if (path.size() >= SETTINGS_PATH_SIZE)
+                    return run.Usage("--ini: der Pfad ist länger als " + std::to_string(SETTINGS_PATH_SIZE - 1) +
+                                     " Zeichen.");
+                run.iniPath = path;
             } else if (arg == "--today") {
                 if (!ParseCliDate(value, today))
                     return run.Usage("--today erwartet ein gültiges Datum TT.MM.JJJJ, nicht \"" + Utf8ToCp1252(value) + "\".");
@@ -150,6 +159,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         run.now.day = today.day;
         run.now.month = today.month;
         run.now.year = today.year;
+        run.now.dayOfWeek = static_cast<unsigned>(Calendar().Weekday(today.day, today.month, today.year));
     }
     if (hasNow) {
         run.now.hour = hour;

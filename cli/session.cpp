@@ -37,7 +37,7 @@ void CliPlanView::UpdateRow(int, const ListRow&) {}
 CliSession::CliSession(const LocalTime& now, const std::string& settingsPath, std::unique_ptr<ProfileStore> store,
                        std::ostream& err)
     : now_(now), err_(err), store_(std::move(store)), frame_(settings_, *store_, *this, *this, *this),
-      batch_(*store_)
+      batch_(std::in_place, *store_)
 {
     std::snprintf(settings_.SettingsPath, sizeof settings_.SettingsPath, "%s", settingsPath.c_str());
     LoadSettings(*store_, settings_);
@@ -66,7 +66,15 @@ bool CliSession::WindowExists(const char* title)
 MonthPlan* CliSession::OpenPlan(unsigned month, unsigned year)
 {
     const std::size_t before = windows_.size();
-    if (frame_.OpenMonthPlan(month, year, false, false) == 0 || windows_.size() == before || refused_)
+    const bool creating = !frame_.PlanExists(MonthPlanFileName(settings_, month, year));
+    // Every command opens its plan before it changes anything, so ending the
+    // batch here writes nothing of its own.
+    if (creating)
+        batch_.reset();
+    const int opened = frame_.OpenMonthPlan(month, year, false, false);
+    if (creating)
+        batch_.emplace(*store_);
+    if (opened == 0 || windows_.size() == before || refused_)
         return nullptr;
     return windows_[before]->plan.get();
 }
@@ -98,7 +106,7 @@ void CliSession::Note(const char* text) { err_ << Cp1252ToUtf8(text) << '\n'; }
 
 bool CliSession::SaveSettingsFile() { return SaveSettings(*store_, settings_); }
 
-bool CliSession::Finish() { return batch_.End(); }
+bool CliSession::Finish() { return batch_ ? batch_->End() : true; }
 
 void CliSession::Tell(const char* text, const char*, MessageIcon)
 {

@@ -10,6 +10,7 @@
 // is a refusal. Both go to stderr in UTF-8; a refusal makes the run exit 1.
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,8 @@ private:
     FrameCore frame_;
     std::vector<std::unique_ptr<PlanWindow>> windows_;
     // One command's changes reach the disk together, each file once.
-    ProfileBatch batch_;
+    // Ended while a plan file is created, so that creation writes the new
+    // file at once and notices a file that cannot be written.
+    std::optional<ProfileBatch> batch_;
     bool refused_ = false;
 };

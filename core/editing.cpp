@@ -162,8 +162,9 @@ void MonthPlan::MoveEntry(int direction)
     {
         ProfileBatch batch(store());
         EntryRecord a, b;
-        ReadEntry(day, position, a);
-        ReadEntry(day, other, b);
+        // A second window on the same file may have removed either entry.
+        if (!ReadEntry(day, position, a) || !ReadEntry(day, other, b))
+            return;
         if (direction > 0) {
             WriteEntry(day, position, b);
             WriteEntry(day, other, a);

@@ -1,6 +1,7 @@
 #include <filesystem>
 
 #include "cli/commands.h"
+#include "cli/text_output.h"
 #include "cli_fixture.h"
 
 namespace {
@@ -48,3 +49,48 @@ TEST_F(CliTest, HelpDocumentsEveryCommand)
 }
 
 } // namespace
+
+TEST_F(CliTest, SettingsFileArgumentIsChecked)
+{
+    const struct {
+        std::string path;
+    } cases[] = {{""}, {std::string(300, 'a')}};
+    for (const auto& c : cases) {
+        std::vector<const char*> argv = {"stundwerk-cli", "--ini", c.path.c_str(), "open", "3", "2002"};
+        std::ostringstream out, err;
+        EXPECT_EQ(RunCli(static_cast<int>(argv.size()), argv.data(), out, err), EXIT_USAGE) << c.path.size();
+        EXPECT_NE(err.str().find("--ini"), std::string::npos);
+    }
+}
+
+TEST_F(CliTest, PlanThatCannotBeCreatedGivesTheSystemsMessage)
+{
+    WriteBytes(ini, "[Options]\nWorkingDir=" + folder.File("no/such/folder/") + "\n");
+    const CliResult r = Run("12.03.2002", "08:00", {"open", "3", "2002"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("Die Datei f\xC3\xBCr den Monatsplan kann nicht angelegt werden."), std::string::npos) << r.err;
+}
+
+TEST_F(CliTest, ShortHelpOptionAfterTheCommandIsAText)
+{
+    Ok("04.03.2002", "17:00", {"entry", "04.03.2002", "08:00", "16:30"});
+    Ok("04.03.2002", "17:01", {"remark", "04.03.2002", "1", "-h"});
+    EXPECT_EQ(Key(PlanFile("032002.SW"), "4/1", "Info"), "-h");
+}
+
+TEST(CliText, Utf8ToWindows1252)
+{
+    const struct {
+        const char* utf8;
+        const char* cp1252;
+    } cases[] = {
+        {"Gr\xC3\xBC\xC3\x9F" "e", "Gr\xFC\xDF" "e"},
+        {"\xE2\x82\xAC \xE2\x80\x9E" "x\xE2\x80\x9C", "\x80 \x84x\x93"},
+        {"\xF0\x9F\x98\x80", "?"},          // outside the code page
+        {"\xC0\x80z", "??z"},               // over-long NUL
+        {"\xED\xA0\x80", "???"},            // a surrogate
+        {"\xC3", "?"},                      // cut short
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Utf8ToCp1252(c.utf8), c.cp1252) << c.utf8;
+}
