@@ -1,5 +1,6 @@
 #include "controls/dib.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -18,12 +19,22 @@ void ShowError(const char* text)
     MessageBoxA(nullptr, text, "Error", MB_ICONHAND);
 }
 
+// name may be a resource number (MAKEINTRESOURCE) rather than a text.
 void ShowError(const char* format, const char* name)
 {
+    char number[16];
+    if (IS_INTRESOURCE(name)) {
+        std::snprintf(number, sizeof number, "#%u", static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(name)));
+        name = number;
+    }
     char text[512];
     std::snprintf(text, sizeof text, format, name);
     ShowError(text);
 }
+
+// The largest picture the loader accepts; a damaged header cannot make it
+// allocate or copy more.
+constexpr std::uint64_t MAX_DIB_BYTES = 256u << 20;
 
 // Resource bytes read with bounds: a truncated resource reads as zeros
 // instead of reading past its end.
@@ -175,13 +186,21 @@ int LoadDibResource(const char* type, const char* name, DibImage* image)
     const WORD colourCount = ColourCount(*header);
     if (header->biClrUsed == 0)
         header->biClrUsed = colourCount;
-    if (header->biSizeImage == 0)
-        header->biSizeImage = ((header->biBitCount * header->biWidth + 31) & ~31) / 8 * std::abs(header->biHeight);
+    if (header->biSizeImage == 0) {
+        // 64 bits: a damaged width or height cannot overflow the size.
+        const std::uint64_t rowBits = static_cast<std::uint64_t>(header->biBitCount) *
+                                      static_cast<std::uint64_t>(std::llabs(header->biWidth));
+        const std::uint64_t size = (rowBits + 31) / 32 * 4 * static_cast<std::uint64_t>(std::llabs(header->biHeight));
+        header->biSizeImage = size > MAX_DIB_BYTES ? 0xFFFFFFFFu : static_cast<DWORD>(size);
+    }
 
     const DWORD tableSize = colourCount * sizeof(RGBQUAD);
     const DWORD bitsSize = header->biSizeImage;
+    const std::uint64_t total = static_cast<std::uint64_t>(header->biSize) + tableSize + bitsSize;
     LocalUnlock(packedDib);
-    HLOCAL grown = LocalReAlloc(packedDib, header->biSize + tableSize + bitsSize, LMEM_MOVEABLE | LMEM_ZEROINIT);
+    HLOCAL grown = total > MAX_DIB_BYTES
+                       ? nullptr
+                       : LocalReAlloc(packedDib, static_cast<SIZE_T>(total), LMEM_MOVEABLE | LMEM_ZEROINIT);
     if (!grown) {
         ShowError("Can't realloc hDIB");
         return FailLoad(packedDib, image);

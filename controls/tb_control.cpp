@@ -119,6 +119,14 @@ LRESULT TBControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         InvalidateRect(window_, nullptr, TRUE);
         break;
+    case WM_NCDESTROY: {
+        // Destroyed with its parent: the handle must not be used again (the
+        // system may give it to another window).
+        HWND window = window_;
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        window_ = nullptr;
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
     case WM_PAINT: {
         {
             PaintDC paint(window_);

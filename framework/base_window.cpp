@@ -5,9 +5,6 @@
 #include "framework/fatal_error.h"
 #include "framework/process_values.h"
 
-// The framework's own private message: the tray icon's callback.
-constexpr UINT WM_TRAY_NOTIFY = WM_USER + 0x66;
-
 BaseWindow::BaseWindow(int showCommand, const char* title, HMENU menu, HWND parent, DWORD style)
 {
     if (!title)

@@ -7,6 +7,8 @@
 
 // Reserved: a genuine result of this value cannot pass through a handler.
 constexpr LRESULT MSG_NOT_HANDLED = 0x9999;
+// The tray icon's callback message to the main frame.
+constexpr UINT WM_TRAY_NOTIFY = WM_USER + 0x66;
 
 class BaseWindow {
 public:

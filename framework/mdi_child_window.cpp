@@ -54,7 +54,7 @@ MdiChildWindow::MdiChildWindow(const char* title, FrameWindow* frame, DWORD styl
     create.style = style;
     if (active && IsZoomed(active))
         create.style |= WS_MAXIMIZE;
-    create.lParam = reinterpret_cast<LPARAM>(this);
+    create.lParam = reinterpret_cast<LPARAM>(static_cast<BaseWindow*>(this));
 
     SetFocus(nullptr);
     // The window is attached to this object during its WM_CREATE.

@@ -6,7 +6,7 @@
 INT_PTR ModalDialog::DoModal(HWND parent, const char* templateName)
 {
     INT_PTR result = DialogBoxParamA(module_, templateName, parent, DialogProcedure,
-                                     reinterpret_cast<LPARAM>(this));
+                                     reinterpret_cast<LPARAM>(static_cast<Dialog*>(this)));
     if (result == -1)
         RaiseFrameworkError("Failed to display dialog.");
     return result;
@@ -16,7 +16,7 @@ INT_PTR ModalDialog::DoModal(HWND parent, HINSTANCE templateModule, const char* 
 {
     const DLGTEMPLATE* dialogTemplate = LoadDialogTemplate(templateModule, templateName);
     INT_PTR result = DialogBoxIndirectParamA(module_, dialogTemplate, parent, DialogProcedure,
-                                             reinterpret_cast<LPARAM>(this));
+                                             reinterpret_cast<LPARAM>(static_cast<Dialog*>(this)));
     if (result == -1)
         RaiseFrameworkError("Failed to display dialog.");
     return result;

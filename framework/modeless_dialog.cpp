@@ -6,7 +6,7 @@
 HWND ModelessDialog::Create(HWND parent, const char* templateName)
 {
     HWND dialog = CreateDialogParamA(module_, templateName, parent, DialogProcedure,
-                                     reinterpret_cast<LPARAM>(this));
+                                     reinterpret_cast<LPARAM>(static_cast<Dialog*>(this)));
     if (!dialog)
         RaiseFrameworkError("Failed to display dialog.");
     return dialog;
@@ -16,7 +16,7 @@ HWND ModelessDialog::Create(HWND parent, HINSTANCE templateModule, const char* t
 {
     const DLGTEMPLATE* dialogTemplate = LoadDialogTemplate(templateModule, templateName);
     HWND dialog = CreateDialogIndirectParamA(module_, dialogTemplate, parent, DialogProcedure,
-                                             reinterpret_cast<LPARAM>(this));
+                                             reinterpret_cast<LPARAM>(static_cast<Dialog*>(this)));
     if (!dialog)
         RaiseFrameworkError("Failed to display dialog.");
     return dialog;

@@ -113,6 +113,12 @@ def size0_8bit():
     return file_header(offset + len(bits), offset) + info + table + bits
 
 
+def huge_header():
+    """A damaged header claiming 2^31 x 2^31 pixels of 24 bits: must be refused, not allocated."""
+    info = struct.pack("<IiiHHIIiiII", 40, 0x7FFFFFFF, -0x7FFFFFFF, 1, 24, 0, 0, 0, 0, 0, 0)
+    return file_header(14 + len(info), 0) + info
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     write("clock.ico", icon32(clock))
@@ -122,6 +128,7 @@ def main():
     write("core16.bmp", core16())
     write("rgb24.bmp", rgb24_no_offset())
     write("size0.bmp", size0_8bit())
+    write("huge.bmp", huge_header())
 
 
 if __name__ == "__main__":

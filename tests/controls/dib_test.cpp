@@ -58,7 +58,8 @@ TEST_P(DibFailure, ShowsItsMessageTitledErrorAndReturnsZero)
 
 INSTANTIATE_TEST_SUITE_P(Messages, DibFailure,
                          testing::Values(FailureCase{"Missing", "NOSUCHPICTURE", "Can't find resource 'NOSUCHPICTURE'"},
-                                         FailureCase{"NotBM", "NOTBM", "file is no BM-format"}),
+                                         FailureCase{"NotBM", "NOTBM", "file is no BM-format"},
+                                         FailureCase{"DamagedSize", "HUGE", "Can't realloc hDIB"}),
                          [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
 TEST(Dib, CoreHeaderBecomesAnInfoHeaderWithAWidenedColourTable)
