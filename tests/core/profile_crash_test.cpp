@@ -37,9 +37,14 @@ bool IsCompleteVersion(const std::string& bytes) {
     return value == ValueOf(value[0] - 'a');
 }
 
-[[noreturn]] void WriteForever(const std::string& file) {
+// Writes versions first, first+1, ... and tells the parent through the pipe
+// once the first one is on disk, so that every round really writes.
+[[noreturn]] void WriteForever(const std::string& file, int first, int ready) {
     ProfileEngine engine;
-    for (int version = 1;; ++version) engine.WriteString("s", "k", ValueOf(version).c_str(), file.c_str());
+    engine.WriteString("s", "k", ValueOf(first).c_str(), file.c_str());
+    const char byte = 1;
+    if (write(ready, &byte, 1) != 1) _exit(1);
+    for (int version = first + 1;; ++version) engine.WriteString("s", "k", ValueOf(version).c_str(), file.c_str());
 }
 
 TEST(ProfileCrash, KilledWriterLeavesACompleteFile) {
@@ -54,9 +59,16 @@ TEST(ProfileCrash, KilledWriterLeavesACompleteFile) {
     int roundsThatChangedTheFile = 0;
     std::string previous = ReadBytes(file);
     for (int round = 0; round < 40; ++round) {
+        int ready[2];
+        ASSERT_EQ(pipe(ready), 0);
         pid_t child = fork();
         ASSERT_GE(child, 0);
-        if (child == 0) WriteForever(file);
+        // Each round starts on another letter than the one before.
+        if (child == 0) WriteForever(file, round * 27 + 1, ready[1]);
+        char byte = 0;
+        ASSERT_EQ(read(ready[0], &byte, 1), 1);
+        close(ready[0]);
+        close(ready[1]);
         std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
         kill(child, SIGKILL);
         int status = 0;
