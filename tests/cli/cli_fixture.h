@@ -57,21 +57,9 @@ protected:
         WriteIni("");
     }
 
-    // The "key=value" lines of a section, in file order.
     std::vector<std::string> Keys(const std::string& file, const std::string& section) const
     {
-        std::istringstream in(ReadBytes(file));
-        std::vector<std::string> keys;
-        bool inside = false;
-        for (std::string line; std::getline(in, line);) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            if (!line.empty() && line[0] == '[')
-                inside = line == "[" + section + "]";
-            else if (inside && !line.empty())
-                keys.push_back(line);
-        }
-        return keys;
+        return SectionLines(file, section);
     }
 
     // One key's value, "<none>" when missing.

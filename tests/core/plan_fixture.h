@@ -73,23 +73,8 @@ protected:
         EXPECT_TRUE(plan.ReadEntry(day, position, record)) << day << "/" << position;
         return record;
     }
-    // "key=value" lines of a section of the file, in file order.
     std::vector<std::string> Keys(const std::string& file, const std::string& section) {
-        std::istringstream in(ReadBytes(file));
-        std::vector<std::string> keys;
-        std::string line;
-        bool inside = false;
-        while (std::getline(in, line)) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            if (!line.empty() && line[0] == '[') {
-                inside = line == "[" + section + "]";
-                continue;
-            }
-            if (inside && !line.empty())
-                keys.push_back(line);
-        }
-        return keys;
+        return SectionLines(file, section);
     }
 
     TempFolder folder;

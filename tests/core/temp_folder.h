@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
+#include <vector>
 #include <string>
 
 class TempFolder {
@@ -40,4 +42,19 @@ inline std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return "<missing>";
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The "key=value" lines of a section of an INI file, in file order.
+inline std::vector<std::string> SectionLines(const std::string& path, const std::string& section) {
+    std::istringstream in(ReadBytes(path));
+    std::vector<std::string> lines;
+    bool inside = false;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line[0] == '[')
+            inside = line == "[" + section + "]";
+        else if (inside && !line.empty())
+            lines.push_back(line);
+    }
+    return lines;
 }
