@@ -15,7 +15,7 @@
 #include "core/profile_store.h"
 
 struct BenchClock : Clock {
-    LocalTime now{2002, 3, 5, 1, 18, 0, 0};  // Friday 1 March 2002, 18:00
+    LocalTime now{2002, 3, 5, 1, 18, 0, 0}; // Friday 1 March 2002, 18:00
     LocalTime Now() override { return now; }
 };
 

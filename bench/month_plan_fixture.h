@@ -10,7 +10,8 @@ constexpr int kBenchDays = 31;
 constexpr int kBenchEntriesPerDay = 3;
 constexpr const char* kBenchKeys[] = {"Day", "Come", "Go", "Info", "WorkTime", "Saldo", "Account", "NoSaldo"};
 
-inline void WriteBenchMonthPlan(ProfileStore& store, const std::string& file) {
+inline void WriteBenchMonthPlan(ProfileStore& store, const std::string& file)
+{
     char section[16];
     char value[64];
     for (int day = 1; day <= kBenchDays; ++day) {
@@ -26,7 +27,8 @@ inline void WriteBenchMonthPlan(ProfileStore& store, const std::string& file) {
 }
 
 // Reads every key of every entry, the way listing a month plan does.
-inline unsigned ReadBenchMonthPlan(ProfileStore& store, const std::string& file) {
+inline unsigned ReadBenchMonthPlan(ProfileStore& store, const std::string& file)
+{
     char section[16];
     char buffer[256];
     unsigned sum = 0;

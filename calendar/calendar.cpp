@@ -27,8 +27,7 @@ std::int32_t Calendar::DayOfYear(std::int32_t year, std::int32_t month, std::int
 {
     const std::int64_t k = (static_cast<std::int64_t>(month) + 10) / 13;
     const std::int64_t leap = IsLeapYear(year);
-    return static_cast<std::int32_t>((static_cast<std::int64_t>(month) + 2) * 611 / 20 + day - 2 * k - 91 +
-                                     k * leap);
+    return static_cast<std::int32_t>((static_cast<std::int64_t>(month) + 2) * 611 / 20 + day - 2 * k - 91 + k * leap);
 }
 
 int Calendar::WeekdayOfDayOfYear(std::int32_t year, std::int32_t dayOfYear) const
@@ -74,8 +73,7 @@ std::int32_t Calendar::ToJulianDay(std::int32_t year, std::int32_t month, std::i
         m += 9;
         y -= 1;
     }
-    return static_cast<std::int32_t>((y / 100) * 146097 / 4 + (y % 100) * 1461 / 4 + (153 * m + 2) / 5 +
-                                     day + 1721119);
+    return static_cast<std::int32_t>((y / 100) * 146097 / 4 + (y % 100) * 1461 / 4 + (153 * m + 2) / 5 + day + 1721119);
 }
 
 void Calendar::FromJulianDay(std::int32_t julianDay, std::uint32_t& year, std::uint32_t& month,

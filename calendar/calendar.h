@@ -23,15 +23,13 @@ public:
     int WeekdayOfDayOfYear(std::int32_t year, std::int32_t dayOfYear) const;
     std::int32_t EasterSunday(std::int32_t year) const;
     std::int32_t ToJulianDay(std::int32_t year, std::int32_t month, std::int32_t day) const;
-    void FromJulianDay(std::int32_t julianDay, std::uint32_t& year, std::uint32_t& month,
-                       std::uint32_t& day) const;
+    void FromJulianDay(std::int32_t julianDay, std::uint32_t& year, std::uint32_t& month, std::uint32_t& day) const;
     int IsValidDate(std::uint32_t day, std::uint32_t month, std::uint32_t year) const;
     int Weekday(std::uint32_t day, std::uint32_t month, std::uint32_t year) const;
 
     // The name (the text after the colon) when the expression denotes day of
     // year dayOfYear of year; nullptr otherwise.
-    const char* MatchDayExpression(const char* expression, std::int32_t year,
-                                   std::int32_t dayOfYear) const;
+    const char* MatchDayExpression(const char* expression, std::int32_t year, std::int32_t dayOfYear) const;
     // 1 and the name in nameBuffer (at least 256 characters) when the date is
     // in the table; 0 and the empty text otherwise.
     int FindHoliday(std::uint32_t day, std::uint32_t month, std::uint32_t year, char* nameBuffer) const;
@@ -42,6 +40,6 @@ public:
     static int ParseWeekday(const char*& position);
 
 private:
-    int FindInTable(const char* const* table, int count, std::uint32_t day, std::uint32_t month,
-                    std::uint32_t year, char* nameBuffer) const;
+    int FindInTable(const char* const* table, int count, std::uint32_t day, std::uint32_t month, std::uint32_t year,
+                    char* nameBuffer) const;
 };

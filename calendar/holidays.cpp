@@ -3,20 +3,13 @@
 #include <cstring>
 
 const char* const HolidayTable[HOLIDAY_COUNT] = {
-    "01.01           :Neujahr",
-    "06.01           :Heilige Drei Könige",
-    "01.05           :Maifeiertag",
-    "15.08           :Maria Himmelfahrt",
-    "03.10           :Tag der Einheit",
-    "01.11           :Allerheiligen",
-    "25.12           :1. Weihnachtstag",
-    "26.12           :2. Weihnachtstag",
-    "ostersonntag-2  :Karfreitag",
-    "ostersonntag    :Ostersonntag",
-    "ostersonntag+1  :Ostermontag",
-    "ostersonntag+39 :Christi Himmelfahrt",
-    "ostersonntag+49 :Pfingstsonntag",
-    "ostersonntag+50 :Pfingstmontag",
+    "01.01           :Neujahr",          "06.01           :Heilige Drei Könige",
+    "01.05           :Maifeiertag",      "15.08           :Maria Himmelfahrt",
+    "03.10           :Tag der Einheit",  "01.11           :Allerheiligen",
+    "25.12           :1. Weihnachtstag", "26.12           :2. Weihnachtstag",
+    "ostersonntag-2  :Karfreitag",       "ostersonntag    :Ostersonntag",
+    "ostersonntag+1  :Ostermontag",      "ostersonntag+39 :Christi Himmelfahrt",
+    "ostersonntag+49 :Pfingstsonntag",   "ostersonntag+50 :Pfingstmontag",
     "ostersonntag+60 :Fronleichnam",
 };
 
@@ -87,8 +80,7 @@ int Calendar::ParseWeekday(const char*& position)
     return -1;
 }
 
-const char* Calendar::MatchDayExpression(const char* expression, std::int32_t year,
-                                         std::int32_t dayOfYear) const
+const char* Calendar::MatchDayExpression(const char* expression, std::int32_t year, std::int32_t dayOfYear) const
 {
     const char* p = expression;
     SkipBlanks(p);
@@ -146,9 +138,9 @@ int Calendar::FindInTable(const char* const* table, int count, std::uint32_t day
 {
     nameBuffer[0] = '\0';
     std::uint32_t y = 0, m = 0, d = 0;
-    FromJulianDay(ToJulianDay(static_cast<std::int32_t>(year), static_cast<std::int32_t>(month),
-                              static_cast<std::int32_t>(day)),
-                  y, m, d);
+    FromJulianDay(
+        ToJulianDay(static_cast<std::int32_t>(year), static_cast<std::int32_t>(month), static_cast<std::int32_t>(day)),
+        y, m, d);
     const auto year32 = static_cast<std::int32_t>(y);
     const std::int32_t n = DayOfYear(year32, static_cast<std::int32_t>(m), static_cast<std::int32_t>(d));
     for (int i = 0; i < count; ++i) {

@@ -21,7 +21,7 @@ bool ParseClockTime(const std::string& text, unsigned& hour, unsigned& minute);
 // positional ones in order, and its own options by name ("--remark").
 struct CommandArguments {
     std::vector<std::string> positional;
-    std::map<std::string, std::string> options;  // a flag maps to ""
+    std::map<std::string, std::string> options; // a flag maps to ""
 
     bool Has(const std::string& name) const { return options.count(name) != 0; }
     std::string Option(const std::string& name) const

@@ -35,11 +35,10 @@ const char* const HelpIntro =
     "\n"
     "Befehle:\n";
 
-const char* const HelpOutro =
-    "\n"
-    "\"--\" beendet die Optionen (für einen Text, der mit \"--\" beginnt).\n"
-    "Ausgabe in UTF-8. Hinweise (z.B. eine Kontoübernahme) erscheinen auf stderr.\n"
-    "Exit-Code: 0 Erfolg, 1 vom System abgelehnt (Meldung auf stderr), 2 Aufruffehler.\n";
+const char* const HelpOutro = "\n"
+                              "\"--\" beendet die Optionen (für einen Text, der mit \"--\" beginnt).\n"
+                              "Ausgabe in UTF-8. Hinweise (z.B. eine Kontoübernahme) erscheinen auf stderr.\n"
+                              "Exit-Code: 0 Erfolg, 1 vom System abgelehnt (Meldung auf stderr), 2 Aufruffehler.\n";
 
 void PrintHelp(std::ostream& out)
 {
@@ -109,14 +108,16 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
             if (arg == "--ini") {
                 std::string path;
                 if (value.empty() || !NativePath(value, path))
-                    return run.Usage("--ini erwartet den Namen einer Einstellungsdatei, die das System darstellen kann.");
+                    return run.Usage(
+                        "--ini erwartet den Namen einer Einstellungsdatei, die das System darstellen kann.");
                 if (path.size() >= SETTINGS_PATH_SIZE)
                     return run.Usage("--ini: der Pfad ist länger als " + std::to_string(SETTINGS_PATH_SIZE - 1) +
                                      " Zeichen.");
                 run.iniPath = path;
             } else if (arg == "--today") {
                 if (!ParseCliDate(value, today))
-                    return run.Usage("--today erwartet ein gültiges Datum TT.MM.JJJJ, nicht \"" + Utf8ToCp1252(value) + "\".");
+                    return run.Usage("--today erwartet ein gültiges Datum TT.MM.JJJJ, nicht \"" + Utf8ToCp1252(value) +
+                                     "\".");
                 hasToday = true;
             } else {
                 if (!ParseClockTime(value, hour, minute))

@@ -48,10 +48,10 @@ using CommandHandler = int (*)(CliRun& run);
 
 struct CliCommand {
     const char* name;
-    const char* synopsis;       // arguments as the help shows them
-    const char* description;    // German, UTF-8
-    unsigned minArgs, maxArgs;  // positional arguments
-    const char* valueOptions;   // " --remark --day " style lists
+    const char* synopsis;      // arguments as the help shows them
+    const char* description;   // German, UTF-8
+    unsigned minArgs, maxArgs; // positional arguments
+    const char* valueOptions;  // " --remark --day " style lists
     const char* flagOptions;
     CommandHandler run;
 };

@@ -20,7 +20,10 @@ std::string DateText(const CliDate& date)
     return text;
 }
 
-std::string Remark(const CliRun& run) { return Utf8ToCp1252(run.args.Option("--remark")); }
+std::string Remark(const CliRun& run)
+{
+    return Utf8ToCp1252(run.args.Option("--remark"));
+}
 
 int TimeEntry(CliRun& run, bool hoursMode)
 {
@@ -89,9 +92,15 @@ MonthPlan* OpenDay(CliRun& run, DayEntryFields& fields)
 
 } // namespace
 
-int EntryCommand(CliRun& run) { return TimeEntry(run, false); }
+int EntryCommand(CliRun& run)
+{
+    return TimeEntry(run, false);
+}
 
-int HoursCommand(CliRun& run) { return TimeEntry(run, true); }
+int HoursCommand(CliRun& run)
+{
+    return TimeEntry(run, true);
+}
 
 int FlexiCommand(CliRun& run)
 {

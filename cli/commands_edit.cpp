@@ -14,7 +14,10 @@ struct Counters {
     }
 };
 
-Counters CountersOf(const Settings& s) { return {s.Holidays, s.Sickdays, s.GDays}; }
+Counters CountersOf(const Settings& s)
+{
+    return {s.Holidays, s.Sickdays, s.GDays};
+}
 
 // DATE POS: the plan of the date with the entry's row selected.
 MonthPlan* SelectedEntryPlan(CliRun& run, CliDate& date, unsigned& position)

@@ -1,7 +1,10 @@
 #include "cli/commands.h"
 #include "cli/holidays_command.h"
 
-int HolidaysListCommand(CliRun& run) { return HolidaysCommand(run.args.positional[0].c_str(), run.out, run.err); }
+int HolidaysListCommand(CliRun& run)
+{
+    return HolidaysCommand(run.args.positional[0].c_str(), run.out, run.err);
+}
 
 namespace {
 
@@ -19,10 +22,9 @@ const CliCommand Table[] = {
      "neuer Eintrag mit Zeiten (ohne GEHEN: offener Eintrag); --no-saldo: Tag hat keine Regelarbeitszeit "
      "(an arbeitsfreien Tagen immer)",
      2, 3, " --remark ", " --no-saldo ", EntryCommand},
-    {"hours", "DATUM STUNDEN [--remark TEXT] [--no-saldo]", "neuer Eintrag mit direkt erfassten Stunden (z.B. 7:30)",
-     2, 2, " --remark ", " --no-saldo ", HoursCommand},
-    {"flexi", "DATUM [--remark TEXT]", "Gleittag eintragen (Gleittage + 1)", 1, 1, " --remark ", nullptr,
-     FlexiCommand},
+    {"hours", "DATUM STUNDEN [--remark TEXT] [--no-saldo]", "neuer Eintrag mit direkt erfassten Stunden (z.B. 7:30)", 2,
+     2, " --remark ", " --no-saldo ", HoursCommand},
+    {"flexi", "DATUM [--remark TEXT]", "Gleittag eintragen (Gleittage + 1)", 1, 1, " --remark ", nullptr, FlexiCommand},
     {"holiday", "DATUM [--remark TEXT]", "Feiertag eintragen", 1, 1, " --remark ", nullptr, HolidayCommand},
     {"vacation", "VON [BIS] [--remark TEXT]",
      "Urlaub an jedem nicht freien Tag von VON bis BIS (verbleibende Urlaubstage - n)", 1, 2, " --remark ", nullptr,

@@ -2,6 +2,12 @@
 
 #include "core/profile_engine.h"
 
-bool SystemProfileAvailable() { return false; }
+bool SystemProfileAvailable()
+{
+    return false;
+}
 
-std::unique_ptr<ProfileStore> MakeProfileStore(bool) { return std::make_unique<ProfileEngine>(); }
+std::unique_ptr<ProfileStore> MakeProfileStore(bool)
+{
+    return std::make_unique<ProfileEngine>();
+}

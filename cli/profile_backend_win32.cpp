@@ -3,7 +3,10 @@
 #include "core/profile_engine.h"
 #include "core/win32/system_profile_store.h"
 
-bool SystemProfileAvailable() { return true; }
+bool SystemProfileAvailable()
+{
+    return true;
+}
 
 std::unique_ptr<ProfileStore> MakeProfileStore(bool system)
 {

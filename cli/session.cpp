@@ -20,7 +20,10 @@ const char* const NOTE_PREFIXES[] = {
 const char* const ANOTHER_MONTH_QUESTION =
     "Es konnte kein Zeitkontostand übernommen werden.\n\nWollen Sie aus einem anderen Monat übernehmen?";
 
-bool StartsWith(const char* text, const char* prefix) { return std::strncmp(text, prefix, std::strlen(prefix)) == 0; }
+bool StartsWith(const char* text, const char* prefix)
+{
+    return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
+}
 
 } // namespace
 
@@ -102,11 +105,20 @@ void CliSession::Refuse(const std::string& text)
     refused_ = true;
 }
 
-void CliSession::Note(const char* text) { err_ << Cp1252ToUtf8(text) << '\n'; }
+void CliSession::Note(const char* text)
+{
+    err_ << Cp1252ToUtf8(text) << '\n';
+}
 
-bool CliSession::SaveSettingsFile() { return SaveSettings(*store_, settings_); }
+bool CliSession::SaveSettingsFile()
+{
+    return SaveSettings(*store_, settings_);
+}
 
-bool CliSession::Finish() { return batch_ ? batch_->End() : true; }
+bool CliSession::Finish()
+{
+    return batch_ ? batch_->End() : true;
+}
 
 void CliSession::Tell(const char* text, const char*, MessageIcon)
 {
@@ -119,9 +131,15 @@ void CliSession::Tell(const char* text, const char*, MessageIcon)
     Refuse(text);
 }
 
-bool CliSession::Ask(const char* text, const char*, bool) { return std::strcmp(text, ANOTHER_MONTH_QUESTION) != 0; }
+bool CliSession::Ask(const char* text, const char*, bool)
+{
+    return std::strcmp(text, ANOTHER_MONTH_QUESTION) != 0;
+}
 
-bool CliSession::AskMonth(unsigned&, unsigned&) { return false; }
+bool CliSession::AskMonth(unsigned&, unsigned&)
+{
+    return false;
+}
 
 bool CliSession::ShowWarning(const char* text)
 {

@@ -17,7 +17,7 @@ void SetRole(HWND window, int role)
     SetWindowLongPtrA(window, GWLP_USERDATA, role);
 }
 
-}  // namespace
+} // namespace
 
 BBControl* BBControl::GetInstance()
 {
@@ -58,8 +58,8 @@ int BBControl::Create(HINSTANCE module, HWND parent, int x, int y, int width, in
     upBitmap_.Reset(LoadBitmapA(module, MAKEINTRESOURCEA(IDB_UP)));
     downBitmap_.Reset(LoadBitmapA(module, MAKEINTRESOURCEA(IDB_DOWN)));
 
-    bar_.Reset(CreateWindowExA(WS_EX_STATICEDGE, CLASS_NAME, "", WS_CHILD | WS_BORDER, x, y, width, height,
-                               parent, nullptr, module, nullptr));
+    bar_.Reset(CreateWindowExA(WS_EX_STATICEDGE, CLASS_NAME, "", WS_CHILD | WS_BORDER, x, y, width, height, parent,
+                               nullptr, module, nullptr));
     SetRole(bar_.Get(), ROLE_BAR);
     area_.Reset(CreateWindowExA(0, CLASS_NAME, "", WS_CHILD, 0, 0, 0, 0, bar_.Get(), nullptr, module, nullptr));
     SetRole(area_.Get(), ROLE_AREA);
@@ -75,8 +75,8 @@ int BBControl::AddGroup(const char* caption, int commandId, int latching)
     char placeholder[32];
     std::snprintf(placeholder, sizeof placeholder, "unbenannt (%ld)", static_cast<long>(groups_.size() + 1));
     group.header.Reset(CreateWindowExA(WS_EX_DLGMODALFRAME, "Static", placeholder,
-                                       WS_CHILD | SS_CENTER | SS_WORDELLIPSIS, 0, 0, 0, 0, bar_.Get(),
-                                       nullptr, module_, nullptr));
+                                       WS_CHILD | SS_CENTER | SS_WORDELLIPSIS, 0, 0, 0, 0, bar_.Get(), nullptr, module_,
+                                       nullptr));
     if (!group.header.Get())
         return 0;
     SetRole(group.header.Get(), ROLE_HEADER);
@@ -94,8 +94,8 @@ int BBControl::AddItem(int group, const char* text, const char* iconName, int co
     if (!ValidGroup(group))
         return 0;
     Button button;
-    button.window.Reset(CreateWindowExA(0, "Static", "", WS_CHILD | SS_BITMAP, 0, 0, 0, 0, area_.Get(),
-                                        nullptr, module_, nullptr));
+    button.window.Reset(
+        CreateWindowExA(0, "Static", "", WS_CHILD | SS_BITMAP, 0, 0, 0, 0, area_.Get(), nullptr, module_, nullptr));
     if (!button.window.Get())
         return 0;
     SetRole(button.window.Get(), ROLE_BUTTON);
@@ -145,8 +145,8 @@ int BBControl::SetBackgroundColour(COLORREF colour)
 int BBControl::ShowBar()
 {
     for (OwnedWindow* arrow : {&upArrow_, &downArrow_}) {
-        arrow->Reset(CreateWindowExA(WS_EX_TOPMOST | WS_EX_TRANSPARENT, "Static", "", WS_CHILD | SS_BITMAP,
-                                     0, 0, ARROW_SIZE, ARROW_SIZE, area_.Get(), nullptr, module_, nullptr));
+        arrow->Reset(CreateWindowExA(WS_EX_TOPMOST | WS_EX_TRANSPARENT, "Static", "", WS_CHILD | SS_BITMAP, 0, 0,
+                                     ARROW_SIZE, ARROW_SIZE, area_.Get(), nullptr, module_, nullptr));
         SetRole(arrow->Get(), ROLE_ARROW);
         // Later siblings sit below earlier ones; the arrows belong above the buttons.
         SetWindowPos(arrow->Get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -171,10 +171,22 @@ int BBControl::GetItemCount(int group) const
     return ValidGroup(group) ? static_cast<int>(groups_[group].buttons.size()) : 0;
 }
 
-int BBControl::GetHotItem(int group) const { return ValidGroup(group) ? groups_[group].hot : -1; }
-int BBControl::GetHeldItem(int group) const { return ValidGroup(group) ? groups_[group].held : -1; }
-int BBControl::GetSelectedItem(int group) const { return ValidGroup(group) ? groups_[group].selected : -1; }
-int BBControl::GetFirstVisibleItem(int group) const { return ValidGroup(group) ? groups_[group].firstVisible : -1; }
+int BBControl::GetHotItem(int group) const
+{
+    return ValidGroup(group) ? groups_[group].hot : -1;
+}
+int BBControl::GetHeldItem(int group) const
+{
+    return ValidGroup(group) ? groups_[group].held : -1;
+}
+int BBControl::GetSelectedItem(int group) const
+{
+    return ValidGroup(group) ? groups_[group].selected : -1;
+}
+int BBControl::GetFirstVisibleItem(int group) const
+{
+    return ValidGroup(group) ? groups_[group].firstVisible : -1;
+}
 
 bool BBControl::IsItemDisabled(int group, int item) const
 {
@@ -292,8 +304,8 @@ void BBControl::LayoutButtons()
             ShowWindow(window, SW_HIDE);
             continue;
         }
-        MoveWindow(window, area.left, area.top + (i - group.firstVisible) * BUTTON_HEIGHT, area.right,
-                   BUTTON_HEIGHT, TRUE);
+        MoveWindow(window, area.left, area.top + (i - group.firstVisible) * BUTTON_HEIGHT, area.right, BUTTON_HEIGHT,
+                   TRUE);
         ShowWindow(window, SW_SHOW);
     }
     if (group.selected >= 0)

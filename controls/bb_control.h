@@ -53,7 +53,7 @@ private:
         BitmapHandle images[BUTTON_LOOK_COUNT];
         int commandId = 0;
         int disabled = 0;
-        OwnedWindow window;  // after the images: destroyed before them
+        OwnedWindow window; // after the images: destroyed before them
     };
     struct Group {
         OwnedWindow header;

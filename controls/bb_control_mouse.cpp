@@ -21,7 +21,7 @@ BBControl* CurrentInstance()
     return BBControl::GetInstanceIfAny();
 }
 
-}  // namespace
+} // namespace
 
 int BBControl::ButtonAt(POINT point, bool withinArea) const
 {

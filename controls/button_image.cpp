@@ -32,7 +32,7 @@ void Frame(HDC dc, int width, HPEN topLeft, HPEN bottomRight)
     LineTo(dc, width - 1, 0);
 }
 
-}  // namespace
+} // namespace
 
 BitmapHandle RenderButtonImage(HWND bar, const ButtonImageContent& content, ButtonLook look)
 {
@@ -65,7 +65,8 @@ BitmapHandle RenderButtonImage(HWND bar, const ButtonImageContent& content, Butt
     }
 
     if (look == LOOK_DISABLED)
-        Checkerboard(dc, width, content.background ? content.background : static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+        Checkerboard(dc, width,
+                     content.background ? content.background : static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
 
     if (look == LOOK_RAISED || pressed) {
         PenHandle white(CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));

@@ -10,10 +10,10 @@ constexpr int BUTTON_LOOK_COUNT = 4;
 constexpr int BUTTON_HEIGHT = 60;
 
 struct ButtonImageContent {
-    HINSTANCE module;        // holds the icon
+    HINSTANCE module; // holds the icon
     const char* iconName;
     const char* text;
-    HBRUSH background;       // null: black behind, grey checkerboard when disabled
+    HBRUSH background; // null: black behind, grey checkerboard when disabled
     COLORREF textColour;
 };
 

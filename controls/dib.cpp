@@ -10,8 +10,8 @@
 namespace {
 
 constexpr WORD BM_SIGNATURE = 0x4D42;
-constexpr DWORD INFO_HEADER_SIZE = sizeof(BITMAPINFOHEADER);   // 40
-constexpr DWORD CORE_HEADER_SIZE = sizeof(BITMAPCOREHEADER);   // 12
+constexpr DWORD INFO_HEADER_SIZE = sizeof(BITMAPINFOHEADER); // 40
+constexpr DWORD CORE_HEADER_SIZE = sizeof(BITMAPCOREHEADER); // 12
 constexpr SIZE_T INITIAL_SIZE = INFO_HEADER_SIZE + 256 * sizeof(RGBQUAD);
 
 void ShowError(const char* text)
@@ -130,7 +130,7 @@ int FailLoad(HLOCAL packedDib, DibImage* image)
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 int LoadDibResource(const char* type, const char* name, DibImage* image)
 {
@@ -188,8 +188,8 @@ int LoadDibResource(const char* type, const char* name, DibImage* image)
         header->biClrUsed = colourCount;
     if (header->biSizeImage == 0) {
         // 64 bits: a damaged width or height cannot overflow the size.
-        const std::uint64_t rowBits = static_cast<std::uint64_t>(header->biBitCount) *
-                                      static_cast<std::uint64_t>(std::llabs(header->biWidth));
+        const std::uint64_t rowBits =
+            static_cast<std::uint64_t>(header->biBitCount) * static_cast<std::uint64_t>(std::llabs(header->biWidth));
         const std::uint64_t size = (rowBits + 31) / 32 * 4 * static_cast<std::uint64_t>(std::llabs(header->biHeight));
         header->biSizeImage = size > MAX_DIB_BYTES ? 0xFFFFFFFFu : static_cast<DWORD>(size);
     }

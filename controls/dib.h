@@ -4,9 +4,9 @@
 #include <windows.h>
 
 struct DibImage {
-    HLOCAL packedDib = nullptr;  // header, RGBQUAD colour table, bits; unlocked
+    HLOCAL packedDib = nullptr; // header, RGBQUAD colour table, bits; unlocked
     HBITMAP bitmap = nullptr;
-    HPALETTE palette = nullptr;  // DEFAULT_PALETTE without a colour table
+    HPALETTE palette = nullptr; // DEFAULT_PALETTE without a colour table
 };
 
 // Looks in the program's own module. Each failure is shown in a message box

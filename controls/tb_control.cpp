@@ -13,7 +13,7 @@ bool StrictlyInside(const RECT& rect, POINT point)
     return point.x > rect.left && point.x < rect.right && point.y > rect.top && point.y < rect.bottom;
 }
 
-}  // namespace
+} // namespace
 
 TBControl::TBControl(HINSTANCE module, HWND parent, int x, int y, int width, int height)
     : module_(module), parent_(parent)
@@ -70,8 +70,7 @@ void TBControl::Paint(HDC dc)
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, RGB(255, 255, 255));
         RECT text{10, 1, client.right - ICON_SPACE, client.bottom - 1};
-        DrawTextA(dc, text_, -1, &text,
-                  DT_VCENTER | DT_SINGLELINE | DT_NOCLIP | DT_INTERNAL | DT_END_ELLIPSIS);
+        DrawTextA(dc, text_, -1, &text, DT_VCENTER | DT_SINGLELINE | DT_NOCLIP | DT_INTERNAL | DT_END_ELLIPSIS);
     }
     if (icon_.Get())
         DrawIcon(dc, client.right - ICON_SPACE, 1, icon_.Get());

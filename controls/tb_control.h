@@ -30,6 +30,6 @@ private:
     int captureReleased_ = 1;
     int commandId_ = 0;
     IconHandle icon_;
-    BrushHandle background_;  // none: the class's grey background
+    BrushHandle background_; // none: the class's grey background
     char text_[256] = {};
 };

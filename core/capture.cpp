@@ -21,7 +21,10 @@ const char* const NO_ARRIVAL_FOUND =
 const char* const TIP_NOT_POSSIBLE = "Stundwerk: Tagesberechnung nicht möglich.";
 const char* const WARNING_WINDOW_TITLE = "- Hinweis -";
 
-TimeValue MinutesOf(const LocalTime& time) { return static_cast<TimeValue>(time.hour * 60 + time.minute); }
+TimeValue MinutesOf(const LocalTime& time)
+{
+    return static_cast<TimeValue>(time.hour * 60 + time.minute);
+}
 
 bool IsOpenableCome(TimeValue come)
 {
@@ -225,8 +228,8 @@ void MonthPlan::ComputeCurrentDay(bool force)
         }
     }
 
-    const std::string tip = "Kommen: " + Time(come) + ", Stunden: " + Hours(s, workTime) + ", Saldo: " +
-                            Hours(s, saldo) + ", Konto: " + Hours(s, account);
+    const std::string tip = "Kommen: " + Time(come) + ", Stunden: " + Hours(s, workTime) +
+                            ", Saldo: " + Hours(s, saldo) + ", Konto: " + Hours(s, account);
     frame_.shell().SetTrayTip(tip.c_str());
     live_.running = 0;
 }

@@ -8,7 +8,10 @@
 namespace {
 
 // Entries with a clock time or direct hours are figures; day kinds are not.
-bool IsExported(TimeValue come) { return come == TimeCode(DirectHours) || (come != NO_TIME && !IsTimeCode(come)); }
+bool IsExported(TimeValue come)
+{
+    return come == TimeCode(DirectHours) || (come != NO_TIME && !IsTimeCode(come));
+}
 
 enum { FieldDate, FieldCome, FieldGo, FieldHours, FieldSaldo, FIELD_COUNT };
 

@@ -25,8 +25,8 @@ HoursValue ToHours(std::int64_t value)
 
 HoursValue MonthPlan::RawWorkTime(TimeValue come, TimeValue go)
 {
-    static const EntryKind order[] = {EmptyDay, PublicHoliday, Vacation, SickDay, FlexiDay, MissingDay,
-                                      AccountCorrection};
+    static const EntryKind order[] = {EmptyDay, PublicHoliday, Vacation,         SickDay,
+                                      FlexiDay, MissingDay,    AccountCorrection};
     for (const EntryKind kind : order) {
         if (come == TimeCode(kind) || go == TimeCode(kind))
             return HoursCode(kind);

@@ -9,9 +9,12 @@
 DayCounterTexts DayCountTexts(DayCounter counter)
 {
     switch (counter) {
-    case DayCounter::Holidays: return {"Urlaubstage", "Verbleibende Urlaubstage:"};
-    case DayCounter::Sickdays: return {"Krankheitstage", "Bisherige Krankheitstage:"};
-    case DayCounter::GDays: break;
+    case DayCounter::Holidays:
+        return {"Urlaubstage", "Verbleibende Urlaubstage:"};
+    case DayCounter::Sickdays:
+        return {"Krankheitstage", "Bisherige Krankheitstage:"};
+    case DayCounter::GDays:
+        break;
     }
     return {"Gleittage", "Bisherige Gleittage:"};
 }
@@ -19,9 +22,12 @@ DayCounterTexts DayCountTexts(DayCounter counter)
 std::uint32_t& DayCountOf(Settings& settings, DayCounter counter)
 {
     switch (counter) {
-    case DayCounter::Holidays: return settings.Holidays;
-    case DayCounter::Sickdays: return settings.Sickdays;
-    case DayCounter::GDays: break;
+    case DayCounter::Holidays:
+        return settings.Holidays;
+    case DayCounter::Sickdays:
+        return settings.Sickdays;
+    case DayCounter::GDays:
+        break;
     }
     return settings.GDays;
 }

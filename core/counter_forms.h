@@ -11,8 +11,8 @@ struct Settings;
 enum class DayCounter { Holidays, Sickdays, GDays };
 
 struct DayCounterTexts {
-    const char* title;  // the dialog's title
-    const char* label;  // static 178
+    const char* title; // the dialog's title
+    const char* label; // static 178
 };
 
 DayCounterTexts DayCountTexts(DayCounter counter);

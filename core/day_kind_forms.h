@@ -26,7 +26,7 @@ struct DayEntryFields {
 // DLG_GETFEWDAYS: 1007 "Datum:", 1008 "bis:", 1014 "Bemerkung:".
 struct DayRangeFields {
     std::string from;
-    std::string to;  // empty: the from day alone
+    std::string to; // empty: the from day alone
     std::string remark;
 };
 

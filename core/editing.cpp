@@ -13,7 +13,10 @@
 
 namespace {
 
-bool IsKind(TimeValue come, EntryKind kind) { return come == TimeCode(kind); }
+bool IsKind(TimeValue come, EntryKind kind)
+{
+    return come == TimeCode(kind);
+}
 
 } // namespace
 

@@ -12,10 +12,16 @@ namespace {
 // Person-days of an external employee are always 8 hours.
 constexpr HoursValue EXTERN_PERSON_DAY = 480;
 
-bool IsPlainTime(TimeValue value) { return value != NO_TIME && !IsTimeCode(value); }
+bool IsPlainTime(TimeValue value)
+{
+    return value != NO_TIME && !IsTimeCode(value);
+}
 
 // The sums wrap like the 32-bit values they are.
-HoursValue Wrapped(std::int64_t value) { return static_cast<HoursValue>(static_cast<std::uint32_t>(value)); }
+HoursValue Wrapped(std::int64_t value)
+{
+    return static_cast<HoursValue>(static_cast<std::uint32_t>(value));
+}
 
 std::string Hours(const Settings& settings, HoursValue value)
 {
@@ -73,22 +79,23 @@ std::string EvaluationReport(const Settings& settings, const MonthEvaluation& e)
     FormatTime(e.personDayLength, length);
     char report[4096];
     if (settings.Extern) {
-        std::snprintf(report, sizeof report,
-                      "Es werden nur abgeschlossene Arbeitstage verrechnet.\nEin Manntag (MT) entspricht %s Stunden.\n\n"
-                      "Soll-Arbeitstage:\t%u Tage\nIst-Arbeitstage:\t%u Tage\n\n"
-                      "Gesamtarbeitszeit:\t%s Stunden\nTages-Schnitt:\t%s Stunden\n\nGesamtzeit in MT:\t%2.2f Tage",
-                      length, e.targetDays, e.actualDays, Hours(settings, e.total).c_str(),
-                      Hours(settings, e.dailyAverage).c_str(), static_cast<double>(e.personDays));
+        std::snprintf(
+            report, sizeof report,
+            "Es werden nur abgeschlossene Arbeitstage verrechnet.\nEin Manntag (MT) entspricht %s Stunden.\n\n"
+            "Soll-Arbeitstage:\t%u Tage\nIst-Arbeitstage:\t%u Tage\n\n"
+            "Gesamtarbeitszeit:\t%s Stunden\nTages-Schnitt:\t%s Stunden\n\nGesamtzeit in MT:\t%2.2f Tage",
+            length, e.targetDays, e.actualDays, Hours(settings, e.total).c_str(),
+            Hours(settings, e.dailyAverage).c_str(), static_cast<double>(e.personDays));
     } else {
-        std::snprintf(report, sizeof report,
-                      "Es werden nur abgeschlossene Arbeitstage verrechnet.\nEin Manntag (MT) entspricht %s Stunden.\n\n"
-                      "Soll-Arbeitstage:\t%u Tage\nIst-Arbeitstage:\t%u Tage\n\n"
-                      "Überstunden:\t%s Stunden\nFehlstunden:\t%s Stunden\nStundensaldo:\t%s Stunden\n\n"
-                      "Gesamtarbeitszeit:\t%s Stunden\nTages-Schnitt:\t%s Stunden\n\nGesamtzeit in MT:\t%2.2f Tage",
-                      length, e.targetDays, e.actualDays, Hours(settings, e.overtime).c_str(),
-                      Hours(settings, e.missing).c_str(), Hours(settings, e.balance).c_str(),
-                      Hours(settings, e.total).c_str(), Hours(settings, e.dailyAverage).c_str(),
-                      static_cast<double>(e.personDays));
+        std::snprintf(
+            report, sizeof report,
+            "Es werden nur abgeschlossene Arbeitstage verrechnet.\nEin Manntag (MT) entspricht %s Stunden.\n\n"
+            "Soll-Arbeitstage:\t%u Tage\nIst-Arbeitstage:\t%u Tage\n\n"
+            "Überstunden:\t%s Stunden\nFehlstunden:\t%s Stunden\nStundensaldo:\t%s Stunden\n\n"
+            "Gesamtarbeitszeit:\t%s Stunden\nTages-Schnitt:\t%s Stunden\n\nGesamtzeit in MT:\t%2.2f Tage",
+            length, e.targetDays, e.actualDays, Hours(settings, e.overtime).c_str(), Hours(settings, e.missing).c_str(),
+            Hours(settings, e.balance).c_str(), Hours(settings, e.total).c_str(),
+            Hours(settings, e.dailyAverage).c_str(), static_cast<double>(e.personDays));
     }
     return report;
 }

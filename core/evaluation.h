@@ -10,15 +10,15 @@ class MonthPlan;
 struct Settings;
 
 struct MonthEvaluation {
-    unsigned targetDays = 0;          // "Soll-Arbeitstage"
-    unsigned actualDays = 0;          // "Ist-Arbeitstage": completed days only
-    HoursValue overtime = 0;          // sum of the positive day balances
-    HoursValue missing = 0;           // magnitudes of the zero or negative ones
-    HoursValue balance = 0;           // "Stundensaldo"
-    HoursValue total = 0;             // "Gesamtarbeitszeit"
-    HoursValue dailyAverage = 0;      // total / actual days, truncated
-    HoursValue personDayLength = 0;   // 8:00 for externals, else HoursPerDay
-    float personDays = 0.0f;          // "Gesamtzeit in MT"
+    unsigned targetDays = 0;        // "Soll-Arbeitstage"
+    unsigned actualDays = 0;        // "Ist-Arbeitstage": completed days only
+    HoursValue overtime = 0;        // sum of the positive day balances
+    HoursValue missing = 0;         // magnitudes of the zero or negative ones
+    HoursValue balance = 0;         // "Stundensaldo"
+    HoursValue total = 0;           // "Gesamtarbeitszeit"
+    HoursValue dailyAverage = 0;    // total / actual days, truncated
+    HoursValue personDayLength = 0; // 8:00 for externals, else HoursPerDay
+    float personDays = 0.0f;        // "Gesamtzeit in MT"
 };
 
 // Sums the last entry of every day of the plan's period.

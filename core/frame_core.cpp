@@ -14,7 +14,10 @@
 
 namespace {
 
-const char* MonthName(unsigned month) { return month >= 1 && month <= 12 ? MonthNames[month - 1] : ""; }
+const char* MonthName(unsigned month)
+{
+    return month >= 1 && month <= 12 ? MonthNames[month - 1] : "";
+}
 
 } // namespace
 
@@ -133,8 +136,8 @@ HoursValue FrameCore::CarryOverAccount(unsigned month, unsigned year, bool inter
     char text[256];
     if (account != NO_HOURS) {
         if (interactive) {
-            std::snprintf(text, sizeof text, "Der Zeitkontostand von %s %u wurde übernommen.",
-                          MonthName(previousMonth), previousYear);
+            std::snprintf(text, sizeof text, "Der Zeitkontostand von %s %u wurde übernommen.", MonthName(previousMonth),
+                          previousYear);
             prompts_.Tell(text, "Hinweis", MessageIcon::Information);
         }
         return account;
@@ -149,8 +152,8 @@ HoursValue FrameCore::CarryOverAccount(unsigned month, unsigned year, bool inter
         unsigned chosenMonth = previousMonth, chosenYear = previousYear;
         if (!prompts_.AskMonth(chosenMonth, chosenYear))
             chosenMonth = 0;
-        account = chosenMonth == 0 ? NO_HOURS
-                                   : ReadClosingAccount(MonthPlanFileName(settings_, chosenMonth, chosenYear));
+        account =
+            chosenMonth == 0 ? NO_HOURS : ReadClosingAccount(MonthPlanFileName(settings_, chosenMonth, chosenYear));
         if (account != NO_HOURS)
             return account;
         if (!prompts_.Ask("Es konnte kein Zeitkontostand übernommen werden.\n\n"

@@ -28,13 +28,20 @@ int IconOf(const EntryRecord& record)
     if (!IsTimeCode(record.Come) || record.Come == TimeCode(DirectHours))
         return IconData;
     switch (TimeCodeKind(record.Come)) {
-    case FlexiDay: return IconFlexiDay;
-    case Vacation: return IconVacation;
-    case AccountCorrection: return IconCorrection;
-    case SickDay: return IconSickDay;
-    case PublicHoliday: return IconHoliday;
-    case MissingDay: return IconMissing;
-    default: return IconData;
+    case FlexiDay:
+        return IconFlexiDay;
+    case Vacation:
+        return IconVacation;
+    case AccountCorrection:
+        return IconCorrection;
+    case SickDay:
+        return IconSickDay;
+    case PublicHoliday:
+        return IconHoliday;
+    case MissingDay:
+        return IconMissing;
+    default:
+        return IconData;
     }
 }
 
@@ -46,7 +53,10 @@ void Count(unsigned day, unsigned& count, unsigned& lastDay)
     }
 }
 
-bool SameText(const std::string& a, const char* b) { return strcasecmp(a.c_str(), b) == 0; }
+bool SameText(const std::string& a, const char* b)
+{
+    return strcasecmp(a.c_str(), b) == 0;
+}
 
 } // namespace
 

@@ -22,4 +22,7 @@ void ProposeMonth(const Settings& settings, Clock& clock, unsigned& month, unsig
 bool AcceptMonth(int selectedIndex, const std::string& yearText, unsigned& month, unsigned& year);
 
 // "Abbrechen": month 0 tells the caller that the dialog was cancelled.
-inline void CancelMonth(unsigned& month) { month = 0; }
+inline void CancelMonth(unsigned& month)
+{
+    month = 0;
+}

@@ -13,9 +13,18 @@ class ProfileStore;
 struct Settings;
 
 // Entry key as the list and the dialogs carry it.
-constexpr unsigned EntryKey(unsigned day, unsigned position) { return day | position << 16; }
-constexpr unsigned KeyDay(unsigned key) { return key & 0xFFFF; }
-constexpr unsigned KeyPosition(unsigned key) { return key >> 16; }
+constexpr unsigned EntryKey(unsigned day, unsigned position)
+{
+    return day | position << 16;
+}
+constexpr unsigned KeyDay(unsigned key)
+{
+    return key & 0xFFFF;
+}
+constexpr unsigned KeyPosition(unsigned key)
+{
+    return key >> 16;
+}
 constexpr int NO_SELECTION = -1;
 
 // The four per-plan values of the live computation.

@@ -31,11 +31,23 @@ MonthPlan::MonthPlan(FrameCore& frame, PlanView& view, unsigned month, unsigned 
 {
 }
 
-Settings& MonthPlan::settings() { return frame_.settings(); }
-ProfileStore& MonthPlan::store() { return frame_.store(); }
+Settings& MonthPlan::settings()
+{
+    return frame_.settings();
+}
+ProfileStore& MonthPlan::store()
+{
+    return frame_.store();
+}
 
-unsigned MonthPlan::PlanMonth() { return store().ReadInt(SECTION_MAIN, KEY_MONTH, 0, path_.c_str()); }
-unsigned MonthPlan::PlanYear() { return store().ReadInt(SECTION_MAIN, KEY_YEAR, 0, path_.c_str()); }
+unsigned MonthPlan::PlanMonth()
+{
+    return store().ReadInt(SECTION_MAIN, KEY_MONTH, 0, path_.c_str());
+}
+unsigned MonthPlan::PlanYear()
+{
+    return store().ReadInt(SECTION_MAIN, KEY_YEAR, 0, path_.c_str());
+}
 
 std::string MonthPlan::Section(unsigned day, unsigned position) const
 {

@@ -18,7 +18,10 @@ unsigned EffectiveStartDay(const Settings& settings)
 
 namespace {
 
-unsigned Normalised(unsigned startDay) { return startDay >= 1 && startDay <= 31 ? startDay : 1; }
+unsigned Normalised(unsigned startDay)
+{
+    return startDay >= 1 && startDay <= 31 ? startDay : 1;
+}
 
 // Position of day in period order, 0..30.
 int PeriodIndex(unsigned startDay, unsigned day)

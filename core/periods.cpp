@@ -53,8 +53,7 @@ void MonthPlan::RetakeCarryOver()
                      "den Kontostand des Vormonats zu addieren.\n\nTrotzdem weitermachen?",
                      "Frage", true))
         return;
-    if (!prompts.Ask("Soll der Zeitkonto-Stand des Vormonats erneut\nübernommen und verrechnet werden?", "Frage",
-                     true))
+    if (!prompts.Ask("Soll der Zeitkonto-Stand des Vormonats erneut\nübernommen und verrechnet werden?", "Frage", true))
         return;
     const HoursValue account = frame_.CarryOverAccount(PlanMonth(), PlanYear(), true);
     {

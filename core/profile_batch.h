@@ -8,16 +8,20 @@
 class ProfileBatch {
 public:
     explicit ProfileBatch(ProfileStore& store) : store_(&store) { store_->BeginBatch(); }
-    ~ProfileBatch() {
-        if (store_) store_->EndBatch();
+    ~ProfileBatch()
+    {
+        if (store_)
+            store_->EndBatch();
     }
     ProfileBatch(const ProfileBatch&) = delete;
     ProfileBatch& operator=(const ProfileBatch&) = delete;
 
     // Ends the batch before the scope does, for callers that want to know
     // whether the files were written. Later calls return true.
-    bool End() {
-        if (!store_) return true;
+    bool End()
+    {
+        if (!store_)
+            return true;
         ProfileStore* store = store_;
         store_ = nullptr;
         return store->EndBatch();

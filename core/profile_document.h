@@ -12,12 +12,12 @@
 enum class ProfileLineKind { Blank, Comment, Header, KeyValue, KeyOnly };
 
 struct ProfileLine {
-    std::string text;        // the line's bytes without its terminator
-    std::string terminator;  // "\r\n", "\n", "\r", or "" for a last line without one
+    std::string text;       // the line's bytes without its terminator
+    std::string terminator; // "\r\n", "\n", "\r", or "" for a last line without one
     ProfileLineKind kind = ProfileLineKind::Blank;
-    std::string name;        // trimmed section or key name as spelled in the file
-    std::size_t valueBegin = 0;  // offset in text of the value, after '=' and leading blanks
-    std::size_t valueEnd = 0;    // offset in text after the value's last non-blank byte
+    std::string name;           // trimmed section or key name as spelled in the file
+    std::size_t valueBegin = 0; // offset in text of the value, after '=' and leading blanks
+    std::size_t valueEnd = 0;   // offset in text after the value's last non-blank byte
 };
 
 class ProfileDocument {
@@ -43,9 +43,9 @@ public:
 
 private:
     struct Section {
-        bool hasHeader = false;  // false only for the lines before the first header
-        std::vector<ProfileLine> lines;  // lines[0] is the header when hasHeader
-        std::unordered_map<std::string, std::size_t> keys;  // folded name -> first line index
+        bool hasHeader = false;                            // false only for the lines before the first header
+        std::vector<ProfileLine> lines;                    // lines[0] is the header when hasHeader
+        std::unordered_map<std::string, std::size_t> keys; // folded name -> first line index
     };
 
     void AddLine(ProfileLine line);
@@ -55,6 +55,6 @@ private:
     Section* FindSection(std::string_view section);
     static std::size_t InsertPosition(const Section& section);
 
-    std::vector<Section> sections_;  // sections_[0] holds the lines before the first header
-    std::unordered_map<std::string, std::size_t> sectionIndex_;  // folded name -> first section
+    std::vector<Section> sections_;                             // sections_[0] holds the lines before the first header
+    std::unordered_map<std::string, std::size_t> sectionIndex_; // folded name -> first section
 };

@@ -12,17 +12,21 @@ constexpr std::size_t kCachedFiles = 16;
 // GetPrivateProfileIntA reads the value through a buffer of this size.
 constexpr unsigned kIntTextSize = 30;
 
-}  // namespace
+} // namespace
 
-std::string ProfileEngine::FullPathOf(const char* file) {
+std::string ProfileEngine::FullPathOf(const char* file)
+{
     const std::string path = file ? file : "";
-    if (batchDepth_ == 0) return files_.FullPath(path);
+    if (batchDepth_ == 0)
+        return files_.FullPath(path);
     auto known = batchPaths_.find(path);
-    if (known == batchPaths_.end()) known = batchPaths_.emplace(path, files_.FullPath(path)).first;
+    if (known == batchPaths_.end())
+        known = batchPaths_.emplace(path, files_.FullPath(path)).first;
     return known->second;
 }
 
-ProfileEngine::Cache::iterator ProfileEngine::Load(const char* file) {
+ProfileEngine::Cache::iterator ProfileEngine::Load(const char* file)
+{
     std::string fullPath = FullPathOf(file);
     auto entry = cache_.find(fullPath);
     // Inside a batch the changed document is the truth, whatever the disk
@@ -33,7 +37,8 @@ ProfileEngine::Cache::iterator ProfileEngine::Load(const char* file) {
         FileStamp stamp = files_.Stamp(fullPath);
         if (entry == cache_.end() || entry->second.stamp != stamp) {
             std::string bytes;
-            if (!stamp.exists || !files_.ReadAll(fullPath, bytes)) bytes.clear();
+            if (!stamp.exists || !files_.ReadAll(fullPath, bytes))
+                bytes.clear();
             CachedFile& cached = cache_[fullPath];
             cached.stamp = stamp;
             cached.document = ProfileDocument::Parse(bytes);
@@ -47,18 +52,22 @@ ProfileEngine::Cache::iterator ProfileEngine::Load(const char* file) {
     return entry;
 }
 
-void ProfileEngine::Evict() {
+void ProfileEngine::Evict()
+{
     while (cache_.size() > kCachedFiles) {
         auto oldest = cache_.end();
         for (auto it = cache_.begin(); it != cache_.end(); ++it) {
-            if (!it->second.dirty && (oldest == cache_.end() || it->second.lastUse < oldest->second.lastUse)) oldest = it;
+            if (!it->second.dirty && (oldest == cache_.end() || it->second.lastUse < oldest->second.lastUse))
+                oldest = it;
         }
-        if (oldest == cache_.end()) return;
+        if (oldest == cache_.end())
+            return;
         cache_.erase(oldest);
     }
 }
 
-bool ProfileEngine::Persist(Cache::iterator entry) {
+bool ProfileEngine::Persist(Cache::iterator entry)
+{
     const std::string& fullPath = entry->first;
     if (!files_.ReplaceAtomically(fullPath, entry->second.document.Serialize())) {
         // The cached document holds a change the disk does not: forget it,
@@ -71,7 +80,8 @@ bool ProfileEngine::Persist(Cache::iterator entry) {
     return true;
 }
 
-bool ProfileEngine::Changed(Cache::iterator entry) {
+bool ProfileEngine::Changed(Cache::iterator entry)
+{
     if (batchDepth_ > 0) {
         entry->second.dirty = true;
         return true;
@@ -80,63 +90,89 @@ bool ProfileEngine::Changed(Cache::iterator entry) {
 }
 
 unsigned ProfileEngine::ReadString(const char* section, const char* key, const char* defaultValue, char* buffer,
-                                   unsigned size, const char* file) {
-    if (size == 0 || !buffer) return 0;
+                                   unsigned size, const char* file)
+{
+    if (size == 0 || !buffer)
+        return 0;
     auto entry = Load(file);
     const ProfileDocument& document = entry->second.document;
-    if (!section) return CopyProfileNameList(document.SectionNames(), buffer, size);
-    if (!key) return CopyProfileNameList(document.KeyNames(section), buffer, size);
+    if (!section)
+        return CopyProfileNameList(document.SectionNames(), buffer, size);
+    if (!key)
+        return CopyProfileNameList(document.KeyNames(section), buffer, size);
     // An empty section or key name never matches, not even the lines before
     // the first header.
     if (*section && *key) {
-        if (auto value = document.FindValue(section, key)) return CopyProfileValue(*value, buffer, size);
+        if (auto value = document.FindValue(section, key))
+            return CopyProfileValue(*value, buffer, size);
     }
     return CopyProfileDefault(defaultValue, buffer, size);
 }
 
-unsigned ProfileEngine::ReadInt(const char* section, const char* key, int defaultValue, const char* file) {
-    if (!section || !key) return static_cast<unsigned>(defaultValue);
+unsigned ProfileEngine::ReadInt(const char* section, const char* key, int defaultValue, const char* file)
+{
+    if (!section || !key)
+        return static_cast<unsigned>(defaultValue);
     char text[kIntTextSize];
-    if (ReadString(section, key, "", text, sizeof text, file) == 0) return static_cast<unsigned>(defaultValue);
+    if (ReadString(section, key, "", text, sizeof text, file) == 0)
+        return static_cast<unsigned>(defaultValue);
     return ParseProfileInt(text);
 }
 
-bool ProfileEngine::WriteString(const char* section, const char* key, const char* value, const char* file) {
-    if (!section) return false;
-    if (!key) return DeleteSection(section, file);
-    if (!value) return DeleteKey(section, key, file);
+bool ProfileEngine::WriteString(const char* section, const char* key, const char* value, const char* file)
+{
+    if (!section)
+        return false;
+    if (!key)
+        return DeleteSection(section, file);
+    if (!value)
+        return DeleteKey(section, key, file);
     auto entry = Load(file);
-    if (!entry->second.document.SetValue(section, key, value)) return true;
+    if (!entry->second.document.SetValue(section, key, value))
+        return true;
     return Changed(entry);
 }
 
-bool ProfileEngine::DeleteKey(const char* section, const char* key, const char* file) {
-    if (!section) return false;
-    if (!key) return DeleteSection(section, file);
+bool ProfileEngine::DeleteKey(const char* section, const char* key, const char* file)
+{
+    if (!section)
+        return false;
+    if (!key)
+        return DeleteSection(section, file);
     auto entry = Load(file);
-    if (!entry->second.document.DeleteKey(section, key)) return true;
+    if (!entry->second.document.DeleteKey(section, key))
+        return true;
     return Changed(entry);
 }
 
-bool ProfileEngine::DeleteSection(const char* section, const char* file) {
-    if (!section) return false;
+bool ProfileEngine::DeleteSection(const char* section, const char* file)
+{
+    if (!section)
+        return false;
     auto entry = Load(file);
-    if (!entry->second.document.DeleteSection(section)) return true;
+    if (!entry->second.document.DeleteSection(section))
+        return true;
     return Changed(entry);
 }
 
-void ProfileEngine::BeginBatch() {
-    if (batchDepth_++ == 0) ++batchSerial_;
+void ProfileEngine::BeginBatch()
+{
+    if (batchDepth_++ == 0)
+        ++batchSerial_;
 }
 
-bool ProfileEngine::EndBatch() {
-    if (batchDepth_ == 0) return true;
-    if (--batchDepth_ > 0) return true;
+bool ProfileEngine::EndBatch()
+{
+    if (batchDepth_ == 0)
+        return true;
+    if (--batchDepth_ > 0)
+        return true;
     batchPaths_.clear();
     bool written = true;
     for (auto it = cache_.begin(); it != cache_.end();) {
         auto next = std::next(it);
-        if (it->second.dirty && !Persist(it)) written = false;
+        if (it->second.dirty && !Persist(it))
+            written = false;
         it = next;
     }
     Evict();

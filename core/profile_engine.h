@@ -22,8 +22,8 @@ public:
     ProfileEngine& operator=(const ProfileEngine&) = delete;
 
     // A null section lists the section names, a null key the section's keys.
-    unsigned ReadString(const char* section, const char* key, const char* defaultValue, char* buffer,
-                        unsigned size, const char* file) override;
+    unsigned ReadString(const char* section, const char* key, const char* defaultValue, char* buffer, unsigned size,
+                        const char* file) override;
     unsigned ReadInt(const char* section, const char* key, int defaultValue, const char* file) override;
     // Each CR and LF of the value is written as a blank.
     bool WriteString(const char* section, const char* key, const char* value, const char* file) override;
@@ -37,8 +37,8 @@ private:
     struct CachedFile {
         FileStamp stamp;
         ProfileDocument document;
-        bool dirty = false;  // changed inside a batch, not yet written
-        std::uint64_t batch = 0;  // the batch in which the disk was last compared
+        bool dirty = false;      // changed inside a batch, not yet written
+        std::uint64_t batch = 0; // the batch in which the disk was last compared
         std::uint64_t lastUse = 0;
     };
     using Cache = std::map<std::string, CachedFile>;
@@ -53,6 +53,6 @@ private:
     Cache cache_;
     std::uint64_t useCounter_ = 0;
     int batchDepth_ = 0;
-    std::uint64_t batchSerial_ = 0;  // numbers the outermost batches from 1
-    std::map<std::string, std::string> batchPaths_;  // full paths resolved in this batch
+    std::uint64_t batchSerial_ = 0;                 // numbers the outermost batches from 1
+    std::map<std::string, std::string> batchPaths_; // full paths resolved in this batch
 };

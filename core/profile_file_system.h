@@ -9,11 +9,12 @@
 // was changed since it was last read.
 struct FileStamp {
     bool exists = false;
-    std::int64_t modified = 0;  // last-write time in the platform's finest unit
+    std::int64_t modified = 0; // last-write time in the platform's finest unit
     std::uint64_t size = 0;
-    std::uint64_t serial = 0;   // inode where the platform has one (a replaced file gets a new one)
+    std::uint64_t serial = 0; // inode where the platform has one (a replaced file gets a new one)
 
-    bool operator==(const FileStamp& other) const {
+    bool operator==(const FileStamp& other) const
+    {
         return exists == other.exists && modified == other.modified && size == other.size && serial == other.serial;
     }
     bool operator!=(const FileStamp& other) const { return !(*this == other); }

@@ -9,14 +9,12 @@ public:
 
     // GetPrivateProfileStringA: copies at most size-1 characters and a
     // terminator; returns the number of characters copied.
-    virtual unsigned ReadString(const char* section, const char* key, const char* defaultValue,
-                                char* buffer, unsigned size, const char* file) = 0;
+    virtual unsigned ReadString(const char* section, const char* key, const char* defaultValue, char* buffer,
+                                unsigned size, const char* file) = 0;
     // GetPrivateProfileIntA: the unsigned 32-bit result.
-    virtual unsigned ReadInt(const char* section, const char* key, int defaultValue,
-                             const char* file) = 0;
+    virtual unsigned ReadInt(const char* section, const char* key, int defaultValue, const char* file) = 0;
     // WritePrivateProfileStringA with a non-null key and value.
-    virtual bool WriteString(const char* section, const char* key, const char* value,
-                             const char* file) = 0;
+    virtual bool WriteString(const char* section, const char* key, const char* value, const char* file) = 0;
     // WritePrivateProfileStringA with a null value.
     virtual bool DeleteKey(const char* section, const char* key, const char* file) = 0;
     // WritePrivateProfileStringA with a null key.

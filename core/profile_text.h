@@ -6,7 +6,10 @@
 
 // 0x09..0x0D, 0x1A (^Z, left by old editors at the end of a file) and the space.
 // 0xA0 (no-break space) is an ordinary character.
-constexpr bool IsProfileBlank(unsigned char c) { return (c >= 0x09 && c <= 0x0D) || c == 0x1A || c == 0x20; }
+constexpr bool IsProfileBlank(unsigned char c)
+{
+    return (c >= 0x09 && c <= 0x0D) || c == 0x1A || c == 0x20;
+}
 
 std::string_view TrimProfileBlanks(std::string_view text);
 std::string_view TrimLeadingProfileBlanks(std::string_view text);

@@ -11,45 +11,59 @@ namespace {
 #ifdef _WIN32
 constexpr char kSeparator = '\\';
 constexpr const char* kCurrentDirectory = ".\\";
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c)
+{
+    return c == '\\' || c == '/';
+}
 #else
 constexpr char kSeparator = '/';
 constexpr const char* kCurrentDirectory = "./";
-bool IsSeparator(char c) { return c == '/'; }
+bool IsSeparator(char c)
+{
+    return c == '/';
+}
 #endif
 
 constexpr const char* kOptions = "Options";
 constexpr const char* kSettingsFileName = "stundwrk.ini";
 constexpr std::int32_t kMinutesPerDay = 1440;
 
-void CopyText(const std::string& text, char* buffer, std::size_t size) {
+void CopyText(const std::string& text, char* buffer, std::size_t size)
+{
     std::snprintf(buffer, size, "%s", text.c_str());
 }
 
 // Signed values go through the unsigned integer reading and come back with
 // their sign: "-5" reads as 4294967291, which is -5 as a 32-bit int.
-std::int32_t AsSigned(unsigned value) {
+std::int32_t AsSigned(unsigned value)
+{
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
 }
 
 // The colour and export keys are text: a plain decimal number, wrapping to
 // 32 bits like every other number in the file.
-std::uint32_t ReadDecimalKey(ProfileStore& store, const char* key, std::uint32_t defaultValue, const char* file) {
+std::uint32_t ReadDecimalKey(ProfileStore& store, const char* key, std::uint32_t defaultValue, const char* file)
+{
     char defaultText[16];
     std::snprintf(defaultText, sizeof defaultText, "%ld", static_cast<long>(static_cast<std::int32_t>(defaultValue)));
     char text[32];
     store.ReadString(kOptions, key, defaultText, text, sizeof text, file);
     const char* p = text;
-    while (*p == ' ' || *p == '\t') ++p;
+    while (*p == ' ' || *p == '\t')
+        ++p;
     bool negative = *p == '-';
-    if (*p == '-' || *p == '+') ++p;
+    if (*p == '-' || *p == '+')
+        ++p;
     std::uint32_t value = 0;
-    for (; *p >= '0' && *p <= '9'; ++p) value = value * 10u + static_cast<std::uint32_t>(*p - '0');
+    for (; *p >= '0' && *p <= '9'; ++p)
+        value = value * 10u + static_cast<std::uint32_t>(*p - '0');
     return negative ? 0u - value : value;
 }
 
-void MendDuration(std::int32_t& value, std::int32_t defaultValue) {
-    if (value < 0 || value > kMinutesPerDay) value = defaultValue;
+void MendDuration(std::int32_t& value, std::int32_t defaultValue)
+{
+    if (value < 0 || value > kMinutesPerDay)
+        value = defaultValue;
 }
 
 // The file is not trusted: a value no dialog could have produced would
@@ -59,9 +73,11 @@ void MendDuration(std::int32_t& value, std::int32_t defaultValue) {
 // TimeLag moves a stamp by at most one day, else 0. The counters, the
 // warning thresholds and the flags are kept as read (a flag is set when
 // nonzero).
-void Mend(Settings& s) {
+void Mend(Settings& s)
+{
     const Settings defaults;
-    if (s.StartDay < 1 || s.StartDay > 31) s.StartDay = 1;
+    if (s.StartDay < 1 || s.StartDay > 31)
+        s.StartDay = 1;
     s.WorkDays &= 0x7F;
     MendDuration(s.HoursPerDay, defaults.HoursPerDay);
     MendDuration(s.RestPerDay, defaults.RestPerDay);
@@ -69,7 +85,8 @@ void Mend(Settings& s) {
     MendDuration(s.RestPerDay2, defaults.RestPerDay2);
     MendDuration(s.RestTime2, defaults.RestTime2);
     MendDuration(s.MaxTime, defaults.MaxTime);
-    if (s.TimeLag < -kMinutesPerDay || s.TimeLag > kMinutesPerDay) s.TimeLag = 0;
+    if (s.TimeLag < -kMinutesPerDay || s.TimeLag > kMinutesPerDay)
+        s.TimeLag = 0;
 }
 
 class OptionsWriter {
@@ -77,14 +94,16 @@ public:
     OptionsWriter(ProfileStore& store, const char* file) : store_(store), file_(file) {}
     void Unsigned(const char* key, std::uint32_t value) { Write(key, "%u", static_cast<unsigned>(value)); }
     void Signed(const char* key, std::int32_t value) { Write(key, "%d", static_cast<int>(value)); }
-    void Long(const char* key, std::uint32_t value) {
+    void Long(const char* key, std::uint32_t value)
+    {
         Write(key, "%ld", static_cast<long>(static_cast<std::int32_t>(value)));
     }
     void Text(const char* key, const char* value) { store_.WriteString(kOptions, key, value, file_); }
 
 private:
     template <typename T>
-    void Write(const char* key, const char* format, T value) {
+    void Write(const char* key, const char* format, T value)
+    {
         char text[24];
         std::snprintf(text, sizeof text, format, value);
         store_.WriteString(kOptions, key, text, file_);
@@ -94,37 +113,45 @@ private:
     const char* file_;
 };
 
-}  // namespace
+} // namespace
 
-std::string ProgramDirectory(const char* modulePath) {
-    if (!modulePath) return std::string();
+std::string ProgramDirectory(const char* modulePath)
+{
+    if (!modulePath)
+        return std::string();
     std::string path(modulePath);
     std::size_t end = path.size();
-    while (end > 0 && !IsSeparator(path[end - 1])) --end;
+    while (end > 0 && !IsSeparator(path[end - 1]))
+        --end;
     if (end == 0) {
 #ifdef _WIN32
         // "C:Stundwerk.exe": the current directory of drive C.
-        if (path.size() >= 2 && path[1] == ':') return path.substr(0, 2) + kSeparator;
+        if (path.size() >= 2 && path[1] == ':')
+            return path.substr(0, 2) + kSeparator;
 #endif
         return std::string();
     }
     return path.substr(0, end);
 }
 
-std::string SettingsFilePath(const char* modulePath) {
+std::string SettingsFilePath(const char* modulePath)
+{
     return ProgramDirectory(modulePath) + kSettingsFileName;
 }
 
-void SetSettingsPath(Settings& settings, const char* modulePath) {
+void SetSettingsPath(Settings& settings, const char* modulePath)
+{
     CopyText(SettingsFilePath(modulePath), settings.SettingsPath, sizeof settings.SettingsPath);
 }
 
-std::string DefaultWorkingDir(const char* settingsPath) {
+std::string DefaultWorkingDir(const char* settingsPath)
+{
     std::string directory = ProgramDirectory(settingsPath);
     return directory.empty() ? std::string(kCurrentDirectory) : directory;
 }
 
-void LoadSettings(ProfileStore& store, Settings& s) {
+void LoadSettings(ProfileStore& store, Settings& s)
+{
     const Settings defaults;
     const char* file = s.SettingsPath;
     auto readUnsigned = [&](const char* key, std::uint32_t defaultValue) {
@@ -165,7 +192,8 @@ void LoadSettings(ProfileStore& store, Settings& s) {
     CopyText(defaultDir, defaultDirText, sizeof defaultDirText);
     store.ReadString(kOptions, "WorkingDir", defaultDirText, s.WorkingDir, sizeof s.WorkingDir, file);
     // "WorkingDir=" would put the month plans into the root of the drive.
-    if (s.WorkingDir[0] == '\0') CopyText(defaultDir, s.WorkingDir, sizeof s.WorkingDir);
+    if (s.WorkingDir[0] == '\0')
+        CopyText(defaultDir, s.WorkingDir, sizeof s.WorkingDir);
     store.ReadString(kOptions, "HeadLine1", defaults.HeadLine1, s.HeadLine1, sizeof s.HeadLine1, file);
     store.ReadString(kOptions, "HeadLine2", defaults.HeadLine2, s.HeadLine2, sizeof s.HeadLine2, file);
     store.ReadString(kOptions, "HeadLine3", defaults.HeadLine3, s.HeadLine3, sizeof s.HeadLine3, file);
@@ -175,7 +203,8 @@ void LoadSettings(ProfileStore& store, Settings& s) {
     Mend(s);
 }
 
-bool SaveSettings(ProfileStore& store, const Settings& s) {
+bool SaveSettings(ProfileStore& store, const Settings& s)
+{
     ProfileBatch batch(store);
     OptionsWriter out(store, s.SettingsPath);
     out.Unsigned("StartDay", s.StartDay);

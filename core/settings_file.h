@@ -29,4 +29,3 @@ void LoadSettings(ProfileStore& store, Settings& settings);
 // Writes every key of section Options in one batch; false when the file
 // could not be written.
 bool SaveSettings(ProfileStore& store, const Settings& settings);
-

@@ -46,7 +46,14 @@ bool IsClockTimeText(const std::string& text)
     if (text.empty())
         return false;
     switch (text[0]) {
-    case '*': case '.': case 'F': case 'G': case 'K': case 'U': case 'Z': case '?':
+    case '*':
+    case '.':
+    case 'F':
+    case 'G':
+    case 'K':
+    case 'U':
+    case 'Z':
+    case '?':
         return false;
     case '-':
         return text.size() < 2 || text[1] != '-';

@@ -8,14 +8,14 @@
 class MonthPlan;
 
 struct TimeEntryFields {
-    std::string date;         // 1007 "Datum:"
-    bool dateEnabled = true;  // an existing entry cannot move to another date
-    std::string come;         // 1000 "Kommen:"
-    std::string go;           // 1001 "Gehen:"
-    std::string hours;        // 1002 "Stunden:"
-    std::string remark;       // 1014 "Bemerkung:"
-    bool noSaldo = false;     // 1028 "Tag hat keine Regelarbeitszeit"
-    bool hoursMode = false;   // 1020 "&Stunden" checked, else 1019 "&Zeiten"
+    std::string date;        // 1007 "Datum:"
+    bool dateEnabled = true; // an existing entry cannot move to another date
+    std::string come;        // 1000 "Kommen:"
+    std::string go;          // 1001 "Gehen:"
+    std::string hours;       // 1002 "Stunden:"
+    std::string remark;      // 1014 "Bemerkung:"
+    bool noSaldo = false;    // 1028 "Tag hat keine Regelarbeitszeit"
+    bool hoursMode = false;  // 1020 "&Stunden" checked, else 1019 "&Zeiten"
 };
 // Kommen and Gehen are enabled in times mode, Stunden in hours mode; the
 // fields of the other mode are ignored on OK.

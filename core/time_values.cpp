@@ -24,7 +24,10 @@ int CopyText(const char* text, char* buffer)
     return static_cast<int>(length);
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // A part of a time text as C's atoi reads it (leading blanks, an optional
 // sign, digits), limited to the working field so long input is cut, not overrun.
@@ -46,14 +49,36 @@ ParseResult ParseDuration(char* text)
 {
     ParseResult result;
     switch (text[0]) {
-    case '*': result.type = ParseResult::Code; result.kind = DirectHours; return result;
-    case '.': result.type = ParseResult::Code; result.kind = EmptyDay; return result;
-    case 'F': result.type = ParseResult::Code; result.kind = PublicHoliday; return result;
-    case 'G': result.type = ParseResult::Code; result.kind = FlexiDay; return result;
-    case 'K': result.type = ParseResult::Code; result.kind = SickDay; return result;
-    case 'U': result.type = ParseResult::Code; result.kind = Vacation; return result;
-    case 'Z': result.type = ParseResult::Code; result.kind = AccountCorrection; return result;
-    default: break;
+    case '*':
+        result.type = ParseResult::Code;
+        result.kind = DirectHours;
+        return result;
+    case '.':
+        result.type = ParseResult::Code;
+        result.kind = EmptyDay;
+        return result;
+    case 'F':
+        result.type = ParseResult::Code;
+        result.kind = PublicHoliday;
+        return result;
+    case 'G':
+        result.type = ParseResult::Code;
+        result.kind = FlexiDay;
+        return result;
+    case 'K':
+        result.type = ParseResult::Code;
+        result.kind = SickDay;
+        return result;
+    case 'U':
+        result.type = ParseResult::Code;
+        result.kind = Vacation;
+        return result;
+    case 'Z':
+        result.type = ParseResult::Code;
+        result.kind = AccountCorrection;
+        return result;
+    default:
+        break;
     }
     long long sign = 1;
     if (text[0] == '-' && text[1] != '-') {
@@ -134,17 +159,19 @@ int FormatHours(const Settings& settings, HoursValue value, char* buffer)
     const long long rest = magnitude % 60;
     if (settings.ComFormat == 0)
         return std::snprintf(buffer, TEXT_BUFFER_SIZE, negative ? "-%lld:%02lld" : "%lld:%02lld", hours, rest);
-    return std::snprintf(buffer, TEXT_BUFFER_SIZE, negative ? "-%lld,%03lld" : "%lld,%03lld", hours,
-                         rest * 1000 / 60);
+    return std::snprintf(buffer, TEXT_BUFFER_SIZE, negative ? "-%lld,%03lld" : "%lld,%03lld", hours, rest * 1000 / 60);
 }
 
 TimeValue ParseTime(char* text)
 {
     const ParseResult result = ParseDuration(text);
     switch (result.type) {
-    case ParseResult::Code: return TimeCode(result.kind);
-    case ParseResult::NoValue: return NO_TIME;
-    default: return static_cast<TimeValue>(static_cast<std::uint32_t>(result.value));
+    case ParseResult::Code:
+        return TimeCode(result.kind);
+    case ParseResult::NoValue:
+        return NO_TIME;
+    default:
+        return static_cast<TimeValue>(static_cast<std::uint32_t>(result.value));
     }
 }
 
@@ -152,9 +179,12 @@ HoursValue ParseHours(char* text)
 {
     const ParseResult result = ParseDuration(text);
     switch (result.type) {
-    case ParseResult::Code: return HoursCode(result.kind);
-    case ParseResult::NoValue: return NO_HOURS;
-    default: return static_cast<HoursValue>(static_cast<std::uint32_t>(result.value));
+    case ParseResult::Code:
+        return HoursCode(result.kind);
+    case ParseResult::NoValue:
+        return NO_HOURS;
+    default:
+        return static_cast<HoursValue>(static_cast<std::uint32_t>(result.value));
     }
 }
 

@@ -5,8 +5,8 @@
 
 struct Settings;
 
-using TimeValue = std::int32_t;   // clock time (Come, Go), stored with "%u"
-using HoursValue = std::int32_t;  // duration, balance, account, stored with "%li"
+using TimeValue = std::int32_t;  // clock time (Come, Go), stored with "%u"
+using HoursValue = std::int32_t; // duration, balance, account, stored with "%li"
 
 enum EntryKind : std::int32_t {
     DirectHours = 0,
@@ -25,12 +25,30 @@ constexpr TimeValue TIME_CODE_BASE = 32768;
 constexpr HoursValue NO_HOURS = 2147483647;
 constexpr HoursValue HOURS_CODE_BASE = INT32_MIN;
 
-constexpr TimeValue TimeCode(EntryKind kind) { return TIME_CODE_BASE + kind; }
-constexpr HoursValue HoursCode(EntryKind kind) { return HOURS_CODE_BASE + kind; }
-constexpr bool IsTimeCode(TimeValue v) { return v >= TIME_CODE_BASE && v < TIME_CODE_BASE + ENTRY_KIND_COUNT; }
-constexpr bool IsHoursCode(HoursValue v) { return v >= HOURS_CODE_BASE && v < HOURS_CODE_BASE + ENTRY_KIND_COUNT; }
-constexpr EntryKind TimeCodeKind(TimeValue v) { return static_cast<EntryKind>(v - TIME_CODE_BASE); }
-constexpr EntryKind HoursCodeKind(HoursValue v) { return static_cast<EntryKind>(v - HOURS_CODE_BASE); }
+constexpr TimeValue TimeCode(EntryKind kind)
+{
+    return TIME_CODE_BASE + kind;
+}
+constexpr HoursValue HoursCode(EntryKind kind)
+{
+    return HOURS_CODE_BASE + kind;
+}
+constexpr bool IsTimeCode(TimeValue v)
+{
+    return v >= TIME_CODE_BASE && v < TIME_CODE_BASE + ENTRY_KIND_COUNT;
+}
+constexpr bool IsHoursCode(HoursValue v)
+{
+    return v >= HOURS_CODE_BASE && v < HOURS_CODE_BASE + ENTRY_KIND_COUNT;
+}
+constexpr EntryKind TimeCodeKind(TimeValue v)
+{
+    return static_cast<EntryKind>(v - TIME_CODE_BASE);
+}
+constexpr EntryKind HoursCodeKind(HoursValue v)
+{
+    return static_cast<EntryKind>(v - HOURS_CODE_BASE);
+}
 
 // Text of each kind's code ("**.**", "GT", ...), indexed by EntryKind.
 extern const char* const EntryKindTexts[ENTRY_KIND_COUNT];

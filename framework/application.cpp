@@ -19,18 +19,15 @@ Ctl3dCall FindCtl3dCall(HMODULE module, const char* name)
 [[noreturn]] void RaiseCtl3dFailure(const char* line)
 {
     char message[256];
-    std::snprintf(message, sizeof message, "%s%s%s%s", line,
-                  "There'll be no 3D-effect for dialogs.\n\n",
-                  "Please copy the delivered CTL3D-files\n",
-                  "in your windows-system-directory.");
+    std::snprintf(message, sizeof message, "%s%s%s%s", line, "There'll be no 3D-effect for dialogs.\n\n",
+                  "Please copy the delivered CTL3D-files\n", "in your windows-system-directory.");
     RaiseFrameworkError(message);
 }
 
-}  // namespace
+} // namespace
 
-Application::Application(HINSTANCE instance, HINSTANCE previousInstance, const char* className,
-                         const char* iconName, const char* menuName, const char* acceleratorName,
-                         HBRUSH background)
+Application::Application(HINSTANCE instance, HINSTANCE previousInstance, const char* className, const char* iconName,
+                         const char* menuName, const char* acceleratorName, HBRUSH background)
 {
     ProcessValues& process = Process();
     process.previousInstance = previousInstance;
@@ -45,7 +42,7 @@ Application::Application(HINSTANCE instance, HINSTANCE previousInstance, const c
     windowClass.style = CS_BYTEALIGNCLIENT | CS_BYTEALIGNWINDOW;
     windowClass.lpfnWndProc = BaseWindow::WindowProcedure;
     windowClass.cbClsExtra = 0;
-    windowClass.cbWndExtra = sizeof(LONG_PTR);  // the owning BaseWindow
+    windowClass.cbWndExtra = sizeof(LONG_PTR); // the owning BaseWindow
     windowClass.hInstance = instance;
     windowClass.hIcon = iconName ? LoadIconA(instance, iconName) : LoadIconA(nullptr, IDI_APPLICATION);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);

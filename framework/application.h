@@ -8,9 +8,8 @@ public:
     // iconName, menuName and acceleratorName may be null; background null
     // means the button-face colour. A failing class registration ends the
     // process with exit code 0.
-    Application(HINSTANCE instance, HINSTANCE previousInstance, const char* className,
-                const char* iconName, const char* menuName, const char* acceleratorName,
-                HBRUSH background);
+    Application(HINSTANCE instance, HINSTANCE previousInstance, const char* className, const char* iconName,
+                const char* menuName, const char* acceleratorName, HBRUSH background);
     ~Application() = default;
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;

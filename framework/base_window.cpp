@@ -9,8 +9,8 @@ BaseWindow::BaseWindow(int showCommand, const char* title, HMENU menu, HWND pare
 {
     if (!title)
         return;
-    HWND window = CreateWindowExA(0, Process().mainWindowClassName, title, style, CW_USEDEFAULT, 0,
-                                  CW_USEDEFAULT, 0, parent, menu, Process().instance, this);
+    HWND window = CreateWindowExA(0, Process().mainWindowClassName, title, style, CW_USEDEFAULT, 0, CW_USEDEFAULT, 0,
+                                  parent, menu, Process().instance, this);
     if (!window)
         RaiseFrameworkError("Unable to create Window.");
     ShowWindow(window, showCommand);
@@ -52,59 +52,151 @@ LRESULT BaseWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     LPARAM* l = &lParam;
     LRESULT result = MSG_NOT_HANDLED;
     switch (message) {
-    case WM_TRAY_NOTIFY: result = OnTrayNotify(w, l); break;
-    case WM_WINDOWPOSCHANGED: result = OnWindowPosChanged(w, l); break;
-    case WM_MOUSEMOVE: result = OnMouseMove(w, l); break;
-    case WM_LBUTTONDOWN: result = OnLButtonDown(w, l); break;
-    case WM_LBUTTONUP: result = OnLButtonUp(w, l); break;
-    case WM_COMMAND: result = OnCommand(w, l); break;
-    case WM_PAINT: result = OnPaint(w, l); break;
-    case WM_NCPAINT: result = OnNcPaint(w, l); break;
-    case WM_INITMENU: result = OnInitMenu(w, l); break;
+    case WM_TRAY_NOTIFY:
+        result = OnTrayNotify(w, l);
+        break;
+    case WM_WINDOWPOSCHANGED:
+        result = OnWindowPosChanged(w, l);
+        break;
+    case WM_MOUSEMOVE:
+        result = OnMouseMove(w, l);
+        break;
+    case WM_LBUTTONDOWN:
+        result = OnLButtonDown(w, l);
+        break;
+    case WM_LBUTTONUP:
+        result = OnLButtonUp(w, l);
+        break;
+    case WM_COMMAND:
+        result = OnCommand(w, l);
+        break;
+    case WM_PAINT:
+        result = OnPaint(w, l);
+        break;
+    case WM_NCPAINT:
+        result = OnNcPaint(w, l);
+        break;
+    case WM_INITMENU:
+        result = OnInitMenu(w, l);
+        break;
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC: result = OnCtlColor(w, l); break;
-    case WM_DESTROY: result = OnDestroy(w, l); break;
-    case WM_NCDESTROY: result = OnNcDestroy(w, l); break;
-    case WM_SHOWWINDOW: result = OnShowWindow(w, l); break;
-    case WM_NCCREATE: result = OnNcCreate(w, l); break;
-    case WM_VSCROLL: result = OnVScroll(w, l); break;
-    case WM_CREATE: result = OnCreate(w, l); break;
-    case WM_MDIACTIVATE: result = OnMdiActivate(w, l); break;
-    case WM_ACTIVATE: result = OnActivate(w, l); break;
-    case WM_ACTIVATEAPP: result = OnActivateApp(w, l); break;
-    case WM_SIZE: result = OnSize(w, l); break;
-    case WM_SIZING: result = OnSizing(w, l); break;
-    case WM_ERASEBKGND: result = OnEraseBkgnd(w, l); break;
-    case WM_SETFOCUS: result = OnSetFocus(w, l); break;
-    case WM_MENUCHAR: result = OnMenuChar(w, l); break;
-    case WM_HOTKEY: result = OnHotKey(w, l); break;
-    case WM_CHILDACTIVATE: result = OnChildActivate(w, l); break;
-    case WM_KEYDOWN: result = OnKeyDown(w, l); break;
-    case WM_SETCURSOR: result = OnSetCursor(w, l); break;
-    case WM_MOUSEACTIVATE: result = OnMouseActivate(w, l); break;
-    case WM_GETMINMAXINFO: result = OnGetMinMaxInfo(w, l); break;
-    case WM_MOVE: result = OnMove(w, l); break;
-    case WM_SYSCOMMAND: result = OnSysCommand(w, l); break;
-    case WM_NOTIFY: result = OnNotify(w, l); break;
-    case WM_TIMER: result = OnTimer(w, l); break;
-    case WM_FONTCHANGE: result = OnFontChange(w, l); break;
-    case WM_RBUTTONUP: result = OnRButtonUp(w, l); break;
+    case WM_CTLCOLORSTATIC:
+        result = OnCtlColor(w, l);
+        break;
+    case WM_DESTROY:
+        result = OnDestroy(w, l);
+        break;
+    case WM_NCDESTROY:
+        result = OnNcDestroy(w, l);
+        break;
+    case WM_SHOWWINDOW:
+        result = OnShowWindow(w, l);
+        break;
+    case WM_NCCREATE:
+        result = OnNcCreate(w, l);
+        break;
+    case WM_VSCROLL:
+        result = OnVScroll(w, l);
+        break;
+    case WM_CREATE:
+        result = OnCreate(w, l);
+        break;
+    case WM_MDIACTIVATE:
+        result = OnMdiActivate(w, l);
+        break;
+    case WM_ACTIVATE:
+        result = OnActivate(w, l);
+        break;
+    case WM_ACTIVATEAPP:
+        result = OnActivateApp(w, l);
+        break;
+    case WM_SIZE:
+        result = OnSize(w, l);
+        break;
+    case WM_SIZING:
+        result = OnSizing(w, l);
+        break;
+    case WM_ERASEBKGND:
+        result = OnEraseBkgnd(w, l);
+        break;
+    case WM_SETFOCUS:
+        result = OnSetFocus(w, l);
+        break;
+    case WM_MENUCHAR:
+        result = OnMenuChar(w, l);
+        break;
+    case WM_HOTKEY:
+        result = OnHotKey(w, l);
+        break;
+    case WM_CHILDACTIVATE:
+        result = OnChildActivate(w, l);
+        break;
+    case WM_KEYDOWN:
+        result = OnKeyDown(w, l);
+        break;
+    case WM_SETCURSOR:
+        result = OnSetCursor(w, l);
+        break;
+    case WM_MOUSEACTIVATE:
+        result = OnMouseActivate(w, l);
+        break;
+    case WM_GETMINMAXINFO:
+        result = OnGetMinMaxInfo(w, l);
+        break;
+    case WM_MOVE:
+        result = OnMove(w, l);
+        break;
+    case WM_SYSCOMMAND:
+        result = OnSysCommand(w, l);
+        break;
+    case WM_NOTIFY:
+        result = OnNotify(w, l);
+        break;
+    case WM_TIMER:
+        result = OnTimer(w, l);
+        break;
+    case WM_FONTCHANGE:
+        result = OnFontChange(w, l);
+        break;
+    case WM_RBUTTONUP:
+        result = OnRButtonUp(w, l);
+        break;
     case WM_RBUTTONDOWN:
-    case WM_MENUSELECT: result = OnRButtonDown(w, l); break;
-    case WM_CLOSE: result = OnClose(w, l); break;
-    case WM_DROPFILES: result = OnDropFiles(w, l); break;
-    case WM_DRAWITEM: result = OnDrawItem(w, l); break;
-    case WM_QUIT: result = OnQuit(w, l); break;
-    case WM_DRAWCLIPBOARD: result = OnDrawClipboard(w, l); break;
-    case WM_QUERYENDSESSION: result = OnQueryEndSession(w, l); break;
-    case WM_PALETTECHANGED: result = OnPaletteChanged(w, l); break;
-    case WM_QUERYNEWPALETTE: result = OnQueryNewPalette(w, l); break;
-    default: result = OnMessage(message, w, l); break;
+    case WM_MENUSELECT:
+        result = OnRButtonDown(w, l);
+        break;
+    case WM_CLOSE:
+        result = OnClose(w, l);
+        break;
+    case WM_DROPFILES:
+        result = OnDropFiles(w, l);
+        break;
+    case WM_DRAWITEM:
+        result = OnDrawItem(w, l);
+        break;
+    case WM_QUIT:
+        result = OnQuit(w, l);
+        break;
+    case WM_DRAWCLIPBOARD:
+        result = OnDrawClipboard(w, l);
+        break;
+    case WM_QUERYENDSESSION:
+        result = OnQueryEndSession(w, l);
+        break;
+    case WM_PALETTECHANGED:
+        result = OnPaletteChanged(w, l);
+        break;
+    case WM_QUERYNEWPALETTE:
+        result = OnQueryNewPalette(w, l);
+        break;
+    default:
+        result = OnMessage(message, w, l);
+        break;
     }
     if (result != MSG_NOT_HANDLED)
         return result;
@@ -119,7 +211,10 @@ LRESULT BaseWindow::DefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-LRESULT BaseWindow::OnMessage(UINT, WPARAM*, LPARAM*) { return MSG_NOT_HANDLED; }
+LRESULT BaseWindow::OnMessage(UINT, WPARAM*, LPARAM*)
+{
+    return MSG_NOT_HANDLED;
+}
 
 LRESULT BaseWindow::OnDestroy(WPARAM*, LPARAM*)
 {
@@ -127,8 +222,11 @@ LRESULT BaseWindow::OnDestroy(WPARAM*, LPARAM*)
     return 0;
 }
 
-#define NOT_HANDLED_BY_DEFAULT(Handler) \
-    LRESULT BaseWindow::Handler(WPARAM*, LPARAM*) { return MSG_NOT_HANDLED; }
+#define NOT_HANDLED_BY_DEFAULT(Handler)                                                                                \
+    LRESULT BaseWindow::Handler(WPARAM*, LPARAM*)                                                                      \
+    {                                                                                                                  \
+        return MSG_NOT_HANDLED;                                                                                        \
+    }
 
 NOT_HANDLED_BY_DEFAULT(OnTrayNotify)
 NOT_HANDLED_BY_DEFAULT(OnWindowPosChanged)

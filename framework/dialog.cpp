@@ -16,7 +16,7 @@ LiveDialogs& Live()
     return live;
 }
 
-}  // namespace
+} // namespace
 
 Dialog::Dialog(HINSTANCE module) : module_(module)
 {
@@ -44,9 +44,18 @@ Dialog::~Dialog()
         live.head = nullptr;
 }
 
-Dialog* Dialog::ListHead() { return Live().head; }
-int Dialog::LiveCount() { return Live().count; }
-DLGPROC Dialog::InstalledProcedure() { return Live().procedure; }
+Dialog* Dialog::ListHead()
+{
+    return Live().head;
+}
+int Dialog::LiveCount()
+{
+    return Live().count;
+}
+DLGPROC Dialog::InstalledProcedure()
+{
+    return Live().procedure;
+}
 
 INT_PTR CALLBACK Dialog::DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -69,31 +78,50 @@ INT_PTR Dialog::CallHandler(UINT message, WPARAM wParam, LPARAM lParam)
 {
     HWND dialog = dialog_;
     switch (message) {
-    case WM_INITDIALOG: return OnInitDialog(dialog);
-    case WM_PAINT: return OnPaint(dialog);
-    case WM_ACTIVATE: return LOWORD(wParam) == WA_INACTIVE ? OnDeactivate(dialog) : OnActivate(dialog);
-    case WM_COMMAND: return OnCommand(&dialog, &wParam, &lParam);
+    case WM_INITDIALOG:
+        return OnInitDialog(dialog);
+    case WM_PAINT:
+        return OnPaint(dialog);
+    case WM_ACTIVATE:
+        return LOWORD(wParam) == WA_INACTIVE ? OnDeactivate(dialog) : OnActivate(dialog);
+    case WM_COMMAND:
+        return OnCommand(&dialog, &wParam, &lParam);
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC: return OnCtlColor(&dialog, &wParam, &lParam);
-    case WM_SETFONT: return OnSetFont(&dialog, &wParam, &lParam);
-    case WM_NOTIFY: return OnNotify(&dialog, &wParam, &lParam);
-    case WM_MOVE: return OnMove(&dialog, &wParam, &lParam);
-    case WM_LBUTTONDOWN: return OnLButtonDown(&dialog, &wParam, &lParam);
-    case WM_RBUTTONDOWN: return OnRButtonDown(&dialog, &wParam, &lParam);
-    case WM_DRAWITEM: return OnDrawItem(&dialog, &wParam, &lParam);
-    case WM_KEYDOWN: return OnKeyDown(&dialog, &wParam, &lParam);
-    case WM_SETCURSOR: return OnSetCursor(&dialog, &wParam, &lParam);
-    case WM_MOUSEACTIVATE: return OnMouseActivate(&dialog, &wParam, &lParam);
-    case WM_SIZE: return OnSize(&dialog, &wParam, &lParam);
-    case WM_SIZING: return OnSizing(&dialog, &wParam, &lParam);
-    case WM_CLOSE: return OnClose(dialog);
-    case WM_NCDESTROY: return OnNcDestroy();
-    default: return 0;
+    case WM_CTLCOLORSTATIC:
+        return OnCtlColor(&dialog, &wParam, &lParam);
+    case WM_SETFONT:
+        return OnSetFont(&dialog, &wParam, &lParam);
+    case WM_NOTIFY:
+        return OnNotify(&dialog, &wParam, &lParam);
+    case WM_MOVE:
+        return OnMove(&dialog, &wParam, &lParam);
+    case WM_LBUTTONDOWN:
+        return OnLButtonDown(&dialog, &wParam, &lParam);
+    case WM_RBUTTONDOWN:
+        return OnRButtonDown(&dialog, &wParam, &lParam);
+    case WM_DRAWITEM:
+        return OnDrawItem(&dialog, &wParam, &lParam);
+    case WM_KEYDOWN:
+        return OnKeyDown(&dialog, &wParam, &lParam);
+    case WM_SETCURSOR:
+        return OnSetCursor(&dialog, &wParam, &lParam);
+    case WM_MOUSEACTIVATE:
+        return OnMouseActivate(&dialog, &wParam, &lParam);
+    case WM_SIZE:
+        return OnSize(&dialog, &wParam, &lParam);
+    case WM_SIZING:
+        return OnSizing(&dialog, &wParam, &lParam);
+    case WM_CLOSE:
+        return OnClose(dialog);
+    case WM_NCDESTROY:
+        return OnNcDestroy();
+    default:
+        return 0;
     }
 }
 
@@ -106,24 +134,78 @@ INT_PTR Dialog::OnNcDestroy()
     return 1;
 }
 
-INT_PTR Dialog::OnInitDialog(HWND) { return 0; }
-INT_PTR Dialog::OnPaint(HWND) { return 0; }
-INT_PTR Dialog::OnActivate(HWND) { return 0; }
-INT_PTR Dialog::OnDeactivate(HWND) { return 0; }
-INT_PTR Dialog::OnClose(HWND) { return 0; }
-INT_PTR Dialog::OnCommand(HWND*, WPARAM*, LPARAM*) { return 0; }
-INT_PTR Dialog::OnCtlColor(HWND*, WPARAM*, LPARAM*) { return 0; }
-INT_PTR Dialog::OnSetFont(HWND*, WPARAM*, LPARAM*) { return 0; }
-INT_PTR Dialog::OnNotify(HWND*, WPARAM*, LPARAM*) { return 0; }
-INT_PTR Dialog::OnMove(HWND*, WPARAM*, LPARAM*) { return 0; }
-INT_PTR Dialog::OnLButtonDown(HWND*, WPARAM*, LPARAM*) { return 0; }
-INT_PTR Dialog::OnRButtonDown(HWND*, WPARAM*, LPARAM*) { return 0; }
-INT_PTR Dialog::OnDrawItem(HWND*, WPARAM*, LPARAM*) { return 0; }
-INT_PTR Dialog::OnKeyDown(HWND*, WPARAM*, LPARAM*) { return 0; }
-INT_PTR Dialog::OnSetCursor(HWND*, WPARAM*, LPARAM*) { return 0; }
-INT_PTR Dialog::OnMouseActivate(HWND*, WPARAM*, LPARAM*) { return 0; }
-INT_PTR Dialog::OnSize(HWND*, WPARAM*, LPARAM*) { return 0; }
-INT_PTR Dialog::OnSizing(HWND*, WPARAM*, LPARAM*) { return 0; }
+INT_PTR Dialog::OnInitDialog(HWND)
+{
+    return 0;
+}
+INT_PTR Dialog::OnPaint(HWND)
+{
+    return 0;
+}
+INT_PTR Dialog::OnActivate(HWND)
+{
+    return 0;
+}
+INT_PTR Dialog::OnDeactivate(HWND)
+{
+    return 0;
+}
+INT_PTR Dialog::OnClose(HWND)
+{
+    return 0;
+}
+INT_PTR Dialog::OnCommand(HWND*, WPARAM*, LPARAM*)
+{
+    return 0;
+}
+INT_PTR Dialog::OnCtlColor(HWND*, WPARAM*, LPARAM*)
+{
+    return 0;
+}
+INT_PTR Dialog::OnSetFont(HWND*, WPARAM*, LPARAM*)
+{
+    return 0;
+}
+INT_PTR Dialog::OnNotify(HWND*, WPARAM*, LPARAM*)
+{
+    return 0;
+}
+INT_PTR Dialog::OnMove(HWND*, WPARAM*, LPARAM*)
+{
+    return 0;
+}
+INT_PTR Dialog::OnLButtonDown(HWND*, WPARAM*, LPARAM*)
+{
+    return 0;
+}
+INT_PTR Dialog::OnRButtonDown(HWND*, WPARAM*, LPARAM*)
+{
+    return 0;
+}
+INT_PTR Dialog::OnDrawItem(HWND*, WPARAM*, LPARAM*)
+{
+    return 0;
+}
+INT_PTR Dialog::OnKeyDown(HWND*, WPARAM*, LPARAM*)
+{
+    return 0;
+}
+INT_PTR Dialog::OnSetCursor(HWND*, WPARAM*, LPARAM*)
+{
+    return 0;
+}
+INT_PTR Dialog::OnMouseActivate(HWND*, WPARAM*, LPARAM*)
+{
+    return 0;
+}
+INT_PTR Dialog::OnSize(HWND*, WPARAM*, LPARAM*)
+{
+    return 0;
+}
+INT_PTR Dialog::OnSizing(HWND*, WPARAM*, LPARAM*)
+{
+    return 0;
+}
 
 int CenterWindow(HWND window)
 {

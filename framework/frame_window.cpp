@@ -12,9 +12,8 @@ FrameWindow::FrameWindow(int showCommand, const char* title, const char* childIc
     client.idFirstChild = firstChildId;
     RegisterChildWindowClass("childwindow", childIconName);
     // Zero size at first: the frame's OnSize lays the client out.
-    mdiClient_ = CreateWindowExA(0, "mdiclient", nullptr,
-                                 WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                                 window_, nullptr, Process().instance, &client);
+    mdiClient_ = CreateWindowExA(0, "mdiclient", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0,
+                                 0, 0, 0, window_, nullptr, Process().instance, &client);
 }
 
 FrameWindow::~FrameWindow()

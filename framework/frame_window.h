@@ -7,8 +7,8 @@ public:
     // childIconName (may be null) becomes the icon of the child window class.
     // A null menu uses the class menu; windowMenuPosition is the index of the
     // Window submenu in the menu bar, where the MDI client lists its children.
-    FrameWindow(int showCommand, const char* title, const char* childIconName, HMENU menu,
-                int windowMenuPosition, WORD firstChildId, HWND parent, DWORD style);
+    FrameWindow(int showCommand, const char* title, const char* childIconName, HMENU menu, int windowMenuPosition,
+                WORD firstChildId, HWND parent, DWORD style);
     // Destroys the MDI client.
     ~FrameWindow() override;
 

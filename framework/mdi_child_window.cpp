@@ -11,8 +11,8 @@ void RegisterChildWindowClass(const char* className, const char* iconName)
     ProcessValues& process = Process();
     // A second frame in one process reuses the class instead of failing.
     WNDCLASSA existing{};
-    if (GetClassInfoA(process.instance, className, &existing)
-        && existing.lpfnWndProc == MdiChildWindow::ChildWindowProcedure) {
+    if (GetClassInfoA(process.instance, className, &existing) &&
+        existing.lpfnWndProc == MdiChildWindow::ChildWindowProcedure) {
         lstrcpynA(process.childWindowClassName, className, CLASS_NAME_SIZE);
         return;
     }
@@ -22,7 +22,7 @@ void RegisterChildWindowClass(const char* className, const char* iconName)
     windowClass.style = CS_BYTEALIGNCLIENT | CS_BYTEALIGNWINDOW;
     windowClass.lpfnWndProc = MdiChildWindow::ChildWindowProcedure;
     windowClass.cbClsExtra = 0;
-    windowClass.cbWndExtra = sizeof(LONG_PTR);  // the owning BaseWindow
+    windowClass.cbWndExtra = sizeof(LONG_PTR); // the owning BaseWindow
     windowClass.hInstance = process.instance;
     windowClass.hIcon = iconName ? LoadIconA(process.instance, iconName) : LoadIconA(nullptr, IDI_APPLICATION);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);

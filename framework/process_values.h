@@ -3,7 +3,7 @@
 // (the Application constructor and the first frame), read everywhere after.
 #include <windows.h>
 
-constexpr int CLASS_NAME_SIZE = 32;  // 31 characters and terminator
+constexpr int CLASS_NAME_SIZE = 32; // 31 characters and terminator
 
 struct ProcessValues {
     HINSTANCE instance = nullptr;

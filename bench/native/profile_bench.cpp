@@ -12,13 +12,15 @@
 
 namespace {
 
-std::string BenchFile() {
+std::string BenchFile()
+{
     static const std::string path =
         (std::filesystem::temp_directory_path() / ("stundwerk-bench-" + std::to_string(getpid()) + ".SW")).string();
     return path;
 }
 
-void BM_WriteMonthPlanInOneBatch(benchmark::State& state) {
+void BM_WriteMonthPlanInOneBatch(benchmark::State& state)
+{
     const std::string file = BenchFile();
     for (auto _ : state) {
         std::filesystem::remove(file);
@@ -32,7 +34,8 @@ void BM_WriteMonthPlanInOneBatch(benchmark::State& state) {
 BENCHMARK(BM_WriteMonthPlanInOneBatch)->Unit(benchmark::kMillisecond);
 
 // Every key written and flushed on its own: the worst case, no batch at all.
-void BM_WriteMonthPlanKeyByKey(benchmark::State& state) {
+void BM_WriteMonthPlanKeyByKey(benchmark::State& state)
+{
     const std::string file = BenchFile();
     for (auto _ : state) {
         std::filesystem::remove(file);
@@ -44,7 +47,8 @@ void BM_WriteMonthPlanKeyByKey(benchmark::State& state) {
 BENCHMARK(BM_WriteMonthPlanKeyByKey)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // One changed value in a full month plan: one user command's write.
-void BM_ChangeOneEntry(benchmark::State& state) {
+void BM_ChangeOneEntry(benchmark::State& state)
+{
     const std::string file = BenchFile();
     ProfileEngine engine;
     {
@@ -59,20 +63,23 @@ void BM_ChangeOneEntry(benchmark::State& state) {
 }
 BENCHMARK(BM_ChangeOneEntry)->Unit(benchmark::kMicrosecond);
 
-void BM_ReadMonthPlanCached(benchmark::State& state) {
+void BM_ReadMonthPlanCached(benchmark::State& state)
+{
     const std::string file = BenchFile();
     ProfileEngine engine;
     {
         ProfileBatch batch(engine);
         WriteBenchMonthPlan(engine, file);
     }
-    for (auto _ : state) benchmark::DoNotOptimize(ReadBenchMonthPlan(engine, file));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadBenchMonthPlan(engine, file));
     std::filesystem::remove(file);
 }
 BENCHMARK(BM_ReadMonthPlanCached)->Unit(benchmark::kMicrosecond);
 
 // A fresh engine each time: reading and parsing the file included.
-void BM_ReadMonthPlanCold(benchmark::State& state) {
+void BM_ReadMonthPlanCold(benchmark::State& state)
+{
     const std::string file = BenchFile();
     {
         ProfileEngine engine;
@@ -87,6 +94,6 @@ void BM_ReadMonthPlanCold(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadMonthPlanCold)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

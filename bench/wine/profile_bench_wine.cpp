@@ -15,30 +15,36 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::string BenchFile(const char* name) {
+std::string BenchFile(const char* name)
+{
     char folder[MAX_PATH];
     GetTempPathA(sizeof folder, folder);
     return std::string(folder) + name;
 }
 
 template <typename Body>
-double MillisecondsPerRun(int runs, Body body) {
+double MillisecondsPerRun(int runs, Body body)
+{
     auto start = Clock::now();
-    for (int i = 0; i < runs; ++i) body();
+    for (int i = 0; i < runs; ++i)
+        body();
     std::chrono::duration<double, std::milli> elapsed = Clock::now() - start;
     return elapsed.count() / runs;
 }
 
-void Report(const char* what, double engineMs, double systemMs) {
+void Report(const char* what, double engineMs, double systemMs)
+{
     std::printf("%-44s engine %10.3f ms   system %10.3f ms\n", what, engineMs, systemMs);
 }
 
-}  // namespace
+} // namespace
 
-int main() {
+int main()
+{
     HMODULE ntdll = GetModuleHandleA("ntdll.dll");
     using Getter = const char*(CDECL*)();
-    auto getter = ntdll ? reinterpret_cast<Getter>(reinterpret_cast<void*>(GetProcAddress(ntdll, "wine_get_version"))) : nullptr;
+    auto getter =
+        ntdll ? reinterpret_cast<Getter>(reinterpret_cast<void*>(GetProcAddress(ntdll, "wine_get_version"))) : nullptr;
     std::printf("Wine %s\n", getter ? getter() : "(none)");
 
     const std::string engineFile = BenchFile("stundwerk-bench-engine.SW");

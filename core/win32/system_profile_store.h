@@ -5,8 +5,8 @@
 
 class SystemProfileStore final : public ProfileStore {
 public:
-    unsigned ReadString(const char* section, const char* key, const char* defaultValue, char* buffer,
-                        unsigned size, const char* file) override;
+    unsigned ReadString(const char* section, const char* key, const char* defaultValue, char* buffer, unsigned size,
+                        const char* file) override;
     unsigned ReadInt(const char* section, const char* key, int defaultValue, const char* file) override;
     bool WriteString(const char* section, const char* key, const char* value, const char* file) override;
     bool DeleteKey(const char* section, const char* key, const char* file) override;

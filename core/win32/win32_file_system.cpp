@@ -7,14 +7,17 @@ namespace {
 class FileHandle {
 public:
     explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() {
-        if (valid()) CloseHandle(handle_);
+    ~FileHandle()
+    {
+        if (valid())
+            CloseHandle(handle_);
     }
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
     HANDLE get() const { return handle_; }
     bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    bool Close() {
+    bool Close()
+    {
         HANDLE handle = handle_;
         handle_ = INVALID_HANDLE_VALUE;
         return CloseHandle(handle) != FALSE;
@@ -28,8 +31,10 @@ private:
 class TemporaryFile {
 public:
     explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
-    ~TemporaryFile() {
-        if (!path_.empty()) DeleteFileA(path_.c_str());
+    ~TemporaryFile()
+    {
+        if (!path_.empty())
+            DeleteFileA(path_.c_str());
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
@@ -40,67 +45,80 @@ private:
     std::string path_;
 };
 
-bool WriteFully(HANDLE file, const std::string& bytes) {
+bool WriteFully(HANDLE file, const std::string& bytes)
+{
     std::size_t done = 0;
     while (done < bytes.size()) {
         std::size_t rest = bytes.size() - done;
         DWORD chunk = rest > (1u << 30) ? (1u << 30) : static_cast<DWORD>(rest);
         DWORD written = 0;
-        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) return false;
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0)
+            return false;
         done += written;
     }
     return true;
 }
 
-}  // namespace
+} // namespace
 
-std::string Win32FileSystem::FullPath(const std::string& path) {
+std::string Win32FileSystem::FullPath(const std::string& path)
+{
     char full[MAX_PATH * 4];
     DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
-    if (length == 0 || length >= sizeof full) return path;
+    if (length == 0 || length >= sizeof full)
+        return path;
     return std::string(full, length);
 }
 
-FileStamp Win32FileSystem::Stamp(const std::string& fullPath) {
+FileStamp Win32FileSystem::Stamp(const std::string& fullPath)
+{
     FileStamp stamp;
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(fullPath.c_str(), GetFileExInfoStandard, &data)) return stamp;
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return stamp;
+    if (!GetFileAttributesExA(fullPath.c_str(), GetFileExInfoStandard, &data))
+        return stamp;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        return stamp;
     stamp.exists = true;
     stamp.modified = static_cast<std::int64_t>((static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
                                                data.ftLastWriteTime.dwLowDateTime);
     stamp.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     // Creation time stands in for an inode: a file renamed over the target
     // brings its own.
-    stamp.serial = (static_cast<std::uint64_t>(data.ftCreationTime.dwHighDateTime) << 32) |
-                   data.ftCreationTime.dwLowDateTime;
+    stamp.serial =
+        (static_cast<std::uint64_t>(data.ftCreationTime.dwHighDateTime) << 32) | data.ftCreationTime.dwLowDateTime;
     return stamp;
 }
 
-bool Win32FileSystem::ReadAll(const std::string& fullPath, std::string& bytes) {
+bool Win32FileSystem::ReadAll(const std::string& fullPath, std::string& bytes)
+{
     FileHandle file(CreateFileA(fullPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return false;
+    if (!file.valid())
+        return false;
     bytes.clear();
     char chunk[65536];
     for (;;) {
         DWORD got = 0;
-        if (!ReadFile(file.get(), chunk, sizeof chunk, &got, nullptr)) return false;
-        if (got == 0) return true;
+        if (!ReadFile(file.get(), chunk, sizeof chunk, &got, nullptr))
+            return false;
+        if (got == 0)
+            return true;
         bytes.append(chunk, got);
     }
 }
 
-bool Win32FileSystem::ReplaceAtomically(const std::string& fullPath, const std::string& bytes) {
+bool Win32FileSystem::ReplaceAtomically(const std::string& fullPath, const std::string& bytes)
+{
     // The process id keeps two programs writing the same file apart.
     TemporaryFile temporary(fullPath + "." + std::to_string(GetCurrentProcessId()) + ".tmp");
     FileHandle file(CreateFileA(temporary.path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
-        temporary.Release();  // nothing was created
+        temporary.Release(); // nothing was created
         return false;
     }
-    if (!WriteFully(file.get(), bytes) || !FlushFileBuffers(file.get()) || !file.Close()) return false;
+    if (!WriteFully(file.get(), bytes) || !FlushFileBuffers(file.get()) || !file.Close())
+        return false;
     // MoveFileExA refuses a read-only target, as the system functions do.
     if (!MoveFileExA(temporary.path().c_str(), fullPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return false;
@@ -109,7 +127,8 @@ bool Win32FileSystem::ReplaceAtomically(const std::string& fullPath, const std::
     return true;
 }
 
-ProfileFileSystem& DefaultProfileFileSystem() {
+ProfileFileSystem& DefaultProfileFileSystem()
+{
     static Win32FileSystem fileSystem;
     return fileSystem;
 }

@@ -20,7 +20,10 @@ std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d)
     return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
 }
 
-bool RefLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool RefLeap(int y)
+{
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 unsigned RefMonthLength(int y, unsigned m)
 {
@@ -32,8 +35,8 @@ unsigned RefMonthLength(int y, unsigned m)
 
 TEST(MonthNames, AreWindows1252AndZeroPadded)
 {
-    const char* const expected[12] = {"Januar", "Februar", "M\xE4rz", "April", "Mai", "Juni",
-                                      "Juli", "August", "September", "Oktober", "November", "Dezember"};
+    const char* const expected[12] = {"Januar", "Februar", "M\xE4rz",   "April",   "Mai",      "Juni",
+                                      "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
     for (int i = 0; i < 12; ++i) {
         EXPECT_STREQ(MonthNames[i], expected[i]);
         for (std::size_t k = std::strlen(MonthNames[i]); k < MONTH_NAME_SIZE; ++k)
@@ -47,7 +50,9 @@ TEST(MonthNames, AreWindows1252AndZeroPadded)
 
 TEST(Calendar, LeapYears)
 {
-    const struct { int year, leap; } cases[] = {
+    const struct {
+        int year, leap;
+    } cases[] = {
         {1900, 0}, {2000, 1}, {2002, 0}, {2004, 1}, {2100, 0}, {2400, 1}, {1600, 1}, {1, 0}, {4, 1},
     };
     for (const auto& c : cases)
@@ -56,11 +61,15 @@ TEST(Calendar, LeapYears)
 
 TEST(Calendar, IsValidDateEdges)
 {
-    const struct { unsigned d, m, y; int valid; } cases[] = {
-        {29, 2, 2000, 1}, {29, 2, 2004, 1}, {29, 2, 1900, 0}, {29, 2, 2002, 0}, {29, 2, 2100, 0},
-        {28, 2, 2002, 1}, {30, 2, 2000, 0}, {31, 4, 2002, 0},  {30, 4, 2002, 1}, {31, 12, 2002, 1},
-        {0, 1, 2002, 0},  {0, 3, 2004, 0},  {1, 0, 2002, 0},   {1, 13, 2002, 0}, {32, 1, 2002, 0},
-        {31, 1, 1, 1},    {1, 1, 4294967295u, 1}, {4294967295u, 1, 2002, 0}, {1, 4294967295u, 2002, 0},
+    const struct {
+        unsigned d, m, y;
+        int valid;
+    } cases[] = {
+        {29, 2, 2000, 1},       {29, 2, 2004, 1},          {29, 2, 1900, 0},          {29, 2, 2002, 0},
+        {29, 2, 2100, 0},       {28, 2, 2002, 1},          {30, 2, 2000, 0},          {31, 4, 2002, 0},
+        {30, 4, 2002, 1},       {31, 12, 2002, 1},         {0, 1, 2002, 0},           {0, 3, 2004, 0},
+        {1, 0, 2002, 0},        {1, 13, 2002, 0},          {32, 1, 2002, 0},          {31, 1, 1, 1},
+        {1, 1, 4294967295u, 1}, {4294967295u, 1, 2002, 0}, {1, 4294967295u, 2002, 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(cal.IsValidDate(c.d, c.m, c.y), c.valid) << c.d << "." << c.m << "." << c.y;
@@ -89,8 +98,11 @@ TEST(Calendar, JulianDayKnownValuesAndOverflow)
     EXPECT_EQ(cal.ToJulianDay(2000, 1, 1), 2451545);
     EXPECT_EQ(cal.ToJulianDay(2002, 1, 32), cal.ToJulianDay(2002, 2, 1));
 
-    const struct { int y, m, d; unsigned ey, em, ed; } normalised[] = {
-        {2002, 1, 32, 2002, 2, 1}, {2004, 3, 0, 2004, 2, 29}, {2003, 3, 0, 2003, 2, 28},
+    const struct {
+        int y, m, d;
+        unsigned ey, em, ed;
+    } normalised[] = {
+        {2002, 1, 32, 2002, 2, 1},  {2004, 3, 0, 2004, 2, 29}, {2003, 3, 0, 2003, 2, 28},
         {2002, 12, 32, 2003, 1, 1}, {2002, 2, 31, 2002, 3, 3}, {2002, 1, 0, 2001, 12, 31},
     };
     for (const auto& c : normalised) {
@@ -104,7 +116,9 @@ TEST(Calendar, JulianDayKnownValuesAndOverflow)
 
 TEST(Calendar, EasterKnownDates)
 {
-    const struct { int year, dayOfYear; } cases[] = {
+    const struct {
+        int year, dayOfYear;
+    } cases[] = {
         {2000, 114}, {2002, 90}, {2008, 83}, {2011, 114}, {2038, 115}, {2285, 81}, {2024, 91}, {1818, 81},
     };
     for (const auto& c : cases)
@@ -138,7 +152,7 @@ TEST(Calendar, PropertiesOverGregorianRange)
                 ASSERT_EQ(ry, static_cast<std::uint32_t>(y));
                 ASSERT_EQ(rm, m);
                 ASSERT_EQ(rd, d);
-                const int weekday = static_cast<int>((jd + 1) % 7);  // JD 0 was a Monday
+                const int weekday = static_cast<int>((jd + 1) % 7); // JD 0 was a Monday
                 ASSERT_EQ(cal.Weekday(d, m, y), weekday) << d << "." << m << "." << y;
                 ASSERT_EQ(cal.WeekdayOfDayOfYear(y, running), weekday);
             }

@@ -62,11 +62,21 @@ struct YearOracle {
         // Last Sunday strictly before day n.
         auto sundayBefore = [&](int n) { return n - (wd(n) == 0 ? 7 : wd(n)); };
         const std::pair<int, const char*> h[] = {
-            {doy(1, 1), "Neujahr"}, {doy(6, 1), "Heilige Drei Könige"}, {doy(1, 5), "Maifeiertag"},
-            {doy(15, 8), "Maria Himmelfahrt"}, {doy(3, 10), "Tag der Einheit"}, {doy(1, 11), "Allerheiligen"},
-            {doy(25, 12), "1. Weihnachtstag"}, {doy(26, 12), "2. Weihnachtstag"}, {easter - 2, "Karfreitag"},
-            {easter, "Ostersonntag"}, {easter + 1, "Ostermontag"}, {easter + 39, "Christi Himmelfahrt"},
-            {easter + 49, "Pfingstsonntag"}, {easter + 50, "Pfingstmontag"}, {easter + 60, "Fronleichnam"},
+            {doy(1, 1), "Neujahr"},
+            {doy(6, 1), "Heilige Drei Könige"},
+            {doy(1, 5), "Maifeiertag"},
+            {doy(15, 8), "Maria Himmelfahrt"},
+            {doy(3, 10), "Tag der Einheit"},
+            {doy(1, 11), "Allerheiligen"},
+            {doy(25, 12), "1. Weihnachtstag"},
+            {doy(26, 12), "2. Weihnachtstag"},
+            {easter - 2, "Karfreitag"},
+            {easter, "Ostersonntag"},
+            {easter + 1, "Ostermontag"},
+            {easter + 39, "Christi Himmelfahrt"},
+            {easter + 49, "Pfingstsonntag"},
+            {easter + 50, "Pfingstmontag"},
+            {easter + 60, "Fronleichnam"},
         };
         for (const auto& e : h)
             holidays.emplace(e.first, e.second);
@@ -75,12 +85,22 @@ struct YearOracle {
         if (mothersDay == easter + 49)
             mothersDay -= 7;
         const std::pair<int, const char*> s[] = {
-            {doy(6, 12), "Nikolaus"}, {doy(24, 12), "Heiligabend"}, {doy(31, 12), "Silvester"},
-            {advent4, "4. Advent"}, {advent4 - 7, "3. Advent"}, {advent4 - 14, "2. Advent"},
-            {advent4 - 21, "1. Advent"}, {advent4 - 28, "Totensonntag"}, {advent4 - 32, "Buß- und Bettag"},
-            {advent4 - 35, "Volkstrauertag"}, {sundayBefore(doy(1, 11)), "Beginn der Winterzeit"},
-            {sundayBefore(doy(1, 4)), "Beginn der Sommerzeit"}, {easter - 3, "Gründonnerstag"},
-            {easter - 48, "Rosenmontag"}, {easter - 46, "Aschermittwoch"}, {mothersDay, "Muttertag"},
+            {doy(6, 12), "Nikolaus"},
+            {doy(24, 12), "Heiligabend"},
+            {doy(31, 12), "Silvester"},
+            {advent4, "4. Advent"},
+            {advent4 - 7, "3. Advent"},
+            {advent4 - 14, "2. Advent"},
+            {advent4 - 21, "1. Advent"},
+            {advent4 - 28, "Totensonntag"},
+            {advent4 - 32, "Buß- und Bettag"},
+            {advent4 - 35, "Volkstrauertag"},
+            {sundayBefore(doy(1, 11)), "Beginn der Winterzeit"},
+            {sundayBefore(doy(1, 4)), "Beginn der Sommerzeit"},
+            {easter - 3, "Gründonnerstag"},
+            {easter - 48, "Rosenmontag"},
+            {easter - 46, "Aschermittwoch"},
+            {mothersDay, "Muttertag"},
         };
         for (const auto& e : s)
             specials.emplace(e.first, e.second);
@@ -105,24 +125,28 @@ TEST(Holidays, TablesAreWellFormed)
 
 TEST(Holidays, DocumentedDates)
 {
-    const struct { unsigned d, m, y; const char* holiday; const char* special; } cases[] = {
-        {1, 5, 2008, "Maifeiertag", ""},          // Ascension falls on 1 May
+    const struct {
+        unsigned d, m, y;
+        const char* holiday;
+        const char* special;
+    } cases[] = {
+        {1, 5, 2008, "Maifeiertag", ""}, // Ascension falls on 1 May
         {23, 3, 2008, "Ostersonntag", ""},
-        {4, 5, 2008, "", "Muttertag"},            // 11 May is Whit Sunday
+        {4, 5, 2008, "", "Muttertag"}, // 11 May is Whit Sunday
         {11, 5, 2008, "Pfingstsonntag", ""},
         {12, 5, 2002, "", "Muttertag"},
-        {24, 12, 2006, "", "Heiligabend"},        // not 4. Advent
+        {24, 12, 2006, "", "Heiligabend"}, // not 4. Advent
         {17, 12, 2006, "", "3. Advent"},
         {10, 12, 2006, "", "2. Advent"},
         {3, 12, 2006, "", "1. Advent"},
-        {18, 12, 2005, "", "4. Advent"},          // 25 December 2005 is a Sunday
+        {18, 12, 2005, "", "4. Advent"}, // 25 December 2005 is a Sunday
         {25, 12, 2005, "1. Weihnachtstag", ""},
         {19, 11, 2008, "", "Buß- und Bettag"},
         {30, 3, 2008, "", "Beginn der Sommerzeit"},
         {26, 10, 2008, "", "Beginn der Winterzeit"},
-        {6, 12, 2009, "", "Nikolaus"},            // a Sunday, also 2. Advent
-        {32, 12, 2002, "Neujahr", ""},            // looked up as 1 January 2003
-        {0, 3, 2008, "", ""},                     // 29 February 2008
+        {6, 12, 2009, "", "Nikolaus"}, // a Sunday, also 2. Advent
+        {32, 12, 2002, "Neujahr", ""}, // looked up as 1 January 2003
+        {0, 3, 2008, "", ""},          // 29 February 2008
         {2, 7, 2008, "", ""},
         {6, 1, 2008, "Heilige Drei Könige", ""},
     };
@@ -165,19 +189,25 @@ TEST(Holidays, EveryDayMatchesRules)
 TEST(DayExpression, Grammar)
 {
     // {expression, year, day, month} - day 0: no day of the year matches.
-    const struct { const char* expression; int year; int d, m; } cases[] = {
+    const struct {
+        const char* expression;
+        int year;
+        int d, m;
+    } cases[] = {
         {"01.05 :x", 2002, 1, 5},
         {"1.5:x", 2002, 1, 5},
         {"  \t1.5  \t:x", 2002, 1, 5},
-        {"\x01\x1F" "1.5:x", 2002, 1, 5},
+        {"\x01\x1F"
+         "1.5:x",
+         2002, 1, 5},
         {"01.05 + 2 :x", 2002, 3, 5},
         {"01.05\t-\t2:x", 2002, 29, 4},
         {"01.05+1-1+1:x", 2002, 2, 5},
-        {"01.05+:x", 2002, 1, 5},                 // empty number is 0
-        {"01.05 + mi :x", 2002, 1, 5},            // 1 May 2002 is a Wednesday: stays
+        {"01.05+:x", 2002, 1, 5},      // empty number is 0
+        {"01.05 + mi :x", 2002, 1, 5}, // 1 May 2002 is a Wednesday: stays
         {"01.05 + do :x", 2002, 2, 5},
         {"01.05 + di :x", 2002, 7, 5},
-        {"01.05 - mi :x", 2002, 24, 4},           // a full week back
+        {"01.05 - mi :x", 2002, 24, 4}, // a full week back
         {"01.05 - di :x", 2002, 30, 4},
         {"ostersonntag+so:x", 2008, 23, 3},
         {"ostersonntag-so:x", 2008, 16, 3},
@@ -187,19 +217,19 @@ TEST(DayExpression, Grammar)
         {"25.12 -so-32 :x", 2008, 19, 11},
         {"31.01+29:x", 2004, 29, 2},
         {"00031.0000001:x", 2002, 31, 1},
-        {"15 :x", 2002, 0, 0},                    // no dot
-        {"01.05 x", 2002, 0, 0},                  // no colon
+        {"15 :x", 2002, 0, 0},   // no dot
+        {"01.05 x", 2002, 0, 0}, // no colon
         {"01.05", 2002, 0, 0},
         {"", 2002, 0, 0},
         {"   ", 2002, 0, 0},
         {";01.05:x", 2002, 0, 0},
         {"  ;01.05:x", 2002, 0, 0},
         {":x", 2002, 0, 0},
-        {"Ostersonntag:x", 2008, 0, 0},           // keywords are lower case
+        {"Ostersonntag:x", 2008, 0, 0}, // keywords are lower case
         {"01.05 + Mo :x", 2002, 0, 0},
         {"01.05 + xx :x", 2002, 0, 0},
         {"01.05 * 2 :x", 2002, 0, 0},
-        {"01.01-1:x", 2002, 0, 0},                // never the neighbouring year
+        {"01.01-1:x", 2002, 0, 0}, // never the neighbouring year
         {"31.12+1:x", 2002, 0, 0},
     };
     for (const auto& c : cases) {
@@ -216,7 +246,10 @@ TEST(DayExpression, Grammar)
 
 TEST(DayExpression, Scanners)
 {
-    const struct { const char* text; int advance; } blanks[] = {
+    const struct {
+        const char* text;
+        int advance;
+    } blanks[] = {
         {"", 0}, {"a", 0}, {" \t\x01\x20x", 4}, {"\xA0x", 0}, {"\x21", 0}, {"   ", 3},
     };
     for (const auto& c : blanks) {
@@ -224,7 +257,11 @@ TEST(DayExpression, Scanners)
         Calendar::SkipBlanks(p);
         EXPECT_EQ(p - c.text, c.advance) << c.text;
     }
-    const struct { const char* text; std::int32_t value; int advance; } numbers[] = {
+    const struct {
+        const char* text;
+        std::int32_t value;
+        int advance;
+    } numbers[] = {
         {"", 0, 0}, {"x1", 0, 0}, {"7", 7, 1}, {"0042x", 42, 4}, {"12.05", 12, 2}, {" 5", 0, 0}, {"-5", 0, 0},
     };
     for (const auto& c : numbers) {
@@ -232,9 +269,12 @@ TEST(DayExpression, Scanners)
         EXPECT_EQ(Calendar::ParseNumber(p), c.value) << c.text;
         EXPECT_EQ(p - c.text, c.advance) << c.text;
     }
-    const struct { const char* text; int weekday; } weekdays[] = {
-        {"so", 0}, {"mo", 1}, {"di", 2}, {"mi", 3}, {"do", 4}, {"fr", 5}, {"sa", 6}, {"sonntag", 0},
-        {"Mo", -1}, {"s", -1}, {"", -1}, {" so", -1}, {"xx", -1}, {"mx", -1},
+    const struct {
+        const char* text;
+        int weekday;
+    } weekdays[] = {
+        {"so", 0},      {"mo", 1},  {"di", 2}, {"mi", 3}, {"do", 4},   {"fr", 5},  {"sa", 6},
+        {"sonntag", 0}, {"Mo", -1}, {"s", -1}, {"", -1},  {" so", -1}, {"xx", -1}, {"mx", -1},
     };
     for (const auto& c : weekdays) {
         const char* p = c.text;
@@ -247,8 +287,9 @@ TEST(DayExpression, Scanners)
 // text, and a match always points just past a colon.
 TEST(DayExpression, GeneratedTextsStayInBounds)
 {
-    static const char* const pieces[] = {"ostersonntag", "muttertag", "25.12", "1.", ".", "+", "-", " ", "\t",
-                                         "so", "sa", "mi", "7", "99999999999", ":", ";", "x", "\xE4", ""};
+    static const char* const pieces[] = {
+        "ostersonntag", "muttertag", "25.12", "1.",          ".", "+", "-", " ",    "\t", "so",
+        "sa",           "mi",        "7",     "99999999999", ":", ";", "x", "\xE4", ""};
     const int pieceCount = static_cast<int>(sizeof pieces / sizeof pieces[0]);
     std::mt19937 rng(20020305u);
     for (int i = 0; i < 50000; ++i) {

@@ -13,7 +13,9 @@ TEST_F(CliTest, ArrivalLiveValuesAndDeparture)
 
     const CliResult again = Run("04.03.2002", "08:05", {"kommen"});
     EXPECT_EQ(again.code, 1);
-    EXPECT_EQ(again.err, "Es existiert noch ein Eintrag ohne \"Gehen\"-Zeit\n\n\"Kommen\"-Zeit kann nicht erfa\xC3\x9Ft werden.\n");
+    EXPECT_EQ(
+        again.err,
+        "Es existiert noch ein Eintrag ohne \"Gehen\"-Zeit\n\n\"Kommen\"-Zeit kann nicht erfa\xC3\x9Ft werden.\n");
 
     const std::vector<std::string> rows = SplitLines(Ok("04.03.2002", "12:00", {"show", "3", "2002"}));
     ASSERT_EQ(rows.size(), 31u);

@@ -21,10 +21,7 @@ protected:
     CliTest() { WriteIni(""); }
 
     // stundwrk.ini with WorkingDir and the given further lines of [Options].
-    void WriteIni(const std::string& options)
-    {
-        WriteBytes(ini, "[Options]\nWorkingDir=" + plans + "\n" + options);
-    }
+    void WriteIni(const std::string& options) { WriteBytes(ini, "[Options]\nWorkingDir=" + plans + "\n" + options); }
 
     // Runs the CLI with --ini first and the clock of the run.
     CliResult Run(const char* today, const char* now, std::initializer_list<const char*> args)

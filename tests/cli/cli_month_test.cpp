@@ -20,8 +20,8 @@ TEST_F(CliTest, March2002Example)
                                          "Saldo=-2147483645", "Account=-2147483645", "NoSaldo=0"}));
     EXPECT_EQ(Keys(march, "2/1"), (Keys_{"Day=6", "Come=32771", "Go=32771", "Info=", "WorkTime=-2147483645",
                                          "Saldo=-2147483645", "Account=-2147483645", "NoSaldo=1"}));
-    EXPECT_EQ(Keys(march, "4/1"), (Keys_{"Day=1", "Come=480", "Go=990", "Info=", "WorkTime=510", "Saldo=24",
-                                         "Account=774", "NoSaldo=0"}));
+    EXPECT_EQ(Keys(march, "4/1"),
+              (Keys_{"Day=1", "Come=480", "Go=990", "Info=", "WorkTime=510", "Saldo=24", "Account=774", "NoSaldo=0"}));
     EXPECT_EQ(Key(march, "29/1", "Info"), "Karfreitag");
     EXPECT_EQ(Keys(march, "4/2").size(), 0u);
 }
@@ -56,8 +56,8 @@ void CliTest::RunScriptedMonth(const std::vector<const char*>& options)
         {"12.04.2002", "07:02", {"open", "5", "2002"}},
     };
     for (const Step& step : script) {
-        std::vector<const char*> argv = {"stundwerk-cli", "--ini", ini.c_str(), "--today", step.today, "--now",
-                                         step.now};
+        std::vector<const char*> argv = {"stundwerk-cli", "--ini", ini.c_str(), "--today",
+                                         step.today,      "--now", step.now};
         argv.insert(argv.end(), options.begin(), options.end());
         argv.insert(argv.end(), step.args.begin(), step.args.end());
         std::ostringstream out, err;
@@ -77,31 +77,35 @@ TEST_F(CliTest, ScriptedMonth)
     const Expected expected[] = {
         {"MAIN", {"Account=0", "Month=4", "Year=2002"}},
         // Created as a holiday: the day-off kinds write NoSaldo before Saldo.
-        {"1/1", {"Day=1", "Come=32774", "Go=32774", "Info=Ostermontag", "WorkTime=-2147483642", "NoSaldo=1",
-                 "Saldo=0", "Account=0"}},
+        {"1/1",
+         {"Day=1", "Come=32774", "Go=32774", "Info=Ostermontag", "WorkTime=-2147483642", "NoSaldo=1", "Saldo=0",
+          "Account=0"}},
         // 600 minutes: both breaks (30 + 15), 555 - 456.
         {"2/1", {"Day=2", "Come=480", "Go=1080", "Info=", "WorkTime=600", "Saldo=99", "Account=99", "NoSaldo=0"}},
         // The afternoon entry is gone; the morning alone has no break.
-        {"3/1", {"Day=3", "Come=480", "Go=720", "Info=", "WorkTime=240", "Saldo=-216", "Account=-117",
-                 "NoSaldo=0"}},
-        {"4/1", {"Day=4", "Come=32769", "Go=32769", "Info=", "WorkTime=-2147483647", "Saldo=-456",
-                 "Account=-573", "NoSaldo=0"}},
-        {"5/1", {"Day=5", "Come=32772", "Go=32772", "Info=Osterurlaub", "WorkTime=-2147483644", "Saldo=0",
-                 "Account=-573", "NoSaldo=1"}},
+        {"3/1", {"Day=3", "Come=480", "Go=720", "Info=", "WorkTime=240", "Saldo=-216", "Account=-117", "NoSaldo=0"}},
+        {"4/1",
+         {"Day=4", "Come=32769", "Go=32769", "Info=", "WorkTime=-2147483647", "Saldo=-456", "Account=-573",
+          "NoSaldo=0"}},
+        {"5/1",
+         {"Day=5", "Come=32772", "Go=32772", "Info=Osterurlaub", "WorkTime=-2147483644", "Saldo=0", "Account=-573",
+          "NoSaldo=1"}},
         // The weekend inside the vacation stays empty.
-        {"6/1", {"Day=6", "Come=32771", "Go=32771", "Info=", "WorkTime=-2147483645", "Saldo=-2147483645",
-                 "Account=-2147483645", "NoSaldo=1"}},
-        {"9/1", {"Day=2", "Come=32772", "Go=32772", "Info=Osterurlaub", "WorkTime=-2147483644", "Saldo=0",
-                 "Account=-573", "NoSaldo=1"}},
-        {"10/1", {"Day=3", "Come=450", "Go=960", "Info=", "WorkTime=510", "Saldo=24", "Account=-549",
-                  "NoSaldo=0"}},
-        {"11/1", {"Day=4", "Come=32770", "Go=32770", "Info=Abgleich", "WorkTime=-2147483646",
-                  "Saldo=-2147483646", "Account=600", "NoSaldo=0"}},
+        {"6/1",
+         {"Day=6", "Come=32771", "Go=32771", "Info=", "WorkTime=-2147483645", "Saldo=-2147483645",
+          "Account=-2147483645", "NoSaldo=1"}},
+        {"9/1",
+         {"Day=2", "Come=32772", "Go=32772", "Info=Osterurlaub", "WorkTime=-2147483644", "Saldo=0", "Account=-573",
+          "NoSaldo=1"}},
+        {"10/1", {"Day=3", "Come=450", "Go=960", "Info=", "WorkTime=510", "Saldo=24", "Account=-549", "NoSaldo=0"}},
+        {"11/1",
+         {"Day=4", "Come=32770", "Go=32770", "Info=Abgleich", "WorkTime=-2147483646", "Saldo=-2147483646",
+          "Account=600", "NoSaldo=0"}},
         // After the correction the day's sum starts again: 480 - 30 - 456.
-        {"11/2", {"Day=4", "Come=480", "Go=960", "Info=", "WorkTime=480", "NoSaldo=0", "Saldo=-6",
-                  "Account=594"}},
-        {"12/1", {"Day=5", "Come=32775", "Go=32775", "Info=Krankheitstag", "WorkTime=-2147483641", "Saldo=0",
-                  "Account=594", "NoSaldo=1"}},
+        {"11/2", {"Day=4", "Come=480", "Go=960", "Info=", "WorkTime=480", "NoSaldo=0", "Saldo=-6", "Account=594"}},
+        {"12/1",
+         {"Day=5", "Come=32775", "Go=32775", "Info=Krankheitstag", "WorkTime=-2147483641", "Saldo=0", "Account=594",
+          "NoSaldo=1"}},
     };
     for (const Expected& e : expected)
         EXPECT_EQ(Keys(april, e.section), e.keys) << e.section;
@@ -132,16 +136,20 @@ TEST_F(CliTest, DayKindRefusalsAndRemarks)
     EXPECT_FALSE(vacation.err.empty());
     EXPECT_EQ(Key(PlanFile("032002.SW"), "4/1", "Come"), "32771");
 
-    const CliResult flexi = Run(later, "12:00", {"flexi", "02.03.2002"});  // a Saturday
+    const CliResult flexi = Run(later, "12:00", {"flexi", "02.03.2002"}); // a Saturday
     EXPECT_EQ(flexi.code, 1);
     EXPECT_EQ(Key(ini, "Options", "GDays"), "0");
 
     const CliResult after = Run(later, "12:00", {"entry", "04.03.2002", "16:30", "08:00"});
     EXPECT_EQ(after.code, 1);
 
-    Ok(later, "12:00", {"entry", "04.03.2002", "08:00", "--remark", "Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC"});
+    Ok(later, "12:00",
+       {"entry", "04.03.2002", "08:00", "--remark",
+        "Gr\xC3\xBC\xC3\x9F"
+        "e \xE2\x82\xAC"});
     EXPECT_EQ(Key(PlanFile("032002.SW"), "4/1", "Go"), "32767");
-    EXPECT_EQ(Key(PlanFile("032002.SW"), "4/1", "Info"), "Gr\xFC\xDF" "e \x80");
+    EXPECT_EQ(Key(PlanFile("032002.SW"), "4/1", "Info"), "Gr\xFC\xDF"
+                                                         "e \x80");
     Ok(later, "12:00", {"remark", "04.03.2002", "1", "neu"});
     EXPECT_EQ(Key(PlanFile("032002.SW"), "4/1", "Info"), "neu");
     // A Saturday has no regular working time; the open entry of the 4th
@@ -151,7 +159,6 @@ TEST_F(CliTest, DayKindRefusalsAndRemarks)
               (Keys_{"Day=6", "Come=32768", "Go=32768", "Info=Samstag", "WorkTime=150", "Saldo=150",
                      "Account=2147483647", "NoSaldo=1"}));
 }
-
 
 #ifdef _WIN32
 // The same month through the system's private-profile functions gives the

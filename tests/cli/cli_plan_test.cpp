@@ -11,10 +11,13 @@ protected:
     void FillMarch()
     {
         WriteIni("CheckMissings=0\n");
-        for (const auto& [today, now, command] : std::vector<std::tuple<const char*, const char*, const char*>>{
-                 {"05.03.2002", "08:00", "kommen"}, {"05.03.2002", "12:00", "gehen"},
-                 {"05.03.2002", "12:30", "kommen"}, {"05.03.2002", "17:00", "gehen"},
-                 {"06.03.2002", "07:45", "kommen"}, {"06.03.2002", "16:15", "gehen"}})
+        for (const auto& [today, now, command] :
+             std::vector<std::tuple<const char*, const char*, const char*>>{{"05.03.2002", "08:00", "kommen"},
+                                                                            {"05.03.2002", "12:00", "gehen"},
+                                                                            {"05.03.2002", "12:30", "kommen"},
+                                                                            {"05.03.2002", "17:00", "gehen"},
+                                                                            {"06.03.2002", "07:45", "kommen"},
+                                                                            {"06.03.2002", "16:15", "gehen"}})
             Ok(today, now, {command});
     }
     std::string march = PlanFile("032002.SW");
@@ -69,7 +72,8 @@ TEST_F(CliPlanTest, EvaluateReport)
     EXPECT_EQ(report,
               "Es werden nur abgeschlossene Arbeitstage verrechnet.\nEin Manntag (MT) entspricht 07:36 Stunden.\n\n"
               "Soll-Arbeitstage:\t20 Tage\nIst-Arbeitstage:\t2 Tage\n\n"
-              "\xC3\x9C" "berstunden:\t0:48 Stunden\nFehlstunden:\t0:00 Stunden\nStundensaldo:\t0:48 Stunden\n\n"
+              "\xC3\x9C"
+              "berstunden:\t0:48 Stunden\nFehlstunden:\t0:00 Stunden\nStundensaldo:\t0:48 Stunden\n\n"
               "Gesamtarbeitszeit:\t16:00 Stunden\nTages-Schnitt:\t8:00 Stunden\n\nGesamtzeit in MT:\t2.11 Tage\n");
 }
 
@@ -84,8 +88,8 @@ class CliExport : public CliPlanTest, public ::testing::WithParamInterface<Expor
 TEST_P(CliExport, Text)
 {
     FillMarch();
-    std::vector<const char*> argv = {"stundwerk-cli", "--ini", ini.c_str(), "--today", Later, "--now", "12:00",
-                                     "export", "3", "2002"};
+    std::vector<const char*> argv = {"stundwerk-cli", "--ini", ini.c_str(), "--today", Later,
+                                     "--now",         "12:00", "export",    "3",       "2002"};
     argv.insert(argv.end(), GetParam().options.begin(), GetParam().options.end());
     std::ostringstream out, err;
     EXPECT_EQ(RunCli(static_cast<int>(argv.size()), argv.data(), out, err), GetParam().code);
@@ -97,12 +101,14 @@ INSTANTIATE_TEST_SUITE_P(
     Options, CliExport,
     ::testing::Values(
         ExportCase{{}, 0, "05.03.2002\t0:24\n06.03.2002\t0:24\n", ""},
-        ExportCase{{"--fields", "31"}, 0,
-                   "05.03.2002\t08:00\t17:00\t4:30\t0:24\n06.03.2002\t07:45\t16:15\t8:30\t0:24\n", ""},
+        ExportCase{
+            {"--fields", "31"}, 0, "05.03.2002\t08:00\t17:00\t4:30\t0:24\n06.03.2002\t07:45\t16:15\t8:30\t0:24\n", ""},
         ExportCase{{"--day", "6", "--fields", "6"}, 0, "07:45\t16:15\n", ""},
-        ExportCase{{"--day", "7"}, 1, "",
-                   "Es konnten keine auswertbaren Daten in die Zwischenablage exportiert werden.\n"},
-        ExportCase{{"--fields", "0"}, 1, "",
+        ExportCase{
+            {"--day", "7"}, 1, "", "Es konnten keine auswertbaren Daten in die Zwischenablage exportiert werden.\n"},
+        ExportCase{{"--fields", "0"},
+                   1,
+                   "",
                    "Es konnten keine auswertbaren Daten in die Zwischenablage exportiert werden.\n"}));
 
 TEST_F(CliPlanTest, ExportOfADayWithoutRow)
@@ -132,7 +138,8 @@ TEST_F(CliPlanTest, CarryOverTakesThePreviousClosingAccount)
     Ok(Later, "12:00", {"delete", "06.03.2002", "1"});
     const CliResult again = Run(Later, "12:00", {"carry-over", "4", "2002"});
     EXPECT_EQ(again.code, 0);
-    EXPECT_EQ(again.err, "Der Zeitkontostand von M\xC3\xA4rz 2002 wurde \xC3\xBC" "bernommen.\n");
+    EXPECT_EQ(again.err, "Der Zeitkontostand von M\xC3\xA4rz 2002 wurde \xC3\xBC"
+                         "bernommen.\n");
     EXPECT_EQ(Key(april, "MAIN", "Account"), "24");
 }
 
@@ -142,7 +149,8 @@ TEST_F(CliPlanTest, CarryOverWithoutPreviousPlanEndsWithZero)
     Ok(Later, "12:00", {"open", "6", "2002"});
     const CliResult r = Run(Later, "12:00", {"carry-over", "6", "2002"});
     EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.err, "Es konnte kein Zeitkontostand \xC3\xBC" "bernommen werden.\n\n"
+    EXPECT_EQ(r.err, "Es konnte kein Zeitkontostand \xC3\xBC"
+                     "bernommen werden.\n\n"
                      "Geben Sie den Kontostand bei Bedarf manuell ein.\n");
     EXPECT_EQ(Key(PlanFile("062002.SW"), "MAIN", "Account"), "0");
 }

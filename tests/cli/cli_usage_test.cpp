@@ -68,7 +68,8 @@ TEST_F(CliTest, PlanThatCannotBeCreatedGivesTheSystemsMessage)
     WriteBytes(ini, "[Options]\nWorkingDir=" + folder.File("no/such/folder/") + "\n");
     const CliResult r = Run("12.03.2002", "08:00", {"open", "3", "2002"});
     EXPECT_EQ(r.code, 1);
-    EXPECT_NE(r.err.find("Die Datei f\xC3\xBCr den Monatsplan kann nicht angelegt werden."), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Die Datei f\xC3\xBCr den Monatsplan kann nicht angelegt werden."), std::string::npos)
+        << r.err;
 }
 
 TEST_F(CliTest, ShortHelpOptionAfterTheCommandIsAText)
@@ -84,12 +85,17 @@ TEST(CliText, Utf8ToWindows1252)
         const char* utf8;
         const char* cp1252;
     } cases[] = {
-        {"Gr\xC3\xBC\xC3\x9F" "e", "Gr\xFC\xDF" "e"},
-        {"\xE2\x82\xAC \xE2\x80\x9E" "x\xE2\x80\x9C", "\x80 \x84x\x93"},
-        {"\xF0\x9F\x98\x80", "?"},          // outside the code page
-        {"\xC0\x80z", "??z"},               // over-long NUL
-        {"\xED\xA0\x80", "???"},            // a surrogate
-        {"\xC3", "?"},                      // cut short
+        {"Gr\xC3\xBC\xC3\x9F"
+         "e",
+         "Gr\xFC\xDF"
+         "e"},
+        {"\xE2\x82\xAC \xE2\x80\x9E"
+         "x\xE2\x80\x9C",
+         "\x80 \x84x\x93"},
+        {"\xF0\x9F\x98\x80", "?"}, // outside the code page
+        {"\xC0\x80z", "??z"},      // over-long NUL
+        {"\xED\xA0\x80", "???"},   // a surrogate
+        {"\xC3", "?"},             // cut short
     };
     for (const auto& c : cases)
         EXPECT_EQ(Utf8ToCp1252(c.utf8), c.cp1252) << c.utf8;

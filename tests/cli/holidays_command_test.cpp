@@ -50,37 +50,36 @@ bool IsValidUtf8(const std::string& s)
 
 TEST(HolidaysCommand, Year2008)
 {
-    const char* const expected =
-        "01.01.2008\tH\tNeujahr\n"
-        "06.01.2008\tH\tHeilige Drei K\xC3\xB6nige\n"
-        "04.02.2008\tS\tRosenmontag\n"
-        "06.02.2008\tS\tAschermittwoch\n"
-        "20.03.2008\tS\tGr\xC3\xBCndonnerstag\n"
-        "21.03.2008\tH\tKarfreitag\n"
-        "23.03.2008\tH\tOstersonntag\n"
-        "24.03.2008\tH\tOstermontag\n"
-        "30.03.2008\tS\tBeginn der Sommerzeit\n"
-        "01.05.2008\tH\tMaifeiertag\n"
-        "04.05.2008\tS\tMuttertag\n"
-        "11.05.2008\tH\tPfingstsonntag\n"
-        "12.05.2008\tH\tPfingstmontag\n"
-        "22.05.2008\tH\tFronleichnam\n"
-        "15.08.2008\tH\tMaria Himmelfahrt\n"
-        "03.10.2008\tH\tTag der Einheit\n"
-        "26.10.2008\tS\tBeginn der Winterzeit\n"
-        "01.11.2008\tH\tAllerheiligen\n"
-        "16.11.2008\tS\tVolkstrauertag\n"
-        "19.11.2008\tS\tBu\xC3\x9F- und Bettag\n"
-        "23.11.2008\tS\tTotensonntag\n"
-        "30.11.2008\tS\t1. Advent\n"
-        "06.12.2008\tS\tNikolaus\n"
-        "07.12.2008\tS\t2. Advent\n"
-        "14.12.2008\tS\t3. Advent\n"
-        "21.12.2008\tS\t4. Advent\n"
-        "24.12.2008\tS\tHeiligabend\n"
-        "25.12.2008\tH\t1. Weihnachtstag\n"
-        "26.12.2008\tH\t2. Weihnachtstag\n"
-        "31.12.2008\tS\tSilvester\n";
+    const char* const expected = "01.01.2008\tH\tNeujahr\n"
+                                 "06.01.2008\tH\tHeilige Drei K\xC3\xB6nige\n"
+                                 "04.02.2008\tS\tRosenmontag\n"
+                                 "06.02.2008\tS\tAschermittwoch\n"
+                                 "20.03.2008\tS\tGr\xC3\xBCndonnerstag\n"
+                                 "21.03.2008\tH\tKarfreitag\n"
+                                 "23.03.2008\tH\tOstersonntag\n"
+                                 "24.03.2008\tH\tOstermontag\n"
+                                 "30.03.2008\tS\tBeginn der Sommerzeit\n"
+                                 "01.05.2008\tH\tMaifeiertag\n"
+                                 "04.05.2008\tS\tMuttertag\n"
+                                 "11.05.2008\tH\tPfingstsonntag\n"
+                                 "12.05.2008\tH\tPfingstmontag\n"
+                                 "22.05.2008\tH\tFronleichnam\n"
+                                 "15.08.2008\tH\tMaria Himmelfahrt\n"
+                                 "03.10.2008\tH\tTag der Einheit\n"
+                                 "26.10.2008\tS\tBeginn der Winterzeit\n"
+                                 "01.11.2008\tH\tAllerheiligen\n"
+                                 "16.11.2008\tS\tVolkstrauertag\n"
+                                 "19.11.2008\tS\tBu\xC3\x9F- und Bettag\n"
+                                 "23.11.2008\tS\tTotensonntag\n"
+                                 "30.11.2008\tS\t1. Advent\n"
+                                 "06.12.2008\tS\tNikolaus\n"
+                                 "07.12.2008\tS\t2. Advent\n"
+                                 "14.12.2008\tS\t3. Advent\n"
+                                 "21.12.2008\tS\t4. Advent\n"
+                                 "24.12.2008\tS\tHeiligabend\n"
+                                 "25.12.2008\tH\t1. Weihnachtstag\n"
+                                 "26.12.2008\tH\t2. Weihnachtstag\n"
+                                 "31.12.2008\tS\tSilvester\n";
     const CliRun r = Cli({"holidays", "2008"});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, expected);
@@ -139,7 +138,7 @@ TEST(Cli, UsageErrors)
         {"holidays", ""},
         {"holidays", "abc"},
         {"holidays", "99999999999999999999"},
-        {"holidays", "4294969304"},  // 2008 + 2^32
+        {"holidays", "4294969304"}, // 2008 + 2^32
         {"holidays", "2008", "2009"},
         {"feiertage", "2008"},
         {"--bogus"},

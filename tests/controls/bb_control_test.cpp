@@ -286,4 +286,4 @@ TEST(ButtonBarEmpty, GroupWithoutButtonsCannotBeEnabledOrOpened)
     EXPECT_EQ(BBControl::GetInstanceIfAny(), nullptr);
 }
 
-}  // namespace
+} // namespace

@@ -8,8 +8,8 @@ CommandSink::CommandSink(int width, int height)
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = "CommandSink";
     RegisterClassA(&windowClass);
-    window_ = CreateWindowExA(0, "CommandSink", "Sink", WS_POPUP | WS_VISIBLE, 10, 10, width, height, nullptr,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
+    window_ = CreateWindowExA(0, "CommandSink", "Sink", WS_POPUP | WS_VISIBLE, 10, 10, width, height, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 

@@ -109,9 +109,9 @@ TEST(Dib, TwentyFourBitsHaveNoTableTheDefaultPaletteAndBitsAfterTheHeader)
         int x, y;
         COLORREF colour;
     };
-    for (const Expected& e : {Expected{0, 0, RGB(255, 255, 255)}, Expected{2, 0, RGB(255, 255, 0)},
-                              Expected{0, 1, RGB(255, 0, 0)}, Expected{1, 1, RGB(0, 255, 0)},
-                              Expected{2, 1, RGB(0, 0, 255)}})
+    for (const Expected& e :
+         {Expected{0, 0, RGB(255, 255, 255)}, Expected{2, 0, RGB(255, 255, 0)}, Expected{0, 1, RGB(255, 0, 0)},
+          Expected{1, 1, RGB(0, 255, 0)}, Expected{2, 1, RGB(0, 0, 255)}})
         EXPECT_EQ(PixelOf(image.bitmap, e.x, e.y), e.colour) << e.x << "," << e.y;
     int width = 0;
     int height = 0;
@@ -147,4 +147,4 @@ TEST(Dib, HelpersRejectNullArguments)
     EXPECT_EQ(GetBitmapSize(nullptr, &width, nullptr), 0);
 }
 
-}  // namespace
+} // namespace

@@ -57,7 +57,7 @@ bool SaveWindowPicture(HWND window, const char* path)
     return std::fclose(out) == 0;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -75,12 +75,16 @@ int main(int argc, char** argv)
     bar->SetTextColour(RGB(255, 255, 255));
     bar->AddGroup("Eintr\xE4ge", 0, 0);
     bar->AddGroup("Zeitpl\xE4ne", 0, 0);
-    const char* entries[] = {"Kommen", "Gehen", "Bearbeiten", "Arbeitstag", "Gleittag", "Urlaub", "Krankheit", "Feiertag"};
+    const char* entries[] = {"Kommen",   "Gehen",  "Bearbeiten", "Arbeitstag",
+                             "Gleittag", "Urlaub", "Krankheit",  "Feiertag"};
     const char* icons[] = {"TEST_CLOCK", "TEST_CALENDAR", "TEST_SUN"};
     for (int i = 0; i < 8; ++i)
         bar->AddItem(0, entries[i], icons[i % 3], 600 + i);
     bar->AddItem(1, "Neu", "TEST_CALENDAR", 700);
-    bar->AddItem(1, "\xD6" "ffnen", "TEST_CLOCK", 701);
+    bar->AddItem(1,
+                 "\xD6"
+                 "ffnen",
+                 "TEST_CLOCK", 701);
     bar->EnableItem(0, 2, 0);
     bar->ShowBar();
 

@@ -7,7 +7,10 @@
 
 namespace {
 
-HINSTANCE Module() { return GetModuleHandleA(nullptr); }
+HINSTANCE Module()
+{
+    return GetModuleHandleA(nullptr);
+}
 
 std::unique_ptr<TBControl> MakeBanner(CommandSink& sink, int commandId)
 {
@@ -73,4 +76,4 @@ TEST(TBControl, ClassUsesTheHandCursor)
     EXPECT_NE(GetClassLongPtrA(banner->GetBannerWindow(), GCLP_HCURSOR), 0);
 }
 
-}  // namespace
+} // namespace

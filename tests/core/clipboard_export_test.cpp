@@ -35,19 +35,18 @@ TEST_P(ExportFields, WholePeriod)
     EXPECT_EQ(ExportText(*plan, GetParam().fields, 0), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bits, ExportFields,
-    ::testing::Values(
-        // The default: date and the day's balance; the vacation day has no line.
-        FieldsCase{17, "04.03.2002\t0:24\n06.03.2002\t-2:36\n07.03.2002\t0:24\n"},
-        // First arrival, last departure, the last entry's own hours.
-        FieldsCase{31, "04.03.2002\t08:00\t17:00\t4:30\t0:24\n"
-                       "06.03.2002\t**.**\t**.**\t5:00\t-2:36\n"
-                       "07.03.2002\t07:45\t16:15\t8:30\t0:24\n"},
-        FieldsCase{4, "17:00\n**.**\n16:15\n"},
-        FieldsCase{10, "08:00\t4:30\n**.**\t5:00\n07:45\t8:30\n"},
-        // No field chosen, and bits beyond the five fields: nothing.
-        FieldsCase{0, ""}, FieldsCase{32, ""}));
+INSTANTIATE_TEST_SUITE_P(Bits, ExportFields,
+                         ::testing::Values(
+                             // The default: date and the day's balance; the vacation day has no line.
+                             FieldsCase{17, "04.03.2002\t0:24\n06.03.2002\t-2:36\n07.03.2002\t0:24\n"},
+                             // First arrival, last departure, the last entry's own hours.
+                             FieldsCase{31, "04.03.2002\t08:00\t17:00\t4:30\t0:24\n"
+                                            "06.03.2002\t**.**\t**.**\t5:00\t-2:36\n"
+                                            "07.03.2002\t07:45\t16:15\t8:30\t0:24\n"},
+                             FieldsCase{4, "17:00\n**.**\n16:15\n"},
+                             FieldsCase{10, "08:00\t4:30\n**.**\t5:00\n07:45\t8:30\n"},
+                             // No field chosen, and bits beyond the five fields: nothing.
+                             FieldsCase{0, ""}, FieldsCase{32, ""}));
 
 TEST_F(ExportTest, CommaFormat)
 {
@@ -60,8 +59,8 @@ TEST_F(ExportTest, OtherStartDayRunsInPeriodOrder)
 {
     settings.StartDay = 25;
     Open(3, 2002);
-    Add(2, At(8, 0), At(16, 30));   // 2 April
-    Add(26, At(8, 0), At(16, 0));   // 26 March
+    Add(2, At(8, 0), At(16, 30)); // 2 April
+    Add(26, At(8, 0), At(16, 0)); // 26 March
     EXPECT_EQ(ExportText(*plan, 1, 0), "26.03.2002\n02.04.2002\n");
 }
 
@@ -102,9 +101,9 @@ TEST_F(ExportTest, Refusals)
     RecordingTarget target;
     ViewOf(*plan).selected = NO_SELECTION;
     EXPECT_FALSE(ExportToClipboard(*plan, true, target));
-    ASSERT_TRUE(plan->SelectEntryRow(5, 1));  // the vacation: nothing to export
+    ASSERT_TRUE(plan->SelectEntryRow(5, 1)); // the vacation: nothing to export
     EXPECT_FALSE(ExportToClipboard(*plan, true, target));
-    target.accept = false;  // the clipboard refuses
+    target.accept = false; // the clipboard refuses
     EXPECT_FALSE(ExportToClipboard(*plan, false, target));
     EXPECT_EQ(ToldTexts(), (std::vector<std::string>{EXPORT_NOTHING_MARKED, EXPORT_NOTHING, EXPORT_NOTHING}));
 }

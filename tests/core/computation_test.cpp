@@ -1,14 +1,15 @@
 // Hours, day balance and account of entries, and the whole-period recomputation.
 #include "tests/core/plan_fixture.h"
 
-TEST(RawWorkTime, CodesWinInTheirOrder) {
+TEST(RawWorkTime, CodesWinInTheirOrder)
+{
     const struct {
         TimeValue come, go;
         HoursValue expected;
     } cases[] = {
         {480, 990, 510},
         {480, 480, 0},
-        {990, 480, 0},  // no work across midnight
+        {990, 480, 0}, // no work across midnight
         {480, NO_TIME, NO_HOURS},
         {NO_TIME, 480, NO_HOURS},
         {TimeCode(EmptyDay), TimeCode(PublicHoliday), HoursCode(EmptyDay)},
@@ -23,7 +24,8 @@ TEST(RawWorkTime, CodesWinInTheirOrder) {
 }
 
 // Monday 4 March 2002; the default settings unless a case changes them.
-TEST_F(PlanTest, DaySaldoBreaksAndCap) {
+TEST_F(PlanTest, DaySaldoBreaksAndCap)
+{
     const struct {
         TimeValue come, go;
         std::int32_t restTime2, restPerDay2, maxTime;
@@ -50,7 +52,8 @@ TEST_F(PlanTest, DaySaldoBreaksAndCap) {
     }
 }
 
-TEST_F(PlanTest, SaldoAndAccountByKind) {
+TEST_F(PlanTest, SaldoAndAccountByKind)
+{
     MonthPlan& plan = Open(3, 2002);
     const char* file = plan.path().c_str();
     engine.WriteString("MAIN", "Account", "100", file);
@@ -58,10 +61,10 @@ TEST_F(PlanTest, SaldoAndAccountByKind) {
     const struct {
         unsigned day;
         EntryKind kind;
-        HoursValue saldo;  // after the write
+        HoursValue saldo; // after the write
         HoursValue accountChange;
     } cases[] = {
-        {4, FlexiDay, -456, -456}, {5, Vacation, 0, 0},          {6, SickDay, 0, 0},
+        {4, FlexiDay, -456, -456},   {5, Vacation, 0, 0},      {6, SickDay, 0, 0},
         {7, MissingDay, -456, -456}, {8, PublicHoliday, 0, 0},
     };
     HoursValue account = 100;
@@ -85,7 +88,8 @@ TEST_F(PlanTest, SaldoAndAccountByKind) {
     EXPECT_EQ(Entry(plan, 9, 1).Account, account + 510);
 }
 
-TEST_F(PlanTest, OpenEntryLeavesTheRestOfThePeriodUncomputable) {
+TEST_F(PlanTest, OpenEntryLeavesTheRestOfThePeriodUncomputable)
+{
     MonthPlan& plan = Open(3, 2002);
     AddTimes(plan, 4, 480, 990);
     AddTimes(plan, 5, 480, NO_TIME);
@@ -102,7 +106,7 @@ TEST_F(PlanTest, OpenEntryLeavesTheRestOfThePeriodUncomputable) {
     plan.WriteEntry(11, 1, correction);
     AddTimes(plan, 11, 480, 990);
     EXPECT_EQ(Entry(plan, 11, 2).Account, 1024);
-    EXPECT_EQ(Entry(plan, 12, 1).Account, -2147483645);  // still an empty day
+    EXPECT_EQ(Entry(plan, 12, 1).Account, -2147483645); // still an empty day
     AddTimes(plan, 12, 480, 990);
     EXPECT_EQ(Entry(plan, 12, 1).Account, 1048);
     // Closing the open entry makes the chain before the correction computable.
@@ -113,7 +117,8 @@ TEST_F(PlanTest, OpenEntryLeavesTheRestOfThePeriodUncomputable) {
     EXPECT_EQ(Entry(plan, 6, 1).Account, 72);
 }
 
-TEST_F(PlanTest, CorrectionRestartsTheDayWithoutCountingTwice) {
+TEST_F(PlanTest, CorrectionRestartsTheDayWithoutCountingTwice)
+{
     MonthPlan& plan = Open(3, 2002);
     EntryRecord correction = Entry(plan, 4, 1);
     correction.Come = correction.Go = TimeCode(AccountCorrection);
@@ -128,11 +133,12 @@ TEST_F(PlanTest, CorrectionRestartsTheDayWithoutCountingTwice) {
     EXPECT_EQ(Entry(plan, 4, 3).Saldo, -6);
     EXPECT_EQ(Entry(plan, 4, 3).Account, 5994);
     EXPECT_EQ(Entry(plan, 5, 1).Account, -2147483645);
-    AddTimes(plan, 5, 480, 960);  // 08:00-16:00: 480 - 30 - 456
+    AddTimes(plan, 5, 480, 960); // 08:00-16:00: 480 - 30 - 456
     EXPECT_EQ(Entry(plan, 5, 1).Account, 5994 - 6);
 }
 
-TEST_F(PlanTest, WorkBeforeACorrectionDoesNotReachTheAccount) {
+TEST_F(PlanTest, WorkBeforeACorrectionDoesNotReachTheAccount)
+{
     MonthPlan& plan = Open(3, 2002);
     AddTimes(plan, 4, 480, 720);
     EntryRecord correction;
@@ -145,27 +151,29 @@ TEST_F(PlanTest, WorkBeforeACorrectionDoesNotReachTheAccount) {
     plan.WriteEntry(0, 0, correction);
     AddTimes(plan, 4, 750, 990);
     EXPECT_EQ(Entry(plan, 4, 2).Account, 6000);
-    EXPECT_EQ(Entry(plan, 4, 3).Saldo, -216);  // the day restarts at the correction
+    EXPECT_EQ(Entry(plan, 4, 3).Saldo, -216); // the day restarts at the correction
     EXPECT_EQ(Entry(plan, 4, 3).Account, 5784);
 }
 
-TEST_F(PlanTest, RecomputeRewritesOnlyFromTheGivenDay) {
+TEST_F(PlanTest, RecomputeRewritesOnlyFromTheGivenDay)
+{
     settings.StartDay = 15;
     MonthPlan& plan = Open(3, 2002);
-    AddTimes(plan, 18, 480, 990);  // Monday 18 March
-    AddTimes(plan, 2, 480, 990);   // Tuesday 2 April
+    AddTimes(plan, 18, 480, 990); // Monday 18 March
+    AddTimes(plan, 2, 480, 990);  // Tuesday 2 April
     const char* file = plan.path().c_str();
     engine.WriteString("MAIN", "Account", "1000", file);
     plan.Recompute(20);
-    EXPECT_EQ(Entry(plan, 18, 1).Account, 24);   // before day 20: untouched
-    EXPECT_EQ(Entry(plan, 2, 1).Account, 48);    // after it, from the stored day 18
+    EXPECT_EQ(Entry(plan, 18, 1).Account, 24); // before day 20: untouched
+    EXPECT_EQ(Entry(plan, 2, 1).Account, 48);  // after it, from the stored day 18
     plan.Recompute(15);
     EXPECT_EQ(Entry(plan, 18, 1).Account, 1024);
     EXPECT_EQ(Entry(plan, 2, 1).Account, 1048);
     EXPECT_GT(prompts.waitScopes, 0);
 }
 
-TEST_F(PlanTest, IsFreeDay) {
+TEST_F(PlanTest, IsFreeDay)
+{
     MonthPlan& plan = Open(3, 2002);
     EntryRecord e = Entry(plan, 4, 1);
     e.Come = e.Go = TimeCode(Vacation);

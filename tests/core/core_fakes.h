@@ -42,8 +42,8 @@ public:
         Kind kind;
         std::string text;
         std::string title;
-        MessageIcon icon = MessageIcon::None;  // Tell
-        bool questionIcon = false;             // Ask
+        MessageIcon icon = MessageIcon::None; // Tell
+        bool questionIcon = false;            // Ask
     };
 
     std::vector<Message> messages;

@@ -56,9 +56,9 @@ TEST_F(DayKindFormsTest, FlexiDayIsRefusedOnDaysThatAreFreeAnyway)
         const char* message;
         const char* title;
     } cases[] = {
-        {"09.03.2002", FREE_ANYWAY, "Hinweis"},  // Saturday
-        {"29.03.2002", FREE_ANYWAY, "Hinweis"},  // Good Friday
-        {"12.03.2002", FREE_ANYWAY, "Hinweis"},  // vacation already
+        {"09.03.2002", FREE_ANYWAY, "Hinweis"}, // Saturday
+        {"29.03.2002", FREE_ANYWAY, "Hinweis"}, // Good Friday
+        {"12.03.2002", FREE_ANYWAY, "Hinweis"}, // vacation already
         {"05.04.2002", OUTSIDE_MARCH, "Fehler"},
         // Another month's date is refused as such, even where this plan's day
         // of the same number is free.
@@ -90,7 +90,8 @@ TEST_F(DayKindFormsTest, FlexiDayConsumesARegularDayFromTheAccount)
     EXPECT_EQ(flexi.Saldo, -456);
     EXPECT_EQ(flexi.Account, 750 - 456);
     EXPECT_EQ(flexi.weekday, 1);
-    EXPECT_STREQ(flexi.Info, "Br\xFC" "ckentag");
+    EXPECT_STREQ(flexi.Info, "Br\xFC"
+                             "ckentag");
     EXPECT_EQ(world.Entry(5, 1).Account, 750 - 456 + 24);
 }
 
@@ -119,10 +120,10 @@ TEST_F(DayKindFormsTest, VacationBooksTheWorkDaysOfTheRange)
         const char *from, *to;
         std::set<unsigned> booked;
     } cases[] = {
-        {"08.03.2002", "11.03.2002", {8, 11}},  // Friday to Monday
+        {"08.03.2002", "11.03.2002", {8, 11}}, // Friday to Monday
         {"08.03.2002", "", {8}},
-        {"11.03.2002", "08.03.2002", {}},  // from after to
-        {"27.03.2002", "29.03.2002", {27, 28}},  // Good Friday is a holiday
+        {"11.03.2002", "08.03.2002", {}},       // from after to
+        {"27.03.2002", "29.03.2002", {27, 28}}, // Good Friday is a holiday
         {"01.03.2002", "31.03.2002", {1, 4, 5, 6, 7, 8, 11, 12, 13, 14, 15, 18, 19, 20, 21, 22, 25, 26, 27, 28}},
     };
     for (const Case& c : cases) {
@@ -190,7 +191,7 @@ TEST_F(DayKindFormsTest, DaysBookedAlreadyAreSkippedAndNotCounted)
     ASSERT_TRUE(AcceptFlexiDay(plan, {"06.03.2002", ""}));
     ASSERT_TRUE(AcceptVacation(plan, {"07.03.2002", "", ""}));
     ASSERT_TRUE(AcceptSickDays(plan, {"05.03.2002", "11.03.2002", "Krankheitstag"}));
-    EXPECT_EQ(world.settings.Sickdays, 2u + 3u);  // 5th, 8th, 11th
+    EXPECT_EQ(world.settings.Sickdays, 2u + 3u); // 5th, 8th, 11th
     EXPECT_EQ(world.Entry(6, 1).Come, TimeCode(FlexiDay));
     EXPECT_EQ(world.Entry(7, 1).Come, TimeCode(Vacation));
     EXPECT_EQ(plan.EntryCount(6), 1u);
@@ -207,7 +208,8 @@ TEST_F(DayKindFormsTest, VacationBeyondTheRemainingDaysIsRefused)
     ASSERT_EQ(world.prompts.messages.size(), 1u);
     EXPECT_EQ(world.prompts.last()->text,
               "Sie haben noch 1 Urlaubstage zur Verf\xFCgung,\nben\xF6tigen f\xFCr den angegebenen Zeitraum aber 3 "
-              "Tage.\n\nPr\xFC" "fen Sie ggf. die Einstellung der Urlaubstage.");
+              "Tage.\n\nPr\xFC"
+              "fen Sie ggf. die Einstellung der Urlaubstage.");
     EXPECT_EQ(world.prompts.last()->title, "Hinweis");
     EXPECT_EQ(world.settings.Holidays, 1u);
     EXPECT_EQ(world.Dump(), before);
@@ -245,7 +247,7 @@ TEST_F(DayKindFormsTest, RangeDatesMustLieInThePeriodAndExist)
 
 TEST_F(DayKindFormsTest, VacationOverAMissingDayCorrectsTheLaterAccounts)
 {
-    plan.FillMissingDays(5);  // the 1st and the 4th become missing days
+    plan.FillMissingDays(5); // the 1st and the 4th become missing days
     Work("06.03.2002", "08:00", "16:30");
     ASSERT_EQ(world.Entry(6, 1).Account, 750 - 2 * 456 + 24);
     ASSERT_TRUE(AcceptVacation(plan, {"04.03.2002", "", ""}));

@@ -1,7 +1,8 @@
 // Deleting, copying, pasting and moving entries; missing days; period checks.
 #include "tests/core/plan_fixture.h"
 
-TEST_F(PlanTest, DeleteOnlyEntryLeavesThePlaceholder) {
+TEST_F(PlanTest, DeleteOnlyEntryLeavesThePlaceholder)
+{
     MonthPlan& plan = Open(3, 2002);
     AddTimes(plan, 4, 480, 990);
     Select(plan, 4, 1);
@@ -17,7 +18,8 @@ TEST_F(PlanTest, DeleteOnlyEntryLeavesThePlaceholder) {
     EXPECT_EQ(row.text[ColAccount], ".");
 }
 
-TEST_F(PlanTest, DeleteAnsweredNoChangesNothing) {
+TEST_F(PlanTest, DeleteAnsweredNoChangesNothing)
+{
     MonthPlan& plan = Open(3, 2002);
     AddTimes(plan, 4, 480, 990);
     const std::string before = ReadBytes(plan.path());
@@ -27,7 +29,8 @@ TEST_F(PlanTest, DeleteAnsweredNoChangesNothing) {
     EXPECT_EQ(ReadBytes(plan.path()), before);
 }
 
-TEST_F(PlanTest, DeleteClosesTheGap) {
+TEST_F(PlanTest, DeleteClosesTheGap)
+{
     MonthPlan& plan = Open(3, 2002);
     AddTimes(plan, 4, 480, 600);
     AddTimes(plan, 4, 630, 720);
@@ -44,9 +47,10 @@ TEST_F(PlanTest, DeleteClosesTheGap) {
     EXPECT_EQ(Entry(plan, 4, 1).Account, 90 - 456);
 }
 
-TEST_F(PlanTest, DeleteOnAHolidayRestoresIt) {
+TEST_F(PlanTest, DeleteOnAHolidayRestoresIt)
+{
     MonthPlan& plan = Open(3, 2002);
-    EntryRecord e = Entry(plan, 29, 1);  // Good Friday
+    EntryRecord e = Entry(plan, 29, 1); // Good Friday
     e.Come = e.Go = 480;
     plan.WriteEntry(29, 1, e);
     Select(plan, 29, 1);
@@ -57,7 +61,8 @@ TEST_F(PlanTest, DeleteOnAHolidayRestoresIt) {
     EXPECT_EQ(e.Saldo, 0);
 }
 
-TEST_F(PlanTest, DeleteGivesBackCountedDays) {
+TEST_F(PlanTest, DeleteGivesBackCountedDays)
+{
     const struct {
         EntryKind kind;
         std::uint32_t holidays, sickdays, gdays;
@@ -92,24 +97,25 @@ TEST_F(PlanTest, DeleteGivesBackCountedDays) {
     EXPECT_EQ(settings.Sickdays, 0u);
 }
 
-TEST_F(PlanTest, CopyAndPaste) {
+TEST_F(PlanTest, CopyAndPaste)
+{
     MonthPlan& plan = Open(3, 2002);
     Select(plan, 4, 1);
     plan.PasteEntry();
     EXPECT_EQ(Told().back().text, "Es ist kein gültiger Eintrag zum Einfügen vorhanden.");
-    plan.CopyEntry();  // a placeholder is no valid entry either
+    plan.CopyEntry(); // a placeholder is no valid entry either
     plan.PasteEntry();
     EXPECT_EQ(Told().back().text, "Es ist kein gültiger Eintrag zum Einfügen vorhanden.");
     AddTimes(plan, 4, 480, 990);
     Select(plan, 4, 1);
     plan.CopyEntry();
-    Select(plan, 9, 1);  // a Saturday placeholder
+    Select(plan, 9, 1); // a Saturday placeholder
     plan.PasteEntry();
     const EntryRecord pasted = Entry(plan, 9, 1);
     EXPECT_EQ(pasted.Come, 480);
     EXPECT_EQ(pasted.Go, 990);
     EXPECT_EQ(pasted.weekday, 6);
-    EXPECT_EQ(pasted.Saldo, 24);  // the copied NoSaldo travels with the entry
+    EXPECT_EQ(pasted.Saldo, 24); // the copied NoSaldo travels with the entry
     ViewOf(plan).selected = NO_SELECTION;
     prompts.messages.clear();
     plan.CopyEntry();
@@ -119,15 +125,15 @@ TEST_F(PlanTest, CopyAndPaste) {
     EXPECT_EQ(Told()[1].text, "Es ist kein Tag zum Einfügen markiert.");
 }
 
-TEST_F(PlanTest, MoveWithinTheDay) {
+TEST_F(PlanTest, MoveWithinTheDay)
+{
     MonthPlan& plan = Open(3, 2002);
     AddTimes(plan, 4, 480, 720);
     AddTimes(plan, 4, 750, 990);
     Select(plan, 4, 1);
     plan.MoveEntry(-1);
-    EXPECT_EQ(Told().back().text,
-              "Ein Eintrag kann nur innerhalb eines Tages verschoben werden.\n"
-              "Für andere Tage benutzen Sie bitte Kopieren + Einfügen.");
+    EXPECT_EQ(Told().back().text, "Ein Eintrag kann nur innerhalb eines Tages verschoben werden.\n"
+                                  "Für andere Tage benutzen Sie bitte Kopieren + Einfügen.");
     plan.MoveEntry(+1);
     EXPECT_EQ(Entry(plan, 4, 1).Come, 750);
     EXPECT_EQ(Entry(plan, 4, 2).Come, 480);
@@ -139,14 +145,15 @@ TEST_F(PlanTest, MoveWithinTheDay) {
     EXPECT_EQ(Entry(plan, 4, 1).Come, 480);
 }
 
-TEST_F(PlanTest, FillMissingDaysUpToTheDay) {
+TEST_F(PlanTest, FillMissingDaysUpToTheDay)
+{
     MonthPlan& plan = Open(3, 2002);
     AddTimes(plan, 5, 480, 990);
     plan.FillMissingDays(10);
     const struct {
         unsigned day;
         EntryKind kind;
-    } cases[] = {{1, MissingDay}, {2, EmptyDay}, {3, EmptyDay}, {4, MissingDay}, {5, DirectHours},
+    } cases[] = {{1, MissingDay}, {2, EmptyDay}, {3, EmptyDay},  {4, MissingDay}, {5, DirectHours},
                  {8, MissingDay}, {9, EmptyDay}, {10, EmptyDay}, {11, EmptyDay}};
     for (const auto& c : cases) {
         const EntryRecord e = Entry(plan, c.day, 1);
@@ -160,7 +167,7 @@ TEST_F(PlanTest, FillMissingDaysUpToTheDay) {
             EXPECT_EQ(e.Saldo, -456);
         }
     }
-    EXPECT_EQ(Entry(plan, 8, 1).Account, 24 - 5 * 456);  // 1, 4, 6, 7 and 8 March
+    EXPECT_EQ(Entry(plan, 8, 1).Account, 24 - 5 * 456); // 1, 4, 6, 7 and 8 March
     settings.Extern = 1;
     plan.FillMissingDays(13);
     EXPECT_STREQ(Entry(plan, 11, 1).Info, "");
@@ -169,7 +176,8 @@ TEST_F(PlanTest, FillMissingDaysUpToTheDay) {
     plan.FillMissingDays(4000000000u);
 }
 
-TEST_F(PlanTest, CheckDateInPeriod) {
+TEST_F(PlanTest, CheckDateInPeriod)
+{
     const struct {
         unsigned startDay, day, month, year;
         int accepted;
@@ -214,7 +222,8 @@ TEST_F(PlanTest, CheckDateInPeriod) {
     EXPECT_EQ(Told()[0].text, "Das Datum muß zwischen 01.02.2004 und 29.02.2004 liegen.");
 }
 
-TEST_F(PlanTest, EditEntryChoosesTheDialog) {
+TEST_F(PlanTest, EditEntryChoosesTheDialog)
+{
     MonthPlan& plan = Open(3, 2002);
     EXPECT_EQ(plan.EditEntry(), MonthPlan::EditTarget::Nothing);
     const struct {
@@ -227,7 +236,8 @@ TEST_F(PlanTest, EditEntryChoosesTheDialog) {
     }
 }
 
-TEST_F(PlanTest, ListRowsShowSaldoOnTheLastRowOfADay) {
+TEST_F(PlanTest, ListRowsShowSaldoOnTheLastRowOfADay)
+{
     MonthPlan& plan = Open(3, 2002);
     AddTimes(plan, 4, 480, 720);
     AddTimes(plan, 4, 750, 990);
@@ -249,7 +259,7 @@ TEST_F(PlanTest, ListRowsShowSaldoOnTheLastRowOfADay) {
         {0, "Fr", "01.03.2002", ".", ".", " "},
         {3, "Mo", "04.03.2002", " ", " ", " "},
         {4, " ", " ", "-0:06", "-0:06", " "},
-        {5, "Di", "05.03.2002", "ZK", "10:00", " "},  // the correction row keeps both
+        {5, "Di", "05.03.2002", "ZK", "10:00", " "}, // the correction row keeps both
         {6, " ", " ", "0:24", "10:24", " "},
         {30, "Fr", "29.03.2002", "0:00", "10:24", "Karfreitag"},
     };
@@ -263,7 +273,7 @@ TEST_F(PlanTest, ListRowsShowSaldoOnTheLastRowOfADay) {
     }
     EXPECT_EQ(rows[4].key, EntryKey(4, 2));
     EXPECT_EQ(rows[3].icon, 7);
-    EXPECT_EQ(rows[1].icon, 8);   // Saturday placeholder
+    EXPECT_EQ(rows[1].icon, 8); // Saturday placeholder
     EXPECT_EQ(rows[5].icon, 3);
     EXPECT_EQ(plan.dayCounts().workDays, 2u);
     ViewOf(plan).selected = 4;

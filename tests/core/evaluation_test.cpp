@@ -26,18 +26,16 @@ using EvaluationTest = PeriodTest;
 // 4th is a Monday, the 9th a Saturday.
 const EvaluationCase Cases[] = {
     {"untouched period", [](PeriodTest&) {}, {20, 0, 0, 0, 0, 0, 0}},
-    {"one completed day",
-     [](PeriodTest& f) { f.Add(4, At(8, 0), At(16, 30)); },
-     {20, 1, 24, 0, 24, 480, 480}},
+    {"one completed day", [](PeriodTest& f) { f.Add(4, At(8, 0), At(16, 30)); }, {20, 1, 24, 0, 24, 480, 480}},
     {"two entries count as one day with the day's balance",
      [](PeriodTest& f) {
-                  f.Add(4, At(8, 0), At(12, 0));
+         f.Add(4, At(8, 0), At(12, 0));
          f.Add(4, At(12, 30), At(17, 0));
      },
      {20, 1, 24, 0, 24, 480, 480}},
     {"open entry with a numeric balance counts, but not as actual day",
      [](PeriodTest& f) {
-                  f.Add(4, At(8, 0), NO_TIME);
+         f.Add(4, At(8, 0), NO_TIME);
          f.Set(4, 1, "Saldo", "-60");
      },
      {20, 0, 0, 60, -60, 396, 0}},
@@ -54,16 +52,12 @@ const EvaluationCase Cases[] = {
      [](PeriodTest& f) { f.Add(9, At(10, 0), At(12, 0)); },
      {20, 1, 120, 0, 120, 120, 120}},
     {"direct hours count, but not as actual day",
-     [](PeriodTest& f) {
-         f.Add(4, TimeCode(DirectHours), TimeCode(DirectHours), 480);
-     },
+     [](PeriodTest& f) { f.Add(4, TimeCode(DirectHours), TimeCode(DirectHours), 480); },
      {20, 0, 0, 6, -6, 450, 0}},
-    {"no work days configured",
-     [](PeriodTest& f) { f.settings.WorkDays = 0; },
-     {0, 0, 0, 0, 0, 0, 0}},
+    {"no work days configured", [](PeriodTest& f) { f.settings.WorkDays = 0; }, {0, 0, 0, 0, 0, 0, 0}},
     {"average truncates toward zero",
      [](PeriodTest& f) {
-                  f.Add(4, At(8, 0), At(16, 30));
+         f.Add(4, At(8, 0), At(16, 30));
          f.Add(5, At(8, 0), At(16, 31));
          f.Add(6, At(8, 0), At(16, 31));
      },
@@ -98,9 +92,9 @@ INSTANTIATE_TEST_SUITE_P(March2002, EvaluationCases, ::testing::ValuesIn(Cases),
 TEST_F(EvaluationTest, PeriodWithOtherStartDayReadsBothMonths)
 {
     settings.StartDay = 15;
-    Open(3, 2002);                      // 15 March .. 14 April 2002
-    Add(2, At(8, 0), At(16, 30));       // Tuesday 2 April
-    Add(20, At(8, 0), At(16, 30));      // Wednesday 20 March
+    Open(3, 2002);                 // 15 March .. 14 April 2002
+    Add(2, At(8, 0), At(16, 30));  // Tuesday 2 April
+    Add(20, At(8, 0), At(16, 30)); // Wednesday 20 March
     const MonthEvaluation e = EvaluatePeriod(*plan);
     EXPECT_EQ(e.actualDays, 2u);
     EXPECT_EQ(e.total, 960);

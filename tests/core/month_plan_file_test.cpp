@@ -6,7 +6,8 @@
 namespace {
 
 // A plan file holding only MAIN, as an earlier period leaves it for the carry-over.
-void WriteMain(ProfileStore& store, const std::string& file, unsigned month, unsigned year, const char* account) {
+void WriteMain(ProfileStore& store, const std::string& file, unsigned month, unsigned year, const char* account)
+{
     store.WriteString("MAIN", "Account", account, file.c_str());
     store.WriteString("MAIN", "Month", std::to_string(month).c_str(), file.c_str());
     store.WriteString("MAIN", "Year", std::to_string(year).c_str(), file.c_str());
@@ -14,7 +15,8 @@ void WriteMain(ProfileStore& store, const std::string& file, unsigned month, uns
 
 } // namespace
 
-TEST(MonthPlanFileName, NamesAndSeparators) {
+TEST(MonthPlanFileName, NamesAndSeparators)
+{
     struct Case {
         const char* dir;
         unsigned startDay, month, year;
@@ -47,7 +49,8 @@ TEST(MonthPlanFileName, NamesAndSeparators) {
     }
 }
 
-TEST(PeriodDays, OrderAndRanges) {
+TEST(PeriodDays, OrderAndRanges)
+{
     auto list = [](const PeriodDays& days) { return std::vector<unsigned>(days.begin(), days.end()); };
     std::vector<unsigned> all15 = list(PeriodDays::All(15));
     ASSERT_EQ(all15.size(), 31u);
@@ -55,7 +58,7 @@ TEST(PeriodDays, OrderAndRanges) {
     EXPECT_EQ(all15[16], 31u);
     EXPECT_EQ(all15[17], 1u);
     EXPECT_EQ(all15.back(), 14u);
-    EXPECT_EQ(list(PeriodDays::From(15, 20)).size(), 26u);  // 20..31, 1..14
+    EXPECT_EQ(list(PeriodDays::From(15, 20)).size(), 26u); // 20..31, 1..14
     EXPECT_EQ(list(PeriodDays::From(15, 3)).front(), 3u);
     EXPECT_EQ(list(PeriodDays::From(15, 3)).back(), 14u);
     EXPECT_EQ(list(PeriodDays::From(1, 1)).size(), 31u);
@@ -63,26 +66,27 @@ TEST(PeriodDays, OrderAndRanges) {
     EXPECT_TRUE(list(PeriodDays::From(1, 32)).empty());
     EXPECT_EQ(list(PeriodDays::Before(1, 10)), (std::vector<unsigned>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_EQ(list(PeriodDays::Before(15, 16)), (std::vector<unsigned>{15}));
-    EXPECT_EQ(list(PeriodDays::Before(15, 2)).size(), 18u);  // 15..31, 1
+    EXPECT_EQ(list(PeriodDays::Before(15, 2)).size(), 18u); // 15..31, 1
     EXPECT_TRUE(list(PeriodDays::Before(15, 15)).empty());
     EXPECT_TRUE(list(PeriodDays::Before(1, 99)).empty());
     EXPECT_EQ(list(PeriodDays::All(0)).front(), 1u);
 }
 
-TEST_F(PlanTest, MarchExampleKeysInOrder) {
+TEST_F(PlanTest, MarchExampleKeysInOrder)
+{
     WriteMain(engine, MonthPlanFileName(settings, 2, 2002), 2, 2002, "750");
     MonthPlan& plan = Open(3, 2002);
     AddTimes(plan, 4, 480, 990);
     const std::string file = plan.path();
     EXPECT_EQ(Keys(file, "MAIN"), (std::vector<std::string>{"Account=750", "Month=3", "Year=2002"}));
-    EXPECT_EQ(Keys(file, "1/1"), (std::vector<std::string>{"Day=5", "Come=32771", "Go=32771", "Info=",
-                                                             "WorkTime=-2147483645", "Saldo=-2147483645",
-                                                             "Account=-2147483645", "NoSaldo=0"}));
-    EXPECT_EQ(Keys(file, "2/1"), (std::vector<std::string>{"Day=6", "Come=32771", "Go=32771", "Info=",
-                                                             "WorkTime=-2147483645", "Saldo=-2147483645",
-                                                             "Account=-2147483645", "NoSaldo=1"}));
+    EXPECT_EQ(Keys(file, "1/1"),
+              (std::vector<std::string>{"Day=5", "Come=32771", "Go=32771", "Info=", "WorkTime=-2147483645",
+                                        "Saldo=-2147483645", "Account=-2147483645", "NoSaldo=0"}));
+    EXPECT_EQ(Keys(file, "2/1"),
+              (std::vector<std::string>{"Day=6", "Come=32771", "Go=32771", "Info=", "WorkTime=-2147483645",
+                                        "Saldo=-2147483645", "Account=-2147483645", "NoSaldo=1"}));
     EXPECT_EQ(Keys(file, "4/1"), (std::vector<std::string>{"Day=1", "Come=480", "Go=990", "Info=", "WorkTime=510",
-                                                             "Saldo=24", "Account=774", "NoSaldo=0"}));
+                                                           "Saldo=24", "Account=774", "NoSaldo=0"}));
     EXPECT_TRUE(Keys(file, "4/2").empty());
     // A second full recomputation changes no byte.
     const std::string before = ReadBytes(file);
@@ -90,7 +94,8 @@ TEST_F(PlanTest, MarchExampleKeysInOrder) {
     EXPECT_EQ(ReadBytes(file), before);
 }
 
-TEST_F(PlanTest, ReadEntryDatesAcrossTheYearEnd) {
+TEST_F(PlanTest, ReadEntryDatesAcrossTheYearEnd)
+{
     settings.StartDay = 15;
     MonthPlan& plan = Open(12, 2002);
     const struct {
@@ -106,17 +111,18 @@ TEST_F(PlanTest, ReadEntryDatesAcrossTheYearEnd) {
     EXPECT_STREQ(Entry(plan, 1, 1).Info, "Neujahr");
 }
 
-TEST_F(PlanTest, ReadEntryDefaultsForDamagedSections) {
+TEST_F(PlanTest, ReadEntryDefaultsForDamagedSections)
+{
     MonthPlan& plan = Open(3, 2002);
     const char* file = plan.path().c_str();
     engine.WriteString("9/1", "WorkTime", "", file);
     engine.DeleteKey("9/1", "Info", file);
     engine.DeleteKey("9/1", "NoSaldo", file);
-    engine.WriteString("9/2", "Day", "6", file);  // a Saturday entry with nothing else
+    engine.WriteString("9/2", "Day", "6", file); // a Saturday entry with nothing else
     EntryRecord e = Entry(plan, 9, 1);
     EXPECT_EQ(e.WorkTime, NO_HOURS);
     EXPECT_STREQ(e.Info, "");
-    EXPECT_EQ(e.NoSaldo, 1);  // 9 March 2002 is a Saturday
+    EXPECT_EQ(e.NoSaldo, 1); // 9 March 2002 is a Saturday
     e = Entry(plan, 9, 2);
     EXPECT_EQ(e.Come, NO_TIME);
     EXPECT_EQ(e.Saldo, NO_HOURS);
@@ -127,9 +133,10 @@ TEST_F(PlanTest, ReadEntryDefaultsForDamagedSections) {
     EXPECT_EQ(untouched.Come, 1234);
 }
 
-TEST_F(PlanTest, WriteEntryWithDayZeroChoosesTheSlot) {
+TEST_F(PlanTest, WriteEntryWithDayZeroChoosesTheSlot)
+{
     MonthPlan& plan = Open(3, 2002);
-    AddTimes(plan, 5, 480, 720);  // replaces the placeholder
+    AddTimes(plan, 5, 480, 720); // replaces the placeholder
     EXPECT_EQ(Entry(plan, 5, 1).Come, 480);
     AddTimes(plan, 5, 750, 900);
     AddTimes(plan, 5, 930, 960);
@@ -143,7 +150,8 @@ TEST_F(PlanTest, WriteEntryWithDayZeroChoosesTheSlot) {
     EXPECT_EQ(plan.WriteEntry(0, 0, bad), 0);
 }
 
-TEST_F(PlanTest, WriteEntryNormalisesDayOffCodes) {
+TEST_F(PlanTest, WriteEntryNormalisesDayOffCodes)
+{
     MonthPlan& plan = Open(3, 2002);
     EntryRecord e = Entry(plan, 6, 1);
     e.Come = TimeCode(Vacation);
@@ -155,7 +163,8 @@ TEST_F(PlanTest, WriteEntryNormalisesDayOffCodes) {
     EXPECT_EQ(Entry(plan, 6, 1).Go, TimeCode(Vacation));
 }
 
-TEST_F(PlanTest, DamagedFileNeverHangs) {
+TEST_F(PlanTest, DamagedFileNeverHangs)
+{
     MonthPlan& plan = Open(3, 2002);
     std::string junk = "[MAIN]\r\nMonth=3\r\nYear=2002\r\n[7/1]\r\n";
     for (int i = 0; i < 1000; ++i)
@@ -164,7 +173,7 @@ TEST_F(PlanTest, DamagedFileNeverHangs) {
     WriteBytes(plan.path(), junk);
     plan.Recompute(1);
     EntryRecord e;
-    EXPECT_EQ(plan.ReadEntry(7, 1, e), 0);  // a thousand keys, but no Day
+    EXPECT_EQ(plan.ReadEntry(7, 1, e), 0); // a thousand keys, but no Day
     ASSERT_EQ(plan.ReadEntry(8, 1, e), 1);
     EXPECT_EQ(e.Come, static_cast<TimeValue>(static_cast<std::uint32_t>(99999999999ull)));
     EXPECT_FALSE(ViewOf(plan).rows.empty());

@@ -16,7 +16,8 @@ public:
     std::string FullPath(const std::string& path) override { return inner.FullPath(path); }
     FileStamp Stamp(const std::string& fullPath) override { return inner.Stamp(fullPath); }
     bool ReadAll(const std::string& fullPath, std::string& bytes) override { return inner.ReadAll(fullPath, bytes); }
-    bool ReplaceAtomically(const std::string& fullPath, const std::string& bytes) override {
+    bool ReplaceAtomically(const std::string& fullPath, const std::string& bytes) override
+    {
         ++writes[fullPath];
         return inner.ReplaceAtomically(fullPath, bytes);
     }
@@ -30,7 +31,8 @@ protected:
 
     // Runs the command on a plan with entries and returns the number of
     // writes of the plan's file; checks that the engine's view is on disk.
-    int WritesOf(MonthPlan& plan, const std::function<void()>& command) {
+    int WritesOf(MonthPlan& plan, const std::function<void()>& command)
+    {
         files.writes.clear();
         command();
         ProfileEngine fresh(files);
@@ -48,7 +50,8 @@ protected:
 
 } // namespace
 
-TEST_F(OneWriteTest, EachCommandWritesThePlanOnce) {
+TEST_F(OneWriteTest, EachCommandWritesThePlanOnce)
+{
     shell.Attach(countedFrame);
     clock.Set(4, 3, 2002, 8, 0);
     ASSERT_EQ(countedFrame.OpenMonthPlan(3, 2002, false, false), 1);
@@ -59,24 +62,31 @@ TEST_F(OneWriteTest, EachCommandWritesThePlanOnce) {
         int writes = 1;
     } commands[] = {
         {"Kommen", [&] { plan.RecordArrival(); }},
-        {"Gehen", [&] {
+        {"Gehen",
+         [&] {
              clock.Set(4, 3, 2002, 16, 30);
              plan.RecordDeparture();
          }},
-        {"time entry", [&] {
+        {"time entry",
+         [&] {
              TimeEntryFields fields = InitTimeEntry(plan, 0, "05.03.2002");
              fields.come = "08:00";
              fields.go = "12:00";
              EXPECT_TRUE(AcceptTimeEntry(plan, 0, fields));
          }},
-        {"vacation", [&] { EXPECT_TRUE(AcceptVacation(plan, {"06.03.2002", "12.03.2002", ""})); }},
-        {"move", [&] {
+        {"vacation",
+         [&] {
+             EXPECT_TRUE(AcceptVacation(plan, {"06.03.2002", "12.03.2002", ""}));
+         }},
+        {"move",
+         [&] {
              AddTimes(plan, 5, 780, 900);
              Select(plan, 5, 2);
              files.writes.clear();
              plan.MoveEntry(-1);
          }},
-        {"delete", [&] {
+        {"delete",
+         [&] {
              Select(plan, 5, 1);
              plan.DeleteEntry();
          }},
@@ -89,7 +99,8 @@ TEST_F(OneWriteTest, EachCommandWritesThePlanOnce) {
         EXPECT_EQ(WritesOf(plan, c.command), c.writes) << c.name;
 }
 
-TEST_F(OneWriteTest, CreatingAPlanWritesItTwice) {
+TEST_F(OneWriteTest, CreatingAPlanWritesItTwice)
+{
     // The MAIN keys first, so that a plan that cannot be created is noticed
     // before any day is written; then the days of the period.
     shell.Attach(countedFrame);

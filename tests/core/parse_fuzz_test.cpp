@@ -22,15 +22,24 @@ std::unique_ptr<char[]> ExactCopy(const std::string& text)
 int CodeKindOf(const std::string& text)
 {
     switch (text.empty() ? '\0' : text[0]) {
-    case '*': return DirectHours;
-    case '.': return EmptyDay;
-    case 'F': return PublicHoliday;
-    case 'G': return FlexiDay;
-    case 'K': return SickDay;
-    case 'U': return Vacation;
-    case 'Z': return AccountCorrection;
-    case '-': return text.size() > 1 && text[1] == '-' ? MissingDay : -1;
-    default: return -1;
+    case '*':
+        return DirectHours;
+    case '.':
+        return EmptyDay;
+    case 'F':
+        return PublicHoliday;
+    case 'G':
+        return FlexiDay;
+    case 'K':
+        return SickDay;
+    case 'U':
+        return Vacation;
+    case 'Z':
+        return AccountCorrection;
+    case '-':
+        return text.size() > 1 && text[1] == '-' ? MissingDay : -1;
+    default:
+        return -1;
     }
 }
 
@@ -57,7 +66,7 @@ void CheckParsers(const std::string& text)
         ASSERT_EQ(t, NO_TIME);
         ASSERT_EQ(h, NO_HOURS);
     } else {
-        ASSERT_EQ(t, h);  // one algorithm, only the codes differ
+        ASSERT_EQ(t, h); // one algorithm, only the codes differ
     }
 
     auto dateText = ExactCopy(text);
@@ -75,20 +84,53 @@ TEST(ParseFuzz, EdgeInputs)
 {
     const std::string longDigits(1000, '9');
     const std::string edges[] = {
-        "", "-", "--", "?", ",", ":", ".", "-,", "-:", ",,,,", "\xFF", "\x80\x81", " ", "\t8:30",
-        longDigits, "-" + longDigits, longDigits + ":" + longDigits, longDigits + "," + longDigits,
-        "8," + longDigits, "8:" + longDigits, "," + std::string(500, ','), std::string(300, '-'),
-        "9999999999,9999999999", "1.1." + longDigits, longDigits + "." + longDigits + "." + longDigits,
-        "-2147483648", "2147483647:59", "35791394:07", "0,99999999999", "-0,0000000001", "8:-30", "8,-5",
-        "8: 30", "8, 5", "+8:30", "8:+30", "1..2002", "..", "31.12.", std::string(10, '1'),
+        "",
+        "-",
+        "--",
+        "?",
+        ",",
+        ":",
+        ".",
+        "-,",
+        "-:",
+        ",,,,",
+        "\xFF",
+        "\x80\x81",
+        " ",
+        "\t8:30",
+        longDigits,
+        "-" + longDigits,
+        longDigits + ":" + longDigits,
+        longDigits + "," + longDigits,
+        "8," + longDigits,
+        "8:" + longDigits,
+        "," + std::string(500, ','),
+        std::string(300, '-'),
+        "9999999999,9999999999",
+        "1.1." + longDigits,
+        longDigits + "." + longDigits + "." + longDigits,
+        "-2147483648",
+        "2147483647:59",
+        "35791394:07",
+        "0,99999999999",
+        "-0,0000000001",
+        "8:-30",
+        "8,-5",
+        "8: 30",
+        "8, 5",
+        "+8:30",
+        "8:+30",
+        "1..2002",
+        "..",
+        "31.12.",
+        std::string(10, '1'),
     };
     for (const std::string& e : edges) {
         SCOPED_TRACE(e.substr(0, 40));
         CheckParsers(e);
     }
     // Digits past the ninth of a part change nothing.
-    EXPECT_EQ(ParseHours(ExactCopy("8:123456789" + longDigits).get()),
-              ParseHours(ExactCopy("8:123456789").get()));
+    EXPECT_EQ(ParseHours(ExactCopy("8:123456789" + longDigits).get()), ParseHours(ExactCopy("8:123456789").get()));
     EXPECT_EQ(ParseHours(ExactCopy("7,5001234567" + longDigits).get()), 450);
 }
 

@@ -7,8 +7,8 @@
 
 class PeriodTest : public PlanTest {
 public:
-    using PlanTest::settings;
     using PlanTest::prompts;
+    using PlanTest::settings;
     // Far after every test period: no live computation, no missing days.
     PeriodTest() { clock.Set(1, 1, 2030, 12, 0); }
 
@@ -57,4 +57,7 @@ public:
     MonthPlan* plan = nullptr;
 };
 
-constexpr TimeValue At(int hour, int minute) { return hour * 60 + minute; }
+constexpr TimeValue At(int hour, int minute)
+{
+    return hour * 60 + minute;
+}

@@ -2,7 +2,8 @@
 #include "tests/core/plan_fixture.h"
 
 namespace {
-void WriteClosingPlan(ProfileStore& store, const std::string& file, const char* opening, const char* lastAccount) {
+void WriteClosingPlan(ProfileStore& store, const std::string& file, const char* opening, const char* lastAccount)
+{
     store.WriteString("MAIN", "Account", opening, file.c_str());
     store.WriteString("MAIN", "Month", "2", file.c_str());
     store.WriteString("MAIN", "Year", "2002", file.c_str());
@@ -13,7 +14,8 @@ void WriteClosingPlan(ProfileStore& store, const std::string& file, const char* 
 }
 } // namespace
 
-TEST_F(PlanTest, NewPeriodFirstEntries) {
+TEST_F(PlanTest, NewPeriodFirstEntries)
+{
     MonthPlan& plan = Open(3, 2002);
     EXPECT_EQ(plan.PlanMonth(), 3u);
     for (unsigned day = 1; day <= 31; ++day)
@@ -42,7 +44,8 @@ TEST_F(PlanTest, NewPeriodFirstEntries) {
     EXPECT_EQ(ViewOf(plan).rows.size(), 31u);
 }
 
-TEST_F(PlanTest, NewPeriodOnlyHasDaysThatExist) {
+TEST_F(PlanTest, NewPeriodOnlyHasDaysThatExist)
+{
     MonthPlan& plan = Open(2, 2003);
     for (unsigned day = 1; day <= 28; ++day)
         EXPECT_EQ(plan.EntryCount(day), 1u);
@@ -57,7 +60,8 @@ TEST_F(PlanTest, NewPeriodOnlyHasDaysThatExist) {
     EXPECT_EQ(december.EntryCount(31), 1u);
 }
 
-TEST_F(PlanTest, CarryOverFromThePreviousPeriod) {
+TEST_F(PlanTest, CarryOverFromThePreviousPeriod)
+{
     WriteClosingPlan(engine, MonthPlanFileName(settings, 2, 2002), "0", "750");
     EXPECT_EQ(frame.OpenMonthPlan(3, 2002, true, true), 1);
     ASSERT_EQ(Told().size(), 1u);
@@ -68,11 +72,12 @@ TEST_F(PlanTest, CarryOverFromThePreviousPeriod) {
     EXPECT_STREQ(account, "750");
 }
 
-TEST_F(PlanTest, CarryOverCases) {
+TEST_F(PlanTest, CarryOverCases)
+{
     const struct {
         const char* name;
-        const char* opening;      // previous plan's MAIN/Account, nullptr: no previous plan
-        const char* lastAccount;  // its last entry account
+        const char* opening;     // previous plan's MAIN/Account, nullptr: no previous plan
+        const char* lastAccount; // its last entry account
         bool isExtern;
         bool ask;
         HoursValue expected;
@@ -99,22 +104,24 @@ TEST_F(PlanTest, CarryOverCases) {
     }
 }
 
-TEST_F(PlanTest, CarryOverAsksForAnotherMonthUntilOneIsReadable) {
+TEST_F(PlanTest, CarryOverAsksForAnotherMonthUntilOneIsReadable)
+{
     WriteClosingPlan(engine, MonthPlanFileName(settings, 11, 2001), "0", "300");
     engine.WriteString("MAIN", "Month", "11", MonthPlanFileName(settings, 11, 2001).c_str());
     prompts.months = {{0, 0}, {11, 2001}};
-    prompts.answers = {true, true};  // create the plan; take another month
+    prompts.answers = {true, true}; // create the plan; take another month
     EXPECT_EQ(frame.OpenMonthPlan(3, 2002, false, true), 1);
     ASSERT_EQ(Asked().size(), 3u);
     EXPECT_EQ(Asked()[0].text,
               "Der Monatsplan für März 2002 existiert noch nicht.\n\nSoll ein neuer Monatsplan angelegt werden?");
-    EXPECT_EQ(Asked()[2].title, "Hinweis");  // the cancelled month dialog
+    EXPECT_EQ(Asked()[2].title, "Hinweis"); // the cancelled month dialog
     char account[32];
     engine.ReadString("MAIN", "Account", "", account, sizeof account, LastPlan().path().c_str());
     EXPECT_STREQ(account, "300");
 }
 
-TEST_F(PlanTest, CarryOverGivenUpStartsAtZero) {
+TEST_F(PlanTest, CarryOverGivenUpStartsAtZero)
+{
     prompts.answers = {true, false};
     frame.OpenMonthPlan(3, 2002, false, true);
     ASSERT_EQ(Asked().size(), 2u);
@@ -126,18 +133,16 @@ TEST_F(PlanTest, CarryOverGivenUpStartsAtZero) {
               "Es konnte kein Zeitkontostand übernommen werden.\n\nGeben Sie den Kontostand bei Bedarf manuell ein.");
 }
 
-TEST_F(PlanTest, OpenDecisionTable) {
+TEST_F(PlanTest, OpenDecisionTable)
+{
     Open(3, 2002);
     const struct {
         bool create, ask;
         bool answer;
         std::size_t windows, questions;
     } cases[] = {
-        {true, true, false, 0, 1},  // exists: "Soll der Monatsplan geöffnet werden?" No
-        {true, true, true, 1, 1},
-        {true, false, true, 1, 0},
-        {false, true, true, 1, 0},
-        {false, false, true, 1, 0},
+        {true, true, false, 0, 1}, // exists: "Soll der Monatsplan geöffnet werden?" No
+        {true, true, true, 1, 1},  {true, false, true, 1, 0}, {false, true, true, 1, 0}, {false, false, true, 1, 0},
     };
     for (const auto& c : cases) {
         const std::size_t before = shell.windows.size();
@@ -149,11 +154,12 @@ TEST_F(PlanTest, OpenDecisionTable) {
     }
     prompts.messages.clear();
     prompts.answers = {false};
-    EXPECT_EQ(frame.OpenMonthPlan(7, 2002, false, true), 1);  // declined: nothing created
+    EXPECT_EQ(frame.OpenMonthPlan(7, 2002, false, true), 1); // declined: nothing created
     EXPECT_EQ(ReadBytes(MonthPlanFileName(settings, 7, 2002)), "<missing>");
 }
 
-TEST_F(PlanTest, CreationFailureIsReported) {
+TEST_F(PlanTest, CreationFailureIsReported)
+{
     std::snprintf(settings.WorkingDir, sizeof settings.WorkingDir, "%s", folder.File("a/b/c/").c_str());
     const std::size_t before = shell.windows.size();
     EXPECT_EQ(frame.OpenMonthPlan(3, 2002, false, false), 0);
@@ -164,7 +170,8 @@ TEST_F(PlanTest, CreationFailureIsReported) {
     EXPECT_FALSE(frame.creating());
 }
 
-TEST_F(PlanTest, OpenModeMaximisesTheFirstWindow) {
+TEST_F(PlanTest, OpenModeMaximisesTheFirstWindow)
+{
     engine.WriteString("Custom", "OpenMode", "1", settings.SettingsPath);
     Open(3, 2002);
     Open(4, 2002);
@@ -172,7 +179,8 @@ TEST_F(PlanTest, OpenModeMaximisesTheFirstWindow) {
     EXPECT_FALSE(shell.windows[1].maximised);
 }
 
-TEST_F(PlanTest, RetakeCarryOverAsksAndRecomputes) {
+TEST_F(PlanTest, RetakeCarryOverAsksAndRecomputes)
+{
     MonthPlan& plan = Open(3, 2002);
     AddTimes(plan, 4, 480, 990);
     WriteClosingPlan(engine, MonthPlanFileName(settings, 2, 2002), "0", "600");
@@ -189,7 +197,8 @@ TEST_F(PlanTest, RetakeCarryOverAsksAndRecomputes) {
     EXPECT_NE(Asked()[0].text.find("externer Mitarbeiter"), std::string::npos);
 }
 
-TEST_F(PlanTest, RecomputeWeekdaysRenewsRemarksAndMissingDays) {
+TEST_F(PlanTest, RecomputeWeekdaysRenewsRemarksAndMissingDays)
+{
     settings.StartDay = 15;
     MonthPlan& plan = Open(12, 2002);
     const char* file = plan.path().c_str();

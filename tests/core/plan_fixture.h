@@ -20,7 +20,8 @@
 
 class PlanTest : public ::testing::Test {
 protected:
-    PlanTest() {
+    PlanTest()
+    {
         const std::string dir = folder.path().string() + "/";
         std::snprintf(settings.WorkingDir, sizeof settings.WorkingDir, "%s", dir.c_str());
         std::snprintf(settings.SettingsPath, sizeof settings.SettingsPath, "%s", folder.File("stundwrk.ini").c_str());
@@ -32,19 +33,22 @@ protected:
     }
 
     // Opens (creating silently) the period, as a new plan window does.
-    MonthPlan& Open(unsigned month, unsigned year) {
+    MonthPlan& Open(unsigned month, unsigned year)
+    {
         EXPECT_EQ(frame.OpenMonthPlan(month, year, false, false), 1);
         return *shell.windows.back().plan;
     }
     MonthPlan& LastPlan() { return *shell.windows.back().plan; }
-    FakePlanView& ViewOf(const MonthPlan& plan) {
+    FakePlanView& ViewOf(const MonthPlan& plan)
+    {
         for (const FakeFrameShell::Window& window : shell.windows)
             if (window.plan.get() == &plan)
                 return *window.view;
         throw std::logic_error("no such plan");
     }
     // The messages of one kind, in order.
-    std::vector<RecordingPrompts::Message> Messages(RecordingPrompts::Kind kind) const {
+    std::vector<RecordingPrompts::Message> Messages(RecordingPrompts::Kind kind) const
+    {
         std::vector<RecordingPrompts::Message> result;
         for (const RecordingPrompts::Message& m : prompts.messages)
             if (m.kind == kind)
@@ -54,11 +58,13 @@ protected:
     std::vector<RecordingPrompts::Message> Told() const { return Messages(RecordingPrompts::Kind::Tell); }
     std::vector<RecordingPrompts::Message> Asked() const { return Messages(RecordingPrompts::Kind::Ask); }
     std::vector<RecordingPrompts::Message> Warnings() const { return Messages(RecordingPrompts::Kind::Warning); }
-    void Select(MonthPlan& plan, unsigned day, unsigned position) {
+    void Select(MonthPlan& plan, unsigned day, unsigned position)
+    {
         ASSERT_TRUE(plan.SelectEntryRow(day, position)) << day << "/" << position;
     }
     // Writes a times entry through the storage primitive and recomputes.
-    void AddTimes(MonthPlan& plan, unsigned day, TimeValue come, TimeValue go) {
+    void AddTimes(MonthPlan& plan, unsigned day, TimeValue come, TimeValue go)
+    {
         EntryRecord record;
         ASSERT_TRUE(plan.ReadEntry(day, 1, record));
         record.Come = come;
@@ -68,12 +74,14 @@ protected:
         ASSERT_EQ(plan.WriteEntry(0, 0, record), 1);
         plan.Recompute(day);
     }
-    EntryRecord Entry(MonthPlan& plan, unsigned day, unsigned position) {
+    EntryRecord Entry(MonthPlan& plan, unsigned day, unsigned position)
+    {
         EntryRecord record;
         EXPECT_TRUE(plan.ReadEntry(day, position, record)) << day << "/" << position;
         return record;
     }
-    std::vector<std::string> Keys(const std::string& file, const std::string& section) {
+    std::vector<std::string> Keys(const std::string& file, const std::string& section)
+    {
         return SectionLines(file, section);
     }
 

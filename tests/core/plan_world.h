@@ -54,10 +54,7 @@ struct PlanWorld {
 
     // The plan file's bytes: every command has written it when it returns.
     std::string Dump() const { return ReadBytes(plan->path()); }
-    bool HasSection(const std::string& name) const
-    {
-        return Dump().find("[" + name + "]") != std::string::npos;
-    }
+    bool HasSection(const std::string& name) const { return Dump().find("[" + name + "]") != std::string::npos; }
 
     EntryRecord Entry(unsigned day, unsigned position)
     {

@@ -21,15 +21,18 @@ namespace {
 
 // Version v of the file holds letter 'a'+v, repeated a length that belongs to
 // that letter, so a mix of two versions or a cut version is recognisable.
-std::string ValueOf(int version) {
+std::string ValueOf(int version)
+{
     char letter = static_cast<char>('a' + version % 26);
     return std::string(20000 + (letter - 'a') * 1000, letter);
 }
 
-bool IsCompleteVersion(const std::string& bytes) {
+bool IsCompleteVersion(const std::string& bytes)
+{
     const std::string head = "[s]\r\nk=";
     const std::string tail = "\r\n";
-    if (bytes.size() < head.size() + tail.size() + 1) return false;
+    if (bytes.size() < head.size() + tail.size() + 1)
+        return false;
     if (bytes.compare(0, head.size(), head) != 0 || bytes.compare(bytes.size() - tail.size(), tail.size(), tail) != 0) {
         return false;
     }
@@ -39,22 +42,26 @@ bool IsCompleteVersion(const std::string& bytes) {
 
 // Writes versions first, first+1, ... and tells the parent through the pipe
 // once the first one is on disk, so that every round really writes.
-[[noreturn]] void WriteForever(const std::string& file, int first, int ready) {
+[[noreturn]] void WriteForever(const std::string& file, int first, int ready)
+{
     ProfileEngine engine;
     engine.WriteString("s", "k", ValueOf(first).c_str(), file.c_str());
     const char byte = 1;
-    if (write(ready, &byte, 1) != 1) _exit(1);
-    for (int version = first + 1;; ++version) engine.WriteString("s", "k", ValueOf(version).c_str(), file.c_str());
+    if (write(ready, &byte, 1) != 1)
+        _exit(1);
+    for (int version = first + 1;; ++version)
+        engine.WriteString("s", "k", ValueOf(version).c_str(), file.c_str());
 }
 
-TEST(ProfileCrash, KilledWriterLeavesACompleteFile) {
+TEST(ProfileCrash, KilledWriterLeavesACompleteFile)
+{
     TempFolder folder;
     std::string file = folder.File("plan.SW");
     {
         ProfileEngine engine;
         ASSERT_TRUE(engine.WriteString("s", "k", ValueOf(0).c_str(), file.c_str()));
     }
-    std::mt19937 random(20240601);  // fixed: the same moments on every run
+    std::mt19937 random(20240601); // fixed: the same moments on every run
     std::uniform_int_distribution<int> delay(0, 15000);
     int roundsThatChangedTheFile = 0;
     std::string previous = ReadBytes(file);
@@ -64,7 +71,8 @@ TEST(ProfileCrash, KilledWriterLeavesACompleteFile) {
         pid_t child = fork();
         ASSERT_GE(child, 0);
         // Each round starts on another letter than the one before.
-        if (child == 0) WriteForever(file, round * 27 + 1, ready[1]);
+        if (child == 0)
+            WriteForever(file, round * 27 + 1, ready[1]);
         char byte = 0;
         ASSERT_EQ(read(ready[0], &byte, 1), 1);
         close(ready[0]);
@@ -76,7 +84,8 @@ TEST(ProfileCrash, KilledWriterLeavesACompleteFile) {
         ASSERT_TRUE(WIFSIGNALED(status));
         std::string bytes = ReadBytes(file);
         ASSERT_TRUE(IsCompleteVersion(bytes)) << "round " << round << ": " << bytes.size() << " bytes";
-        if (bytes != previous) ++roundsThatChangedTheFile;
+        if (bytes != previous)
+            ++roundsThatChangedTheFile;
         previous = bytes;
     }
     EXPECT_GT(roundsThatChangedTheFile, 10) << "the writers must really have been writing";
@@ -86,6 +95,6 @@ TEST(ProfileCrash, KilledWriterLeavesACompleteFile) {
     EXPECT_TRUE(IsCompleteVersion(ReadBytes(file)));
 }
 
-}  // namespace
+} // namespace
 
 #endif

@@ -14,11 +14,13 @@ class CountingFileSystem final : public ProfileFileSystem {
 public:
     std::string FullPath(const std::string& path) override { return real_.FullPath(path); }
     FileStamp Stamp(const std::string& fullPath) override { return real_.Stamp(fullPath); }
-    bool ReadAll(const std::string& fullPath, std::string& bytes) override {
+    bool ReadAll(const std::string& fullPath, std::string& bytes) override
+    {
         ++reads;
         return real_.ReadAll(fullPath, bytes);
     }
-    bool ReplaceAtomically(const std::string& fullPath, const std::string& bytes) override {
+    bool ReplaceAtomically(const std::string& fullPath, const std::string& bytes) override
+    {
         ++replacements;
         return !failWrites && real_.ReplaceAtomically(fullPath, bytes);
     }
@@ -31,7 +33,8 @@ private:
     ProfileFileSystem& real_ = DefaultProfileFileSystem();
 };
 
-std::string Read(ProfileStore& store, const std::string& file, const char* key, const char* section = "s") {
+std::string Read(ProfileStore& store, const std::string& file, const char* key, const char* section = "s")
+{
     char buffer[64];
     unsigned length = store.ReadString(section, key, "<default>", buffer, sizeof buffer, file.c_str());
     return std::string(buffer, length);
@@ -45,7 +48,8 @@ protected:
     ProfileEngine engine{files};
 };
 
-TEST_F(EngineCache, UnchangedFileIsParsedOnce) {
+TEST_F(EngineCache, UnchangedFileIsParsedOnce)
+{
     WriteBytes(file, "[s]\r\na=1\r\nb=2\r\n");
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(Read(engine, file, "a"), "1");
@@ -54,7 +58,8 @@ TEST_F(EngineCache, UnchangedFileIsParsedOnce) {
     EXPECT_EQ(files.reads, 1);
 }
 
-TEST_F(EngineCache, OwnWritesNeedNoReread) {
+TEST_F(EngineCache, OwnWritesNeedNoReread)
+{
     WriteBytes(file, "[s]\r\na=1\r\n");
     EXPECT_TRUE(engine.WriteString("s", "a", "2", file.c_str()));
     EXPECT_TRUE(engine.WriteString("s", "b", "3", file.c_str()));
@@ -62,7 +67,8 @@ TEST_F(EngineCache, OwnWritesNeedNoReread) {
     EXPECT_EQ(files.reads, 1);
 }
 
-TEST_F(EngineCache, OutsideChangeIsSeenByTheNextCall) {
+TEST_F(EngineCache, OutsideChangeIsSeenByTheNextCall)
+{
     WriteBytes(file, "[s]\r\na=1\r\n");
     EXPECT_EQ(Read(engine, file, "a"), "1");
     WriteBytes(file, "[s]\r\na=22\r\n");
@@ -76,7 +82,8 @@ TEST_F(EngineCache, OutsideChangeIsSeenByTheNextCall) {
     EXPECT_EQ(Read(engine, file, "a"), "<default>");
 }
 
-TEST_F(EngineCache, OutsideChangeIsKeptByTheNextWrite) {
+TEST_F(EngineCache, OutsideChangeIsKeptByTheNextWrite)
+{
     WriteBytes(file, "[s]\r\na=1\r\n");
     EXPECT_EQ(Read(engine, file, "a"), "1");
     WriteBytes(file, "[s]\r\na=1\r\nz=outside\r\n");
@@ -84,7 +91,8 @@ TEST_F(EngineCache, OutsideChangeIsKeptByTheNextWrite) {
     EXPECT_EQ(ReadBytes(file), "[s]\r\na=2\r\nz=outside\r\n");
 }
 
-TEST_F(EngineCache, IdenticalValueWritesNothing) {
+TEST_F(EngineCache, IdenticalValueWritesNothing)
+{
     WriteBytes(file, "[s]\r\na=1\r\n");
     EXPECT_TRUE(engine.WriteString("s", "a", "1", file.c_str()));
     EXPECT_TRUE(engine.DeleteKey("s", "missing", file.c_str()));
@@ -92,7 +100,8 @@ TEST_F(EngineCache, IdenticalValueWritesNothing) {
     EXPECT_EQ(files.replacements, 0);
 }
 
-TEST_F(EngineCache, BatchWritesOnceAtTheOutermostEnd) {
+TEST_F(EngineCache, BatchWritesOnceAtTheOutermostEnd)
+{
     {
         ProfileBatch outer(engine);
         for (int day = 1; day <= 31; ++day) {
@@ -115,7 +124,8 @@ TEST_F(EngineCache, BatchWritesOnceAtTheOutermostEnd) {
     EXPECT_EQ(files.replacements, 2) << "outside a batch every change is written at once";
 }
 
-TEST_F(EngineCache, BatchCoversSeveralFiles) {
+TEST_F(EngineCache, BatchCoversSeveralFiles)
+{
     std::string second = folder.File("second.ini");
     {
         ProfileBatch batch(engine);
@@ -130,7 +140,8 @@ TEST_F(EngineCache, BatchCoversSeveralFiles) {
     EXPECT_EQ(ReadBytes(second), "[s]\r\na=2\r\n");
 }
 
-TEST_F(EngineCache, FailedWriteKeepsTheFileAndTheCacheHonest) {
+TEST_F(EngineCache, FailedWriteKeepsTheFileAndTheCacheHonest)
+{
     WriteBytes(file, "[s]\r\na=1\r\n");
     EXPECT_EQ(Read(engine, file, "a"), "1");
     files.failWrites = true;
@@ -149,7 +160,8 @@ TEST_F(EngineCache, FailedWriteKeepsTheFileAndTheCacheHonest) {
     EXPECT_EQ(ReadBytes(file), "[s]\r\na=1\r\nb=4\r\n");
 }
 
-TEST(EngineFailure, MissingFolderReportsFailureAndCreatesNothing) {
+TEST(EngineFailure, MissingFolderReportsFailureAndCreatesNothing)
+{
     TempFolder folder;
     std::string file = folder.File("no-such-folder/x.ini");
     ProfileEngine engine;
@@ -160,11 +172,13 @@ TEST(EngineFailure, MissingFolderReportsFailureAndCreatesNothing) {
     EXPECT_STREQ(buffer, "d");
 }
 
-TEST(EngineFailure, NoTemporaryFileIsLeftBehind) {
+TEST(EngineFailure, NoTemporaryFileIsLeftBehind)
+{
     TempFolder folder;
     std::string file = folder.File("x.ini");
     ProfileEngine engine;
-    for (int i = 0; i < 3; ++i) engine.WriteString("s", "k", std::to_string(i).c_str(), file.c_str());
+    for (int i = 0; i < 3; ++i)
+        engine.WriteString("s", "k", std::to_string(i).c_str(), file.c_str());
     int entries = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
         EXPECT_EQ(entry.path().filename().string(), "x.ini");
@@ -173,4 +187,4 @@ TEST(EngineFailure, NoTemporaryFileIsLeftBehind) {
     EXPECT_EQ(entries, 1);
 }
 
-}  // namespace
+} // namespace

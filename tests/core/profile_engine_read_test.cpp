@@ -18,7 +18,7 @@ struct ReadCase {
     const char* key;
     const char* defaultValue;
     unsigned size;
-    const char* expected;  // the buffer up to the terminator
+    const char* expected; // the buffer up to the terminator
     unsigned expectedReturn;
 };
 
@@ -63,7 +63,8 @@ const ReadCase kReadCases[] = {
 
 class EngineRead : public ::testing::TestWithParam<ReadCase> {};
 
-TEST_P(EngineRead, BufferAndResult) {
+TEST_P(EngineRead, BufferAndResult)
+{
     const ReadCase& c = GetParam();
     TempFolder folder;
     std::string file = folder.File("read.ini");
@@ -78,14 +79,15 @@ TEST_P(EngineRead, BufferAndResult) {
     EXPECT_EQ(buffer[c.size], 0x7F) << "wrote past the buffer";
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, EngineRead, ::testing::ValuesIn(kReadCases),
-                         [](const auto& info) {
-                             std::string name;
-                             for (const char* p = info.param.name; *p; ++p) name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Cases, EngineRead, ::testing::ValuesIn(kReadCases), [](const auto& info) {
+    std::string name;
+    for (const char* p = info.param.name; *p; ++p)
+        name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+    return name;
+});
 
-TEST(EngineRead, SizeZeroLeavesBufferAlone) {
+TEST(EngineRead, SizeZeroLeavesBufferAlone)
+{
     TempFolder folder;
     ProfileEngine engine;
     char buffer[4] = {'x', 'y', 'z', '\0'};
@@ -93,7 +95,8 @@ TEST(EngineRead, SizeZeroLeavesBufferAlone) {
     EXPECT_STREQ(buffer, "xyz");
 }
 
-TEST(EngineRead, MissingFileGivesDefaults) {
+TEST(EngineRead, MissingFileGivesDefaults)
+{
     TempFolder folder;
     ProfileEngine engine;
     char buffer[16];
@@ -107,10 +110,11 @@ TEST(EngineRead, MissingFileGivesDefaults) {
 struct ListCase {
     unsigned size;
     unsigned expectedReturn;
-    std::string expected;  // every byte up to and including the final zero
+    std::string expected; // every byte up to and including the final zero
 };
 
-TEST(EngineRead, KeyListSkipsLinesWithoutValueAndCutsAtTwoZeros) {
+TEST(EngineRead, KeyListSkipsLinesWithoutValueAndCutsAtTwoZeros)
+{
     TempFolder folder;
     std::string file = folder.File("list.ini");
     WriteBytes(file, "[s]\r\nname1=val1\r\nname2=\r\nname3\r\n;c=1\r\nname4=val4\r\n");
@@ -132,7 +136,8 @@ TEST(EngineRead, KeyListSkipsLinesWithoutValueAndCutsAtTwoZeros) {
     }
 }
 
-TEST(EngineRead, SectionListInFileOrder) {
+TEST(EngineRead, SectionListInFileOrder)
+{
     TempFolder folder;
     std::string file = folder.File("list.ini");
     WriteBytes(file, "k=v\r\n[ section1 ]\r\n[section2]\r\n[]\r\n[section3]\r\n");
@@ -144,12 +149,13 @@ TEST(EngineRead, SectionListInFileOrder) {
 }
 
 struct IntCase {
-    const char* value;  // nullptr: no such key
+    const char* value; // nullptr: no such key
     int defaultValue;
     std::uint32_t expected;
 };
 
-TEST(EngineRead, Integers) {
+TEST(EngineRead, Integers)
+{
     const IntCase cases[] = {
         {" 12", 5, 12},
         {"\t-7", 5, static_cast<std::uint32_t>(-7)},
@@ -170,7 +176,7 @@ TEST(EngineRead, Integers) {
         {"  ", 5, 5},
         {"\"\"", 5, 5},
         {"\"17\"", 5, 17},
-        {"1234567890123456789012345678901234567890", 5, 1849262357u},  // the first 29 digits, wrapped
+        {"1234567890123456789012345678901234567890", 5, 1849262357u}, // the first 29 digits, wrapped
         {nullptr, -1, 4294967295u},
     };
     TempFolder folder;
@@ -187,4 +193,4 @@ TEST(EngineRead, Integers) {
     EXPECT_EQ(engine.ReadInt("s", nullptr, 9, file.c_str()), 9u);
 }
 
-}  // namespace
+} // namespace

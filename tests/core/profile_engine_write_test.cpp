@@ -14,13 +14,13 @@ constexpr const char* kMissing = "<missing>";
 
 struct Change {
     const char* section;
-    const char* key;    // nullptr: delete the section
-    const char* value;  // nullptr: delete the key
+    const char* key;   // nullptr: delete the section
+    const char* value; // nullptr: delete the key
 };
 
 struct WriteCase {
     const char* name;
-    const char* before;  // kMissing: no file
+    const char* before; // kMissing: no file
     std::vector<Change> changes;
     const char* after;
 };
@@ -31,9 +31,14 @@ const WriteCase kWriteCases[] = {
     {"leading blanks of names and value dropped", kMissing, {{" App", "\tkey ", "  v "}}, "[App]\r\nkey =v \r\n"},
     {"build up and delete",
      kMissing,
-     {{"App1", "key1", "string1"}, {"App1", "key2", "string2"}, {"App1", "key3", "string3"},
-      {"App2", "key4", "string4"}, {"App3", "key5", "string5"}, {"App1", "key2", nullptr},
-      {"App1", "key2", nullptr}, {"App1", nullptr, nullptr}},
+     {{"App1", "key1", "string1"},
+      {"App1", "key2", "string2"},
+      {"App1", "key3", "string3"},
+      {"App2", "key4", "string4"},
+      {"App3", "key5", "string5"},
+      {"App1", "key2", nullptr},
+      {"App1", "key2", nullptr},
+      {"App1", nullptr, nullptr}},
      "[App2]\r\nkey4=string4\r\n[App3]\r\nkey5=string5\r\n"},
     {"last key leaves header", "[App3]\r\nkey5=string5\r\n", {{"App3", "key5", nullptr}}, "[App3]\r\n"},
     {"untouched lines keep bytes",
@@ -72,14 +77,16 @@ const WriteCase kWriteCases[] = {
 
 class EngineWrite : public ::testing::TestWithParam<WriteCase> {};
 
-TEST_P(EngineWrite, FileBytes) {
+TEST_P(EngineWrite, FileBytes)
+{
     const WriteCase& c = GetParam();
     TempFolder folder;
     std::string file = folder.File("write.ini");
-    if (std::string(c.before) != kMissing) WriteBytes(file, c.before);
+    if (std::string(c.before) != kMissing)
+        WriteBytes(file, c.before);
     ProfileEngine engine;
     for (const Change& change : c.changes) {
-        bool result = !change.key ? engine.DeleteSection(change.section, file.c_str())
+        bool result = !change.key     ? engine.DeleteSection(change.section, file.c_str())
                       : !change.value ? engine.DeleteKey(change.section, change.key, file.c_str())
                                       : engine.WriteString(change.section, change.key, change.value, file.c_str());
         EXPECT_EQ(result, change.section != nullptr);
@@ -89,27 +96,36 @@ TEST_P(EngineWrite, FileBytes) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, EngineWrite, ::testing::ValuesIn(kWriteCases), [](const auto& info) {
     std::string name;
-    for (const char* p = info.param.name; *p; ++p) name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+    for (const char* p = info.param.name; *p; ++p)
+        name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
     return name;
 });
 
-TEST(EngineWrite, RoundTripOfStoredTexts) {
-    const std::string values[] = {"plain", "Stundwerk - Monats\xFC\x62\x65rsicht", "v  ", "a=b=c", ";not a comment",
-                                  "[not a header]", std::string(100 * 1024, 'x')};
+TEST(EngineWrite, RoundTripOfStoredTexts)
+{
+    const std::string values[] = {"plain",
+                                  "Stundwerk - Monats\xFC\x62\x65rsicht",
+                                  "v  ",
+                                  "a=b=c",
+                                  ";not a comment",
+                                  "[not a header]",
+                                  std::string(100 * 1024, 'x')};
     TempFolder folder;
     std::string file = folder.File("round.ini");
     ProfileEngine engine;
     for (const std::string& value : values) {
         std::string expected = value;
-        while (!expected.empty() && expected.back() == ' ') expected.pop_back();
+        while (!expected.empty() && expected.back() == ' ')
+            expected.pop_back();
         ASSERT_TRUE(engine.WriteString("s", "k", value.c_str(), file.c_str()));
         std::string buffer(expected.size() + 2, '\0');
-        unsigned length = engine.ReadString("s", "k", "", buffer.data(), static_cast<unsigned>(buffer.size()), file.c_str());
+        unsigned length =
+            engine.ReadString("s", "k", "", buffer.data(), static_cast<unsigned>(buffer.size()), file.c_str());
         EXPECT_EQ(std::string(buffer.data(), length), expected);
-        ProfileEngine fresh;  // and as a later program start reads it
+        ProfileEngine fresh; // and as a later program start reads it
         length = fresh.ReadString("s", "k", "", buffer.data(), static_cast<unsigned>(buffer.size()), file.c_str());
         EXPECT_EQ(std::string(buffer.data(), length), expected);
     }
 }
 
-}  // namespace
+} // namespace

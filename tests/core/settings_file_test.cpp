@@ -20,14 +20,16 @@ constexpr char kSep = '/';
 
 class SettingsFile : public ::testing::Test {
 protected:
-    Settings Load() {
+    Settings Load()
+    {
         Settings loaded;
         std::snprintf(loaded.SettingsPath, sizeof loaded.SettingsPath, "%s", file.c_str());
         ProfileEngine engine;
         LoadSettings(engine, loaded);
         return loaded;
     }
-    Settings LoadFrom(const std::string& content) {
+    Settings LoadFrom(const std::string& content)
+    {
         WriteBytes(file, content);
         return Load();
     }
@@ -37,7 +39,8 @@ protected:
     std::string folderWithSeparator = folder.path().string() + kSep;
 };
 
-void ExpectDefaults(const Settings& s, const std::string& workingDir) {
+void ExpectDefaults(const Settings& s, const std::string& workingDir)
+{
     const Settings d;
     EXPECT_EQ(s.Holidays, d.Holidays);
     EXPECT_EQ(s.Sickdays, d.Sickdays);
@@ -68,17 +71,20 @@ void ExpectDefaults(const Settings& s, const std::string& workingDir) {
     EXPECT_EQ(s.ColorFreeDays, 255u);
     EXPECT_EQ(s.ExportFields, 17u);
     EXPECT_EQ(std::string(s.WorkingDir), workingDir);
-    EXPECT_STREQ(s.HeadLine1, "Stundwerk - Monats\xFC" "bersicht");
+    EXPECT_STREQ(s.HeadLine1, "Stundwerk - Monats\xFC"
+                              "bersicht");
     EXPECT_STREQ(s.HeadLine2, "Name:");
     EXPECT_STREQ(s.HeadLine3, "Personalnummer:");
 }
 
-TEST_F(SettingsFile, EmptyOrMissingFileGivesDefaults) {
+TEST_F(SettingsFile, EmptyOrMissingFileGivesDefaults)
+{
     ExpectDefaults(Load(), folderWithSeparator);
     ExpectDefaults(LoadFrom(""), folderWithSeparator);
 }
 
-TEST_F(SettingsFile, DefaultsAreWrittenInOrderAndFormat) {
+TEST_F(SettingsFile, DefaultsAreWrittenInOrderAndFormat)
+{
     Settings s;
     std::snprintf(s.SettingsPath, sizeof s.SettingsPath, "%s", file.c_str());
     std::snprintf(s.WorkingDir, sizeof s.WorkingDir, "C:\\Zeit\\");
@@ -90,11 +96,13 @@ TEST_F(SettingsFile, DefaultsAreWrittenInOrderAndFormat) {
               "TimeLag=0\r\nWWorkTime=600\r\nWAccount=6000\r\nOpenMonth=0\r\nSelectDay=1\r\nSeparate=1\r\n"
               "AutoTimer=1\r\nWarnWorkTime=0\r\nWarnAccount=0\r\nCheckMissings=1\r\nIcons=1\r\nExtern=0\r\n"
               "ComFormat=0\r\nWorkTimeRests=0\r\nWorkingDir=C:\\Zeit\\\r\n"
-              "HeadLine1=Stundwerk - Monats\xFC" "bersicht\r\nHeadLine2=Name:\r\nHeadLine3=Personalnummer:\r\n"
+              "HeadLine1=Stundwerk - Monats\xFC"
+              "bersicht\r\nHeadLine2=Name:\r\nHeadLine3=Personalnummer:\r\n"
               "ColorStripes=16773087\r\nColorFreeDays=255\r\nExportFields=17\r\n");
 }
 
-TEST_F(SettingsFile, SavedValuesLoadBack) {
+TEST_F(SettingsFile, SavedValuesLoadBack)
+{
     Settings s;
     std::snprintf(s.SettingsPath, sizeof s.SettingsPath, "%s", file.c_str());
     s.Holidays = 12;
@@ -136,12 +144,13 @@ TEST_F(SettingsFile, SavedValuesLoadBack) {
     EXPECT_EQ(std::memcmp(&loaded, &s, sizeof s), 0) << "every field, every byte of the texts";
 }
 
-TEST_F(SettingsFile, AutoTimerIsNeverLoaded) {
+TEST_F(SettingsFile, AutoTimerIsNeverLoaded)
+{
     EXPECT_EQ(LoadFrom("[Options]\r\nAutoTimer=0\r\n").AutoTimer, 1u);
 }
 
-
-TEST_F(SettingsFile, OutOfRangeNumbersAreMended) {
+TEST_F(SettingsFile, OutOfRangeNumbersAreMended)
+{
     struct Row {
         const char* line;
         std::function<std::int64_t(const Settings&)> field;
@@ -180,17 +189,22 @@ TEST_F(SettingsFile, OutOfRangeNumbersAreMended) {
     }
 }
 
-TEST_F(SettingsFile, LongTextsAreCutToTheirFields) {
-    Settings s = LoadFrom("[Options]\r\nHeadLine1=" + std::string(500, 'h') + "\r\nWorkingDir=" + std::string(600, 'w') + "\r\n");
+TEST_F(SettingsFile, LongTextsAreCutToTheirFields)
+{
+    Settings s = LoadFrom("[Options]\r\nHeadLine1=" + std::string(500, 'h') +
+                          "\r\nWorkingDir=" + std::string(600, 'w') + "\r\n");
     EXPECT_EQ(std::string(s.HeadLine1), std::string(69, 'h'));
     EXPECT_EQ(std::string(s.WorkingDir), std::string(255, 'w'));
 }
 
-TEST_F(SettingsFile, DamagedFilesReadAsDefaults) {
+TEST_F(SettingsFile, DamagedFilesReadAsDefaults)
+{
     std::string junk;
-    for (int i = 0; i < 4096; ++i) junk += static_cast<char>((i * 7919) & 0xFF);
+    for (int i = 0; i < 4096; ++i)
+        junk += static_cast<char>((i * 7919) & 0xFF);
     std::string thousandKeys = "[Options]\r\n";
-    for (int i = 0; i < 1000; ++i) thousandKeys += "Key" + std::to_string(i) + "=" + std::to_string(i) + "\r\n";
+    for (int i = 0; i < 1000; ++i)
+        thousandKeys += "Key" + std::to_string(i) + "=" + std::to_string(i) + "\r\n";
     const std::string damaged[] = {
         junk,
         std::string(1024 * 1024, 'x'),
@@ -210,24 +224,27 @@ TEST_F(SettingsFile, DamagedFilesReadAsDefaults) {
     }
 }
 
-TEST(SettingsWorkDays, WeekdayBits) {
+TEST(SettingsWorkDays, WeekdayBits)
+{
     struct Row {
         std::uint32_t mask;
         unsigned weekday;
         bool expected;
     };
     const Row rows[] = {
-        {31, 0, false}, {31, 1, true},  {31, 5, true},   {31, 6, false}, {127, 6, true}, {127, 0, true},
-        {0x40, 0, true}, {0x01, 1, true}, {0x20, 6, true}, {0, 3, false}, {127, 7, false}, {127, 4000000000u, false},
+        {31, 0, false},  {31, 1, true},   {31, 5, true},   {31, 6, false}, {127, 6, true},  {127, 0, true},
+        {0x40, 0, true}, {0x01, 1, true}, {0x20, 6, true}, {0, 3, false},  {127, 7, false}, {127, 4000000000u, false},
     };
     for (const Row& row : rows) {
         Settings s;
         s.WorkDays = row.mask;
-        EXPECT_EQ(IsWorkDay(s, static_cast<int>(row.weekday)) != 0, row.expected) << "mask " << row.mask << " weekday " << row.weekday;
+        EXPECT_EQ(IsWorkDay(s, static_cast<int>(row.weekday)) != 0, row.expected)
+            << "mask " << row.mask << " weekday " << row.weekday;
     }
 }
 
-TEST(SettingsPaths, BesideTheProgram) {
+TEST(SettingsPaths, BesideTheProgram)
+{
     struct Row {
         const char* modulePath;
         const char* directory;
@@ -236,8 +253,8 @@ TEST(SettingsPaths, BesideTheProgram) {
     };
     const Row rows[] = {
 #ifdef _WIN32
-        {"C:\\Programme\\Stundwerk\\Stundwerk.exe", "C:\\Programme\\Stundwerk\\", "C:\\Programme\\Stundwerk\\stundwrk.ini",
-         "C:\\Programme\\Stundwerk\\"},
+        {"C:\\Programme\\Stundwerk\\Stundwerk.exe", "C:\\Programme\\Stundwerk\\",
+         "C:\\Programme\\Stundwerk\\stundwrk.ini", "C:\\Programme\\Stundwerk\\"},
         {"C:\\Stundwerk.exe", "C:\\", "C:\\stundwrk.ini", "C:\\"},
         {"\\\\server\\share\\sw.exe", "\\\\server\\share\\", "\\\\server\\share\\stundwrk.ini", "\\\\server\\share\\"},
         {"C:/tools/sw.exe", "C:/tools/", "C:/tools/stundwrk.ini", "C:/tools/"},
@@ -269,4 +286,4 @@ TEST(SettingsPaths, BesideTheProgram) {
     EXPECT_EQ(std::strlen(s.SettingsPath), sizeof s.SettingsPath - 1) << "a long path is cut, not overrun";
 }
 
-}  // namespace
+} // namespace

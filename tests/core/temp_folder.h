@@ -11,14 +11,16 @@
 
 class TempFolder {
 public:
-    TempFolder() {
+    TempFolder()
+    {
         static std::atomic<int> counter{0};
         auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
         path_ = std::filesystem::temp_directory_path() /
                 ("stundwerk-test-" + std::to_string(tick) + "-" + std::to_string(counter++));
         std::filesystem::create_directories(path_);
     }
-    ~TempFolder() {
+    ~TempFolder()
+    {
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
     }
@@ -32,25 +34,30 @@ private:
     std::filesystem::path path_;
 };
 
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
+inline void WriteBytes(const std::string& path, const std::string& bytes)
+{
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
 }
 
 // The file's bytes, or "<missing>" when there is no such file.
-inline std::string ReadBytes(const std::string& path) {
+inline std::string ReadBytes(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
-    if (!in) return "<missing>";
+    if (!in)
+        return "<missing>";
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // The "key=value" lines of a section of an INI file, in file order.
-inline std::vector<std::string> SectionLines(const std::string& path, const std::string& section) {
+inline std::vector<std::string> SectionLines(const std::string& path, const std::string& section)
+{
     std::istringstream in(ReadBytes(path));
     std::vector<std::string> lines;
     bool inside = false;
     for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         if (!line.empty() && line[0] == '[')
             inside = line == "[" + section + "]";
         else if (inside && !line.empty())

@@ -26,7 +26,7 @@ TimeEntryFields Hours(const char* date, const char* hours)
     TimeEntryFields fields;
     fields.date = date;
     fields.hours = hours;
-    fields.come = "08:00";  // ignored in hours mode
+    fields.come = "08:00"; // ignored in hours mode
     fields.go = "07:00";
     fields.hoursMode = true;
     return fields;
@@ -41,7 +41,7 @@ protected:
 TEST_F(TimeEntryFormTest, NewEntryWithoutSelectionStartsTodayWithLaggedArrival)
 {
     world.settings.TimeLag = 15;
-    world.clock.Set(9, 3, 2002, 8, 10);  // a Saturday
+    world.clock.Set(9, 3, 2002, 8, 10); // a Saturday
     const TimeEntryFields fields = InitTimeEntry(plan, 0, "");
     EXPECT_EQ(fields.date, "09.03.2002");
     EXPECT_TRUE(fields.dateEnabled);
@@ -59,7 +59,7 @@ TEST_F(TimeEntryFormTest, NewEntryTakesTheWorkDayFlagFromTheSuggestedDate)
         const char* suggested;
         bool noSaldo;
     } cases[] = {{"04.03.2002", false}, {"09.03.2002", true}, {"10.03.2002", true}};
-    world.clock.Set(4, 3, 2002);  // a Monday: today must not decide
+    world.clock.Set(4, 3, 2002); // a Monday: today must not decide
     for (const Case& c : cases) {
         const TimeEntryFields fields = InitTimeEntry(plan, 0, c.suggested);
         EXPECT_EQ(fields.date, c.suggested);
@@ -109,11 +109,9 @@ TEST_F(TimeEntryFormTest, NowButtonsMoveArrivalEarlierAndDepartureLater)
         int lag;
         const char *arrival, *departure;
     } cases[] = {
-        {8, 10, 15, "07:55", "08:25"},
-        {16, 30, 15, "16:15", "16:45"},
-        {0, 5, 15, "00:00", "00:20"},  // the lag never reaches into yesterday
-        {23, 50, 15, "23:35", "24:05"},
-        {12, 0, 0, "12:00", "12:00"},
+        {8, 10, 15, "07:55", "08:25"},  {16, 30, 15, "16:15", "16:45"},
+        {0, 5, 15, "00:00", "00:20"}, // the lag never reaches into yesterday
+        {23, 50, 15, "23:35", "24:05"}, {12, 0, 0, "12:00", "12:00"},
     };
     for (const Case& c : cases) {
         world.settings.TimeLag = c.lag;
@@ -131,14 +129,14 @@ TEST_F(TimeEntryFormTest, RefusedInputTellsTheFirstProblemAndWritesNothing)
     } cases[] = {
         {Times("04.03.2002", "-1:00", "16:00"), NEGATIVE_TIMES},
         {Times("04.03.2002", "08:00", "-16:00"), NEGATIVE_TIMES},
-        {Times("05.04.2002", "-1:00", "16:00"), NEGATIVE_TIMES},  // times before the date
+        {Times("05.04.2002", "-1:00", "16:00"), NEGATIVE_TIMES}, // times before the date
         {Times("04.03.2002", "546:08", "600:00"), TIMES_OUT_OF_RANGE},
         {Times("04.03.2002", "08:00", "546:07"), TIMES_OUT_OF_RANGE},
         {Hours("04.03.2002", "-2:00"), NEGATIVE_HOURS},
-        {Hours("04.03.2002", "U"), NEGATIVE_HOURS},  // a code is no amount of hours
+        {Hours("04.03.2002", "U"), NEGATIVE_HOURS}, // a code is no amount of hours
         {Hours("05.04.2002", "-2:00"), NEGATIVE_HOURS},
         {Times("05.04.2002", "08:00", "16:00"), OUTSIDE_MARCH},
-        {Times("05.04.2002", "17:00", "08:00"), OUTSIDE_MARCH},  // date before order
+        {Times("05.04.2002", "17:00", "08:00"), OUTSIDE_MARCH}, // date before order
         {Times("1.3.02", "08:00", "16:00"), "Das Datum muß zwischen 01.03.2002 und 31.03.2002 liegen."},
         {Times("0.4.2002", "08:00", "16:00"), "Das Datum 00.04.2002 ist ungültig."},
         {Times("45.03.2002", "17:00", "08:00"), "Das Datum 45.03.2002 ist ungültig."},
@@ -224,7 +222,7 @@ TEST_F(TimeEntryFormTest, CheckBoxAndLongRemarkAreStored)
     ASSERT_TRUE(AcceptTimeEntry(plan, 0, fields));
     const EntryRecord e = world.Entry(4, 1);
     EXPECT_EQ(e.NoSaldo, 1);
-    EXPECT_EQ(e.Saldo, 510);  // no regular working time: the hours are the balance
+    EXPECT_EQ(e.Saldo, 510); // no regular working time: the hours are the balance
     EXPECT_EQ(std::string(e.Info), std::string(255, 'x'));
 }
 

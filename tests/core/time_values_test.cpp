@@ -33,17 +33,28 @@ std::string Hours(HoursValue v, unsigned comFormat)
     return buffer;
 }
 
-TimeValue ParseT(std::string text) { return ParseTime(&text[0]); }
-HoursValue ParseH(std::string text) { return ParseHours(&text[0]); }
+TimeValue ParseT(std::string text)
+{
+    return ParseTime(&text[0]);
+}
+HoursValue ParseH(std::string text)
+{
+    return ParseHours(&text[0]);
+}
 
-const EntryKind AllKinds[] = {DirectHours, FlexiDay, AccountCorrection, EmptyDay,
-                              Vacation,    MissingDay, PublicHoliday,   SickDay};
+const EntryKind AllKinds[] = {DirectHours, FlexiDay,   AccountCorrection, EmptyDay,
+                              Vacation,    MissingDay, PublicHoliday,     SickDay};
 
 } // namespace
 
 TEST(TimeValues, CodesAndTheirTexts)
 {
-    const struct { EntryKind kind; TimeValue time; HoursValue hours; const char* text; } codes[] = {
+    const struct {
+        EntryKind kind;
+        TimeValue time;
+        HoursValue hours;
+        const char* text;
+    } codes[] = {
         {DirectHours, 32768, -2147483647 - 1, "**.**"}, {FlexiDay, 32769, -2147483647, "GT"},
         {AccountCorrection, 32770, -2147483646, "ZK"},  {EmptyDay, 32771, -2147483645, "."},
         {Vacation, 32772, -2147483644, "UT"},           {MissingDay, 32773, -2147483643, "--.--"},
@@ -74,11 +85,16 @@ TEST(TimeValues, CodesAndTheirTexts)
 
 TEST(TimeValues, FormatTable)
 {
-    const struct { std::int32_t value; const char* time; const char* hours; const char* comma; } cases[] = {
-        {0, "00:00", "0:00", "0,000"},      {1, "00:01", "0:01", "0,016"},      {59, "00:59", "0:59", "0,983"},
-        {480, "08:00", "8:00", "8,000"},    {456, "07:36", "7:36", "7,600"},    {450, "07:30", "7:30", "7,500"},
-        {481, "08:01", "8:01", "8,016"},    {1439, "23:59", "23:59", "23,983"}, {1500, "25:00", "25:00", "25,000"},
-        {-30, "-00:30", "-0:30", "-0,500"}, {-5, "-00:05", "-0:05", "-0,083"},  {-90, "-01:30", "-1:30", "-1,500"},
+    const struct {
+        std::int32_t value;
+        const char* time;
+        const char* hours;
+        const char* comma;
+    } cases[] = {
+        {0, "00:00", "0:00", "0,000"},         {1, "00:01", "0:01", "0,016"},      {59, "00:59", "0:59", "0,983"},
+        {480, "08:00", "8:00", "8,000"},       {456, "07:36", "7:36", "7,600"},    {450, "07:30", "7:30", "7,500"},
+        {481, "08:01", "8:01", "8,016"},       {1439, "23:59", "23:59", "23,983"}, {1500, "25:00", "25:00", "25,000"},
+        {-30, "-00:30", "-0:30", "-0,500"},    {-5, "-00:05", "-0:05", "-0,083"},  {-90, "-01:30", "-1:30", "-1,500"},
         {6000, "100:00", "100:00", "100,000"},
     };
     for (const auto& c : cases) {
@@ -91,14 +107,46 @@ TEST(TimeValues, FormatTable)
 TEST(TimeValues, ParseTable)
 {
     // Plain values read the same in both domains.
-    const struct { const char* text; std::int32_t value; } cases[] = {
-        {"8:30", 510},  {"8.30", 510},  {"8 30", 510},   {"8", 480},     {"830", 49800}, {"8:", 480},
-        {":30", 30},    {"8:30:15", 510}, {"08:05", 485}, {"abc", 0},    {"urlaub", 0},  {"g", 0},
-        {"-5", -300},   {"-1:30", -90}, {"-0,5", -30},   {"-", 0},      {"-?", 0},      {"8x30", 510},
-        {"7,5", 450},   {"7,25", 435},  {"7,75", 465},   {"7,1", 426},   {"7,05", 423},  {"7,33", 439},
-        {"7,", 420},    {"7,0", 420},   {"7,99", 479},   {"7,5x", 423},  {",5", 30},
+    const struct {
+        const char* text;
+        std::int32_t value;
+    } cases[] = {
+        {"8:30", 510},
+        {"8.30", 510},
+        {"8 30", 510},
+        {"8", 480},
+        {"830", 49800},
+        {"8:", 480},
+        {":30", 30},
+        {"8:30:15", 510},
+        {"08:05", 485},
+        {"abc", 0},
+        {"urlaub", 0},
+        {"g", 0},
+        {"-5", -300},
+        {"-1:30", -90},
+        {"-0,5", -30},
+        {"-", 0},
+        {"-?", 0},
+        {"8x30", 510},
+        {"7,5", 450},
+        {"7,25", 435},
+        {"7,75", 465},
+        {"7,1", 426},
+        {"7,05", 423},
+        {"7,33", 439},
+        {"7,", 420},
+        {"7,0", 420},
+        {"7,99", 479},
+        {"7,5x", 423},
+        {",5", 30},
         // Three or more digits after the comma are thousandths; only three count.
-        {"7,500", 450}, {"8,016", 481}, {"0,983", 59},  {"7,5009", 450}, {"7,600", 456}, {"-0,500", -30},
+        {"7,500", 450},
+        {"8,016", 481},
+        {"0,983", 59},
+        {"7,5009", 450},
+        {"7,600", 456},
+        {"-0,500", -30},
         {"7, 500", 450},
         // Each part is cut after nine characters.
         {"8:1234567890", 480 + 123456789},
@@ -108,11 +156,25 @@ TEST(TimeValues, ParseTable)
         EXPECT_EQ(ParseH(c.text), c.value) << "\"" << c.text << "\"";
     }
     // Only the first character decides a code, case-sensitively.
-    const struct { const char* text; EntryKind kind; } codes[] = {
-        {"*", DirectHours}, {"**.**", DirectHours}, {".", EmptyDay},      {".5", EmptyDay},
-        {"F", PublicHoliday}, {"FT", PublicHoliday}, {"Feiertag", PublicHoliday}, {"G", FlexiDay},
-        {"K", SickDay},     {"U", Vacation},        {"Urlaub", Vacation}, {"Z", AccountCorrection},
-        {"--", MissingDay}, {"--.--", MissingDay},  {"--5", MissingDay},
+    const struct {
+        const char* text;
+        EntryKind kind;
+    } codes[] = {
+        {"*", DirectHours},
+        {"**.**", DirectHours},
+        {".", EmptyDay},
+        {".5", EmptyDay},
+        {"F", PublicHoliday},
+        {"FT", PublicHoliday},
+        {"Feiertag", PublicHoliday},
+        {"G", FlexiDay},
+        {"K", SickDay},
+        {"U", Vacation},
+        {"Urlaub", Vacation},
+        {"Z", AccountCorrection},
+        {"--", MissingDay},
+        {"--.--", MissingDay},
+        {"--5", MissingDay},
     };
     for (const auto& c : codes) {
         EXPECT_EQ(ParseT(c.text), TimeCode(c.kind)) << c.text;
@@ -126,7 +188,10 @@ TEST(TimeValues, ParseTable)
 
 TEST(TimeValues, ParseWritesOnlyTheSign)
 {
-    const struct { const char* before; const char* after; } cases[] = {
+    const struct {
+        const char* before;
+        const char* after;
+    } cases[] = {
         {"-5", "05"}, {"-1:30", "01:30"}, {"-", "0"}, {"--", "--"}, {"--5", "--5"}, {"5-", "5-"}, {"8:30", "8:30"},
     };
     for (const auto& c : cases) {
@@ -164,12 +229,24 @@ TEST(TimeValues, WeekdayAbbreviations)
 
 TEST(DateValues, ParseDateTable)
 {
-    const struct { const char* text; unsigned d, m, y; } cases[] = {
-        {"01.03.2002", 1, 3, 2002},   {"1.3.02", 1, 3, 1902},      {"31.13.2002", 31, 12, 2002},
-        {"1.1.2002", 1, 1, 2002},     {"1.1.20021", 1, 1, 1920},   {"5.0.2002", 5, 1, 2002},
-        {"24-12-2006", 24, 12, 2006}, {"01.03.2002xyz", 1, 3, 2002}, {"1.3.2", 1, 3, 192},
-        {"1.3.", 1, 3, 1900},         {"", 0, 1, 1900},            {"99.99.9999", 99, 12, 9999},
-        {"1.3.9999", 1, 3, 9999},     {"0001.03.2002", 1, 3, 1920},
+    const struct {
+        const char* text;
+        unsigned d, m, y;
+    } cases[] = {
+        {"01.03.2002", 1, 3, 2002},
+        {"1.3.02", 1, 3, 1902},
+        {"31.13.2002", 31, 12, 2002},
+        {"1.1.2002", 1, 1, 2002},
+        {"1.1.20021", 1, 1, 1920},
+        {"5.0.2002", 5, 1, 2002},
+        {"24-12-2006", 24, 12, 2006},
+        {"01.03.2002xyz", 1, 3, 2002},
+        {"1.3.2", 1, 3, 192},
+        {"1.3.", 1, 3, 1900},
+        {"", 0, 1, 1900},
+        {"99.99.9999", 99, 12, 9999},
+        {"1.3.9999", 1, 3, 9999},
+        {"0001.03.2002", 1, 3, 1920},
     };
     for (const auto& c : cases) {
         EntryRecord r;

@@ -18,11 +18,8 @@ TEST(MonthForm, ProposesThePeriodThatHoldsToday)
         unsigned day, month, year, startDay;
         unsigned wantMonth, wantYear;
     } cases[] = {
-        {10, 3, 2002, 15, 2, 2002},
-        {15, 3, 2002, 15, 3, 2002},
-        {10, 3, 2002, 1, 3, 2002},
-        {10, 1, 2002, 15, 12, 2001},
-        {31, 12, 2002, 1, 12, 2002},
+        {10, 3, 2002, 15, 2, 2002},  {15, 3, 2002, 15, 3, 2002},  {10, 3, 2002, 1, 3, 2002},
+        {10, 1, 2002, 15, 12, 2001}, {31, 12, 2002, 1, 12, 2002},
     };
     for (const Case& c : cases) {
         Settings settings;
@@ -55,18 +52,10 @@ TEST(MonthForm, AcceptsOnlyAMonthAndAYear)
         bool accepted;
         unsigned month, year;
     } cases[] = {
-        {2, "2002", true, 3, 2002},
-        {0, "2", true, 1, 1902},
-        {11, "99", true, 12, 1999},
-        {0, " 2002 ", true, 1, 2002},
-        {0, "1901", true, 1, 1901},
-        {-1, "2002", false, 0, 2002},  // no selection
-        {12, "2002", false, 13, 2002},
-        {0, "0", false, 1, 0},
-        {0, "", false, 1, 0},
-        {0, "20o2", false, 1, 0},
-        {0, "-2002", false, 1, 0},
-        {0, "99999999999", false, 1, 0},
+        {2, "2002", true, 3, 2002},    {0, "2", true, 1, 1902},    {11, "99", true, 12, 1999},
+        {0, " 2002 ", true, 1, 2002},  {0, "1901", true, 1, 1901}, {-1, "2002", false, 0, 2002}, // no selection
+        {12, "2002", false, 13, 2002}, {0, "0", false, 1, 0},      {0, "", false, 1, 0},
+        {0, "20o2", false, 1, 0},      {0, "-2002", false, 1, 0},  {0, "99999999999", false, 1, 0},
     };
     for (const Case& c : cases) {
         unsigned month = 5, year = 1950;
@@ -112,9 +101,9 @@ TEST(CounterForms, RefusesWhatIsNoUnsignedNumber)
         bool accepted;
         std::uint32_t value;
     } cases[] = {
-        {"12", true, 12}, {" 7 ", true, 7}, {"0", true, 0}, {"4294967295", true, 4294967295u},
-        {"-3", false, 0}, {"+3", false, 0}, {"", false, 0}, {"  ", false, 0}, {"3 Tage", false, 0},
-        {"4294967296", false, 0}, {"1 2", false, 0},
+        {"12", true, 12},     {" 7 ", true, 7},         {"0", true, 0},    {"4294967295", true, 4294967295u},
+        {"-3", false, 0},     {"+3", false, 0},         {"", false, 0},    {"  ", false, 0},
+        {"3 Tage", false, 0}, {"4294967296", false, 0}, {"1 2", false, 0},
     };
     for (const Case& c : cases) {
         Settings settings;

@@ -7,7 +7,10 @@
 
 namespace {
 
-HINSTANCE Module() { return GetModuleHandleA(nullptr); }
+HINSTANCE Module()
+{
+    return GetModuleHandleA(nullptr);
+}
 
 struct AcceleratorCase {
     const char* className;
@@ -52,8 +55,8 @@ class CommandCounter : public BaseWindow {
 public:
     CommandCounter()
     {
-        CreateWindowExA(0, Process().mainWindowClassName, "counter", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
-                        nullptr, nullptr, Process().instance, this);
+        CreateWindowExA(0, Process().mainWindowClassName, "counter", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                        nullptr, Process().instance, this);
     }
     ~CommandCounter() override { DestroyWindow(window_); }
     LRESULT OnCommand(WPARAM* wParam, LPARAM*) override
@@ -99,10 +102,9 @@ TEST(Application, MissingCtl3dIsFatalWithTheFullExplanation)
         application.ExitCtl3d();
         GTEST_SKIP() << "CTL3D32.DLL is present";
     } catch (const std::exception& error) {
-        EXPECT_STREQ(error.what(),
-                     "Failed to load CTL3D.DLL\nThere'll be no 3D-effect for dialogs.\n\n"
-                     "Please copy the delivered CTL3D-files\nin your windows-system-directory.");
+        EXPECT_STREQ(error.what(), "Failed to load CTL3D.DLL\nThere'll be no 3D-effect for dialogs.\n\n"
+                                   "Please copy the delivered CTL3D-files\nin your windows-system-directory.");
     }
 }
 
-}  // namespace
+} // namespace

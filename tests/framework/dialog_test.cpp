@@ -14,7 +14,10 @@ namespace {
 constexpr int CMD_OPEN_INNER = 100;
 constexpr int CMD_PING = 200;
 
-HINSTANCE Module() { return GetModuleHandleA(nullptr); }
+HINSTANCE Module()
+{
+    return GetModuleHandleA(nullptr);
+}
 
 // Counts destructions across self-deleting dialog objects.
 int destroyedDialogs = 0;
@@ -75,7 +78,7 @@ TEST_F(Dialogs, EndModalTwiceCallsEndDialogOnce)
     auto* dialog = new ScriptedDialog(IDOK, [](ScriptedDialog& self, HWND window, int) {
         self.EndModal(window);
         EndDialog(window, 7);
-        self.EndModal(window);  // must not overwrite the 7
+        self.EndModal(window); // must not overwrite the 7
     });
     EXPECT_EQ(dialog->DoModal(nullptr, "TESTDLG"), 7);
     EXPECT_EQ(destroyedDialogs, 1);
@@ -179,13 +182,11 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"ModalMissing",
                     OnFreshDialog<ModalDialog>([](ModalDialog& d, HINSTANCE) { d.DoModal(nullptr, "NOSUCHDLG"); }),
                     "Failed to display dialog."},
-        FailureCase{"ModalLocatedMissing", OnFreshDialog<ModalDialog>([](ModalDialog& d, HINSTANCE m) {
-                        d.DoModal(nullptr, m, "NOSUCHDLG");
-                    }),
+        FailureCase{"ModalLocatedMissing",
+                    OnFreshDialog<ModalDialog>([](ModalDialog& d, HINSTANCE m) { d.DoModal(nullptr, m, "NOSUCHDLG"); }),
                     "Failed to locate dialog-resource."},
-        FailureCase{"ModelessMissing", OnFreshDialog<ModelessDialog>([](ModelessDialog& d, HINSTANCE) {
-                        d.Create(nullptr, "NOSUCHDLG");
-                    }),
+        FailureCase{"ModelessMissing",
+                    OnFreshDialog<ModelessDialog>([](ModelessDialog& d, HINSTANCE) { d.Create(nullptr, "NOSUCHDLG"); }),
                     "Failed to display dialog."},
         FailureCase{"ModelessLocatedMissing", OnFreshDialog<ModelessDialog>([](ModelessDialog& d, HINSTANCE m) {
                         d.Create(nullptr, m, "NOSUCHDLG");
@@ -230,7 +231,7 @@ TEST_P(DestructionOrder, KeepsHeadCountAndLinks)
         windows.push_back(dialogs.back()->Create(nullptr, "TESTDLG"));
     }
     EXPECT_EQ(Dialog::InstalledProcedure(), &Dialog::DialogProcedure);
-    std::vector<Dialog*> alive{dialogs[2], dialogs[1], dialogs[0]};  // newest first
+    std::vector<Dialog*> alive{dialogs[2], dialogs[1], dialogs[0]}; // newest first
     EXPECT_EQ(WalkList(), alive);
 
     for (int index : GetParam()) {
@@ -262,7 +263,7 @@ TEST_F(Dialogs, UnknownWindowGetsZeroAndReachesNoObject)
 struct CenterCase {
     const char* name;
     bool hasOwner;
-    RECT owner;  // relative to the desktop's right/bottom when negative coordinates are marked below
+    RECT owner; // relative to the desktop's right/bottom when negative coordinates are marked below
     bool ownerFromRight;
     bool ownerFromBottom;
     bool expectDesktopX;
@@ -314,4 +315,4 @@ INSTANTIATE_TEST_SUITE_P(
                     CenterCase{"OwnerLeftOfScreen", true, {-500, 100, -300, 300}, false, false, false, false}),
     [](const testing::TestParamInfo<CenterCase>& info) { return info.param.name; });
 
-}  // namespace
+} // namespace

@@ -17,26 +17,63 @@ struct Route {
 
 // Every row of the dispatch table, the shared rows once per message.
 const Route ROUTES[] = {
-    {WM_USER + 0x66, "OnTrayNotify"}, {WM_WINDOWPOSCHANGED, "OnWindowPosChanged"},
-    {WM_MOUSEMOVE, "OnMouseMove"}, {WM_LBUTTONDOWN, "OnLButtonDown"}, {WM_LBUTTONUP, "OnLButtonUp"},
-    {WM_COMMAND, "OnCommand"}, {WM_PAINT, "OnPaint"}, {WM_NCPAINT, "OnNcPaint"}, {WM_INITMENU, "OnInitMenu"},
-    {WM_CTLCOLORMSGBOX, "OnCtlColor"}, {WM_CTLCOLOREDIT, "OnCtlColor"}, {WM_CTLCOLORLISTBOX, "OnCtlColor"},
-    {WM_CTLCOLORBTN, "OnCtlColor"}, {WM_CTLCOLORDLG, "OnCtlColor"}, {WM_CTLCOLORSCROLLBAR, "OnCtlColor"},
-    {WM_CTLCOLORSTATIC, "OnCtlColor"}, {WM_DESTROY, "OnDestroy"}, {WM_NCDESTROY, "OnNcDestroy"},
-    {WM_SHOWWINDOW, "OnShowWindow"}, {WM_NCCREATE, "OnNcCreate"}, {WM_VSCROLL, "OnVScroll"},
-    {WM_CREATE, "OnCreate"}, {WM_MDIACTIVATE, "OnMdiActivate"}, {WM_ACTIVATE, "OnActivate"},
-    {WM_ACTIVATEAPP, "OnActivateApp"}, {WM_SIZE, "OnSize"}, {WM_SIZING, "OnSizing"},
-    {WM_ERASEBKGND, "OnEraseBkgnd"}, {WM_SETFOCUS, "OnSetFocus"}, {WM_MENUCHAR, "OnMenuChar"},
-    {WM_HOTKEY, "OnHotKey"}, {WM_CHILDACTIVATE, "OnChildActivate"}, {WM_KEYDOWN, "OnKeyDown"},
-    {WM_SETCURSOR, "OnSetCursor"}, {WM_MOUSEACTIVATE, "OnMouseActivate"}, {WM_GETMINMAXINFO, "OnGetMinMaxInfo"},
-    {WM_MOVE, "OnMove"}, {WM_SYSCOMMAND, "OnSysCommand"}, {WM_NOTIFY, "OnNotify"}, {WM_TIMER, "OnTimer"},
-    {WM_FONTCHANGE, "OnFontChange"}, {WM_RBUTTONUP, "OnRButtonUp"}, {WM_RBUTTONDOWN, "OnRButtonDown"},
-    {WM_MENUSELECT, "OnRButtonDown"}, {WM_CLOSE, "OnClose"}, {WM_DROPFILES, "OnDropFiles"},
-    {WM_DRAWITEM, "OnDrawItem"}, {WM_QUIT, "OnQuit"}, {WM_DRAWCLIPBOARD, "OnDrawClipboard"},
-    {WM_QUERYENDSESSION, "OnQueryEndSession"}, {WM_PALETTECHANGED, "OnPaletteChanged"},
+    {WM_USER + 0x66, "OnTrayNotify"},
+    {WM_WINDOWPOSCHANGED, "OnWindowPosChanged"},
+    {WM_MOUSEMOVE, "OnMouseMove"},
+    {WM_LBUTTONDOWN, "OnLButtonDown"},
+    {WM_LBUTTONUP, "OnLButtonUp"},
+    {WM_COMMAND, "OnCommand"},
+    {WM_PAINT, "OnPaint"},
+    {WM_NCPAINT, "OnNcPaint"},
+    {WM_INITMENU, "OnInitMenu"},
+    {WM_CTLCOLORMSGBOX, "OnCtlColor"},
+    {WM_CTLCOLOREDIT, "OnCtlColor"},
+    {WM_CTLCOLORLISTBOX, "OnCtlColor"},
+    {WM_CTLCOLORBTN, "OnCtlColor"},
+    {WM_CTLCOLORDLG, "OnCtlColor"},
+    {WM_CTLCOLORSCROLLBAR, "OnCtlColor"},
+    {WM_CTLCOLORSTATIC, "OnCtlColor"},
+    {WM_DESTROY, "OnDestroy"},
+    {WM_NCDESTROY, "OnNcDestroy"},
+    {WM_SHOWWINDOW, "OnShowWindow"},
+    {WM_NCCREATE, "OnNcCreate"},
+    {WM_VSCROLL, "OnVScroll"},
+    {WM_CREATE, "OnCreate"},
+    {WM_MDIACTIVATE, "OnMdiActivate"},
+    {WM_ACTIVATE, "OnActivate"},
+    {WM_ACTIVATEAPP, "OnActivateApp"},
+    {WM_SIZE, "OnSize"},
+    {WM_SIZING, "OnSizing"},
+    {WM_ERASEBKGND, "OnEraseBkgnd"},
+    {WM_SETFOCUS, "OnSetFocus"},
+    {WM_MENUCHAR, "OnMenuChar"},
+    {WM_HOTKEY, "OnHotKey"},
+    {WM_CHILDACTIVATE, "OnChildActivate"},
+    {WM_KEYDOWN, "OnKeyDown"},
+    {WM_SETCURSOR, "OnSetCursor"},
+    {WM_MOUSEACTIVATE, "OnMouseActivate"},
+    {WM_GETMINMAXINFO, "OnGetMinMaxInfo"},
+    {WM_MOVE, "OnMove"},
+    {WM_SYSCOMMAND, "OnSysCommand"},
+    {WM_NOTIFY, "OnNotify"},
+    {WM_TIMER, "OnTimer"},
+    {WM_FONTCHANGE, "OnFontChange"},
+    {WM_RBUTTONUP, "OnRButtonUp"},
+    {WM_RBUTTONDOWN, "OnRButtonDown"},
+    {WM_MENUSELECT, "OnRButtonDown"},
+    {WM_CLOSE, "OnClose"},
+    {WM_DROPFILES, "OnDropFiles"},
+    {WM_DRAWITEM, "OnDrawItem"},
+    {WM_QUIT, "OnQuit"},
+    {WM_DRAWCLIPBOARD, "OnDrawClipboard"},
+    {WM_QUERYENDSESSION, "OnQueryEndSession"},
+    {WM_PALETTECHANGED, "OnPaletteChanged"},
     {WM_QUERYNEWPALETTE, "OnQueryNewPalette"},
     // Unlisted messages go to OnMessage with their number.
-    {WM_KEYUP, "OnMessage"}, {WM_CHAR, "OnMessage"}, {WM_CONTEXTMENU, "OnMessage"}, {WM_USER + 1, "OnMessage"},
+    {WM_KEYUP, "OnMessage"},
+    {WM_CHAR, "OnMessage"},
+    {WM_CONTEXTMENU, "OnMessage"},
+    {WM_USER + 1, "OnMessage"},
 };
 
 class DispatchRoute : public testing::TestWithParam<Route> {};
@@ -84,7 +121,8 @@ TEST(Dispatch, AGenuineResultOf0x9999IsTakenAsNotHandled)
     RecordingWindow window(HANDLED);
     window.result = 0x9999;
     window.defaultCalls.clear();
-    EXPECT_EQ(SendMessageA(window.Handle(), WM_CTLCOLORSTATIC, 0, 0), DefWindowProcA(window.Handle(), WM_CTLCOLORSTATIC, 0, 0));
+    EXPECT_EQ(SendMessageA(window.Handle(), WM_CTLCOLORSTATIC, 0, 0),
+              DefWindowProcA(window.Handle(), WM_CTLCOLORSTATIC, 0, 0));
     EXPECT_EQ(window.defaultCalls.size(), 1u);
 }
 
@@ -183,4 +221,4 @@ TEST(DispatchDeathTest, AnExceptionInAHandlerEndsTheProgramWithItsMessage)
         testing::ExitedWithCode(FATAL_EXIT_CODE), "Error: Broken command\\.");
 }
 
-}  // namespace
+} // namespace

@@ -83,7 +83,7 @@ TEST_F(Mdi, ChildIsAttachedAndReachesItsDerivedHandlers)
 
 struct ActiveStateCase {
     const char* name;
-    int showActive;  // how the active child is shown before the new one opens
+    int showActive; // how the active child is shown before the new one opens
     bool expectMaximized;
 };
 
@@ -158,16 +158,15 @@ TEST_P(WindowMenu, SendsOneMessageToTheClient)
         std::unique_ptr<Child> child;
         if (withChild)
             child = std::make_unique<Child>(frame);
-        originalClientProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-            frame.MdiClient(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingClientProcedure)));
+        originalClientProcedure = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(frame.MdiClient(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingClientProcedure)));
         clientMessages.clear();
         c.operation(frame);
         ASSERT_FALSE(clientMessages.empty()) << "with child: " << withChild;
         const ClientMessage& sent = clientMessages[0];
         EXPECT_EQ(sent.message, c.message);
-        const WPARAM expected = c.wParamIsActiveChild
-                                    ? reinterpret_cast<WPARAM>(child ? child->Handle() : nullptr)
-                                    : c.wParam;
+        const WPARAM expected =
+            c.wParamIsActiveChild ? reinterpret_cast<WPARAM>(child ? child->Handle() : nullptr) : c.wParam;
         EXPECT_EQ(sent.wParam, expected) << "with child: " << withChild;
         EXPECT_EQ(sent.lParam, c.lParam);
         SetWindowLongPtrA(frame.MdiClient(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalClientProcedure));
@@ -176,15 +175,14 @@ TEST_P(WindowMenu, SendsOneMessageToTheClient)
 
 INSTANTIATE_TEST_SUITE_P(
     Operations, WindowMenu,
-    testing::Values(
-        WindowMenuCase{"Maximize", &FrameWindow::MaximizeActiveChild, WM_MDIMAXIMIZE, true, 0, 0},
-        WindowMenuCase{"Restore", &FrameWindow::RestoreActiveChild, WM_MDIRESTORE, true, 0, 0},
-        WindowMenuCase{"TileHorizontally", &FrameWindow::TileHorizontally, WM_MDITILE, false, 3, 0},
-        WindowMenuCase{"TileVertically", &FrameWindow::TileVertically, WM_MDITILE, false, 2, 0},
-        WindowMenuCase{"Cascade", &FrameWindow::CascadeChildren, WM_MDICASCADE, false, 2, 0},
-        WindowMenuCase{"ArrangeIcons", &FrameWindow::ArrangeIcons, WM_MDIICONARRANGE, false, 0, 0},
-        WindowMenuCase{"Next", &FrameWindow::ActivateNextChild, WM_MDINEXT, true, 0, 0},
-        WindowMenuCase{"Previous", &FrameWindow::ActivatePreviousChild, WM_MDINEXT, true, 0, 1}),
+    testing::Values(WindowMenuCase{"Maximize", &FrameWindow::MaximizeActiveChild, WM_MDIMAXIMIZE, true, 0, 0},
+                    WindowMenuCase{"Restore", &FrameWindow::RestoreActiveChild, WM_MDIRESTORE, true, 0, 0},
+                    WindowMenuCase{"TileHorizontally", &FrameWindow::TileHorizontally, WM_MDITILE, false, 3, 0},
+                    WindowMenuCase{"TileVertically", &FrameWindow::TileVertically, WM_MDITILE, false, 2, 0},
+                    WindowMenuCase{"Cascade", &FrameWindow::CascadeChildren, WM_MDICASCADE, false, 2, 0},
+                    WindowMenuCase{"ArrangeIcons", &FrameWindow::ArrangeIcons, WM_MDIICONARRANGE, false, 0, 0},
+                    WindowMenuCase{"Next", &FrameWindow::ActivateNextChild, WM_MDINEXT, true, 0, 0},
+                    WindowMenuCase{"Previous", &FrameWindow::ActivatePreviousChild, WM_MDINEXT, true, 0, 1}),
     [](const testing::TestParamInfo<WindowMenuCase>& info) { return info.param.name; });
 
-}  // namespace
+} // namespace

@@ -36,7 +36,7 @@ LRESULT CALLBACK AfterWindowProcedure(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-}  // namespace
+} // namespace
 
 MessageBoxCatcher::MessageBoxCatcher()
     : hook_(SetWindowsHookExA(WH_CALLWNDPROCRET, AfterWindowProcedure, nullptr, GetCurrentThreadId()))

@@ -6,8 +6,8 @@
 RecordingWindow::RecordingWindow(LRESULT handlerResult) : result(handlerResult)
 {
     TestApplication();
-    CreateWindowExA(0, Process().mainWindowClassName, "recorder", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
-                    nullptr, Process().instance, this);
+    CreateWindowExA(0, Process().mainWindowClassName, "recorder", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
+                    Process().instance, this);
 }
 
 RecordingWindow::~RecordingWindow()
@@ -48,7 +48,10 @@ LRESULT RecordingWindow::OnMessage(UINT message, WPARAM* wParam, LPARAM* lParam)
     return Record("OnMessage", message, wParam, lParam);
 }
 
-#define RECORDING_HANDLER(name) \
-    LRESULT RecordingWindow::name(WPARAM* wParam, LPARAM* lParam) { return Record(#name, 0, wParam, lParam); }
+#define RECORDING_HANDLER(name)                                                                                        \
+    LRESULT RecordingWindow::name(WPARAM* wParam, LPARAM* lParam)                                                      \
+    {                                                                                                                  \
+        return Record(#name, 0, wParam, lParam);                                                                       \
+    }
 #include "tests/framework/recording_handlers.inc"
 #undef RECORDING_HANDLER

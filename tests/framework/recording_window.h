@@ -9,7 +9,7 @@
 
 struct HandlerCall {
     std::string handler;
-    UINT message;  // OnMessage and DefaultProc only
+    UINT message; // OnMessage and DefaultProc only
     WPARAM wParam;
     LPARAM lParam;
 };

@@ -2,8 +2,8 @@
 
 Application& TestApplication()
 {
-    static Application application(GetModuleHandleA(nullptr), nullptr, "FrameworkTestMain", nullptr, nullptr,
-                                   nullptr, nullptr);
+    static Application application(GetModuleHandleA(nullptr), nullptr, "FrameworkTestMain", nullptr, nullptr, nullptr,
+                                   nullptr);
     return application;
 }
 
