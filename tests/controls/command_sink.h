@@ -13,7 +13,7 @@ struct ReceivedCommand {
 class CommandSink {
 public:
     CommandSink(int width = 400, int height = 400);
-    ~CommandSink();
+    ~CommandSink() { DestroyWindow(window_); }
     CommandSink(const CommandSink&) = delete;
     CommandSink& operator=(const CommandSink&) = delete;
 
@@ -21,12 +21,9 @@ public:
     std::vector<ReceivedCommand> commands;
 
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND window_;
 };
 
 // Sends a mouse message to target at the centre of window (or at a point
 // relative to its top-left corner when offset is given).
 void SendMouse(HWND target, UINT message, HWND window, POINT offset = {-1, -1});
-// Sends a mouse message to target at a screen position.
-void SendMouseAtScreen(HWND target, UINT message, POINT screen);

@@ -1,26 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <tuple>
+#include <vector>
 
 #include "controls/dib.h"
 #include "framework/handles.h"
 #include "tests/framework/message_box_catcher.h"
 
 namespace {
-
-// A loaded packed DIB, locked for reading while it lives.
-class LockedDib {
-public:
-    explicit LockedDib(HLOCAL dib) : dib_(dib), bytes_(static_cast<const BYTE*>(LocalLock(dib))) {}
-    ~LockedDib() { LocalUnlock(dib_); }
-    const BITMAPINFOHEADER& Header() const { return *reinterpret_cast<const BITMAPINFOHEADER*>(bytes_); }
-    const RGBQUAD* Colours() const { return reinterpret_cast<const RGBQUAD*>(bytes_ + Header().biSize); }
-    const BYTE* Bits(int colourCount) const { return bytes_ + Header().biSize + colourCount * sizeof(RGBQUAD); }
-
-private:
-    HLOCAL dib_;
-    const BYTE* bytes_;
-};
 
 // The colour at (x, y) of a bitmap, read back through a 32-bit DIB section.
 COLORREF PixelOf(HBITMAP bitmap, int x, int y)
@@ -37,7 +24,6 @@ COLORREF PixelOf(HBITMAP bitmap, int x, int y)
 }
 
 struct FailureCase {
-    const char* name;
     const char* resource;
     const char* message;
 };
@@ -57,82 +43,61 @@ TEST_P(DibFailure, ShowsItsMessageTitledErrorAndReturnsZero)
 }
 
 INSTANTIATE_TEST_SUITE_P(Messages, DibFailure,
-                         testing::Values(FailureCase{"Missing", "NOSUCHPICTURE", "Can't find resource 'NOSUCHPICTURE'"},
-                                         FailureCase{"NotBM", "NOTBM", "file is no BM-format"},
-                                         FailureCase{"DamagedSize", "HUGE", "Can't realloc hDIB"}),
-                         [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+                         testing::Values(FailureCase{"NOSUCHPICTURE", "Can't find resource 'NOSUCHPICTURE'"},
+                                         FailureCase{"NOTBM", "file is no BM-format"},
+                                         FailureCase{"HUGE", "Can't realloc hDIB"}), // damaged size
+                         [](const testing::TestParamInfo<FailureCase>& info) { return info.param.resource; });
 
-TEST(Dib, CoreHeaderBecomesAnInfoHeaderWithAWidenedColourTable)
+struct Pixel {
+    int x, y;
+    COLORREF colour;
+};
+
+struct LoadCase {
+    const char* resource;
+    int width, height, bitCount;
+    DWORD colours, imageSize; // in the loaded info header
+    std::vector<Pixel> pixels;
+};
+
+class DibLoad : public testing::TestWithParam<LoadCase> {};
+
+// The packed DIB holds an info header, the colour table and the bits; a
+// picture with a colour table gets its own palette, one without the default.
+TEST_P(DibLoad, GivesAnInfoHeaderColourTableBitsPaletteAndBitmap)
 {
+    const LoadCase& c = GetParam();
     DibImage image;
-    ASSERT_EQ(LoadDibResource("DIB", "CORE16", &image), 1);
-    {
-        LockedDib dib(image.packedDib);
-        const BITMAPINFOHEADER& header = dib.Header();
-        EXPECT_EQ(header.biSize, 40u);
-        EXPECT_EQ(header.biWidth, 4);
-        EXPECT_EQ(header.biHeight, 2);
-        EXPECT_EQ(header.biPlanes, 1);
-        EXPECT_EQ(header.biBitCount, 4);
-        EXPECT_EQ(header.biClrUsed, 16u);
-        EXPECT_EQ(header.biSizeImage, 8u);
-        for (int i = 0; i < 16; ++i) {
-            // The generator's colours: red i*16, green 255-i*16, blue i*37 mod 256.
-            EXPECT_EQ(dib.Colours()[i].rgbRed, i * 16) << i;
-            EXPECT_EQ(dib.Colours()[i].rgbGreen, 255 - i * 16) << i;
-            EXPECT_EQ(dib.Colours()[i].rgbBlue, (i * 37) % 256) << i;
-            EXPECT_EQ(dib.Colours()[i].rgbReserved, 0) << i;
-        }
-        const BYTE expectedBits[] = {0x01, 0x23, 0, 0, 0xCD, 0xEF, 0, 0};
-        EXPECT_EQ(std::memcmp(dib.Bits(16), expectedBits, sizeof expectedBits), 0);
-    }
-    EXPECT_NE(image.palette, GetStockObject(DEFAULT_PALETTE));
-    EXPECT_EQ(GetPaletteEntries(image.palette, 0, 0, nullptr), 16u);
-    // Top-left pixel is index 12 (top row, stored last).
-    EXPECT_EQ(PixelOf(image.bitmap, 0, 0), RGB(12 * 16, 255 - 12 * 16, (12 * 37) % 256));
+    ASSERT_EQ(LoadDibResource("DIB", c.resource, &image), 1);
+    const auto* header = static_cast<const BITMAPINFOHEADER*>(LocalLock(image.packedDib));
+    EXPECT_EQ(std::make_tuple(header->biSize, header->biWidth, header->biHeight, header->biPlanes, header->biBitCount),
+              std::make_tuple(DWORD{40}, LONG{c.width}, LONG{c.height}, WORD{1}, WORD(c.bitCount)));
+    EXPECT_EQ(header->biClrUsed, c.colours);
+    EXPECT_EQ(header->biSizeImage, c.imageSize);
+    LocalUnlock(image.packedDib);
+    EXPECT_EQ(LocalSize(image.packedDib), 40 + c.colours * sizeof(RGBQUAD) + c.imageSize);
+    if (c.colours)
+        EXPECT_EQ(GetPaletteEntries(image.palette, 0, 0, nullptr), c.colours);
+    else
+        EXPECT_EQ(image.palette, GetStockObject(DEFAULT_PALETTE));
+    for (const Pixel& p : c.pixels)
+        EXPECT_EQ(PixelOf(image.bitmap, p.x, p.y), p.colour) << p.x << "," << p.y;
+    int width = 0, height = 0;
+    EXPECT_EQ(GetBitmapSize(image.bitmap, &width, &height), 1);
+    EXPECT_EQ(std::make_pair(width, height), std::make_pair(c.width, c.height));
     EXPECT_EQ(FreeDib(&image), 1);
     EXPECT_EQ(image.packedDib, nullptr);
 }
 
-TEST(Dib, TwentyFourBitsHaveNoTableTheDefaultPaletteAndBitsAfterTheHeader)
-{
-    DibImage image;
-    ASSERT_EQ(LoadDibResource("DIB", "RGB24", &image), 1);
-    {
-        LockedDib dib(image.packedDib);
-        EXPECT_EQ(dib.Header().biClrUsed, 0u);
-        EXPECT_EQ(dib.Header().biSizeImage, 24u);
-        EXPECT_EQ(LocalSize(image.packedDib), 40u + 24u);
-    }
-    EXPECT_EQ(image.palette, GetStockObject(DEFAULT_PALETTE));
-    struct Expected {
-        int x, y;
-        COLORREF colour;
-    };
-    for (const Expected& e :
-         {Expected{0, 0, RGB(255, 255, 255)}, Expected{2, 0, RGB(255, 255, 0)}, Expected{0, 1, RGB(255, 0, 0)},
-          Expected{1, 1, RGB(0, 255, 0)}, Expected{2, 1, RGB(0, 0, 255)}})
-        EXPECT_EQ(PixelOf(image.bitmap, e.x, e.y), e.colour) << e.x << "," << e.y;
-    int width = 0;
-    int height = 0;
-    EXPECT_EQ(GetBitmapSize(image.bitmap, &width, &height), 1);
-    EXPECT_EQ(width, 3);
-    EXPECT_EQ(height, 2);
-    FreeDib(&image);
-}
-
-TEST(Dib, ZeroImageSizeIsComputedFromPaddedRows)
-{
-    DibImage image;
-    ASSERT_EQ(LoadDibResource("DIB", "SIZE0", &image), 1);
-    {
-        LockedDib dib(image.packedDib);
-        EXPECT_EQ(dib.Header().biSizeImage, 36u) << "three rows of 12 bytes";
-        EXPECT_EQ(dib.Header().biClrUsed, 256u);
-        EXPECT_EQ(dib.Bits(256)[10 + 2], 10) << "second row starts after the padding";
-    }
-    FreeDib(&image);
-}
+// The test pictures: CORE16 has a 12-byte core header and 16 colours (index i:
+// red i*16, green 255-i*16, blue i*37 mod 256), RGB24 no colour table, SIZE0 a
+// biSizeImage of 0 and rows of 10 bytes padded to 12 (index i: RGB(255-i, i, i)).
+INSTANTIATE_TEST_SUITE_P(
+    Pictures, DibLoad,
+    testing::Values(LoadCase{"CORE16", 4, 2, 4, 16, 8, {{0, 0, RGB(192, 63, 188)}, {3, 1, RGB(48, 207, 111)}}},
+                    LoadCase{"RGB24", 3, 2, 24, 0, 24, {{2, 0, RGB(255, 255, 0)}, {2, 1, RGB(0, 0, 255)}}},
+                    LoadCase{"SIZE0", 10, 3, 8, 256, 36, {{0, 0, RGB(235, 20, 20)}, {0, 1, RGB(245, 10, 10)}}}),
+    [](const testing::TestParamInfo<LoadCase>& info) { return info.param.resource; });
 
 TEST(Dib, HelpersRejectNullArguments)
 {

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
+#include <tuple>
 #include <vector>
 
-#include "framework/fatal_error.h"
 #include "framework/modal_dialog.h"
 #include "framework/modeless_dialog.h"
 #include "tests/framework/test_application.h"
@@ -23,7 +24,7 @@ HINSTANCE Module()
 int destroyedDialogs = 0;
 
 // A modal dialog whose OnInitDialog posts `firstCommand` to itself and whose
-// OnCommand runs `onCommand`.
+// OnCommand runs the script.
 class ScriptedDialog : public ModalDialog {
 public:
     using Script = std::function<void(ScriptedDialog&, HWND dialog, int command)>;
@@ -36,15 +37,12 @@ public:
     INT_PTR OnInitDialog(HWND dialog) override
     {
         initHandle = dialog;
-        setFontBeforeInit = setFontSeen;
         PostMessageA(dialog, WM_COMMAND, firstCommand_, 0);
-        if (onInit)
-            onInit(*this, dialog);
         return 1;
     }
     INT_PTR OnSetFont(HWND*, WPARAM*, LPARAM*) override
     {
-        setFontSeen = true;
+        setFontBeforeInit |= !initHandle;
         return 0;
     }
     INT_PTR OnCommand(HWND* dialog, WPARAM* wParam, LPARAM*) override
@@ -53,9 +51,7 @@ public:
         return 1;
     }
 
-    std::function<void(ScriptedDialog&, HWND)> onInit;
     HWND initHandle = nullptr;
-    bool setFontSeen = false;
     bool setFontBeforeInit = false;
 
 private:
@@ -73,126 +69,69 @@ protected:
     }
 };
 
-TEST_F(Dialogs, EndModalTwiceCallsEndDialogOnce)
+TEST_F(Dialogs, EndModalTwiceCallsEndDialogOnceAndMessagesBeforeInitNeverReachTheObject)
 {
-    auto* dialog = new ScriptedDialog(IDOK, [](ScriptedDialog& self, HWND window, int) {
-        self.EndModal(window);
-        EndDialog(window, 7);
-        self.EndModal(window); // must not overwrite the 7
-    });
-    EXPECT_EQ(dialog->DoModal(nullptr, "TESTDLG"), 7);
-    EXPECT_EQ(destroyedDialogs, 1);
-    EXPECT_EQ(Dialog::LiveCount(), 0);
-    EXPECT_EQ(Dialog::ListHead(), nullptr);
-}
-
-TEST_F(Dialogs, MessagesBeforeInitDialogNeverReachTheObject)
-{
-    bool fontBeforeInit = true;
-    auto* dialog = new ScriptedDialog(IDOK, [&](ScriptedDialog& self, HWND window, int) {
-        fontBeforeInit = self.setFontBeforeInit;
-        self.EndModal(window);
-    });
-    dialog->DoModal(nullptr, "TESTDLG");
-    EXPECT_FALSE(fontBeforeInit);
+    for (bool locate : {false, true}) {
+        bool setFontBeforeInit = true;
+        auto* dialog = new ScriptedDialog(IDOK, [&](ScriptedDialog& self, HWND window, int) {
+            setFontBeforeInit = self.setFontBeforeInit;
+            self.EndModal(window);
+            EndDialog(window, 7);
+            self.EndModal(window); // must not overwrite the 7
+        });
+        EXPECT_EQ(locate ? dialog->DoModal(nullptr, Module(), "TESTDLG") : dialog->DoModal(nullptr, "TESTDLG"), 7);
+        EXPECT_FALSE(setFontBeforeInit);
+        EXPECT_EQ(destroyedDialogs, locate ? 2 : 1);
+        EXPECT_EQ(Dialog::LiveCount(), 0);
+        EXPECT_EQ(Dialog::ListHead(), nullptr);
+    }
 }
 
 TEST_F(Dialogs, NestedDialogsAreFoundByTheirOwnHandles)
 {
-    HWND outerSeen = nullptr;
-    HWND innerSeen = nullptr;
-    HWND outerInit = nullptr;
-    HWND innerInit = nullptr;
-    std::vector<int> outerCommands;
-    Dialog* outerObject = nullptr;
-
+    // Each command as the dialog that got it saw it: command, window, window at WM_INITDIALOG.
+    std::vector<std::tuple<int, HWND, HWND>> outerSaw, innerSaw;
     auto* outer = new ScriptedDialog(CMD_OPEN_INNER, [&](ScriptedDialog& self, HWND window, int command) {
-        outerCommands.push_back(command);
+        outerSaw.emplace_back(command, window, self.initHandle);
         if (command != CMD_OPEN_INNER)
             return;
-        outerSeen = window;
-        outerInit = self.initHandle;
-        auto* inner = new ScriptedDialog(IDOK, [&](ScriptedDialog& innerSelf, HWND innerWindow, int) {
-            innerSeen = innerWindow;
-            innerInit = innerSelf.initHandle;
+        auto* inner = new ScriptedDialog(IDOK, [&](ScriptedDialog& innerSelf, HWND innerWindow, int innerCommand) {
+            innerSaw.emplace_back(innerCommand, innerWindow, innerSelf.initHandle);
             EXPECT_EQ(Dialog::LiveCount(), 2);
             EXPECT_EQ(Dialog::ListHead(), &innerSelf);
-            EXPECT_EQ(innerSelf.Next(), outerObject);
-            // A message for the outer dialog while the inner one runs.
-            SendMessageA(outerSeen, WM_COMMAND, CMD_PING, 0);
+            EXPECT_EQ(innerSelf.Next(), &self);
+            SendMessageA(window, WM_COMMAND, CMD_PING, 0); // for the outer dialog while the inner one runs
             innerSelf.EndModal(innerWindow);
         });
         inner->DoModal(window, "TESTDLG");
         self.EndModal(window);
     });
-    outerObject = outer;
     outer->DoModal(nullptr, "TESTDLG");
 
-    ASSERT_NE(outerSeen, nullptr);
-    ASSERT_NE(innerSeen, nullptr);
-    EXPECT_NE(outerSeen, innerSeen);
-    EXPECT_EQ(outerSeen, outerInit);
-    EXPECT_EQ(innerSeen, innerInit);
-    EXPECT_EQ(outerCommands, (std::vector<int>{CMD_OPEN_INNER, CMD_PING}));
+    ASSERT_EQ(outerSaw.size(), 2u);
+    ASSERT_EQ(innerSaw.size(), 1u);
+    const HWND outerWindow = std::get<1>(outerSaw[0]), innerWindow = std::get<1>(innerSaw[0]);
+    EXPECT_NE(outerWindow, innerWindow);
+    EXPECT_EQ(outerSaw[0], std::make_tuple(CMD_OPEN_INNER, outerWindow, outerWindow));
+    EXPECT_EQ(outerSaw[1], std::make_tuple(CMD_PING, outerWindow, outerWindow));
+    EXPECT_EQ(innerSaw[0], std::make_tuple(int{IDOK}, innerWindow, innerWindow));
     EXPECT_EQ(destroyedDialogs, 2);
     EXPECT_EQ(Dialog::LiveCount(), 0);
 }
 
-TEST_F(Dialogs, LocatedTemplateRunsTheSameDialog)
+TEST_F(Dialogs, MissingTemplatesAreFatalWithTheirMessages)
 {
-    auto* dialog = new ScriptedDialog(IDOK, [](ScriptedDialog& self, HWND window, int) { self.EndModal(window); });
-    EXPECT_EQ(dialog->DoModal(nullptr, Module(), "TESTDLG"), 1);
-    EXPECT_EQ(destroyedDialogs, 1);
+    // The objects never get a window, so nothing deletes them for us.
+    const std::pair<std::function<void()>, const char*> cases[] = {
+        {[] { std::make_unique<ModalDialog>(Module())->DoModal(nullptr, "NOSUCHDLG"); }, "Failed to display dialog."},
+        {[] { std::make_unique<ModalDialog>(Module())->DoModal(nullptr, Module(), "NOSUCHDLG"); },
+         "Failed to locate dialog-resource."},
+        {[] { std::make_unique<ModelessDialog>(Module())->Create(nullptr, "NOSUCHDLG"); }, "Failed to display dialog."},
+        {[] { std::make_unique<ModelessDialog>(Module())->Create(nullptr, Module(), "NOSUCHDLG"); },
+         "Failed to locate dialog-resource."}};
+    for (const auto& [run, message] : cases)
+        EXPECT_EQ(FrameworkErrorOf(run), message);
 }
-
-struct FailureCase {
-    const char* name;
-    std::function<void(HINSTANCE)> run;
-    const char* message;
-};
-
-class DialogFailure : public testing::TestWithParam<FailureCase> {
-protected:
-    void SetUp() override { TestApplication(); }
-};
-
-TEST_P(DialogFailure, IsFatalWithItsMessage)
-{
-    try {
-        GetParam().run(Module());
-        FAIL() << "no error";
-    } catch (const FrameworkError& error) {
-        EXPECT_STREQ(error.what(), GetParam().message);
-    }
-}
-
-template <typename D, typename Call>
-std::function<void(HINSTANCE)> OnFreshDialog(Call call)
-{
-    return [call](HINSTANCE module) {
-        // The object never got a window, so nothing deletes it for us.
-        std::unique_ptr<D> dialog(new D(module));
-        call(*dialog, module);
-    };
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Messages, DialogFailure,
-    testing::Values(
-        FailureCase{"ModalMissing",
-                    OnFreshDialog<ModalDialog>([](ModalDialog& d, HINSTANCE) { d.DoModal(nullptr, "NOSUCHDLG"); }),
-                    "Failed to display dialog."},
-        FailureCase{"ModalLocatedMissing",
-                    OnFreshDialog<ModalDialog>([](ModalDialog& d, HINSTANCE m) { d.DoModal(nullptr, m, "NOSUCHDLG"); }),
-                    "Failed to locate dialog-resource."},
-        FailureCase{"ModelessMissing",
-                    OnFreshDialog<ModelessDialog>([](ModelessDialog& d, HINSTANCE) { d.Create(nullptr, "NOSUCHDLG"); }),
-                    "Failed to display dialog."},
-        FailureCase{"ModelessLocatedMissing", OnFreshDialog<ModelessDialog>([](ModelessDialog& d, HINSTANCE m) {
-                        d.Create(nullptr, m, "NOSUCHDLG");
-                    }),
-                    "Failed to locate dialog-resource."}),
-    [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
 class CountedModeless : public ModelessDialog {
 public:
@@ -204,50 +143,36 @@ public:
 std::vector<Dialog*> WalkList()
 {
     std::vector<Dialog*> entries;
-    Dialog* previous = nullptr;
     for (Dialog* d = Dialog::ListHead(); d; d = d->Next()) {
-        EXPECT_EQ(d->Previous(), previous);
+        EXPECT_EQ(d->Previous(), entries.empty() ? nullptr : entries.back());
         entries.push_back(d);
-        previous = d;
     }
     return entries;
 }
 
-class DestructionOrder : public testing::TestWithParam<std::vector<int>> {
-protected:
-    void SetUp() override
-    {
-        TestApplication();
-        destroyedDialogs = 0;
-    }
-};
-
-TEST_P(DestructionOrder, KeepsHeadCountAndLinks)
+TEST_F(Dialogs, DestructionInAnyOrderKeepsHeadCountAndLinks)
 {
-    std::vector<CountedModeless*> dialogs;
-    std::vector<HWND> windows;
-    for (int i = 0; i < 3; ++i) {
-        dialogs.push_back(new CountedModeless);
-        windows.push_back(dialogs.back()->Create(nullptr, "TESTDLG"));
-    }
-    EXPECT_EQ(Dialog::InstalledProcedure(), &Dialog::DialogProcedure);
-    std::vector<Dialog*> alive{dialogs[2], dialogs[1], dialogs[0]}; // newest first
-    EXPECT_EQ(WalkList(), alive);
-
-    for (int index : GetParam()) {
-        dialogs[index]->Destroy(windows[index]);
-        alive.erase(std::find(alive.begin(), alive.end(), dialogs[index]));
-        EXPECT_EQ(Dialog::LiveCount(), static_cast<int>(alive.size()));
+    std::vector<int> order{0, 1, 2};
+    do {
+        destroyedDialogs = 0;
+        std::vector<CountedModeless*> dialogs;
+        std::vector<HWND> windows;
+        for (int i = 0; i < 3; ++i) {
+            dialogs.push_back(new CountedModeless);
+            windows.push_back(dialogs.back()->Create(nullptr, "TESTDLG"));
+        }
+        EXPECT_EQ(Dialog::InstalledProcedure(), &Dialog::DialogProcedure);
+        std::vector<Dialog*> alive{dialogs[2], dialogs[1], dialogs[0]}; // newest first
         EXPECT_EQ(WalkList(), alive);
-        EXPECT_EQ(Dialog::ListHead(), alive.empty() ? nullptr : alive.front());
-    }
-    EXPECT_EQ(destroyedDialogs, 3);
+        for (int index : order) {
+            dialogs[index]->Destroy(windows[index]);
+            alive.erase(std::find(alive.begin(), alive.end(), dialogs[index]));
+            EXPECT_EQ(Dialog::LiveCount(), static_cast<int>(alive.size()));
+            EXPECT_EQ(WalkList(), alive) << "order " << order[0] << order[1] << order[2];
+        }
+        EXPECT_EQ(destroyedDialogs, 3);
+    } while (std::next_permutation(order.begin(), order.end()));
 }
-
-INSTANTIATE_TEST_SUITE_P(AllOrders, DestructionOrder,
-                         testing::Values(std::vector<int>{0, 1, 2}, std::vector<int>{0, 2, 1},
-                                         std::vector<int>{1, 0, 2}, std::vector<int>{1, 2, 0},
-                                         std::vector<int>{2, 0, 1}, std::vector<int>{2, 1, 0}));
 
 TEST_F(Dialogs, UnknownWindowGetsZeroAndReachesNoObject)
 {
@@ -260,59 +185,38 @@ TEST_F(Dialogs, UnknownWindowGetsZeroAndReachesNoObject)
     delete dialog;
 }
 
-struct CenterCase {
-    const char* name;
-    bool hasOwner;
-    RECT owner; // relative to the desktop's right/bottom when negative coordinates are marked below
-    bool ownerFromRight;
-    bool ownerFromBottom;
-    bool expectDesktopX;
-    bool expectDesktopY;
-};
-
-class Centering : public testing::TestWithParam<CenterCase> {};
-
-TEST_P(Centering, CentresOverOwnerAndKeepsRightAndBottomOnScreen)
+TEST(Dialog, CenterWindowCentresOverTheOwnerAndKeepsRightAndBottomOnScreen)
 {
-    const CenterCase& c = GetParam();
+    // An empty owner rectangle means no owner. An owner at the right (bottom)
+    // edge is moved by the desktop's right (bottom), and the window then
+    // centres on the desktop in that direction; left of the screen stays left.
+    struct Case {
+        RECT owner;
+        bool atRight, atBottom;
+    };
     RECT desktop{};
     GetWindowRect(GetDesktopWindow(), &desktop);
-    RECT owner = c.owner;
-    if (c.ownerFromRight)
-        OffsetRect(&owner, desktop.right, 0);
-    if (c.ownerFromBottom)
-        OffsetRect(&owner, 0, desktop.bottom);
-
-    HWND ownerWindow = nullptr;
-    if (c.hasOwner)
-        ownerWindow = CreateWindowExA(0, "Static", "", WS_POPUP, owner.left, owner.top, owner.right - owner.left,
-                                      owner.bottom - owner.top, nullptr, nullptr, Module(), nullptr);
-    HWND window = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 200, 100, ownerWindow, nullptr, Module(), nullptr);
-    EXPECT_EQ(CenterWindow(window), 1);
-
-    const RECT& reference = c.hasOwner ? owner : desktop;
-    const int x = c.expectDesktopX ? (desktop.right - desktop.left - 200) / 2
-                                   : reference.left + (reference.right - reference.left - 200) / 2;
-    const int y = c.expectDesktopY ? (desktop.bottom - desktop.top - 100) / 2
-                                   : reference.top + (reference.bottom - reference.top - 100) / 2;
-    RECT placed{};
-    GetWindowRect(window, &placed);
-    EXPECT_EQ(placed.left, x);
-    EXPECT_EQ(placed.top, y);
-    EXPECT_EQ(placed.right - placed.left, 200);
-    DestroyWindow(window);
-    if (ownerWindow)
-        DestroyWindow(ownerWindow);
+    for (Case c :
+         {Case{{}, false, false}, Case{{100, 100, 500, 400}, false, false}, Case{{-80, 100, 120, 300}, true, false},
+          Case{{100, -30, 500, 170}, false, true}, Case{{-500, 100, -300, 300}, false, false}}) {
+        OffsetRect(&c.owner, c.atRight ? desktop.right : 0, c.atBottom ? desktop.bottom : 0);
+        const RECT& o = c.owner;
+        HWND owner = IsRectEmpty(&o) ? nullptr
+                                     : CreateWindowExA(0, "Static", "", WS_POPUP, o.left, o.top, o.right - o.left,
+                                                       o.bottom - o.top, nullptr, nullptr, Module(), nullptr);
+        HWND window = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 200, 100, owner, nullptr, Module(), nullptr);
+        EXPECT_EQ(CenterWindow(window), 1);
+        RECT placed{};
+        GetWindowRect(window, &placed);
+        const RECT& x = owner && !c.atRight ? o : desktop;
+        const RECT& y = owner && !c.atBottom ? o : desktop;
+        EXPECT_EQ(placed.left, x.left + (x.right - x.left - 200) / 2) << o.left << "," << o.top;
+        EXPECT_EQ(placed.top, y.top + (y.bottom - y.top - 100) / 2) << o.left << "," << o.top;
+        EXPECT_EQ(placed.right - placed.left, 200);
+        DestroyWindow(window);
+        if (owner)
+            DestroyWindow(owner);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Placements, Centering,
-    testing::Values(CenterCase{"NoOwner", false, {}, false, false, false, false},
-                    CenterCase{"OwnerInside", true, {100, 100, 500, 400}, false, false, false, false},
-                    CenterCase{"OwnerAtRightEdge", true, {-80, 100, 120, 300}, true, false, true, false},
-                    CenterCase{"OwnerAtBottomEdge", true, {100, -30, 500, 170}, false, true, false, true},
-                    // Left of the screen stays left of the screen.
-                    CenterCase{"OwnerLeftOfScreen", true, {-500, 100, -300, 300}, false, false, false, false}),
-    [](const testing::TestParamInfo<CenterCase>& info) { return info.param.name; });
 
 } // namespace

@@ -1,30 +1,21 @@
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <memory>
 
 #include "framework/frame_window.h"
 #include "framework/mdi_child_window.h"
-#include "framework/process_values.h"
 #include "tests/framework/test_application.h"
 
 namespace {
 
-constexpr DWORD CHILD_STYLE = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
-
-struct ClientMessage {
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-};
-
 // What the frame sends to its MDI client, seen by subclassing the client.
-std::vector<ClientMessage> clientMessages;
+std::vector<MSG> clientMessages;
 WNDPROC originalClientProcedure = nullptr;
 
 LRESULT CALLBACK RecordingClientProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message >= WM_MDICREATE && message <= WM_MDIGETACTIVE + 1 && message != WM_MDIGETACTIVE)
-        clientMessages.push_back({message, wParam, lParam});
+        clientMessages.push_back({window, message, wParam, lParam, 0, {}});
     return CallWindowProcA(originalClientProcedure, window, message, wParam, lParam);
 }
 
@@ -44,8 +35,8 @@ public:
 
 class Child : public MdiChildWindow {
 public:
-    Child(Frame& frame, const RECT* rect = nullptr, DWORD style = CHILD_STYLE)
-        : MdiChildWindow("Child", &frame, style, rect)
+    explicit Child(Frame& frame, const RECT* rect = nullptr)
+        : MdiChildWindow("Child", &frame, WS_OVERLAPPEDWINDOW | WS_VISIBLE, rect)
     {
     }
     ~Child() override
@@ -66,11 +57,11 @@ protected:
     void SetUp() override { TestApplication(); }
 };
 
-TEST_F(Mdi, ChildIsAttachedAndReachesItsDerivedHandlers)
+TEST_F(Mdi, ChildIsPlacedAttachedAndReachesItsDerivedHandlers)
 {
     Frame frame;
-    Child child(frame);
-    ASSERT_NE(child.Handle(), nullptr);
+    RECT wanted{20, 30, 220, 180};
+    Child child(frame, &wanted);
     EXPECT_EQ(GetParent(child.Handle()), frame.MdiClient());
     EXPECT_EQ(BaseWindow::FromHandle(child.Handle()), &child);
     SendMessageA(child.Handle(), WM_COMMAND, 77, 0);
@@ -78,47 +69,22 @@ TEST_F(Mdi, ChildIsAttachedAndReachesItsDerivedHandlers)
     char className[32] = {};
     GetClassNameA(child.Handle(), className, sizeof className);
     EXPECT_STREQ(className, "childwindow");
-    EXPECT_STREQ(Process().childWindowClassName, "childwindow");
-}
-
-struct ActiveStateCase {
-    const char* name;
-    int showActive; // how the active child is shown before the new one opens
-    bool expectMaximized;
-};
-
-class MdiNewChild : public testing::TestWithParam<ActiveStateCase> {
-protected:
-    void SetUp() override { TestApplication(); }
-};
-
-TEST_P(MdiNewChild, OpensMaximizedOnlyWhenTheActiveChildIs)
-{
-    Frame frame;
-    Child first(frame);
-    ShowWindow(first.Handle(), GetParam().showActive);
-    Child second(frame);
-    EXPECT_EQ(IsZoomed(second.Handle()) != FALSE, GetParam().expectMaximized);
-}
-
-INSTANTIATE_TEST_SUITE_P(States, MdiNewChild,
-                         testing::Values(ActiveStateCase{"Maximized", SW_MAXIMIZE, true},
-                                         ActiveStateCase{"Normal", SW_SHOWNORMAL, false},
-                                         ActiveStateCase{"Minimized", SW_MINIMIZE, false}),
-                         [](const testing::TestParamInfo<ActiveStateCase>& info) { return info.param.name; });
-
-TEST_F(Mdi, RectangleGivesPositionAndSize)
-{
-    Frame frame;
-    RECT wanted{20, 30, 220, 180};
-    Child child(frame, &wanted);
     RECT got{};
     GetWindowRect(child.Handle(), &got);
     MapWindowPoints(nullptr, frame.MdiClient(), reinterpret_cast<POINT*>(&got), 2);
-    EXPECT_EQ(got.left, 20);
-    EXPECT_EQ(got.top, 30);
-    EXPECT_EQ(got.right - got.left, 200);
-    EXPECT_EQ(got.bottom - got.top, 150);
+    EXPECT_TRUE(EqualRect(&got, &wanted)) << got.left << "," << got.top << "," << got.right << "," << got.bottom;
+}
+
+TEST_F(Mdi, NewChildOpensMaximizedOnlyWhenTheActiveChildIs)
+{
+    for (auto [showActive, expectMaximized] :
+         {std::pair{SW_MAXIMIZE, true}, std::pair{SW_SHOWNORMAL, false}, std::pair{SW_MINIMIZE, false}}) {
+        Frame frame;
+        Child first(frame);
+        ShowWindow(first.Handle(), showActive);
+        Child second(frame);
+        EXPECT_EQ(IsZoomed(second.Handle()) != FALSE, expectMaximized) << "active child shown " << showActive;
+    }
 }
 
 TEST_F(Mdi, DestroyingAChildNeverPostsQuitDestroyingTheFrameDoes)
@@ -136,53 +102,40 @@ TEST_F(Mdi, DestroyingAChildNeverPostsQuitDestroyingTheFrameDoes)
     EXPECT_TRUE(TakeQuitMessage());
 }
 
-struct WindowMenuCase {
-    const char* name;
-    std::function<void(FrameWindow&)> operation;
-    UINT message;
-    bool wParamIsActiveChild;
-    WPARAM wParam;
-    LPARAM lParam;
-};
-
-class WindowMenu : public testing::TestWithParam<WindowMenuCase> {
-protected:
-    void SetUp() override { TestApplication(); }
-};
-
-TEST_P(WindowMenu, SendsOneMessageToTheClient)
+TEST_F(Mdi, EachWindowMenuOperationSendsOneMessageToTheClient)
 {
-    const WindowMenuCase& c = GetParam();
-    for (bool withChild : {false, true}) {
-        Frame frame;
-        std::unique_ptr<Child> child;
-        if (withChild)
-            child = std::make_unique<Child>(frame);
-        originalClientProcedure = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(frame.MdiClient(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingClientProcedure)));
-        clientMessages.clear();
-        c.operation(frame);
-        ASSERT_FALSE(clientMessages.empty()) << "with child: " << withChild;
-        const ClientMessage& sent = clientMessages[0];
-        EXPECT_EQ(sent.message, c.message);
-        const WPARAM expected =
-            c.wParamIsActiveChild ? reinterpret_cast<WPARAM>(child ? child->Handle() : nullptr) : c.wParam;
-        EXPECT_EQ(sent.wParam, expected) << "with child: " << withChild;
-        EXPECT_EQ(sent.lParam, c.lParam);
-        SetWindowLongPtrA(frame.MdiClient(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalClientProcedure));
+    struct Case {
+        void (FrameWindow::*operation)();
+        UINT message;
+        WPARAM wParam; // ACTIVE: the active child, null without one
+        LPARAM lParam;
+    };
+    constexpr WPARAM ACTIVE = ~WPARAM{0};
+    const Case cases[] = {{&FrameWindow::MaximizeActiveChild, WM_MDIMAXIMIZE, ACTIVE, 0},
+                          {&FrameWindow::RestoreActiveChild, WM_MDIRESTORE, ACTIVE, 0},
+                          {&FrameWindow::TileHorizontally, WM_MDITILE, 3, 0},
+                          {&FrameWindow::TileVertically, WM_MDITILE, 2, 0},
+                          {&FrameWindow::CascadeChildren, WM_MDICASCADE, 2, 0},
+                          {&FrameWindow::ArrangeIcons, WM_MDIICONARRANGE, 0, 0},
+                          {&FrameWindow::ActivateNextChild, WM_MDINEXT, ACTIVE, 0},
+                          {&FrameWindow::ActivatePreviousChild, WM_MDINEXT, ACTIVE, 1}};
+    for (const Case& c : cases) {
+        for (bool withChild : {false, true}) {
+            Frame frame;
+            std::unique_ptr<Child> child(withChild ? new Child(frame) : nullptr);
+            originalClientProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+                frame.MdiClient(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingClientProcedure)));
+            clientMessages.clear();
+            (frame.*c.operation)();
+            SetWindowLongPtrA(frame.MdiClient(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalClientProcedure));
+            const WPARAM wParam =
+                c.wParam != ACTIVE ? c.wParam : reinterpret_cast<WPARAM>(child ? child->Handle() : nullptr);
+            ASSERT_FALSE(clientMessages.empty()) << &c - cases;
+            EXPECT_EQ(clientMessages[0].message, c.message) << &c - cases;
+            EXPECT_EQ(clientMessages[0].wParam, wParam) << &c - cases << " with child: " << withChild;
+            EXPECT_EQ(clientMessages[0].lParam, c.lParam) << &c - cases;
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Operations, WindowMenu,
-    testing::Values(WindowMenuCase{"Maximize", &FrameWindow::MaximizeActiveChild, WM_MDIMAXIMIZE, true, 0, 0},
-                    WindowMenuCase{"Restore", &FrameWindow::RestoreActiveChild, WM_MDIRESTORE, true, 0, 0},
-                    WindowMenuCase{"TileHorizontally", &FrameWindow::TileHorizontally, WM_MDITILE, false, 3, 0},
-                    WindowMenuCase{"TileVertically", &FrameWindow::TileVertically, WM_MDITILE, false, 2, 0},
-                    WindowMenuCase{"Cascade", &FrameWindow::CascadeChildren, WM_MDICASCADE, false, 2, 0},
-                    WindowMenuCase{"ArrangeIcons", &FrameWindow::ArrangeIcons, WM_MDIICONARRANGE, false, 0, 0},
-                    WindowMenuCase{"Next", &FrameWindow::ActivateNextChild, WM_MDINEXT, true, 0, 0},
-                    WindowMenuCase{"Previous", &FrameWindow::ActivatePreviousChild, WM_MDINEXT, true, 0, 1}),
-    [](const testing::TestParamInfo<WindowMenuCase>& info) { return info.param.name; });
 
 } // namespace
