@@ -3,7 +3,6 @@
 // WorkingDir points at the folder's plans/ directory.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,6 +15,26 @@ struct CliResult {
     std::string out, err;
 };
 
+// Runs stundwerk-cli with the given arguments.
+inline CliResult RunArgs(std::vector<const char*> args)
+{
+    args.insert(args.begin(), "stundwerk-cli");
+    std::ostringstream out, err;
+    const int code = RunCli(static_cast<int>(args.size()), args.data(), out, err);
+    return {code, out.str(), err.str()};
+}
+
+// The parts of a text between separators: Split("Day=1 Come=480") for the
+// keys of a section, Split(output, '\n') for the lines of an output.
+inline std::vector<std::string> Split(const std::string& text, char separator = ' ')
+{
+    std::vector<std::string> parts;
+    std::istringstream in(text);
+    for (std::string part; std::getline(in, part, separator);)
+        parts.push_back(part);
+    return parts;
+}
+
 class CliTest : public ::testing::Test {
 protected:
     CliTest() { WriteIni(""); }
@@ -24,17 +43,15 @@ protected:
     void WriteIni(const std::string& options) { WriteBytes(ini, "[Options]\nWorkingDir=" + plans + "\n" + options); }
 
     // Runs the CLI with --ini first and the clock of the run.
-    CliResult Run(const char* today, const char* now, std::initializer_list<const char*> args)
+    CliResult Run(const char* today, const char* now, const std::vector<const char*>& args)
     {
-        std::vector<const char*> argv = {"stundwerk-cli", "--ini", ini.c_str(), "--today", today, "--now", now};
+        std::vector<const char*> argv = {"--ini", ini.c_str(), "--today", today, "--now", now};
         argv.insert(argv.end(), args.begin(), args.end());
-        std::ostringstream out, err;
-        const int code = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
-        return {code, out.str(), err.str()};
+        return RunArgs(argv);
     }
 
     // Asserts success and returns stdout.
-    std::string Ok(const char* today, const char* now, std::initializer_list<const char*> args)
+    std::string Ok(const char* today, const char* now, const std::vector<const char*>& args)
     {
         const CliResult r = Run(today, now, args);
         EXPECT_EQ(r.code, 0) << r.err;
@@ -50,36 +67,26 @@ protected:
     {
         std::error_code ignored;
         std::filesystem::remove_all(folder.path() / "plans", ignored);
-        std::filesystem::remove(ini, ignored);
         WriteIni("");
-    }
-
-    std::vector<std::string> Keys(const std::string& file, const std::string& section) const
-    {
-        return SectionLines(file, section);
     }
 
     // One key's value, "<none>" when missing.
     std::string Key(const std::string& file, const std::string& section, const std::string& key) const
     {
-        for (const std::string& line : Keys(file, section)) {
-            if (line.compare(0, key.size() + 1, key + "=") == 0)
+        for (const std::string& line : SectionLines(file, section))
+            if (line.rfind(key + "=", 0) == 0)
                 return line.substr(key.size() + 1);
-        }
         return "<none>";
+    }
+
+    // The keys of each section, written as words; "" for a missing section.
+    void ExpectSections(const std::string& file, const std::vector<std::pair<const char*, const char*>>& sections) const
+    {
+        for (const auto& [section, keys] : sections)
+            EXPECT_EQ(SectionLines(file, section), Split(keys)) << section;
     }
 
     TempFolder folder;
     std::string ini = folder.File("stundwrk.ini");
     std::string plans = folder.File("plans") + "/";
 };
-
-// A separate line of the text for each line feed.
-inline std::vector<std::string> SplitLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
