@@ -1,120 +1,100 @@
-#include <gtest/gtest.h>
-
-#include <cctype>
-#include <functional>
-#include <string>
-
+// The evaluation of a period: its figures and its report.
 #include "core/evaluation.h"
-#include "period_fixture.h"
 
-namespace {
+#include <functional>
+#include <tuple>
 
-struct Figures {
-    unsigned target, actual;
-    HoursValue overtime, missing, balance, total, average;
-};
-
-struct EvaluationCase {
-    const char* name;
-    std::function<void(PeriodTest&)> setup;
-    Figures expected;
-};
-
-using EvaluationTest = PeriodTest;
+#include "tests/core/plan_fixture.h"
 
 // March 2002: 21 weekdays, Good Friday (29th) a holiday on a work day; the
 // 4th is a Monday, the 9th a Saturday.
-const EvaluationCase Cases[] = {
-    {"untouched period", [](PeriodTest&) {}, {20, 0, 0, 0, 0, 0, 0}},
-    {"one completed day", [](PeriodTest& f) { f.Add(4, At(8, 0), At(16, 30)); }, {20, 1, 24, 0, 24, 480, 480}},
-    {"two entries count as one day with the day's balance",
-     [](PeriodTest& f) {
-         f.Add(4, At(8, 0), At(12, 0));
-         f.Add(4, At(12, 30), At(17, 0));
-     },
-     {20, 1, 24, 0, 24, 480, 480}},
-    {"open entry with a numeric balance counts, but not as actual day",
-     [](PeriodTest& f) {
-         f.Add(4, At(8, 0), NO_TIME);
-         f.Set(4, 1, "Saldo", "-60");
-     },
-     {20, 0, 0, 60, -60, 396, 0}},
-    {"flexi day is missing time on a free day",
-     [](PeriodTest& f) { f.Add(4, TimeCode(FlexiDay), TimeCode(FlexiDay)); },
-     {20, 0, 0, 456, -456, 0, 0}},
-    {"missing day counts its target and its shortfall",
-     [](PeriodTest& f) { f.Add(4, TimeCode(MissingDay), TimeCode(MissingDay)); },
-     {20, 0, 0, 456, -456, 0, 0}},
-    {"vacation adds nothing",
-     [](PeriodTest& f) { f.Add(4, TimeCode(Vacation), TimeCode(Vacation)); },
-     {20, 0, 0, 0, 0, 0, 0}},
-    {"Saturday work is all overtime and counts on a free day",
-     [](PeriodTest& f) { f.Add(9, At(10, 0), At(12, 0)); },
-     {20, 1, 120, 0, 120, 120, 120}},
-    {"direct hours count, but not as actual day",
-     [](PeriodTest& f) { f.Add(4, TimeCode(DirectHours), TimeCode(DirectHours), 480); },
-     {20, 0, 0, 6, -6, 450, 0}},
-    {"no work days configured", [](PeriodTest& f) { f.settings.WorkDays = 0; }, {0, 0, 0, 0, 0, 0, 0}},
-    {"average truncates toward zero",
-     [](PeriodTest& f) {
-         f.Add(4, At(8, 0), At(16, 30));
-         f.Add(5, At(8, 0), At(16, 31));
-         f.Add(6, At(8, 0), At(16, 31));
-     },
-     {20, 3, 74, 0, 74, 1442, 480}},
-};
-
-class EvaluationCases : public EvaluationTest, public ::testing::WithParamInterface<EvaluationCase> {};
-
-TEST_P(EvaluationCases, Figures)
+TEST_F(PlanTest, EvaluationFigures)
 {
-    Open(3, 2002);
-    GetParam().setup(*this);
-    const MonthEvaluation e = EvaluatePeriod(*plan);
-    const Figures& x = GetParam().expected;
-    EXPECT_EQ(e.targetDays, x.target);
-    EXPECT_EQ(e.actualDays, x.actual);
-    EXPECT_EQ(e.overtime, x.overtime);
-    EXPECT_EQ(e.missing, x.missing);
-    EXPECT_EQ(e.balance, x.balance);
-    EXPECT_EQ(e.total, x.total);
-    EXPECT_EQ(e.dailyAverage, x.average);
+    const struct {
+        const char* name;
+        std::function<void()> setup;
+        unsigned target, actual;
+        HoursValue overtime, missing, balance, total, average;
+    } cases[] = {
+        {"untouched period", [] {}, 20, 0, 0, 0, 0, 0, 0},
+        {"one completed day", [&] { Add(4, At(8, 0), At(16, 30)); }, 20, 1, 24, 0, 24, 480, 480},
+        {"two entries count as one day with the day's balance",
+         [&] {
+             Add(4, At(8, 0), At(12, 0));
+             Add(4, At(12, 30), At(17, 0));
+         },
+         20, 1, 24, 0, 24, 480, 480},
+        {"open entry with a numeric balance counts, but not as actual day",
+         [&] {
+             Add(4, At(8, 0), NO_TIME);
+             engine.WriteString("4/1", "Saldo", "-60", Plan().path().c_str());
+         },
+         20, 0, 0, 60, -60, 396, 0},
+        {"flexi day is missing time on a free day", [&] { AddKind(4, FlexiDay); }, 20, 0, 0, 456, -456, 0, 0},
+        {"missing day counts its target and its shortfall", [&] { AddKind(4, MissingDay); }, 20, 0, 0, 456, -456, 0, 0},
+        {"vacation adds nothing", [&] { AddKind(4, Vacation); }, 20, 0, 0, 0, 0, 0, 0},
+        {"Saturday work is all overtime and counts on a free day", [&] { Add(9, At(10, 0), At(12, 0)); }, 20, 1, 120, 0,
+         120, 120, 120},
+        {"direct hours count, but not as actual day",
+         [&] { Add(4, TimeCode(DirectHours), TimeCode(DirectHours), 480); }, 20, 0, 0, 6, -6, 450, 0},
+        {"no work days configured", [&] { settings.WorkDays = 0; }, 0, 0, 0, 0, 0, 0, 0},
+        {"average truncates toward zero",
+         [&] {
+             Add(4, At(8, 0), At(16, 30));
+             Add(5, At(8, 0), At(16, 31));
+             Add(6, At(8, 0), At(16, 31));
+         },
+         20, 3, 74, 0, 74, 1442, 480},
+    };
+    const Settings defaults;
+    for (const auto& c : cases) {
+        settings.WorkDays = defaults.WorkDays;
+        MonthPlan& plan = Open(3, 2002);
+        c.setup();
+        const MonthEvaluation e = EvaluatePeriod(plan);
+        EXPECT_EQ(
+            std::make_tuple(e.targetDays, e.actualDays, e.overtime, e.missing, e.balance, e.total, e.dailyAverage),
+            std::make_tuple(c.target, c.actual, c.overtime, c.missing, c.balance, c.total, c.average))
+            << c.name;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(March2002, EvaluationCases, ::testing::ValuesIn(Cases),
-                         [](const ::testing::TestParamInfo<EvaluationCase>& info) {
-                             std::string name;
-                             for (const char c : std::string(info.param.name))
-                                 name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             return name;
-                         });
-
-TEST_F(EvaluationTest, PeriodWithOtherStartDayReadsBothMonths)
+TEST_F(PlanTest, EvaluationOfAPeriodWithOtherStartDayReadsBothMonths)
 {
     settings.StartDay = 15;
-    Open(3, 2002);                 // 15 March .. 14 April 2002
-    Add(2, At(8, 0), At(16, 30));  // Tuesday 2 April
-    Add(20, At(8, 0), At(16, 30)); // Wednesday 20 March
-    const MonthEvaluation e = EvaluatePeriod(*plan);
+    MonthPlan& plan = Open(3, 2002); // 15 March .. 14 April 2002
+    Add(2, At(8, 0), At(16, 30));    // Tuesday 2 April
+    Add(20, At(8, 0), At(16, 30));   // Wednesday 20 March
+    const MonthEvaluation e = EvaluatePeriod(plan);
     EXPECT_EQ(e.actualDays, 2u);
     EXPECT_EQ(e.total, 960);
     // 15..28 March: 10 weekdays, 29 Good Friday; 1 April Easter Monday; 2..12 April: 9.
     EXPECT_EQ(e.targetDays, 19u);
 }
 
-TEST_F(EvaluationTest, ExternalCountsEveryBalancedDayWithItsTarget)
+TEST_F(PlanTest, EvaluationOfAnExternalCountsEveryBalancedDayWithItsTarget)
 {
     settings.Extern = 1;
-    Open(3, 2002);
+    MonthPlan& plan = Open(3, 2002);
     // HoursPerDay + Saldo for every day with a numeric balance, free or not:
     // the Saturday and Good Friday (Saldo 0) both count.
     Add(9, At(10, 0), At(12, 0));
-    const MonthEvaluation e = EvaluatePeriod(*plan);
+    const MonthEvaluation e = EvaluatePeriod(plan);
     EXPECT_EQ(e.total, (456 + 120) + (456 + 0));
     EXPECT_EQ(e.personDayLength, 480);
     EXPECT_FLOAT_EQ(e.personDays, 1032.0f / 480.0f);
 }
 
+TEST_F(PlanTest, EvaluationWithZeroHoursPerDayGivesZeroPersonDays)
+{
+    settings.HoursPerDay = 0;
+    MonthPlan& plan = Open(3, 2002);
+    Add(4, At(8, 0), At(16, 30));
+    const std::string report = EvaluateMonth(plan);
+    EXPECT_NE(report.find("Gesamtzeit in MT:\t0.00 Tage"), std::string::npos) << report;
+}
+
+namespace {
 MonthEvaluation Sample()
 {
     MonthEvaluation e;
@@ -129,6 +109,7 @@ MonthEvaluation Sample()
     e.personDays = 20.0f;
     return e;
 }
+} // namespace
 
 TEST(EvaluationReport, FullReport)
 {
@@ -168,14 +149,3 @@ TEST(EvaluationReport, CommaFormatAndZeroAverage)
     EXPECT_NE(report.find("Tages-Schnitt:\t0,000 Stunden"), std::string::npos);
     EXPECT_NE(report.find("Gesamtzeit in MT:\t0.33 Tage"), std::string::npos);
 }
-
-TEST_F(EvaluationTest, ZeroHoursPerDayGivesZeroPersonDays)
-{
-    settings.HoursPerDay = 0;
-    Open(3, 2002);
-    Add(4, At(8, 0), At(16, 30));
-    const std::string report = EvaluateMonth(*plan);
-    EXPECT_NE(report.find("Gesamtzeit in MT:\t0.00 Tage"), std::string::npos) << report;
-}
-
-} // namespace

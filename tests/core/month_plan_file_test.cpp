@@ -1,20 +1,6 @@
 // The month plan file: names, periods, reading and writing entries.
 #include "tests/core/plan_fixture.h"
 
-#include "core/plan_keys.h"
-
-namespace {
-
-// A plan file holding only MAIN, as an earlier period leaves it for the carry-over.
-void WriteMain(ProfileStore& store, const std::string& file, unsigned month, unsigned year, const char* account)
-{
-    store.WriteString("MAIN", "Account", account, file.c_str());
-    store.WriteString("MAIN", "Month", std::to_string(month).c_str(), file.c_str());
-    store.WriteString("MAIN", "Year", std::to_string(year).c_str(), file.c_str());
-}
-
-} // namespace
-
 TEST(MonthPlanFileName, NamesAndSeparators)
 {
     struct Case {
@@ -58,9 +44,9 @@ TEST(PeriodDays, OrderAndRanges)
     EXPECT_EQ(all15[16], 31u);
     EXPECT_EQ(all15[17], 1u);
     EXPECT_EQ(all15.back(), 14u);
+    EXPECT_EQ(list(PeriodDays::All(0)).front(), 1u);
     EXPECT_EQ(list(PeriodDays::From(15, 20)).size(), 26u); // 20..31, 1..14
-    EXPECT_EQ(list(PeriodDays::From(15, 3)).front(), 3u);
-    EXPECT_EQ(list(PeriodDays::From(15, 3)).back(), 14u);
+    EXPECT_EQ(list(PeriodDays::From(15, 3)), (std::vector<unsigned>{3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
     EXPECT_EQ(list(PeriodDays::From(1, 1)).size(), 31u);
     EXPECT_TRUE(list(PeriodDays::From(1, 0)).empty());
     EXPECT_TRUE(list(PeriodDays::From(1, 32)).empty());
@@ -69,46 +55,29 @@ TEST(PeriodDays, OrderAndRanges)
     EXPECT_EQ(list(PeriodDays::Before(15, 2)).size(), 18u); // 15..31, 1
     EXPECT_TRUE(list(PeriodDays::Before(15, 15)).empty());
     EXPECT_TRUE(list(PeriodDays::Before(1, 99)).empty());
-    EXPECT_EQ(list(PeriodDays::All(0)).front(), 1u);
 }
 
 TEST_F(PlanTest, MarchExampleKeysInOrder)
 {
-    WriteMain(engine, MonthPlanFileName(settings, 2, 2002), 2, 2002, "750");
+    WriteClosedPlan(2, 2002, "750");
     MonthPlan& plan = Open(3, 2002);
-    AddTimes(plan, 4, 480, 990);
+    Add(4, 480, 990);
     const std::string file = plan.path();
-    EXPECT_EQ(Keys(file, "MAIN"), (std::vector<std::string>{"Account=750", "Month=3", "Year=2002"}));
-    EXPECT_EQ(Keys(file, "1/1"),
+    EXPECT_EQ(SectionLines(file, "MAIN"), (std::vector<std::string>{"Account=750", "Month=3", "Year=2002"}));
+    EXPECT_EQ(SectionLines(file, "1/1"),
               (std::vector<std::string>{"Day=5", "Come=32771", "Go=32771", "Info=", "WorkTime=-2147483645",
                                         "Saldo=-2147483645", "Account=-2147483645", "NoSaldo=0"}));
-    EXPECT_EQ(Keys(file, "2/1"),
+    EXPECT_EQ(SectionLines(file, "2/1"),
               (std::vector<std::string>{"Day=6", "Come=32771", "Go=32771", "Info=", "WorkTime=-2147483645",
                                         "Saldo=-2147483645", "Account=-2147483645", "NoSaldo=1"}));
-    EXPECT_EQ(Keys(file, "4/1"), (std::vector<std::string>{"Day=1", "Come=480", "Go=990", "Info=", "WorkTime=510",
-                                                           "Saldo=24", "Account=774", "NoSaldo=0"}));
-    EXPECT_TRUE(Keys(file, "4/2").empty());
+    EXPECT_EQ(SectionLines(file, "4/1"),
+              (std::vector<std::string>{"Day=1", "Come=480", "Go=990", "Info=", "WorkTime=510", "Saldo=24",
+                                        "Account=774", "NoSaldo=0"}));
+    EXPECT_TRUE(SectionLines(file, "4/2").empty());
     // A second full recomputation changes no byte.
-    const std::string before = ReadBytes(file);
+    const std::string before = Dump();
     plan.Recompute(1);
-    EXPECT_EQ(ReadBytes(file), before);
-}
-
-TEST_F(PlanTest, ReadEntryDatesAcrossTheYearEnd)
-{
-    settings.StartDay = 15;
-    MonthPlan& plan = Open(12, 2002);
-    const struct {
-        unsigned day, month, year;
-        int weekday;
-    } cases[] = {{15, 12, 2002, 0}, {31, 12, 2002, 2}, {1, 1, 2003, 3}, {3, 1, 2003, 5}, {14, 1, 2003, 2}};
-    for (const auto& c : cases) {
-        const EntryRecord e = Entry(plan, c.day, 1);
-        EXPECT_EQ(e.month, c.month);
-        EXPECT_EQ(e.year, c.year);
-        EXPECT_EQ(e.weekday, c.weekday) << c.day;
-    }
-    EXPECT_STREQ(Entry(plan, 1, 1).Info, "Neujahr");
+    EXPECT_EQ(Dump(), before);
 }
 
 TEST_F(PlanTest, ReadEntryDefaultsForDamagedSections)
@@ -119,11 +88,11 @@ TEST_F(PlanTest, ReadEntryDefaultsForDamagedSections)
     engine.DeleteKey("9/1", "Info", file);
     engine.DeleteKey("9/1", "NoSaldo", file);
     engine.WriteString("9/2", "Day", "6", file); // a Saturday entry with nothing else
-    EntryRecord e = Entry(plan, 9, 1);
+    EntryRecord e = Entry(9, 1);
     EXPECT_EQ(e.WorkTime, NO_HOURS);
     EXPECT_STREQ(e.Info, "");
     EXPECT_EQ(e.NoSaldo, 1); // 9 March 2002 is a Saturday
-    e = Entry(plan, 9, 2);
+    e = Entry(9, 2);
     EXPECT_EQ(e.Come, NO_TIME);
     EXPECT_EQ(e.Saldo, NO_HOURS);
     EXPECT_EQ(e.NoSaldo, 1);
@@ -133,34 +102,24 @@ TEST_F(PlanTest, ReadEntryDefaultsForDamagedSections)
     EXPECT_EQ(untouched.Come, 1234);
 }
 
-TEST_F(PlanTest, WriteEntryWithDayZeroChoosesTheSlot)
+TEST_F(PlanTest, WriteEntryChoosesTheSlotAndNormalisesDayOffCodes)
 {
     MonthPlan& plan = Open(3, 2002);
-    AddTimes(plan, 5, 480, 720); // replaces the placeholder
-    EXPECT_EQ(Entry(plan, 5, 1).Come, 480);
-    AddTimes(plan, 5, 750, 900);
-    AddTimes(plan, 5, 930, 960);
-    EXPECT_EQ(Entry(plan, 5, 2).Come, 750);
-    EXPECT_EQ(Entry(plan, 5, 3).Come, 930);
-    EXPECT_EQ(plan.EntryCount(5), 3u);
+    Add(5, 480, 720); // replaces the placeholder
+    Add(5, 750, 900);
+    EXPECT_EQ(Entry(5, 1).Come, 480);
+    EXPECT_EQ(Entry(5, 2).Come, 750);
+    EXPECT_EQ(plan.EntryCount(5), 2u);
     // A record for a day outside 1..31 is refused, not written anywhere.
     EntryRecord bad;
     bad.day = 40;
     bad.Come = 480;
     EXPECT_EQ(plan.WriteEntry(0, 0, bad), 0);
-}
-
-TEST_F(PlanTest, WriteEntryNormalisesDayOffCodes)
-{
-    MonthPlan& plan = Open(3, 2002);
-    EntryRecord e = Entry(plan, 6, 1);
+    EntryRecord e = Entry(6);
     e.Come = TimeCode(Vacation);
     e.Go = 480;
-    e.WorkTime = HoursCode(Vacation);
-    e.Saldo = 0;
-    e.NoSaldo = 1;
     plan.WriteEntry(6, 1, e);
-    EXPECT_EQ(Entry(plan, 6, 1).Go, TimeCode(Vacation));
+    EXPECT_EQ(Entry(6).Go, TimeCode(Vacation));
 }
 
 TEST_F(PlanTest, DamagedFileNeverHangs)
@@ -176,5 +135,5 @@ TEST_F(PlanTest, DamagedFileNeverHangs)
     EXPECT_EQ(plan.ReadEntry(7, 1, e), 0); // a thousand keys, but no Day
     ASSERT_EQ(plan.ReadEntry(8, 1, e), 1);
     EXPECT_EQ(e.Come, static_cast<TimeValue>(static_cast<std::uint32_t>(99999999999ull)));
-    EXPECT_FALSE(ViewOf(plan).rows.empty());
+    EXPECT_FALSE(View().rows.empty());
 }

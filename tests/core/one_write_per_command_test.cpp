@@ -25,37 +25,22 @@ public:
     std::map<std::string, int> writes;
 };
 
-class OneWriteTest : public PlanTest {
-protected:
-    OneWriteTest() { settings.CheckMissings = 0; }
+} // namespace
 
-    // Runs the command on a plan with entries and returns the number of
-    // writes of the plan's file; checks that the engine's view is on disk.
-    int WritesOf(MonthPlan& plan, const std::function<void()>& command)
-    {
-        files.writes.clear();
-        command();
-        ProfileEngine fresh(files);
-        char fromDisk[64] = {}, cached[64] = {};
-        fresh.ReadString("4/1", "Account", "", fromDisk, sizeof fromDisk, plan.path().c_str());
-        counted.ReadString("4/1", "Account", "", cached, sizeof cached, plan.path().c_str());
-        EXPECT_STREQ(fromDisk, cached);
-        return files.writes[files.FullPath(plan.path())];
-    }
-
+TEST_F(PlanTest, EachCommandWritesThePlanOnce)
+{
     CountingFileSystem files;
     ProfileEngine counted{files};
     FrameCore countedFrame{settings, counted, clock, prompts, shell};
-};
-
-} // namespace
-
-TEST_F(OneWriteTest, EachCommandWritesThePlanOnce)
-{
     shell.Attach(countedFrame);
+    settings.CheckMissings = 0;
     clock.Set(4, 3, 2002, 8, 0);
     ASSERT_EQ(countedFrame.OpenMonthPlan(3, 2002, false, false), 1);
-    MonthPlan& plan = LastPlan();
+    MonthPlan& plan = Plan();
+    const std::string file = files.FullPath(plan.path());
+    // The MAIN keys first, so that a plan that cannot be created is noticed
+    // before any day is written; then the days of the period.
+    EXPECT_EQ(files.writes[file], 2);
     const struct {
         const char* name;
         std::function<void()> command;
@@ -80,14 +65,14 @@ TEST_F(OneWriteTest, EachCommandWritesThePlanOnce)
          }},
         {"move",
          [&] {
-             AddTimes(plan, 5, 780, 900);
-             Select(plan, 5, 2);
+             Add(5, 780, 900);
+             Select(5, 2);
              files.writes.clear();
              plan.MoveEntry(-1);
          }},
         {"delete",
          [&] {
-             Select(plan, 5, 1);
+             Select(5, 1);
              plan.DeleteEntry();
          }},
         {"missing days", [&] { plan.FillMissingDays(20); }},
@@ -95,15 +80,15 @@ TEST_F(OneWriteTest, EachCommandWritesThePlanOnce)
         // Every stored value is right already: an unchanged file is not written.
         {"recompute", [&] { plan.Recompute(1); }, 0},
     };
-    for (const auto& c : commands)
-        EXPECT_EQ(WritesOf(plan, c.command), c.writes) << c.name;
-}
-
-TEST_F(OneWriteTest, CreatingAPlanWritesItTwice)
-{
-    // The MAIN keys first, so that a plan that cannot be created is noticed
-    // before any day is written; then the days of the period.
-    shell.Attach(countedFrame);
-    countedFrame.OpenMonthPlan(3, 2002, false, false);
-    EXPECT_EQ(files.writes[files.FullPath(LastPlan().path())], 2);
+    for (const auto& c : commands) {
+        files.writes.clear();
+        c.command();
+        EXPECT_EQ(files.writes[file], c.writes) << c.name;
+        // What the engine holds is on disk.
+        ProfileEngine fresh(files);
+        char fromDisk[64] = {}, cached[64] = {};
+        fresh.ReadString("4/1", "Account", "", fromDisk, sizeof fromDisk, plan.path().c_str());
+        counted.ReadString("4/1", "Account", "", cached, sizeof cached, plan.path().c_str());
+        EXPECT_STREQ(fromDisk, cached) << c.name;
+    }
 }

@@ -1,12 +1,13 @@
 #pragma once
 // Month plans on the real profile engine in a throwaway folder, with the
 // fakes of the clock, the prompts, the list view and the frame's windows.
+// The clock stands in June 2001, outside every plan the tests open, unless a
+// test sets it: no live computation of today runs by itself.
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <sstream>
+#include <cstdio>
 #include <string>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 #include "core/frame_core.h"
@@ -14,75 +15,126 @@
 #include "core/period.h"
 #include "core/profile_engine.h"
 #include "core/settings.h"
-#include "core/shell.h"
 #include "tests/core/core_fakes.h"
 #include "tests/core/temp_folder.h"
 
+constexpr TimeValue At(int hour, int minute)
+{
+    return hour * 60 + minute;
+}
+
 class PlanTest : public ::testing::Test {
 protected:
+    using Kind = RecordingPrompts::Kind;
+
     PlanTest()
     {
         const std::string dir = folder.path().string() + "/";
         std::snprintf(settings.WorkingDir, sizeof settings.WorkingDir, "%s", dir.c_str());
         std::snprintf(settings.SettingsPath, sizeof settings.SettingsPath, "%s", folder.File("stundwrk.ini").c_str());
-        // Nothing runs by itself unless a test asks for it.
         settings.SelectDay = 0;
         settings.AutoTimer = 0;
         shell.Attach(frame);
-        clock.Set(1, 3, 2002, 9, 0);
+        clock.Set(15, 6, 2001, 8, 10);
     }
 
-    // Opens (creating silently) the period, as a new plan window does.
-    MonthPlan& Open(unsigned month, unsigned year)
+    // Creates the period's plan afresh (an earlier file of it is removed), as
+    // a new plan window does, with the given opening account; forgets the
+    // messages so far.
+    MonthPlan& Open(unsigned month, unsigned year, HoursValue account = 0)
     {
+        std::remove(MonthPlanFileName(settings, month, year).c_str());
         EXPECT_EQ(frame.OpenMonthPlan(month, year, false, false), 1);
-        return *shell.windows.back().plan;
+        if (account != 0) {
+            engine.WriteString("MAIN", "Account", std::to_string(account).c_str(), Plan().path().c_str());
+            Plan().Recompute(EffectiveStartDay(settings));
+        }
+        prompts.messages.clear();
+        return Plan();
     }
-    MonthPlan& LastPlan() { return *shell.windows.back().plan; }
-    FakePlanView& ViewOf(const MonthPlan& plan)
-    {
-        for (const FakeFrameShell::Window& window : shell.windows)
-            if (window.plan.get() == &plan)
-                return *window.view;
-        throw std::logic_error("no such plan");
-    }
-    // The messages of one kind, in order.
-    std::vector<RecordingPrompts::Message> Messages(RecordingPrompts::Kind kind) const
-    {
-        std::vector<RecordingPrompts::Message> result;
-        for (const RecordingPrompts::Message& m : prompts.messages)
-            if (m.kind == kind)
-                result.push_back(m);
-        return result;
-    }
-    std::vector<RecordingPrompts::Message> Told() const { return Messages(RecordingPrompts::Kind::Tell); }
-    std::vector<RecordingPrompts::Message> Asked() const { return Messages(RecordingPrompts::Kind::Ask); }
-    std::vector<RecordingPrompts::Message> Warnings() const { return Messages(RecordingPrompts::Kind::Warning); }
-    void Select(MonthPlan& plan, unsigned day, unsigned position)
-    {
-        ASSERT_TRUE(plan.SelectEntryRow(day, position)) << day << "/" << position;
-    }
-    // Writes a times entry through the storage primitive and recomputes.
-    void AddTimes(MonthPlan& plan, unsigned day, TimeValue come, TimeValue go)
+    // The plan and the list of the window opened last: the helpers below work on it.
+    MonthPlan& Plan() const { return *shell.windows.back().plan; }
+    FakePlanView& View() const { return *shell.windows.back().view; }
+    std::string Dump() const { return ReadBytes(Plan().path()); }
+
+    EntryRecord Entry(unsigned day, unsigned position = 1)
     {
         EntryRecord record;
-        ASSERT_TRUE(plan.ReadEntry(day, 1, record));
-        record.Come = come;
-        record.Go = go;
-        record.WorkTime = HOURS_CODE_BASE;
-        record.Info[0] = '\0';
-        ASSERT_EQ(plan.WriteEntry(0, 0, record), 1);
-        plan.Recompute(day);
-    }
-    EntryRecord Entry(MonthPlan& plan, unsigned day, unsigned position)
-    {
-        EntryRecord record;
-        EXPECT_TRUE(plan.ReadEntry(day, position, record)) << day << "/" << position;
+        EXPECT_TRUE(Plan().ReadEntry(day, position, record)) << day << "/" << position;
         return record;
     }
-    std::vector<std::string> Keys(const std::string& file, const std::string& section)
+    // Come, Go, WorkTime, Saldo and Account of an entry, to compare at once.
+    std::tuple<TimeValue, TimeValue, HoursValue, HoursValue, HoursValue> Values(unsigned day, unsigned position = 1)
     {
-        return SectionLines(file, section);
+        const EntryRecord e = Entry(day, position);
+        return {e.Come, e.Go, e.WorkTime, e.Saldo, e.Account};
+    }
+    // Writes an entry as its creator would at the day's free slot (the
+    // placeholder, else after the day's entries), then recomputes the period.
+    void Add(unsigned day, TimeValue come, TimeValue go, HoursValue workTime = NO_HOURS, HoursValue account = NO_HOURS)
+    {
+        EntryRecord record = Entry(day);
+        record.Come = come;
+        record.Go = go;
+        record.WorkTime = workTime;
+        record.Saldo = NO_HOURS;
+        record.Account = account;
+        record.Info[0] = '\0';
+        if (IsTimeCode(come) && come != TimeCode(DirectHours)) {
+            record.WorkTime = HoursCode(TimeCodeKind(come));
+            record.Saldo = 0;
+            record.NoSaldo = come == TimeCode(FlexiDay) || come == TimeCode(MissingDay) ? 0 : 1;
+        } else {
+            record.NoSaldo = IsWorkDay(settings, record.weekday) ? 0 : 1;
+        }
+        ASSERT_EQ(Plan().WriteEntry(0, 0, record), 1);
+        Plan().Recompute(day);
+    }
+    void AddKind(unsigned day, EntryKind kind) { Add(day, TimeCode(kind), TimeCode(kind)); }
+    void Correct(unsigned day, HoursValue account)
+    {
+        Add(day, TimeCode(AccountCorrection), TimeCode(AccountCorrection), NO_HOURS, account);
+    }
+    void Select(unsigned day, unsigned position = 1)
+    {
+        ASSERT_TRUE(Plan().SelectEntryRow(day, position)) << day << "/" << position;
+    }
+
+    // The texts of the messages of one kind, in order.
+    std::vector<std::string> Texts(Kind kind = Kind::Tell) const
+    {
+        std::vector<std::string> texts;
+        for (const RecordingPrompts::Message& m : prompts.messages)
+            if (m.kind == kind)
+                texts.push_back(m.text);
+        return texts;
+    }
+    // Checks that exactly this one message was shown since the last check.
+    void ExpectOnly(const std::string& text, const char* title = "Fehler")
+    {
+        ASSERT_EQ(prompts.messages.size(), 1u) << text;
+        EXPECT_EQ(prompts.messages[0].text, text);
+        EXPECT_EQ(prompts.messages[0].title, title);
+        prompts.messages.clear();
+    }
+    // A plan file as a closed period leaves it: MAIN, and the accounts of its
+    // last two days when lastAccount is given.
+    void WriteClosedPlan(unsigned month, unsigned year, const char* opening, const char* lastAccount = nullptr)
+    {
+        const std::string file = MonthPlanFileName(settings, month, year);
+        engine.WriteString("MAIN", "Account", opening, file.c_str());
+        engine.WriteString("MAIN", "Month", std::to_string(month).c_str(), file.c_str());
+        engine.WriteString("MAIN", "Year", std::to_string(year).c_str(), file.c_str());
+        if (lastAccount) {
+            engine.WriteString("27/1", "Account", lastAccount, file.c_str());
+            engine.WriteString("28/1", "Account", "-2147483645", file.c_str());
+        }
+    }
+    std::string MainAccount(const std::string& file)
+    {
+        char account[32];
+        engine.ReadString("MAIN", "Account", "", account, sizeof account, file.c_str());
+        return account;
     }
 
     TempFolder folder;

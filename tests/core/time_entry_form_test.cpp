@@ -1,8 +1,9 @@
+// The time entry dialog: its start values, refusals and what it stores.
 #include "core/time_entry_form.h"
 
-#include <gtest/gtest.h>
+#include "tests/core/plan_fixture.h"
 
-#include "tests/core/plan_world.h"
+#include <tuple>
 
 namespace {
 
@@ -23,88 +24,71 @@ TimeEntryFields Times(const char* date, const char* come, const char* go)
 
 TimeEntryFields Hours(const char* date, const char* hours)
 {
-    TimeEntryFields fields;
-    fields.date = date;
+    TimeEntryFields fields = Times(date, "08:00", "07:00"); // ignored in hours mode
     fields.hours = hours;
-    fields.come = "08:00"; // ignored in hours mode
-    fields.go = "07:00";
     fields.hoursMode = true;
     return fields;
 }
 
-class TimeEntryFormTest : public ::testing::Test {
-protected:
-    PlanWorld world;
-    MonthPlan& plan = world.Create(3, 2002, 750);
-};
+} // namespace
 
-TEST_F(TimeEntryFormTest, NewEntryWithoutSelectionStartsTodayWithLaggedArrival)
+TEST_F(PlanTest, NewTimeEntryStartsOnTheSuggestedDayOrToday)
 {
-    world.settings.TimeLag = 15;
-    world.clock.Set(9, 3, 2002, 8, 10); // a Saturday
-    const TimeEntryFields fields = InitTimeEntry(plan, 0, "");
-    EXPECT_EQ(fields.date, "09.03.2002");
-    EXPECT_TRUE(fields.dateEnabled);
-    EXPECT_EQ(fields.come, "07:55");
-    EXPECT_EQ(fields.go, "");
-    EXPECT_EQ(fields.hours, "");
-    EXPECT_EQ(fields.remark, "");
-    EXPECT_TRUE(fields.noSaldo);
-    EXPECT_FALSE(fields.hoursMode);
-}
-
-TEST_F(TimeEntryFormTest, NewEntryTakesTheWorkDayFlagFromTheSuggestedDate)
-{
-    struct Case {
-        const char* suggested;
+    MonthPlan& plan = Open(3, 2002, 750);
+    settings.TimeLag = 15;
+    const struct {
+        unsigned today;
+        const char *suggested, *date;
         bool noSaldo;
-    } cases[] = {{"04.03.2002", false}, {"09.03.2002", true}, {"10.03.2002", true}};
-    world.clock.Set(4, 3, 2002); // a Monday: today must not decide
-    for (const Case& c : cases) {
-        const TimeEntryFields fields = InitTimeEntry(plan, 0, c.suggested);
-        EXPECT_EQ(fields.date, c.suggested);
-        EXPECT_EQ(fields.noSaldo, c.noSaldo) << c.suggested;
+    } cases[] = {
+        {9, "", "09.03.2002", true}, // a Saturday
+        // Today, a Monday, does not decide.
+        {4, "04.03.2002", "04.03.2002", false},
+        {4, "09.03.2002", "09.03.2002", true},
+        {4, "10.03.2002", "10.03.2002", true},
+    };
+    for (const auto& c : cases) {
+        clock.Set(c.today, 3, 2002, 8, 10);
+        const TimeEntryFields f = InitTimeEntry(plan, 0, c.suggested);
+        EXPECT_EQ(std::tie(f.date, f.noSaldo, f.dateEnabled, f.hoursMode),
+                  std::make_tuple(c.date, c.noSaldo, true, false));
     }
+    const TimeEntryFields f = InitTimeEntry(plan, 0, "");
+    EXPECT_EQ(std::tie(f.come, f.go, f.hours, f.remark), std::make_tuple("07:55", "", "", "")); // travel time off
 }
 
-TEST_F(TimeEntryFormTest, ExistingEntriesShowTheirValues)
+TEST_F(PlanTest, ExistingTimeEntriesShowTheirValues)
 {
-    world.settings.TimeLag = 15;
-    world.clock.Set(15, 6, 2001, 9, 0);
+    MonthPlan& plan = Open(3, 2002, 750);
+    settings.TimeLag = 15;
+    clock.Set(15, 6, 2001, 9, 0);
     ASSERT_TRUE(AcceptTimeEntry(plan, 0, Times("04.03.2002", "08:00", "16:30")));
     ASSERT_TRUE(AcceptTimeEntry(plan, 0, Hours("05.03.2002", "2:15")));
-    EntryRecord missing = world.Entry(6, 1);
-    missing.Come = missing.Go = TimeCode(MissingDay);
-    missing.WorkTime = HoursCode(MissingDay);
-    std::snprintf(missing.Info, sizeof missing.Info, "Fehltag");
-    plan.WriteEntry(6, 1, missing);
-
-    struct Case {
-        unsigned key;
-        const char *date, *come, *go, *hours, *remark;
+    AddKind(6, MissingDay);
+    engine.WriteString("6/1", "Info", "Fehltag", plan.path().c_str());
+    const struct {
+        unsigned day;
+        const char *come, *go, *hours;
         bool hoursMode;
     } cases[] = {
-        {EntryKey(4, 1), "04.03.2002", "08:00", "16:30", "8:30", "", false},
-        {EntryKey(5, 1), "05.03.2002", "**.**", "**.**", "2:15", "", true},
+        {4, "08:00", "16:30", "8:30", false},
+        {5, "**.**", "**.**", "2:15", true},
         // A missing day opens like an empty day.
-        {EntryKey(6, 1), "06.03.2002", "08:45", "", "", "", false},
-        {EntryKey(7, 1), "07.03.2002", "08:45", "", "", "", false},
+        {6, "08:45", "", "", false},
+        {7, "08:45", "", "", false},
     };
-    for (const Case& c : cases) {
-        const TimeEntryFields fields = InitTimeEntry(plan, c.key, "01.03.2002");
-        EXPECT_EQ(fields.date, c.date);
-        EXPECT_FALSE(fields.dateEnabled);
-        EXPECT_EQ(fields.come, c.come) << c.date;
-        EXPECT_EQ(fields.go, c.go) << c.date;
-        EXPECT_EQ(fields.hours, c.hours) << c.date;
-        EXPECT_EQ(fields.remark, c.remark) << c.date;
-        EXPECT_EQ(fields.hoursMode, c.hoursMode) << c.date;
+    for (const auto& c : cases) {
+        const TimeEntryFields f = InitTimeEntry(plan, EntryKey(c.day, 1), "01.03.2002");
+        EXPECT_EQ(
+            std::tie(f.date, f.dateEnabled, f.come, f.go, f.hours, f.remark, f.hoursMode),
+            std::make_tuple("0" + std::to_string(c.day) + ".03.2002", false, c.come, c.go, c.hours, "", c.hoursMode));
     }
 }
 
-TEST_F(TimeEntryFormTest, NowButtonsMoveArrivalEarlierAndDepartureLater)
+TEST_F(PlanTest, NowButtonsMoveArrivalEarlierAndDepartureLater)
 {
-    struct Case {
+    MonthPlan& plan = Open(3, 2002);
+    const struct {
         unsigned hour, minute;
         int lag;
         const char *arrival, *departure;
@@ -113,17 +97,17 @@ TEST_F(TimeEntryFormTest, NowButtonsMoveArrivalEarlierAndDepartureLater)
         {0, 5, 15, "00:00", "00:20"}, // the lag never reaches into yesterday
         {23, 50, 15, "23:35", "24:05"}, {12, 0, 0, "12:00", "12:00"},
     };
-    for (const Case& c : cases) {
-        world.settings.TimeLag = c.lag;
-        world.clock.Set(15, 6, 2001, c.hour, c.minute);
+    for (const auto& c : cases) {
+        settings.TimeLag = c.lag;
+        clock.Set(15, 6, 2001, c.hour, c.minute);
         EXPECT_EQ(ArrivalNow(plan), c.arrival);
         EXPECT_EQ(DepartureNow(plan), c.departure);
     }
 }
 
-TEST_F(TimeEntryFormTest, RefusedInputTellsTheFirstProblemAndWritesNothing)
+TEST_F(PlanTest, RefusedTimeEntryTellsTheFirstProblemAndWritesNothing)
 {
-    struct Case {
+    const struct {
         TimeEntryFields fields;
         const char* message;
     } cases[] = {
@@ -137,27 +121,26 @@ TEST_F(TimeEntryFormTest, RefusedInputTellsTheFirstProblemAndWritesNothing)
         {Hours("05.04.2002", "-2:00"), NEGATIVE_HOURS},
         {Times("05.04.2002", "08:00", "16:00"), OUTSIDE_MARCH},
         {Times("05.04.2002", "17:00", "08:00"), OUTSIDE_MARCH}, // date before order
-        {Times("1.3.02", "08:00", "16:00"), "Das Datum muß zwischen 01.03.2002 und 31.03.2002 liegen."},
+        {Times("1.3.02", "08:00", "16:00"), OUTSIDE_MARCH},
         {Times("0.4.2002", "08:00", "16:00"), "Das Datum 00.04.2002 ist ungültig."},
         {Times("45.03.2002", "17:00", "08:00"), "Das Datum 45.03.2002 ist ungültig."},
         {Times("04.03.2002", "17:00", "08:00"), COME_AFTER_GO},
         {Times("04.03.2002", "U", "08:00"), COME_AFTER_GO},
     };
-    const std::string before = world.Dump();
-    for (const Case& c : cases) {
-        world.prompts.messages.clear();
+    MonthPlan& plan = Open(3, 2002, 750);
+    const std::string before = Dump();
+    for (const auto& c : cases) {
         EXPECT_FALSE(AcceptTimeEntry(plan, 0, c.fields)) << c.message;
-        ASSERT_EQ(world.prompts.messages.size(), 1u) << c.message;
-        EXPECT_EQ(world.prompts.last()->text, c.message);
-        EXPECT_EQ(world.prompts.last()->title, "Fehler");
-        EXPECT_EQ(world.prompts.last()->icon, MessageIcon::Information);
+        ASSERT_FALSE(prompts.messages.empty()) << c.message;
+        EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Information);
+        ExpectOnly(c.message);
     }
-    EXPECT_EQ(world.Dump(), before);
+    EXPECT_EQ(Dump(), before);
 }
 
-TEST_F(TimeEntryFormTest, AcceptedInputIsStoredWithItsComputedValues)
+TEST_F(PlanTest, AcceptedTimeEntryIsStoredWithItsComputedValues)
 {
-    struct Case {
+    const struct {
         TimeEntryFields fields;
         TimeValue come, go;
         HoursValue workTime, saldo, account;
@@ -172,29 +155,24 @@ TEST_F(TimeEntryFormTest, AcceptedInputIsStoredWithItsComputedValues)
         // A code letter books a whole day of its kind.
         {Times("04.03.2002", "U", ""), TimeCode(Vacation), TimeCode(Vacation), HoursCode(Vacation), 0, 750},
     };
-    for (const Case& c : cases) {
-        PlanWorld fresh;
-        MonthPlan& p = fresh.Create(3, 2002, 750);
-        ASSERT_TRUE(AcceptTimeEntry(p, 0, c.fields)) << c.fields.come;
-        EXPECT_TRUE(fresh.prompts.messages.empty());
-        const EntryRecord e = fresh.Entry(4, 1);
-        EXPECT_EQ(e.Come, c.come) << c.fields.come;
-        EXPECT_EQ(e.Go, c.go) << c.fields.come;
-        EXPECT_EQ(e.WorkTime, c.workTime) << c.fields.come;
-        EXPECT_EQ(e.Saldo, c.saldo) << c.fields.come;
-        EXPECT_EQ(e.Account, c.account) << c.fields.come;
-        EXPECT_EQ(p.EntryCount(4), 1u);
+    for (const auto& c : cases) {
+        MonthPlan& plan = Open(3, 2002, 750);
+        ASSERT_TRUE(AcceptTimeEntry(plan, 0, c.fields)) << c.fields.come;
+        EXPECT_TRUE(prompts.messages.empty());
+        EXPECT_EQ(Values(4), std::make_tuple(c.come, c.go, c.workTime, c.saldo, c.account)) << c.fields.come;
+        EXPECT_EQ(plan.EntryCount(4), 1u);
     }
 }
 
-TEST_F(TimeEntryFormTest, NewEntriesFollowTheDaysEntriesAndEditsStayInPlace)
+TEST_F(PlanTest, NewTimeEntriesFollowTheDaysEntriesAndEditsStayInPlace)
 {
+    MonthPlan& plan = Open(3, 2002, 750);
     ASSERT_TRUE(AcceptTimeEntry(plan, 0, Times("04.03.2002", "08:00", "12:00")));
     ASSERT_TRUE(AcceptTimeEntry(plan, 0, Times("04.03.2002", "12:30", "16:30")));
     ASSERT_TRUE(AcceptTimeEntry(plan, 0, Times("05.03.2002", "08:00", "16:30")));
     EXPECT_EQ(plan.EntryCount(4), 2u);
-    EXPECT_EQ(world.Entry(4, 2).Saldo, 480 - 30 - 456);
-    EXPECT_EQ(world.Entry(5, 1).Account, 750 - 6 + 24);
+    EXPECT_EQ(Entry(4, 2).Saldo, 480 - 30 - 456);
+    EXPECT_EQ(Entry(5).Account, 750 - 6 + 24);
 
     // The edit keeps the entry's date whatever the date text says, and the
     // following days are recomputed.
@@ -203,38 +181,31 @@ TEST_F(TimeEntryFormTest, NewEntriesFollowTheDaysEntriesAndEditsStayInPlace)
     ASSERT_TRUE(AcceptTimeEntry(plan, EntryKey(4, 2), edit));
     EXPECT_EQ(plan.EntryCount(4), 2u);
     EXPECT_EQ(plan.EntryCount(20), 1u);
-    const EntryRecord changed = world.Entry(4, 2);
-    EXPECT_EQ(changed.Go, 1050);
-    EXPECT_STREQ(changed.Info, "l\xE4nger");
-    EXPECT_EQ(world.Entry(5, 1).Account, 750 + 54 + 24);
+    EXPECT_EQ(Entry(4, 2).Go, 1050);
+    EXPECT_STREQ(Entry(4, 2).Info, "l\xE4nger");
+    EXPECT_EQ(Entry(5).Account, 750 + 54 + 24);
 
     // A key whose entry is gone is stored as a new entry of the typed date.
     ASSERT_TRUE(AcceptTimeEntry(plan, EntryKey(12, 3), Times("12.03.2002", "08:00", "09:00")));
     EXPECT_EQ(plan.EntryCount(12), 1u);
-    EXPECT_EQ(world.Entry(12, 1).Come, 480);
+    EXPECT_EQ(Entry(12).Come, 480);
+
+    // The check box and a long remark are stored.
+    TimeEntryFields free = Times("07.03.2002", "08:00", "16:30");
+    free.noSaldo = true;
+    free.remark = std::string(300, 'x');
+    ASSERT_TRUE(AcceptTimeEntry(plan, 0, free));
+    EXPECT_EQ(Entry(7).NoSaldo, 1);
+    EXPECT_EQ(Entry(7).Saldo, 510); // no regular working time: the hours are the balance
+    EXPECT_EQ(std::string(Entry(7).Info), std::string(255, 'x'));
 }
 
-TEST_F(TimeEntryFormTest, CheckBoxAndLongRemarkAreStored)
+TEST_F(PlanTest, TimeEntryOfAStartDayPeriodAcceptsTheFollowingMonthsDays)
 {
-    TimeEntryFields fields = Times("04.03.2002", "08:00", "16:30");
-    fields.noSaldo = true;
-    fields.remark = std::string(300, 'x');
-    ASSERT_TRUE(AcceptTimeEntry(plan, 0, fields));
-    const EntryRecord e = world.Entry(4, 1);
-    EXPECT_EQ(e.NoSaldo, 1);
-    EXPECT_EQ(e.Saldo, 510); // no regular working time: the hours are the balance
-    EXPECT_EQ(std::string(e.Info), std::string(255, 'x'));
+    settings.StartDay = 15;
+    MonthPlan& plan = Open(3, 2002);
+    EXPECT_TRUE(AcceptTimeEntry(plan, 0, Times("14.04.2002", "08:00", "16:00")));
+    EXPECT_EQ(Entry(14).Come, 480);
+    EXPECT_FALSE(AcceptTimeEntry(plan, 0, Times("15.04.2002", "08:00", "16:00")));
+    ExpectOnly("Das Datum muß zwischen 15.03.2002 und 14.04.2002 liegen.");
 }
-
-TEST_F(TimeEntryFormTest, StartDayPeriodAcceptsTheFollowingMonthsDays)
-{
-    PlanWorld world15;
-    world15.settings.StartDay = 15;
-    MonthPlan& p = world15.Create(3, 2002);
-    EXPECT_TRUE(AcceptTimeEntry(p, 0, Times("14.04.2002", "08:00", "16:00")));
-    EXPECT_EQ(world15.Entry(14, 1).Come, 480);
-    EXPECT_FALSE(AcceptTimeEntry(p, 0, Times("15.04.2002", "08:00", "16:00")));
-    EXPECT_EQ(world15.prompts.last()->text, "Das Datum muß zwischen 15.03.2002 und 14.04.2002 liegen.");
-}
-
-} // namespace

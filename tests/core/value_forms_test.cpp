@@ -1,47 +1,31 @@
 // The month, day-counter and remark dialogs' logic.
-#include <gtest/gtest.h>
-
 #include "core/counter_forms.h"
 #include "core/day_kind_forms.h"
 #include "core/month_form.h"
 #include "core/remark_form.h"
-#include "core/settings.h"
-#include "core/time_entry_form.h"
-#include "tests/core/core_fakes.h"
-#include "tests/core/plan_world.h"
+#include "tests/core/plan_fixture.h"
 
-namespace {
+#include <tuple>
 
-TEST(MonthForm, ProposesThePeriodThatHoldsToday)
+TEST(MonthForm, ProposesThePeriodThatHoldsTodayUnlessChosen)
 {
     struct Case {
-        unsigned day, month, year, startDay;
+        unsigned day, month, year, startDay, chosenMonth, chosenYear;
         unsigned wantMonth, wantYear;
     } cases[] = {
-        {10, 3, 2002, 15, 2, 2002},  {15, 3, 2002, 15, 3, 2002},  {10, 3, 2002, 1, 3, 2002},
-        {10, 1, 2002, 15, 12, 2001}, {31, 12, 2002, 1, 12, 2002},
+        {10, 3, 2002, 15, 0, 0, 2, 2002},  {15, 3, 2002, 15, 0, 0, 3, 2002},  {10, 3, 2002, 1, 0, 0, 3, 2002},
+        {10, 1, 2002, 15, 0, 0, 12, 2001}, {31, 12, 2002, 1, 0, 0, 12, 2002}, {10, 3, 2002, 1, 7, 1999, 7, 1999},
     };
     for (const Case& c : cases) {
         Settings settings;
         settings.StartDay = c.startDay;
         FakeClock clock;
         clock.Set(c.day, c.month, c.year);
-        unsigned month = 0, year = 0;
+        unsigned month = c.chosenMonth, year = c.chosenYear;
         ProposeMonth(settings, clock, month, year);
         EXPECT_EQ(month, c.wantMonth) << c.day << "." << c.month << " start " << c.startDay;
         EXPECT_EQ(year, c.wantYear) << c.day << "." << c.month << " start " << c.startDay;
     }
-}
-
-TEST(MonthForm, KeepsAMonthTheCallerChose)
-{
-    Settings settings;
-    FakeClock clock;
-    clock.Set(10, 3, 2002);
-    unsigned month = 7, year = 1999;
-    ProposeMonth(settings, clock, month, year);
-    EXPECT_EQ(month, 7u);
-    EXPECT_EQ(year, 1999u);
 }
 
 TEST(MonthForm, AcceptsOnlyAMonthAndAYear)
@@ -111,45 +95,30 @@ TEST(CounterForms, RefusesWhatIsNoUnsignedNumber)
         EXPECT_EQ(AcceptDayCount(settings, DayCounter::Holidays, c.text), c.accepted) << c.text;
         EXPECT_EQ(settings.Holidays, c.accepted ? c.value : 30u) << c.text;
     }
-}
-
-TEST(CounterForms, ShowsTheCounterAsASignedNumber)
-{
-    Settings settings;
+    Settings settings; // shown as a signed number
     settings.GDays = 4294967295u;
     EXPECT_EQ(InitDayCount(settings, DayCounter::GDays), "-1");
 }
 
-TEST(RemarkForm, ChangesOnlyTheRemark)
+TEST_F(PlanTest, RemarkFormChangesOnlyTheRemark)
 {
-    PlanWorld world;
-    MonthPlan& plan = world.Create(3, 2002, 750);
+    MonthPlan& plan = Open(3, 2002, 750);
     ASSERT_TRUE(AcceptVacation(plan, {"04.03.2002", "", "Urlaub"}));
     const unsigned key = EntryKey(4, 1);
     EXPECT_EQ(InitRemark(plan, key), "Urlaub");
-    const EntryRecord before = world.Entry(4, 1);
-
+    const EntryRecord before = Entry(4);
     EXPECT_TRUE(AcceptRemark(plan, key, "Sommerurlaub " + std::string(300, '!')));
-    const EntryRecord after = world.Entry(4, 1);
+    const EntryRecord after = Entry(4);
     EXPECT_EQ(std::string(after.Info), "Sommerurlaub " + std::string(255 - 13, '!'));
-    EXPECT_EQ(after.Come, before.Come);
-    EXPECT_EQ(after.Go, before.Go);
-    EXPECT_EQ(after.WorkTime, before.WorkTime);
-    EXPECT_EQ(after.Saldo, before.Saldo);
-    EXPECT_EQ(after.Account, before.Account);
-    EXPECT_EQ(after.NoSaldo, before.NoSaldo);
+    auto values = [](const EntryRecord& e) {
+        return std::make_tuple(e.Come, e.Go, e.WorkTime, e.Saldo, e.Account, e.NoSaldo);
+    };
+    EXPECT_EQ(values(after), values(before));
     EXPECT_EQ(plan.rows()[3].text[ColRemark], after.Info);
-    EXPECT_EQ(world.settings.Holidays, 29u);
-}
-
-TEST(RemarkForm, AKeyWithoutEntryChangesNothing)
-{
-    PlanWorld world;
-    MonthPlan& plan = world.Create(3, 2002);
-    const std::string before = world.Dump();
+    EXPECT_EQ(settings.Holidays, 29u);
+    // A key without entry changes nothing.
+    const std::string file = Dump();
     EXPECT_EQ(InitRemark(plan, EntryKey(4, 2)), "");
     EXPECT_TRUE(AcceptRemark(plan, EntryKey(4, 2), "neu"));
-    EXPECT_EQ(world.Dump(), before);
+    EXPECT_EQ(Dump(), file);
 }
-
-} // namespace
