@@ -2,6 +2,7 @@
 // system that counts reads and replacements and can be told to fail.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 
 #include "core/profile_batch.h"
@@ -48,26 +49,24 @@ protected:
     ProfileEngine engine{files};
 };
 
-TEST_F(EngineCache, UnchangedFileIsParsedOnce)
+TEST_F(EngineCache, FileIsParsedOnceAndUnchangedValuesAreNotWritten)
 {
     WriteBytes(file, "[s]\r\na=1\r\nb=2\r\n");
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(Read(engine, file, "a"), "1");
         EXPECT_EQ(engine.ReadInt("s", "b", 0, file.c_str()), 2u);
     }
-    EXPECT_EQ(files.reads, 1);
-}
-
-TEST_F(EngineCache, OwnWritesNeedNoReread)
-{
-    WriteBytes(file, "[s]\r\na=1\r\n");
+    EXPECT_TRUE(engine.WriteString("s", "a", "1", file.c_str()));
+    EXPECT_TRUE(engine.DeleteKey("s", "missing", file.c_str()));
+    EXPECT_TRUE(engine.DeleteSection("missing", file.c_str()));
+    EXPECT_EQ(files.replacements, 0);
     EXPECT_TRUE(engine.WriteString("s", "a", "2", file.c_str()));
-    EXPECT_TRUE(engine.WriteString("s", "b", "3", file.c_str()));
+    EXPECT_TRUE(engine.WriteString("s", "c", "3", file.c_str()));
     EXPECT_EQ(Read(engine, file, "a"), "2");
-    EXPECT_EQ(files.reads, 1);
+    EXPECT_EQ(files.reads, 1) << "own writes need no re-read";
 }
 
-TEST_F(EngineCache, OutsideChangeIsSeenByTheNextCall)
+TEST_F(EngineCache, OutsideChangesAreSeenByTheNextCall)
 {
     WriteBytes(file, "[s]\r\na=1\r\n");
     EXPECT_EQ(Read(engine, file, "a"), "1");
@@ -78,30 +77,16 @@ TEST_F(EngineCache, OutsideChangeIsSeenByTheNextCall)
     WriteBytes(other, "[s]\r\na=33\r\n");
     std::filesystem::rename(other, file);
     EXPECT_EQ(Read(engine, file, "a"), "33");
+    WriteBytes(file, "[s]\r\na=33\r\nz=outside\r\n");
+    EXPECT_TRUE(engine.WriteString("s", "a", "2", file.c_str()));
+    EXPECT_EQ(ReadBytes(file), "[s]\r\na=2\r\nz=outside\r\n");
     std::filesystem::remove(file);
     EXPECT_EQ(Read(engine, file, "a"), "<default>");
 }
 
-TEST_F(EngineCache, OutsideChangeIsKeptByTheNextWrite)
+TEST_F(EngineCache, BatchWritesEachFileOnceAtTheOutermostEnd)
 {
-    WriteBytes(file, "[s]\r\na=1\r\n");
-    EXPECT_EQ(Read(engine, file, "a"), "1");
-    WriteBytes(file, "[s]\r\na=1\r\nz=outside\r\n");
-    EXPECT_TRUE(engine.WriteString("s", "a", "2", file.c_str()));
-    EXPECT_EQ(ReadBytes(file), "[s]\r\na=2\r\nz=outside\r\n");
-}
-
-TEST_F(EngineCache, IdenticalValueWritesNothing)
-{
-    WriteBytes(file, "[s]\r\na=1\r\n");
-    EXPECT_TRUE(engine.WriteString("s", "a", "1", file.c_str()));
-    EXPECT_TRUE(engine.DeleteKey("s", "missing", file.c_str()));
-    EXPECT_TRUE(engine.DeleteSection("missing", file.c_str()));
-    EXPECT_EQ(files.replacements, 0);
-}
-
-TEST_F(EngineCache, BatchWritesOnceAtTheOutermostEnd)
-{
+    std::string second = folder.File("second.ini");
     {
         ProfileBatch outer(engine);
         for (int day = 1; day <= 31; ++day) {
@@ -111,33 +96,20 @@ TEST_F(EngineCache, BatchWritesOnceAtTheOutermostEnd)
             EXPECT_TRUE(engine.WriteString(section.c_str(), "Info", "x", file.c_str()));
         }
         EXPECT_TRUE(engine.DeleteKey("3/0", "Info", file.c_str()));
+        EXPECT_TRUE(engine.WriteString("s", "a", "2", second.c_str()));
         EXPECT_EQ(files.replacements, 0);
-        EXPECT_EQ(ReadBytes(file), "<missing>");
         EXPECT_EQ(Read(engine, file, "Day", "31/0"), "31") << "reads inside a batch see its changes";
         EXPECT_EQ(Read(engine, file, "Info", "3/0"), "<default>");
+        EXPECT_TRUE(outer.End());
+        EXPECT_TRUE(outer.End()) << "a second End changes nothing";
     }
-    EXPECT_EQ(files.replacements, 1);
+    EXPECT_EQ(files.replacements, 2);
+    EXPECT_EQ(ReadBytes(second), "[s]\r\na=2\r\n");
     ProfileEngine fresh;
     EXPECT_EQ(Read(fresh, file, "Day", "17/0"), "17");
     EXPECT_EQ(Read(fresh, file, "Info", "3/0"), "<default>");
     EXPECT_TRUE(engine.WriteString("1/0", "Day", "9", file.c_str()));
-    EXPECT_EQ(files.replacements, 2) << "outside a batch every change is written at once";
-}
-
-TEST_F(EngineCache, BatchCoversSeveralFiles)
-{
-    std::string second = folder.File("second.ini");
-    {
-        ProfileBatch batch(engine);
-        engine.WriteString("s", "a", "1", file.c_str());
-        engine.WriteString("s", "a", "2", second.c_str());
-        engine.WriteString("s", "b", "3", file.c_str());
-        EXPECT_TRUE(batch.End());
-        EXPECT_TRUE(batch.End());
-    }
-    EXPECT_EQ(files.replacements, 2);
-    EXPECT_EQ(ReadBytes(file), "[s]\r\na=1\r\nb=3\r\n");
-    EXPECT_EQ(ReadBytes(second), "[s]\r\na=2\r\n");
+    EXPECT_EQ(files.replacements, 3) << "outside a batch every change is written at once";
 }
 
 TEST_F(EngineCache, FailedWriteKeepsTheFileAndTheCacheHonest)
@@ -148,7 +120,6 @@ TEST_F(EngineCache, FailedWriteKeepsTheFileAndTheCacheHonest)
     EXPECT_FALSE(engine.WriteString("s", "a", "2", file.c_str()));
     EXPECT_EQ(ReadBytes(file), "[s]\r\na=1\r\n");
     EXPECT_EQ(Read(engine, file, "a"), "1");
-
     {
         ProfileBatch batch(engine);
         EXPECT_TRUE(engine.WriteString("s", "a", "3", file.c_str()));
@@ -160,31 +131,16 @@ TEST_F(EngineCache, FailedWriteKeepsTheFileAndTheCacheHonest)
     EXPECT_EQ(ReadBytes(file), "[s]\r\na=1\r\nb=4\r\n");
 }
 
-TEST(EngineFailure, MissingFolderReportsFailureAndCreatesNothing)
+TEST_F(EngineCache, MissingFolderFailsAndNoTemporaryFileIsLeft)
 {
-    TempFolder folder;
-    std::string file = folder.File("no-such-folder/x.ini");
-    ProfileEngine engine;
-    EXPECT_FALSE(engine.WriteString("s", "k", "v", file.c_str()));
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / "no-such-folder"));
-    char buffer[8];
-    EXPECT_EQ(engine.ReadString("s", "k", "d", buffer, sizeof buffer, file.c_str()), 1u);
-    EXPECT_STREQ(buffer, "d");
-}
-
-TEST(EngineFailure, NoTemporaryFileIsLeftBehind)
-{
-    TempFolder folder;
-    std::string file = folder.File("x.ini");
-    ProfileEngine engine;
+    std::string lost = folder.File("no-such-folder/x.ini");
+    EXPECT_FALSE(engine.WriteString("s", "k", "v", lost.c_str()));
+    EXPECT_EQ(Read(engine, lost, "k"), "<default>");
     for (int i = 0; i < 3; ++i)
-        engine.WriteString("s", "k", std::to_string(i).c_str(), file.c_str());
-    int entries = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-        EXPECT_EQ(entry.path().filename().string(), "x.ini");
-        ++entries;
-    }
-    EXPECT_EQ(entries, 1);
+        EXPECT_TRUE(engine.WriteString("s", "k", std::to_string(i).c_str(), file.c_str()));
+    std::filesystem::directory_iterator entries(folder.path());
+    ASSERT_EQ(std::distance(entries, std::filesystem::directory_iterator()), 1) << "only cache.ini";
+    EXPECT_EQ(ReadBytes(file), "[s]\r\nk=2\r\n");
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // of GetPrivateProfileStringA / GetPrivateProfileIntA.
 #include <gtest/gtest.h>
 
-#include <cctype>
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -11,19 +11,20 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 struct ReadCase {
     const char* name;
-    const char* content;
+    const char* content; // nullptr: no file
     const char* section;
     const char* key;
     const char* defaultValue;
     unsigned size;
-    const char* expected; // the buffer up to the terminator
+    std::string expected; // the buffer up to the terminator (listings: up to the last name's zero)
     unsigned expectedReturn;
 };
 
 const ReadCase kReadCases[] = {
-    {"crlf", "[s]\r\nk=v\r\n", "s", "k", "d", 64, "v", 1},
     {"lf only", "[s]\nk=v\n", "s", "k", "d", 64, "v", 1},
     {"cr only", "[s]\rk=v\r", "s", "k", "d", 64, "v", 1},
     {"mixed endings", "[a]\r\nx=1\n\r[s]\rk=v", "s", "k", "d", 64, "v", 1},
@@ -53,142 +54,68 @@ const ReadCase kReadCases[] = {
     {"default trailing spaces and quotes", "", "s", "k", "\"d\"  ", 64, "d", 1},
     {"default leading spaces kept", "", "s", "k", "  d", 64, "  d", 3},
     {"null default", "", "s", "k", nullptr, 64, "", 0},
+    {"size 0 leaves the buffer alone", "[s]\r\nk=v\r\n", "s", "k", "d", 0, "", 0},
     {"size 1", "[s]\r\nk=val1\r\n", "s", "k", "d", 1, "", 0},
     {"size 2", "[s]\r\nk=val1\r\n", "s", "k", "d", 2, "v", 1},
     {"size of length", "[s]\r\nk=val1\r\n", "s", "k", "d", 4, "val", 3},
     {"size of length + 1", "[s]\r\nk=val1\r\n", "s", "k", "d", 5, "val1", 4},
     {"missing section", "[s]\r\nk=v\r\n", "x", "k", "default", 64, "default", 7},
+    {"missing file", nullptr, "s", "k", "dflt", 64, "dflt", 4},
     {"empty key name", "[s]\r\n=v\r\n", "s", "", "d", 64, "d", 1},
+    // Listings: names without value and comments are skipped; a cut list ends in two zeros.
+    {"key list", "[s]\r\nab=1\r\ncd=\r\nef\r\n;c=1\r\ngh=4\r\n", "s", nullptr, "d", 11, "ab\0cd\0gh\0"s, 9},
+    {"key list cut at the end", "[s]\r\nab=1\r\ncd=\r\ngh=4\r\n", "s", nullptr, "d", 10, "ab\0cd\0gh\0"s, 8},
+    {"key list cut", "[s]\r\nab=1\r\ncd=\r\ngh=4\r\n", "s", nullptr, "d", 9, "ab\0cd\0g\0"s, 7},
+    {"key list size 2", "[s]\r\nab=1\r\n", "s", nullptr, "d", 2, "\0"s, 0},
+    {"key list size 1", "[s]\r\nab=1\r\n", "s", nullptr, "d", 1, "", 0},
+    {"section list", "k=v\r\n[ s1 ]\r\n[s2]\r\n[]\r\n[s3]\r\n", nullptr, "k", "d", 11, "s1\0s2\0s3\0"s, 9},
+    {"section list cut", "[s1]\r\n[s2]\r\n[s3]\r\n", nullptr, "k", "d", 10, "s1\0s2\0s3\0"s, 8},
 };
 
-class EngineRead : public ::testing::TestWithParam<ReadCase> {};
-
-TEST_P(EngineRead, BufferAndResult)
+TEST(EngineRead, BufferAndResult)
 {
-    const ReadCase& c = GetParam();
-    TempFolder folder;
-    std::string file = folder.File("read.ini");
-    WriteBytes(file, c.content);
-    ProfileEngine engine;
-    char buffer[80];
-    std::memset(buffer, 0x7F, sizeof buffer);
-    unsigned result = engine.ReadString(c.section, c.key, c.defaultValue, buffer, c.size, file.c_str());
-    EXPECT_EQ(result, c.expectedReturn);
-    EXPECT_EQ(std::string(buffer, result), std::string(c.expected));
-    EXPECT_EQ(buffer[result], '\0');
-    EXPECT_EQ(buffer[c.size], 0x7F) << "wrote past the buffer";
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, EngineRead, ::testing::ValuesIn(kReadCases), [](const auto& info) {
-    std::string name;
-    for (const char* p = info.param.name; *p; ++p)
-        name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-    return name;
-});
-
-TEST(EngineRead, SizeZeroLeavesBufferAlone)
-{
-    TempFolder folder;
-    ProfileEngine engine;
-    char buffer[4] = {'x', 'y', 'z', '\0'};
-    EXPECT_EQ(engine.ReadString("s", "k", "d", buffer, 0, folder.File("none.ini").c_str()), 0u);
-    EXPECT_STREQ(buffer, "xyz");
-}
-
-TEST(EngineRead, MissingFileGivesDefaults)
-{
-    TempFolder folder;
-    ProfileEngine engine;
-    char buffer[16];
-    std::string file = folder.File("none.ini");
-    EXPECT_EQ(engine.ReadString("s", "k", "dflt", buffer, sizeof buffer, file.c_str()), 4u);
-    EXPECT_STREQ(buffer, "dflt");
-    EXPECT_EQ(engine.ReadInt("s", "k", 42, file.c_str()), 42u);
-    EXPECT_EQ(ReadBytes(file), "<missing>");
-}
-
-struct ListCase {
-    unsigned size;
-    unsigned expectedReturn;
-    std::string expected; // every byte up to and including the final zero
-};
-
-TEST(EngineRead, KeyListSkipsLinesWithoutValueAndCutsAtTwoZeros)
-{
-    TempFolder folder;
-    std::string file = folder.File("list.ini");
-    WriteBytes(file, "[s]\r\nname1=val1\r\nname2=\r\nname3\r\n;c=1\r\nname4=val4\r\n");
-    const ListCase cases[] = {
-        {64, 18, std::string("name1\0name2\0name4\0\0", 19)},
-        {20, 18, std::string("name1\0name2\0name4\0\0", 19)},
-        {19, 17, std::string("name1\0name2\0name4\0\0", 19)},
-        {16, 14, std::string("name1\0name2\0na\0\0", 16)},
-        {2, 0, std::string("\0\0", 2)},
-        {1, 0, std::string("\0", 1)},
-    };
-    ProfileEngine engine;
-    for (const ListCase& c : cases) {
-        char buffer[64];
+    for (const ReadCase& c : kReadCases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        std::string file = folder.File("read.ini");
+        if (c.content)
+            WriteBytes(file, c.content);
+        ProfileEngine engine;
+        char buffer[80];
         std::memset(buffer, 0x7F, sizeof buffer);
-        unsigned result = engine.ReadString("s", nullptr, "d", buffer, c.size, file.c_str());
-        EXPECT_EQ(result, c.expectedReturn) << "size " << c.size;
-        EXPECT_EQ(std::string(buffer, c.expected.size()), c.expected) << "size " << c.size;
+        EXPECT_EQ(engine.ReadString(c.section, c.key, c.defaultValue, buffer, c.size, file.c_str()), c.expectedReturn);
+        std::string written = c.expected + '\0';
+        written.resize(std::min<std::size_t>(written.size(), c.size));
+        EXPECT_EQ(std::string(buffer, written.size()), written);
+        EXPECT_EQ(buffer[c.size], 0x7F) << "wrote past the buffer";
+        EXPECT_EQ(ReadBytes(file) == "<missing>", !c.content) << "reading creates no file";
     }
 }
-
-TEST(EngineRead, SectionListInFileOrder)
-{
-    TempFolder folder;
-    std::string file = folder.File("list.ini");
-    WriteBytes(file, "k=v\r\n[ section1 ]\r\n[section2]\r\n[]\r\n[section3]\r\n");
-    ProfileEngine engine;
-    char buffer[64];
-    EXPECT_EQ(engine.ReadString(nullptr, "k", "d", buffer, 29, file.c_str()), 27u);
-    EXPECT_EQ(std::string(buffer, 28), std::string("section1\0section2\0section3\0\0", 28));
-    EXPECT_EQ(engine.ReadString(nullptr, "k", "d", buffer, 28, file.c_str()), 26u);
-}
-
-struct IntCase {
-    const char* value; // nullptr: no such key
-    int defaultValue;
-    std::uint32_t expected;
-};
 
 TEST(EngineRead, Integers)
 {
-    const IntCase cases[] = {
-        {" 12", 5, 12},
-        {"\t-7", 5, static_cast<std::uint32_t>(-7)},
-        {"+1", 5, 1},
-        {"-1", 5, 4294967295u},
-        {"0x1F", 5, 31},
-        {"0X1F", 5, 0},
-        {"0b101", 5, 5},
-        {"0o17", 5, 15},
-        {"4294967296", 5, 0},
-        {"4294967297", 5, 1},
-        {"-4294967297", 5, 4294967295u},
-        {"42A94967297", 5, 42},
-        {"B4294967297", 5, 0},
-        {"12abc", 5, 12},
-        {"abc", 5, 0},
-        {"", 5, 5},
-        {"  ", 5, 5},
-        {"\"\"", 5, 5},
-        {"\"17\"", 5, 17},
-        {"1234567890123456789012345678901234567890", 5, 1849262357u}, // the first 29 digits, wrapped
-        {nullptr, -1, 4294967295u},
-    };
+    // The result as the signed value that callers store.
+    const struct {
+        const char* value;
+        int expected;
+    } cases[] = {{" 12", 12},        {"\t-7", -7},      {"+1", 1},           {"-1", -1},
+                 {"0x1F", 31},       {"0X1F", 0},       {"0b101", 5},        {"0o17", 15},
+                 {"4294967296", 0},  {"4294967297", 1}, {"-4294967297", -1}, {"42A94967297", 42},
+                 {"B4294967297", 0}, {"12abc", 12},     {"abc", 0},          {"", 5},
+                 {"  ", 5},          {"\"\"", 5},       {"\"17\"", 17}};
     TempFolder folder;
     std::string file = folder.File("int.ini");
     ProfileEngine engine;
-    for (const IntCase& c : cases) {
-        WriteBytes(file, c.value ? std::string("[s]\r\nk=") + c.value + "\r\n" : std::string("[s]\r\n"));
-        EXPECT_EQ(engine.ReadInt("s", "k", c.defaultValue, file.c_str()), c.expected)
-            << "value " << (c.value ? c.value : "<none>");
+    EXPECT_EQ(engine.ReadInt("s", "k", 42, file.c_str()), 42u) << "missing file";
+    for (const auto& c : cases) {
+        WriteBytes(file, std::string("[s]\r\nk=") + c.value + "\r\n");
+        EXPECT_EQ(static_cast<int>(engine.ReadInt("s", "k", 5, file.c_str())), c.expected) << c.value;
     }
+    WriteBytes(file, "[s]\r\nk=1234567890123456789012345678901234567890\r\n");
+    EXPECT_EQ(engine.ReadInt("s", "k", 5, file.c_str()), 1849262357u) << "the first 29 digits, wrapped";
     WriteBytes(file, "[s]\r\nk\r\n");
     EXPECT_EQ(engine.ReadInt("s", "k", 9, file.c_str()), 9u) << "a line without '='";
+    EXPECT_EQ(engine.ReadInt("s", "x", -1, file.c_str()), 4294967295u);
     EXPECT_EQ(engine.ReadInt(nullptr, "k", 9, file.c_str()), 9u);
     EXPECT_EQ(engine.ReadInt("s", nullptr, 9, file.c_str()), 9u);
 }
