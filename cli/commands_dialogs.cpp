@@ -120,24 +120,26 @@ int HolidayCommand(CliRun& run)
     return run.Result();
 }
 
-int VacationCommand(CliRun& run)
+// A vacation or sick-day range: the dialog's OK, then the counters saved.
+static int RangeCommand(CliRun& run, DayRangeFields (*init)(MonthPlan&, const std::string&),
+                        bool (*accept)(MonthPlan&, const DayRangeFields&))
 {
     DayRangeFields fields;
-    MonthPlan* plan = OpenRange(run, InitVacation, fields);
+    MonthPlan* plan = OpenRange(run, init, fields);
     if (plan == nullptr)
         return run.Result();
-    AcceptVacation(*plan, fields);
+    accept(*plan, fields);
     return SaveCountersAndFinish(run);
+}
+
+int VacationCommand(CliRun& run)
+{
+    return RangeCommand(run, InitVacation, AcceptVacation);
 }
 
 int SickCommand(CliRun& run)
 {
-    DayRangeFields fields;
-    MonthPlan* plan = OpenRange(run, InitSickDays, fields);
-    if (plan == nullptr)
-        return run.Result();
-    AcceptSickDays(*plan, fields);
-    return SaveCountersAndFinish(run);
+    return RangeCommand(run, InitSickDays, AcceptSickDays);
 }
 
 int CorrectCommand(CliRun& run)

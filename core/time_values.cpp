@@ -48,37 +48,18 @@ struct ParseResult {
 ParseResult ParseDuration(char* text)
 {
     ParseResult result;
-    switch (text[0]) {
-    case '*':
-        result.type = ParseResult::Code;
-        result.kind = DirectHours;
-        return result;
-    case '.':
-        result.type = ParseResult::Code;
-        result.kind = EmptyDay;
-        return result;
-    case 'F':
-        result.type = ParseResult::Code;
-        result.kind = PublicHoliday;
-        return result;
-    case 'G':
-        result.type = ParseResult::Code;
-        result.kind = FlexiDay;
-        return result;
-    case 'K':
-        result.type = ParseResult::Code;
-        result.kind = SickDay;
-        return result;
-    case 'U':
-        result.type = ParseResult::Code;
-        result.kind = Vacation;
-        return result;
-    case 'Z':
-        result.type = ParseResult::Code;
-        result.kind = AccountCorrection;
-        return result;
-    default:
-        break;
+    // Only the first character decides a code, case-sensitively.
+    static const struct {
+        char letter;
+        EntryKind kind;
+    } codeLetters[] = {{'*', DirectHours}, {'.', EmptyDay}, {'F', PublicHoliday},    {'G', FlexiDay},
+                       {'K', SickDay},     {'U', Vacation}, {'Z', AccountCorrection}};
+    for (const auto& code : codeLetters) {
+        if (text[0] == code.letter) {
+            result.type = ParseResult::Code;
+            result.kind = code.kind;
+            return result;
+        }
     }
     long long sign = 1;
     if (text[0] == '-' && text[1] != '-') {
