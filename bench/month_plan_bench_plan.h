@@ -11,8 +11,8 @@
 #include "core/frame_core.h"
 #include "core/month_plan.h"
 #include "core/period.h"
-#include "core/profile_batch.h"
-#include "core/profile_store.h"
+#include "ini/profile_batch.h"
+#include "ini/profile_store.h"
 
 struct BenchClock : Clock {
     LocalTime now{2002, 3, 5, 1, 18, 0, 0}; // Friday 1 March 2002, 18:00

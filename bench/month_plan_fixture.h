@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "core/profile_store.h"
+#include "ini/profile_store.h"
 
 constexpr int kBenchDays = 31;
 constexpr int kBenchEntriesPerDay = 3;

@@ -3,7 +3,7 @@
 // on Windows, for comparing the two, the system's own functions.
 #include <memory>
 
-#include "core/profile_store.h"
+#include "ini/profile_store.h"
 
 bool SystemProfileAvailable();
 std::unique_ptr<ProfileStore> MakeProfileStore(bool system);

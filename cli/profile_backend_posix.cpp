@@ -1,6 +1,6 @@
 #include "cli/profile_backend.h"
 
-#include "core/profile_engine.h"
+#include "ini/profile_engine.h"
 
 bool SystemProfileAvailable()
 {

@@ -1,7 +1,7 @@
 #include "cli/profile_backend.h"
 
-#include "core/profile_engine.h"
-#include "core/win32/system_profile_store.h"
+#include "ini/profile_engine.h"
+#include "ini/win32/system_profile_store.h"
 
 bool SystemProfileAvailable()
 {

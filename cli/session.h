@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "core/frame_core.h"
-#include "core/profile_batch.h"
+#include "ini/profile_batch.h"
 #include "core/month_plan.h"
-#include "core/profile_store.h"
+#include "ini/profile_store.h"
 #include "core/settings.h"
 #include "core/shell.h"
 

@@ -6,8 +6,8 @@
 #include "core/frame_core.h"
 #include "core/month_plan.h"
 #include "core/plan_keys.h"
-#include "core/profile_batch.h"
-#include "core/profile_store.h"
+#include "ini/profile_batch.h"
+#include "ini/profile_store.h"
 #include "core/settings.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "core/form_support.h"
 #include "core/frame_core.h"
 #include "core/month_plan.h"
-#include "core/profile_batch.h"
+#include "ini/profile_batch.h"
 #include "core/settings.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include "core/month_plan.h"
 #include "core/period.h"
 #include "core/plan_keys.h"
-#include "core/profile_batch.h"
-#include "core/profile_store.h"
+#include "ini/profile_batch.h"
+#include "ini/profile_store.h"
 #include "core/settings.h"
 
 void MonthPlan::FillNewPeriod(unsigned month, unsigned year)

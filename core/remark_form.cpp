@@ -3,7 +3,7 @@
 
 #include "core/form_support.h"
 #include "core/month_plan.h"
-#include "core/profile_batch.h"
+#include "ini/profile_batch.h"
 
 std::string InitRemark(MonthPlan& plan, unsigned key)
 {

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/profile_batch.h"
-#include "core/profile_store.h"
+#include "ini/profile_batch.h"
+#include "ini/profile_store.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/month_plan_bench_plan.h"
-#include "core/profile_engine.h"
+#include "ini/profile_engine.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "bench/month_plan_fixture.h"
-#include "core/profile_batch.h"
-#include "core/profile_engine.h"
+#include "ini/profile_batch.h"
+#include "ini/profile_engine.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <cstdio>
 
 #include "bench/month_plan_bench_plan.h"
-#include "core/profile_engine.h"
-#include "core/win32/system_profile_store.h"
+#include "ini/profile_engine.h"
+#include "ini/win32/system_profile_store.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "bench/month_plan_fixture.h"
-#include "core/profile_batch.h"
-#include "core/profile_engine.h"
-#include "core/win32/system_profile_store.h"
+#include "ini/profile_batch.h"
+#include "ini/profile_engine.h"
+#include "ini/win32/system_profile_store.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/cli.h"
-#include "tests/core/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 struct CliResult {
     int code;

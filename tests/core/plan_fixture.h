@@ -13,10 +13,10 @@
 #include "core/frame_core.h"
 #include "core/month_plan.h"
 #include "core/period.h"
-#include "core/profile_engine.h"
+#include "ini/profile_engine.h"
 #include "core/settings.h"
 #include "tests/core/core_fakes.h"
-#include "tests/core/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 constexpr TimeValue At(int hour, int minute)
 {

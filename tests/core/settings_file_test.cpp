@@ -5,9 +5,9 @@
 #include <cstring>
 #include <string>
 
-#include "core/profile_engine.h"
+#include "ini/profile_engine.h"
 #include "core/settings_file.h"
-#include "tests/core/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "core/win32/win32_file_system.h"
+#include "ini/win32/win32_file_system.h"
 
 #include <windows.h>
 

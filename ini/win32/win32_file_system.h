@@ -1,7 +1,7 @@
 #pragma once
 // The profile engine's file operations on Windows: a temporary file beside
 // the target, FlushFileBuffers, then MoveFileExA with write-through.
-#include "core/profile_file_system.h"
+#include "ini/profile_file_system.h"
 
 class Win32FileSystem final : public ProfileFileSystem {
 public:

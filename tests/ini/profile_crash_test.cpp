@@ -14,8 +14,8 @@
 #include <string>
 #include <thread>
 
-#include "core/profile_engine.h"
-#include "tests/core/temp_folder.h"
+#include "ini/profile_engine.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "core/win32/system_profile_store.h"
+#include "ini/win32/system_profile_store.h"
 
 #include <windows.h>
 

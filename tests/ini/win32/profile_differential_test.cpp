@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "core/profile_engine.h"
-#include "core/win32/system_profile_store.h"
-#include "tests/core/temp_folder.h"
+#include "ini/profile_engine.h"
+#include "ini/win32/system_profile_store.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 

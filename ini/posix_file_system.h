@@ -1,7 +1,7 @@
 #pragma once
 // The profile engine's file operations on POSIX systems: write a temporary
 // file, fsync it, rename it over the target and fsync the folder.
-#include "core/profile_file_system.h"
+#include "ini/profile_file_system.h"
 
 #ifndef _WIN32
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/profile_engine.h"
-#include "tests/core/temp_folder.h"
+#include "ini/profile_engine.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
-#include "core/profile_engine.h"
-#include "tests/core/temp_folder.h"
+#include "ini/profile_engine.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 

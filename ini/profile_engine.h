@@ -9,14 +9,14 @@
 #include <map>
 #include <string>
 
-#include "core/profile_document.h"
-#include "core/profile_file_system.h"
-#include "core/profile_store.h"
+#include "ini/profile_document.h"
+#include "ini/profile_file_system.h"
+#include "ini/profile_store.h"
 
 class ProfileEngine final : public ProfileStore {
 public:
     explicit ProfileEngine(ProfileFileSystem& files) : files_(files) {}
-    // On the platform's file system (Windows programs link core_win32).
+    // On the platform's file system (Windows programs link ini_win32).
     ProfileEngine() : ProfileEngine(DefaultProfileFileSystem()) {}
     ProfileEngine(const ProfileEngine&) = delete;
     ProfileEngine& operator=(const ProfileEngine&) = delete;

@@ -3,7 +3,7 @@
 //     ProfileBatch batch(store);
 //     ... any number of WriteString / DeleteKey / DeleteSection ...
 // The outermost batch's end writes every changed file atomically.
-#include "core/profile_store.h"
+#include "ini/profile_store.h"
 
 class ProfileBatch {
 public:

@@ -1,8 +1,8 @@
-// Windows builds replace files with MoveFileExA (core/win32); the C runtime's
+// Windows builds replace files with MoveFileExA (ini/win32); the C runtime's
 // rename there cannot replace an existing file.
 #ifndef _WIN32
 
-#include "core/posix_file_system.h"
+#include "ini/posix_file_system.h"
 
 #include <cerrno>
 #include <climits>

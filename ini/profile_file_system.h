@@ -1,7 +1,7 @@
 #pragma once
 // The few file operations the profile engine needs, behind an interface so
 // that core stays free of <windows.h>: a POSIX implementation lives in core,
-// the Win32 one (MoveFileExA with write-through) in core/win32.
+// the Win32 one (MoveFileExA with write-through) in ini/win32.
 #include <cstdint>
 #include <string>
 
@@ -37,5 +37,5 @@ public:
 };
 
 // The platform's file system: POSIX natively, Win32 on Windows builds (there
-// it comes from core_win32, which such programs must link).
+// it comes from ini_win32, which such programs must link).
 ProfileFileSystem& DefaultProfileFileSystem();

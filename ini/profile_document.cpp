@@ -1,6 +1,6 @@
-#include "core/profile_document.h"
+#include "ini/profile_document.h"
 
-#include "core/profile_text.h"
+#include "ini/profile_text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "core/profile_text.h"
+#include "ini/profile_text.h"
 
 #include <array>
 

@@ -3,13 +3,13 @@
 32 x 32 icons for button-bar items and banners, and small BMP files that
 exercise each path of the DIB loader. Standard library only:
 
-    /usr/bin/python3 resources/make_test_pictures.py
+    /usr/bin/python3 tests/controls/make_test_pictures.py
 """
 import math
 import os
 import struct
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 OUT = os.path.join(ROOT, "tests", "controls", "data")
 
 

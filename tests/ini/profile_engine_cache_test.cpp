@@ -5,9 +5,9 @@
 #include <iterator>
 #include <string>
 
-#include "core/profile_batch.h"
-#include "core/profile_engine.h"
-#include "tests/core/temp_folder.h"
+#include "ini/profile_batch.h"
+#include "ini/profile_engine.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 

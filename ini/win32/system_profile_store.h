@@ -1,7 +1,7 @@
 #pragma once
 // The Win32 private-profile functions themselves behind the ProfileStore
 // interface. Batches are ignored: the system writes every change at once.
-#include "core/profile_store.h"
+#include "ini/profile_store.h"
 
 class SystemProfileStore final : public ProfileStore {
 public:

@@ -1,4 +1,4 @@
-#include "core/profile_values.h"
+#include "ini/profile_values.h"
 
 #include <cstring>
 

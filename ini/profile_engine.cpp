@@ -1,8 +1,8 @@
-#include "core/profile_engine.h"
+#include "ini/profile_engine.h"
 
 #include <iterator>
 
-#include "core/profile_values.h"
+#include "ini/profile_values.h"
 
 namespace {
 
