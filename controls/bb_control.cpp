@@ -171,43 +171,6 @@ int BBControl::GetItemCount(int group) const
     return ValidGroup(group) ? static_cast<int>(groups_[group].buttons.size()) : 0;
 }
 
-int BBControl::GetHotItem(int group) const
-{
-    return ValidGroup(group) ? groups_[group].hot : -1;
-}
-int BBControl::GetHeldItem(int group) const
-{
-    return ValidGroup(group) ? groups_[group].held : -1;
-}
-int BBControl::GetSelectedItem(int group) const
-{
-    return ValidGroup(group) ? groups_[group].selected : -1;
-}
-int BBControl::GetFirstVisibleItem(int group) const
-{
-    return ValidGroup(group) ? groups_[group].firstVisible : -1;
-}
-
-bool BBControl::IsItemDisabled(int group, int item) const
-{
-    return ValidItem(group, item) && groups_[group].buttons[item].disabled;
-}
-
-HWND BBControl::GetHeaderWindow(int group) const
-{
-    return ValidGroup(group) ? groups_[group].header.Get() : nullptr;
-}
-
-HWND BBControl::GetItemWindow(int group, int item) const
-{
-    return ValidItem(group, item) ? groups_[group].buttons[item].window.Get() : nullptr;
-}
-
-HBITMAP BBControl::GetItemImage(int group, int item, ButtonLook look) const
-{
-    return ValidItem(group, item) ? groups_[group].buttons[item].images[look].Get() : nullptr;
-}
-
 // Swaps the shown image only; every image was rendered when the button was added.
 void BBControl::SetLook(int groupIndex, int item, ButtonLook look)
 {

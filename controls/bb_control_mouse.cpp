@@ -16,11 +16,6 @@ bool Contains(HWND window, POINT point, bool evenHidden = false)
     return point.x > rect.left && point.x < rect.right && point.y > rect.top && point.y < rect.bottom;
 }
 
-BBControl* CurrentInstance()
-{
-    return BBControl::GetInstanceIfAny();
-}
-
 } // namespace
 
 int BBControl::ButtonAt(POINT point, bool withinArea) const
@@ -163,7 +158,7 @@ void BBControl::OnCaptureChanged()
 LRESULT CALLBACK BBControl::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return CallWithoutEscape([&]() -> LRESULT {
-        BBControl* bar = CurrentInstance();
+        BBControl* bar = GetInstanceIfAny();
         if (!bar || !bar->bar_.Get())
             return DefWindowProcA(window, message, wParam, lParam);
         return bar->HandleMessage(window, message, wParam, lParam);

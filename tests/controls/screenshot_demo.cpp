@@ -9,6 +9,7 @@
 #include "controls/bb_control.h"
 #include "controls/tb_control.h"
 #include "framework/handles.h"
+#include "tests/controls/bb_control_access.h"
 #include "tests/controls/command_sink.h"
 
 namespace {
@@ -97,7 +98,7 @@ int main(int argc, char** argv)
 
     PumpUntilIdle();
     // Point at the second button so its raised look shows.
-    SendMouse(bar->GetBarWindow(), WM_MOUSEMOVE, bar->GetItemWindow(0, 1));
+    SendMouse(bar->GetBarWindow(), WM_MOUSEMOVE, BBControlTestAccess::ItemWindow(*bar, 0, 1));
     PumpUntilIdle();
 
     const bool saved = SaveWindowPicture(frame.Handle(), argv[1]);

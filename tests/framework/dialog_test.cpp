@@ -8,9 +8,12 @@
 
 #include "framework/modal_dialog.h"
 #include "framework/modeless_dialog.h"
+#include "tests/framework/dialog_access.h"
 #include "tests/framework/test_application.h"
 
 namespace {
+
+using Access = DialogTestAccess;
 
 constexpr int CMD_OPEN_INNER = 100;
 constexpr int CMD_PING = 200;
@@ -65,7 +68,7 @@ protected:
     {
         TestApplication();
         destroyedDialogs = 0;
-        ASSERT_EQ(Dialog::LiveCount(), 0);
+        ASSERT_EQ(Access::LiveCount(), 0);
     }
 };
 
@@ -82,8 +85,8 @@ TEST_F(Dialogs, EndModalTwiceCallsEndDialogOnceAndMessagesBeforeInitNeverReachTh
         EXPECT_EQ(locate ? dialog->DoModal(nullptr, Module(), "TESTDLG") : dialog->DoModal(nullptr, "TESTDLG"), 7);
         EXPECT_FALSE(setFontBeforeInit);
         EXPECT_EQ(destroyedDialogs, locate ? 2 : 1);
-        EXPECT_EQ(Dialog::LiveCount(), 0);
-        EXPECT_EQ(Dialog::ListHead(), nullptr);
+        EXPECT_EQ(Access::LiveCount(), 0);
+        EXPECT_EQ(Access::ListHead(), nullptr);
     }
 }
 
@@ -97,9 +100,9 @@ TEST_F(Dialogs, NestedDialogsAreFoundByTheirOwnHandles)
             return;
         auto* inner = new ScriptedDialog(IDOK, [&](ScriptedDialog& innerSelf, HWND innerWindow, int innerCommand) {
             innerSaw.emplace_back(innerCommand, innerWindow, innerSelf.initHandle);
-            EXPECT_EQ(Dialog::LiveCount(), 2);
-            EXPECT_EQ(Dialog::ListHead(), &innerSelf);
-            EXPECT_EQ(innerSelf.Next(), &self);
+            EXPECT_EQ(Access::LiveCount(), 2);
+            EXPECT_EQ(Access::ListHead(), &innerSelf);
+            EXPECT_EQ(Access::Next(innerSelf), &self);
             SendMessageA(window, WM_COMMAND, CMD_PING, 0); // for the outer dialog while the inner one runs
             innerSelf.EndModal(innerWindow);
         });
@@ -116,7 +119,7 @@ TEST_F(Dialogs, NestedDialogsAreFoundByTheirOwnHandles)
     EXPECT_EQ(outerSaw[1], std::make_tuple(CMD_PING, outerWindow, outerWindow));
     EXPECT_EQ(innerSaw[0], std::make_tuple(int{IDOK}, innerWindow, innerWindow));
     EXPECT_EQ(destroyedDialogs, 2);
-    EXPECT_EQ(Dialog::LiveCount(), 0);
+    EXPECT_EQ(Access::LiveCount(), 0);
 }
 
 TEST_F(Dialogs, MissingTemplatesAreFatalWithTheirMessages)
@@ -143,8 +146,8 @@ public:
 std::vector<Dialog*> WalkList()
 {
     std::vector<Dialog*> entries;
-    for (Dialog* d = Dialog::ListHead(); d; d = d->Next()) {
-        EXPECT_EQ(d->Previous(), entries.empty() ? nullptr : entries.back());
+    for (Dialog* d = Access::ListHead(); d; d = Access::Next(*d)) {
+        EXPECT_EQ(Access::Previous(*d), entries.empty() ? nullptr : entries.back());
         entries.push_back(d);
     }
     return entries;
@@ -161,13 +164,13 @@ TEST_F(Dialogs, DestructionInAnyOrderKeepsHeadCountAndLinks)
             dialogs.push_back(new CountedModeless);
             windows.push_back(dialogs.back()->Create(nullptr, "TESTDLG"));
         }
-        EXPECT_EQ(Dialog::InstalledProcedure(), &Dialog::DialogProcedure);
+        EXPECT_EQ(Access::InstalledProcedure(), &Dialog::DialogProcedure);
         std::vector<Dialog*> alive{dialogs[2], dialogs[1], dialogs[0]}; // newest first
         EXPECT_EQ(WalkList(), alive);
         for (int index : order) {
             dialogs[index]->Destroy(windows[index]);
             alive.erase(std::find(alive.begin(), alive.end(), dialogs[index]));
-            EXPECT_EQ(Dialog::LiveCount(), static_cast<int>(alive.size()));
+            EXPECT_EQ(Access::LiveCount(), static_cast<int>(alive.size()));
             EXPECT_EQ(WalkList(), alive) << "order " << order[0] << order[1] << order[2];
         }
         EXPECT_EQ(destroyedDialogs, 3);
