@@ -54,7 +54,7 @@ private:
     enum Role { ROLE_BAR = 1, ROLE_AREA = 2, ROLE_HEADER = 3, ROLE_BUTTON = 4, ROLE_ARROW = 5 };
 
     BBControl() = default;
-    ~BBControl() = default;
+    ~BBControl();
     BBControl(const BBControl&) = delete;
     BBControl& operator=(const BBControl&) = delete;
 
@@ -66,6 +66,7 @@ private:
     bool ValidGroup(int group) const { return group >= 0 && group < GetGroupCount(); }
     bool ValidItem(int group, int item) const;
     void SetLook(int group, int item, ButtonLook look);
+    static void ShowImage(const Button& button, HBITMAP image);
     void InvalidateVisibleArrows();
 
     void LayoutArea();

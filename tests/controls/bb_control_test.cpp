@@ -149,6 +149,39 @@ TEST_F(ButtonBar, DisabledButtonsNeverBecomeHotOrHeld)
         EXPECT_TRUE(Access::IsItemDisabled(*bar, 1, i)) << i;
 }
 
+// Common controls 6 keep their own copy of a bitmap that carries alpha and
+// hand that copy back on the next STM_SETIMAGE. This stand-in hands back a
+// fresh bitmap every time.
+std::vector<HBITMAP> handedBack;
+WNDPROC staticProcedure = nullptr;
+
+LRESULT CALLBACK CopyingStatic(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != STM_SETIMAGE)
+        return CallWindowProcA(staticProcedure, window, message, wParam, lParam);
+    CallWindowProcA(staticProcedure, window, message, wParam, lParam);
+    handedBack.push_back(CreateBitmap(1, 1, 1, 1, nullptr));
+    return reinterpret_cast<LRESULT>(handedBack.back());
+}
+
+TEST_F(ButtonBar, DeletesTheCopiesTheControlHandsBackButNeverItsOwnImages)
+{
+    handedBack.clear();
+    staticProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(Item(0, 1), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CopyingStatic)));
+    for (int item : {1, 2, 1, 3})
+        Mouse(WM_MOUSEMOVE, Item(0, item));
+    for (int item = 0; item < 6; ++item)
+        for (int look = LOOK_NORMAL; look <= LOOK_DISABLED; ++look)
+            EXPECT_EQ(GetObjectType(Access::ItemImage(*bar, 0, item, static_cast<ButtonLook>(look))), OBJ_BITMAP)
+                << item << "," << look;
+    BBControl::ReleaseInstance(bar);
+    bar = nullptr;
+    ASSERT_EQ(handedBack.size(), 5u) << "four looks shown, one taken back";
+    for (HBITMAP copy : handedBack)
+        EXPECT_EQ(GetObjectType(copy), 0u);
+}
+
 TEST_F(ButtonBar, ScrollsWithTheArrowsWhenRowsRunOut)
 {
     // (300 + 30) / 60 = 5 visible rows for 6 buttons.
