@@ -83,6 +83,7 @@ private:
     int ButtonAt(POINT point, bool withinArea) const;
     void Activate(int item);
     void ShowSelectedPressed();
+    void ForgetWindows();
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -165,6 +165,20 @@ LRESULT CALLBACK BBControl::WindowProcedure(HWND window, UINT message, WPARAM wP
     });
 }
 
+// The bar window gets WM_NCDESTROY after all its children: when the parent
+// takes the bar along, every handle is dead and may be given to another
+// window, so none may be used again.
+void BBControl::ForgetWindows()
+{
+    for (Group& group : groups_) {
+        group.header.Release();
+        for (Button& button : group.buttons)
+            button.window.Release();
+    }
+    for (OwnedWindow* window : {&upArrow_, &downArrow_, &area_, &bar_})
+        window->Release();
+}
+
 LRESULT BBControl::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     // Positions are converted with the window that received the message: the
@@ -193,6 +207,10 @@ LRESULT BBControl::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
             LayoutHeaders();
             LayoutArrows();
         }
+        break;
+    case WM_NCDESTROY:
+        if (window == bar_.Get())
+            ForgetWindows();
         break;
     case WM_ERASEBKGND:
         if (background_) {

@@ -147,6 +147,8 @@ public:
         return *this;
     }
     HWND Get() const { return window_; }
+    // Forgets the window without destroying it (it is gone already).
+    HWND Release() { return std::exchange(window_, nullptr); }
     void Reset(HWND window = nullptr)
     {
         if (window_ && IsWindow(window_))

@@ -246,6 +246,17 @@ TEST_F(ButtonBar, LatchingGroupKeepsTheActivatedButtonPressed)
     EXPECT_TRUE(Shows(1, 1, LOOK_NORMAL));
 }
 
+TEST_F(ButtonBar, ForgetsItsWindowsWhenTheParentTakesThemAlong)
+{
+    // The system may give a dead window's handle to a new window, which the
+    // bar must then leave alone.
+    DestroyWindow(sink.Handle());
+    EXPECT_EQ(Bar(), nullptr);
+    for (HWND window : {Access::ButtonArea(*bar), Access::UpArrow(*bar), Access::DownArrow(*bar),
+                        Access::HeaderWindow(*bar, 1), Item(0, 5), Item(1, 0)})
+        EXPECT_EQ(window, nullptr);
+}
+
 TEST(ButtonBarEmpty, AnUncaptionedGroupIsNamedByItsNumberAndWithoutButtonsCannotBeEnabledOrOpened)
 {
     CommandSink sink;
