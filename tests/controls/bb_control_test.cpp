@@ -182,6 +182,19 @@ TEST_F(ButtonBar, DeletesTheCopiesTheControlHandsBackButNeverItsOwnImages)
         EXPECT_EQ(GetObjectType(copy), 0u);
 }
 
+TEST_F(ButtonBar, AButtonDisabledWhileHeldIsLetGoAndSendsNothing)
+{
+    Mouse(WM_MOUSEMOVE, Item(0, 1));
+    Mouse(WM_LBUTTONDOWN, Item(0, 1));
+    EXPECT_EQ(bar->EnableItem(0, 1, 0), 1);
+    EXPECT_EQ(Access::HeldItem(*bar, 0), -1);
+    Mouse(WM_MOUSEMOVE, Item(0, 1));
+    Mouse(WM_LBUTTONUP, Item(0, 1));
+    EXPECT_TRUE(sink.commands.empty());
+    EXPECT_EQ(Access::HotItem(*bar, 0), -1);
+    EXPECT_TRUE(Shows(0, 1, LOOK_DISABLED));
+}
+
 TEST_F(ButtonBar, ScrollsWithTheArrowsWhenRowsRunOut)
 {
     // (300 + 30) / 60 = 5 visible rows for 6 buttons.

@@ -63,6 +63,15 @@ TEST(TBControl, NeverDestroysTheSharedIconLoadIconGave)
     DestroyIcon(own);
 }
 
+TEST(TBControl, ABannerDeletedAfterItsParentDiedLeavesTheDeadHandleAlone)
+{
+    auto parent = std::make_unique<CommandSink>();
+    auto banner = MakeBanner(*parent, 1);
+    parent.reset();
+    EXPECT_EQ(banner->GetBannerWindow(), nullptr);
+    banner.reset();
+}
+
 TEST(TBControl, TwoBannersAreIndependent)
 {
     CommandSink first, second;
