@@ -5,7 +5,7 @@
 
 #include "controls/tb_control.h"
 #include "tests/controls/command_sink.h"
-#include "tests/controls/import_patch.h"
+#include "tests/framework/import_patch.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/controls/import_patch.h"
+#include "tests/framework/import_patch.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
 #pragma once
 // Points this program's import of one system function at a stand-in while it
-// lives, so a test can see calls whose effect the system hides (Wine, for
-// one, quietly ignores DestroyIcon on a shared icon).
+// lives: a test can see calls whose effect the system hides (Wine quietly
+// ignores DestroyIcon on a shared icon) or make the system answer as it does
+// elsewhere (no CTL3D32.DLL).
 #include <windows.h>
 
 class ImportPatch {
