@@ -26,7 +26,7 @@ TEST(Application, RegistersTheMainClassAndLoadsOnlyAnExistingNamedAcceleratorTab
          {Case{"AccelNone", nullptr, false}, Case{"AccelMissing", "NOSUCHTABLE", false},
           Case{"AccelPresent", "TESTACCEL", true}, Case{"ClassNameOfThirtyOneCharacters", nullptr, false}}) {
         Application application(Module(), nullptr, c.className, nullptr, nullptr, c.acceleratorName, nullptr);
-        EXPECT_EQ(application.Accelerators() != nullptr, c.expectTable) << c.className;
+        EXPECT_EQ(ApplicationTestAccess::Accelerators(application) != nullptr, c.expectTable) << c.className;
         WNDCLASSA registered{};
         ASSERT_TRUE(GetClassInfoA(Module(), c.className, &registered)) << c.className;
         EXPECT_EQ(registered.lpfnWndProc, BaseWindow::WindowProcedure);
@@ -40,7 +40,7 @@ TEST(Application, RegistersTheMainClassAndLoadsOnlyAnExistingNamedAcceleratorTab
 TEST(Application, PreviousInstanceRegistersNothing)
 {
     Application application(Module(), Module(), "NeverRegistered", nullptr, nullptr, "TESTACCEL", nullptr);
-    EXPECT_EQ(application.Accelerators(), nullptr);
+    EXPECT_EQ(ApplicationTestAccess::Accelerators(application), nullptr);
     WNDCLASSA registered{};
     EXPECT_FALSE(GetClassInfoA(Module(), "NeverRegistered", &registered));
     Process().previousInstance = nullptr;
