@@ -65,6 +65,14 @@ std::string OneLine(std::string_view text)
     return line;
 }
 
+// Whether a written line is read back as the key it was written for. A key
+// name such as "[x]" or ";c", or a value that closes a "[..." name, makes the
+// line a header or a comment instead.
+bool ReadsBackAs(const ProfileLine& line, const std::string& foldedKey)
+{
+    return line.kind == ProfileLineKind::KeyValue && FoldProfileName(line.name) == foldedKey;
+}
+
 } // namespace
 
 ProfileDocument::ProfileDocument()
@@ -209,10 +217,13 @@ bool ProfileDocument::SetValue(std::string_view section, std::string_view key, s
         added.hasHeader = true;
         added.lines.push_back(MakeLine("[" + OneLine(TrimLeadingProfileBlanks(section)) + "]", "\r\n"));
         added.lines.push_back(MakeLine(keyName + "=" + newValue, "\r\n"));
+        const bool consistent = ReadsBackAs(added.lines.back(), FoldProfileName(TrimProfileBlanks(keyName)));
         IndexKeys(added);
         std::string folded = FoldProfileName(added.lines.front().name);
         sections_.push_back(std::move(added));
         sectionIndex_.emplace(std::move(folded), sections_.size() - 1);
+        if (!consistent)
+            Reparse();
         return true;
     }
     std::string foldedKey = FoldProfileName(TrimProfileBlanks(keyName));
@@ -224,6 +235,8 @@ bool ProfileDocument::SetValue(std::string_view section, std::string_view key, s
         }
         // The key keeps the spelling it has in the file.
         line = MakeLine(line.name + "=" + newValue, line.terminator);
+        if (!ReadsBackAs(line, foldedKey))
+            Reparse();
         return true;
     }
     std::size_t position = InsertPosition(*target);
@@ -232,8 +245,18 @@ bool ProfileDocument::SetValue(std::string_view section, std::string_view key, s
         before.terminator = "\r\n";
     target->lines.insert(target->lines.begin() + static_cast<std::ptrdiff_t>(position),
                          MakeLine(keyName + "=" + newValue, "\r\n"));
-    target->keys.emplace(std::move(foldedKey), position);
+    if (ReadsBackAs(target->lines[position], foldedKey))
+        target->keys.emplace(std::move(foldedKey), position);
+    else
+        Reparse();
     return true;
+}
+
+// The file as it reads back, for the rare write whose line reads as
+// something else than the key it was written for.
+void ProfileDocument::Reparse()
+{
+    *this = Parse(Serialize());
 }
 
 bool ProfileDocument::DeleteKey(std::string_view section, std::string_view key)

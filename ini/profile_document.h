@@ -54,6 +54,7 @@ private:
     const Section* FindSection(std::string_view section) const;
     Section* FindSection(std::string_view section);
     static std::size_t InsertPosition(const Section& section);
+    void Reparse();
 
     std::vector<Section> sections_;                             // sections_[0] holds the lines before the first header
     std::unordered_map<std::string, std::size_t> sectionIndex_; // folded name -> first section
