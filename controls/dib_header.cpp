@@ -97,6 +97,11 @@ DibHeaderResult PlanPackedDib(const std::uint8_t* data, std::size_t fileSize, Di
         header.size = INFO_HEADER_SIZE;
     }
 
+    // A colour count beyond 16 bits names no table the loader keeps; the
+    // system would read up to a full palette from a table cut to the low
+    // 16 bits, past the packed copy. Such a count reads as none stated.
+    if (header.clrUsed > 0xFFFF)
+        header.clrUsed = 0;
     const std::uint16_t colourCount = ColourCount(header);
     if (header.clrUsed == 0)
         header.clrUsed = colourCount;
@@ -108,9 +113,14 @@ DibHeaderResult PlanPackedDib(const std::uint8_t* data, std::size_t fileSize, Di
     if (header.sizeImage == 0 || (uncompressed && computed > header.sizeImage))
         header.sizeImage = computed;
 
+    // 16- and 32-bit BI_BITFIELDS pictures carry three colour masks where the
+    // table stands, and the system reads them there whatever clrUsed says.
     layout.tableEntries = colourCount;
+    const bool masks = header.compression == DIB_BITFIELDS && (header.bitCount == 16 || header.bitCount == 32);
+    if (masks && layout.tableEntries < 3)
+        layout.tableEntries = 3;
     layout.tableOffset = FILE_HEADER_SIZE + sourceHeaderSize;
-    const std::uint64_t sourceTableSize = static_cast<std::uint64_t>(colourCount) * (layout.coreFormat ? 3 : 4);
+    const std::uint64_t sourceTableSize = static_cast<std::uint64_t>(layout.tableEntries) * (layout.coreFormat ? 3 : 4);
     layout.bitsOffset = bfOffBits ? bfOffBits : layout.tableOffset + sourceTableSize;
     layout.packedSize = static_cast<std::uint64_t>(header.size) + layout.tableEntries * 4ull + header.sizeImage;
     return layout.packedSize > MAX_DIB_BYTES ? DibHeaderResult::TooLarge : DibHeaderResult::Ok;
