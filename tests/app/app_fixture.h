@@ -43,10 +43,5 @@ protected:
     std::unique_ptr<MainFrame> frame;
 };
 
-constexpr TimeValue At(int hour, int minute)
-{
-    return hour * 60 + minute;
-}
-
 // The texts of one list row, column by column.
 std::vector<std::string> RowTexts(HWND list, int row);

@@ -9,55 +9,8 @@
 #include "controls/bb_control.h"
 #include "controls/tb_control.h"
 #include "framework/handles.h"
+#include "tests/support/window_picture.h"
 #include "tests/controls/command_sink.h"
-
-namespace {
-
-void PumpUntilIdle()
-{
-    for (int round = 0; round < 20; ++round) {
-        MSG message{};
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(50);
-    }
-}
-
-bool SaveWindowPicture(HWND window, const char* path)
-{
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    WindowDC screen(nullptr);
-    BitmapHandle picture(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    MemoryDC memory(screen.Get());
-    {
-        SelectedObject selected(memory.Get(), picture.Get());
-        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY);
-    }
-    GdiFlush();
-    const DWORD stride = (width * 3 + 3) & ~3;
-    const DWORD imageSize = stride * height;
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + imageSize;
-    std::FILE* out = std::fopen(path, "wb");
-    if (!out)
-        return false;
-    std::fwrite(&file, sizeof file, 1, out);
-    std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
-    std::fwrite(bits, imageSize, 1, out);
-    return std::fclose(out) == 0;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
