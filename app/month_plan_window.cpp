@@ -261,7 +261,9 @@ LRESULT MonthPlanWindow::OnSysCommand(WPARAM* wParam, LPARAM*)
     if ((*wParam & 0xFFF0) != SC_CLOSE)
         return MSG_NOT_HANDLED;
     // No question: the plan's file is always up to date. The object is gone
-    // when the MDI client returns.
+    // when the MDI client returns. Some MDI clients restore the last child
+    // before they destroy it: its state is taken now.
+    zoomedWhenClosed_ = IsZoomed(window_) != FALSE;
     SendMessageA(GetParent(window_), WM_MDIDESTROY, reinterpret_cast<WPARAM>(window_), 0);
     return MSG_CHILD_CLOSED;
 }
@@ -315,7 +317,7 @@ LRESULT MonthPlanWindow::OnDestroy(WPARAM*, LPARAM*)
     if (!SendMessageA(client, WM_MDIGETACTIVE, 0, 0))
         frame_->UpdateCommandStates(false, 0);
     // The next first plan window opens maximised when this one was.
-    frame_->Store().WriteString("Custom", "OpenMode", IsZoomed(window_) ? "1" : "0",
+    frame_->Store().WriteString("Custom", "OpenMode", zoomedWhenClosed_ || IsZoomed(window_) ? "1" : "0",
                                 frame_->GetSettings().SettingsPath);
     return MSG_NOT_HANDLED;
 }

