@@ -71,7 +71,9 @@ int main(int argc, char** argv)
     for (unsigned day : {4u, 5u, 6u, 10u, 11u})
         AddEntry(frame, plan, day, At(8, 0), At(16, 45), "");
     AddEntry(frame, plan, 7, TimeCode(FlexiDay), TimeCode(FlexiDay), "Brückentag");
-    AddEntry(frame, plan, 5, At(17, 30), At(19, 15), "Überstunden für die Änderung der Größenübersicht");
+    AddEntry(frame, plan, 5, At(17, 30), At(19, 15),
+             "Überstunden für die Änderung der Größenübersicht, mit dem Büro abgesprochen: Ausgleich über Gleittage im "
+             "November");
     plan.FillMissingDays(12);
     plan.RecordArrival();
     clock.Set(12, 10, 2005, 10, 20);
