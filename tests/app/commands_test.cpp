@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "app/handler_results.h"
+#include "tests/controls/bb_control_access.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -49,7 +50,8 @@ CommandStates StatesOf(MainFrame& frame, int menuOffset)
         states.popups = states.popups && Enabled(GetMenuState(menu, position, MF_BYPOSITION));
     const LRESULT tool = SendMessageA(frame.ToolBar(), TB_GETSTATE, CMD_ENTER_WORK_TIME, 0);
     states.toolButtons = (tool & TBSTATE_ENABLED) && !(tool & TBSTATE_INDETERMINATE);
-    states.barItems = !frame.ButtonBar()->IsItemDisabled(0, 0) && !frame.ButtonBar()->IsItemDisabled(1, 2);
+    states.barItems = !BBControlTestAccess::IsItemDisabled(*frame.ButtonBar(), 0, 0) &&
+                      !BBControlTestAccess::IsItemDisabled(*frame.ButtonBar(), 1, 2);
     return states;
 }
 
@@ -62,7 +64,7 @@ TEST_F(AppTest, PlanCommandsAreEnabledWhilePlansAreOpen)
 {
     Start();
     EXPECT_EQ(StatesOf(*frame, 0), NO_PLAN);
-    EXPECT_FALSE(frame->ButtonBar()->IsItemDisabled(1, 0)) << "\"Neu\" stays usable";
+    EXPECT_FALSE(BBControlTestAccess::IsItemDisabled(*frame->ButtonBar(), 1, 0)) << "\"Neu\" stays usable";
     const std::pair<unsigned, unsigned> periods[] = {{10, 2005}, {11, 2005}, {12, 2005}};
     for (const auto& period : periods) {
         OpenPlan(period.first, period.second);
