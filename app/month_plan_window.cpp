@@ -62,7 +62,8 @@ MonthPlanWindow::MonthPlanWindow(const char* title, MainFrame* frame, DWORD styl
 {
     if (!window_)
         return;
-    frame_ = GetMainFrame();
+    if (MainFrame* found = GetMainFrame())
+        frame_ = found;
     // A maximised child puts its system menu in front of the menu bar's popups.
     frame_->UpdateCommandStates(true, IsZoomed(window_) ? 1 : 0);
 

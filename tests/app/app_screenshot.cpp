@@ -54,7 +54,7 @@ int main(int argc, char** argv)
     MessageBoxCatcher boxes;
     TempFolder folder;
     WriteBytes(folder.File("stundwrk.ini"), "[Options]\r\nWorkingDir=" + folder.path().string() +
-                                                "\r\nAutoTimer=0\r\nCheckMissings=0\r\n[Window]\r\nLeft=0\r\nTop=0\r\n"
+                                                "\r\nCheckMissings=0\r\n[Window]\r\nLeft=0\r\nTop=0\r\n"
                                                 "Width=1000\r\nHeight=700\r\n");
     FakeClock clock;
     clock.Set(12, 10, 2005, 8, 5);

@@ -105,3 +105,30 @@ TEST_F(AppTest, PlanCommandsWithoutAPlanDoNothing)
     EXPECT_TRUE(boxes.Caught().empty());
     EXPECT_EQ(frame->GetSettings().ComFormat, 0u);
 }
+
+TEST_F(AppTest, MissingDaysAreFilledUpToTheMarkedEntry)
+{
+    // Today is Wednesday 12 October 2005; the mark is on Thursday the 6th.
+    // The live computation's own filling up to today is off.
+    for (UINT command : {CMD_FILL_MISSING_DAYS, CMD_RECOMPUTE}) {
+        SCOPED_TRACE(command);
+        WriteOptions({"SelectDay=1", "CheckMissings=0"});
+        Start();
+        MonthPlanWindow& window = OpenPlan(10, 2005);
+        ASSERT_TRUE(window.Plan().SelectEntryRow(6, 1));
+        const auto come = [&](unsigned day) {
+            for (const ListRow& row : window.Plan().rows())
+                if (row.key == EntryKey(day, 1))
+                    return row.text[ColCome];
+            return std::string("no row");
+        };
+        Command(command);
+        EXPECT_EQ(come(4), "--.--");
+        EXPECT_EQ(come(5), "--.--");
+        EXPECT_EQ(come(6), ".");
+        EXPECT_EQ(come(11), ".");
+        const std::string file = window.Plan().path();
+        frame.reset();
+        std::remove(file.c_str());
+    }
+}
