@@ -214,8 +214,8 @@ void MainFrame::UpdateCommandStates(bool active, int menuOffset)
     // "&Bearbeiten", "&Einträge", "&Werte", "&Fenster"
     for (int position = menuOffset + 1; position <= menuOffset + 4; ++position)
         EnableMenuItem(menu, static_cast<UINT>(position), MF_BYPOSITION | planState);
-    if (toolBar_)
-        SetToolBarButtonsEnabled(toolBar_, active);
+    if (toolBar_.Get())
+        SetToolBarButtonsEnabled(toolBar_.Get(), active);
     DrawMenuBar(window_);
 }
 

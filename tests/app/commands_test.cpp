@@ -132,3 +132,39 @@ TEST_F(AppTest, MissingDaysAreFilledUpToTheMarkedEntry)
         std::remove(file.c_str());
     }
 }
+
+TEST_F(AppTest, TimeFormatToggleTwiceShowsTheFirstFormatAgain)
+{
+    Start();
+    MonthPlanWindow& window = OpenPlan(10, 2005);
+    AddEntry(4, At(8, 0), At(16, 45));
+    const auto hours = [&] { return RowTexts(window.ListView(), 3)[ColHours]; };
+    const std::string first = hours();
+    Command(CMD_TOGGLE_TIME_FORMAT);
+    EXPECT_NE(hours(), first);
+    Command(CMD_TOGGLE_TIME_FORMAT);
+    EXPECT_EQ(hours(), first);
+}
+
+TEST_F(AppTest, ToolTipsNameTheCommands)
+{
+    Start();
+    const struct {
+        UINT command;
+        const char* tip;
+    } cases[] = {
+        {CMD_ENTER_WORK_TIME, "Arbeitszeit erfassen"},
+        {CMD_CLOSE_MONTH_PLAN, "Monatsplan schliessen"},
+        {CMD_PASTE_ENTRY, "Eintrag einfügen"},
+        {CMD_COMPUTE_CURRENT_DAY, "Aktuellen Tag berechnen"},
+        {CMD_RECORD_ARRIVAL, "Sorry - keine Hilfe vorhanden!"},
+    };
+    for (const auto& c : cases) {
+        NMTTDISPINFOA request{};
+        request.hdr.hwndFrom = frame->ToolBar();
+        request.hdr.idFrom = c.command;
+        request.hdr.code = TTN_NEEDTEXTA;
+        SendMessageA(frame->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+        EXPECT_STREQ(request.szText, c.tip);
+    }
+}
