@@ -19,7 +19,6 @@ const char* const NO_ARRIVAL_FOUND =
     "Es wurde keine \"Kommen\"-Zeit gefunden, zu der\ndie \"Gehen\"-Zeit eingetragen werden kann.\n\n"
     "Bitte überprüfen Sie den Monatsplan.";
 const char* const TIP_NOT_POSSIBLE = "Stundwerk: Tagesberechnung nicht möglich.";
-const char* const WARNING_WINDOW_TITLE = "- Hinweis -";
 
 TimeValue MinutesOf(const LocalTime& time)
 {
@@ -202,7 +201,7 @@ void MonthPlan::ComputeCurrentDay(bool force)
             view_.UpdateRow(row, shown);
 
             bool warning = false;
-            const bool noticeOpen = frame_.shell().WindowExists(WARNING_WINDOW_TITLE);
+            const bool noticeOpen = frame_.shell().WindowExists(WARNING_TITLE);
             char text[TEXT_BUFFER_SIZE + 128];
             if (s.WarnWorkTime && workTime > s.WWorkTime && workTime != NO_HOURS && !noticeOpen) {
                 warning = true;

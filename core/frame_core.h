@@ -20,7 +20,7 @@ public:
     virtual MonthPlan* CreatePlanWindow(unsigned month, unsigned year, bool maximised) = 0;
     // Whether a month plan window is active.
     virtual bool HasActivePlan() = 0;
-    // Whether a window with this title exists ("- Hinweis -", a plan title).
+    // Whether a window with this title exists (WARNING_TITLE, a plan title).
     virtual bool WindowExists(const char* title) = 0;
     virtual void SetTrayTip(const char* /*text*/) {}
     virtual void SetTrayIconActive(bool /*warning*/) {}

@@ -15,6 +15,11 @@ public:
 
 enum class MessageIcon { Information, None };
 
+// Title of the warning window (the message dialog). The live computation
+// looks for an open window with this title so that a timer tick never opens
+// a second warning on top of the first.
+inline constexpr const char* WARNING_TITLE = "- Hinweis -";
+
 class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
@@ -24,7 +29,7 @@ public:
     virtual bool Ask(const char* text, const char* title, bool questionIcon) = 0;
     // The month dialog preset to (month, year); false (month 0) on "Abbrechen".
     virtual bool AskMonth(unsigned& month, unsigned& year) = 0;
-    // The warning dialog; returns the state of "Nachricht nicht mehr anzeigen".
+    // The warning dialog (titled WARNING_TITLE); returns the state of "Nachricht nicht mehr anzeigen".
     virtual bool ShowWarning(const char* text) = 0;
     // The wait cursor for whole-period operations.
     virtual void BeginWait() {}

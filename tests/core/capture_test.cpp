@@ -103,7 +103,7 @@ TEST_F(PlanTest, LiveValuesAndWarningsOncePerDay)
     plan.ComputeCurrentDay(false);
     EXPECT_EQ(Texts(Kind::Warning).size(), 3u); // unticked: again at every tick
     // While a warning window is open, no second one and no warning state.
-    shell.existingTitles.insert("- Hinweis -");
+    shell.existingTitles.insert(WARNING_TITLE);
     plan.ComputeCurrentDay(false);
     EXPECT_EQ(Texts(Kind::Warning).size(), 3u);
     EXPECT_FALSE(shell.trayWarning);

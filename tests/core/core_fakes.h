@@ -73,7 +73,7 @@ public:
     }
     bool ShowWarning(const char* text) override
     {
-        messages.push_back({Kind::Warning, text, "- Hinweis -"});
+        messages.push_back({Kind::Warning, text, WARNING_TITLE});
         return warningSuppressed;
     }
     void BeginWait() override { ++waitScopes; }
