@@ -6,6 +6,7 @@
 #include "core/frame_core.h"
 #include "core/month_plan.h"
 #include "core/plan_keys.h"
+#include "core/scoped_count.h"
 #include "ini/profile_batch.h"
 #include "ini/profile_store.h"
 #include "core/settings.h"
@@ -134,6 +135,9 @@ void MonthPlan::RecordDeparture()
 
 void MonthPlan::ComputeCurrentDay(bool force)
 {
+    // Set before anything can refresh the list: the missing days below do,
+    // and a refresh would otherwise run a second computation of this tick.
+    const ScopedCount running(live_.running);
     Settings& s = settings();
     if (force)
         live_.lastMissingCheckDay = -1;
@@ -151,7 +155,6 @@ void MonthPlan::ComputeCurrentDay(bool force)
         return;
     }
 
-    live_.running = 1;
     frame_.shell().SetTrayTip(TIP_NOT_POSSIBLE);
 
     const unsigned today = now.day;
@@ -230,7 +233,6 @@ void MonthPlan::ComputeCurrentDay(bool force)
     const std::string tip = "Kommen: " + Time(come) + ", Stunden: " + Hours(s, workTime) +
                             ", Saldo: " + Hours(s, saldo) + ", Konto: " + Hours(s, account);
     frame_.shell().SetTrayTip(tip.c_str());
-    live_.running = 0;
 }
 
 void MonthPlan::SelectToday()

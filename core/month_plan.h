@@ -32,6 +32,8 @@ struct LiveState {
     int lastWorkTimeWarningDay = 0;
     int lastAccountWarningDay = 0;
     int lastMissingCheckDay = -1;
+    // Nonzero while ComputeCurrentDay runs (ScopedCount): the list refresh
+    // starts no second computation inside it.
     int running = 0;
 };
 

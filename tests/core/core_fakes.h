@@ -5,6 +5,7 @@
 #include <deque>
 #include <memory>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -114,11 +115,15 @@ public:
     std::set<std::string> existingTitles;
     std::vector<std::string> trayTips;
     bool trayWarning = false;
+    // Creating a window fails as the framework does: with an exception.
+    bool failWindows = false;
 
     void Attach(FrameCore& frame) { frame_ = &frame; }
 
     MonthPlan* CreatePlanWindow(unsigned month, unsigned year, bool maximised) override
     {
+        if (failWindows)
+            throw std::runtime_error("Unable to create Window.");
         auto view = std::make_unique<FakePlanView>();
         auto plan = std::make_unique<MonthPlan>(*frame_, *view, month, year);
         windows.push_back({std::move(view), std::move(plan), maximised});
