@@ -37,6 +37,7 @@ public:
         std::string text;
         std::string title;
         MessageIcon icon = MessageIcon::None; // Tell
+        PromptOwner owner = NO_PROMPT_OWNER;
     };
 
     std::vector<Message> messages;
@@ -51,11 +52,11 @@ public:
 
     void Tell(const char* text, const char* title, MessageIcon icon) override
     {
-        messages.push_back({Kind::Tell, text, title, icon});
+        messages.push_back({Kind::Tell, text, title, icon, owner()});
     }
     bool Ask(const char* text, const char* title, bool) override
     {
-        messages.push_back({Kind::Ask, text, title});
+        messages.push_back({Kind::Ask, text, title, MessageIcon::None, owner()});
         const bool answer = answers.empty() || answers.front();
         if (!answers.empty())
             answers.pop_front();
@@ -63,7 +64,8 @@ public:
     }
     bool AskMonth(unsigned& month, unsigned& year) override
     {
-        messages.push_back({Kind::AskMonth, std::to_string(month) + "/" + std::to_string(year), "Monatsplan"});
+        messages.push_back({Kind::AskMonth, std::to_string(month) + "/" + std::to_string(year), "Monatsplan",
+                            MessageIcon::None, owner()});
         const std::pair<unsigned, unsigned> chosen = months.empty() ? std::make_pair(0u, 0u) : months.front();
         if (!months.empty())
             months.pop_front();
@@ -74,7 +76,7 @@ public:
     }
     bool ShowWarning(const char* text) override
     {
-        messages.push_back({Kind::Warning, text, WARNING_TITLE});
+        messages.push_back({Kind::Warning, text, WARNING_TITLE, MessageIcon::None, owner()});
         return warningSuppressed;
     }
     void BeginWait() override { ++waitScopes; }
