@@ -139,12 +139,10 @@ void MonthPlan::PasteEntry()
     buffer.day = target.day;
     buffer.month = target.month;
     buffer.year = target.year;
+    // The pasted entry changes its day's balance, so every later account is
+    // recomputed at once, as after any other new entry.
     EntryRecord pasted = buffer;
-    {
-        ProfileBatch batch(store());
-        WriteEntry(0, 0, pasted);
-    }
-    RefreshList();
+    StoreEntry(0, 0, pasted);
 }
 
 void MonthPlan::MoveEntry(int direction)

@@ -78,6 +78,7 @@ TEST_F(PlanTest, CopyAndPaste)
     plan.PasteEntry();
     EXPECT_EQ(Texts(), (std::vector<std::string>{nothingToPaste, nothingToPaste}));
     Add(4, 480, 990);
+    Add(11, 480, 990);
     Select(4, 1);
     plan.CopyEntry();
     Select(9, 1); // a Saturday placeholder
@@ -86,6 +87,7 @@ TEST_F(PlanTest, CopyAndPaste)
     EXPECT_EQ(Entry(9).Go, 990);
     EXPECT_EQ(Entry(9).weekday, 6);
     EXPECT_EQ(Entry(9).Saldo, 24); // the copied NoSaldo travels with the entry
+    EXPECT_EQ(Entry(11).Account, 3 * 24); // later days follow at once
     View().selected = NO_SELECTION;
     prompts.messages.clear();
     plan.CopyEntry();
