@@ -70,6 +70,6 @@ int FillMissingCommand(CliRun& run)
         return run.Result();
     MonthPlan* plan = run.OpenDatePlan(date);
     if (plan != nullptr && run.Session().SelectEntry(*plan, date.day, 1))
-        plan->FillMissingDays(KeyDay(static_cast<unsigned>(plan->SelectedEntry())));
+        plan->FillMissingDaysToSelection();
     return run.Result();
 }

@@ -41,7 +41,10 @@ const CliCommand Table[] = {
      nullptr, MoveCommand},
     {"fill-missing", "DATUM", "Fehltage bis Markierung eintragen: leere Arbeitstage vor DATUM werden Fehltage", 1, 1,
      nullptr, nullptr, FillMissingCommand},
-    {"recompute", "MONAT JAHR", "Monatszeiten neu berechnen", 2, 2, nullptr, nullptr, RecomputeCommand},
+    {"recompute", "MONAT JAHR",
+     "Monatszeiten neu berechnen: alle Werte neu, dann Fehltage bis zur Markierung "
+     "(im laufenden Monat mit SelectDay: bis heute)",
+     2, 2, nullptr, nullptr, RecomputeCommand},
     {"weekdays", "MONAT JAHR", "Wochentage neu berechnen (Wochentage, Feiertags- und Tagesnamen, Fehltage werden leer)",
      2, 2, nullptr, nullptr, WeekdaysCommand},
     {"carry-over", "MONAT JAHR", "Kontostands-Übernahme: übernimmt den Endstand des Vormonats erneut", 2, 2, nullptr,

@@ -204,6 +204,13 @@ void MonthPlan::FillMissingDays(unsigned day)
     RefreshList();
 }
 
+void MonthPlan::FillMissingDaysToSelection()
+{
+    const long key = SelectedEntry();
+    if (key != NO_SELECTION)
+        FillMissingDays(KeyDay(static_cast<unsigned>(key)));
+}
+
 int MonthPlan::CheckDateInPeriod(const EntryRecord& record)
 {
     const unsigned startDay = EffectiveStartDay(settings());

@@ -66,6 +66,10 @@ public:
     HoursValue AccountAfter(unsigned day, unsigned position, HoursValue saldoOverride);
     void Recompute(unsigned firstDay);
     int IsFreeDay(EntryRecord& record);
+    // "Monatszeiten neu berechnen": Recompute from StartDay, then
+    // FillMissingDaysToSelection with the row the list refresh left selected
+    // (today's last row while SelectDay is set).
+    void RecomputeMonthTimes();
     // Recompute without the list refresh, inside the caller's batch.
     void RecomputeDays(unsigned firstDay);
     // Writes one entry (day 0: a slot of the record's day) and recomputes
@@ -100,6 +104,9 @@ public:
     void PasteEntry();
     void MoveEntry(int direction);
     void FillMissingDays(unsigned day);
+    // "Fehltage bis Markierung eintragen": FillMissingDays up to the selected
+    // entry's day; nothing without a selected row.
+    void FillMissingDaysToSelection();
     int CheckDateInPeriod(const EntryRecord& record);
 
 private:
