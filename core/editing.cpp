@@ -48,7 +48,7 @@ void MonthPlan::WriteDayPlaceholder(unsigned day, EntryRecord& record)
             workTime = HoursCode(PublicHoliday);
             account = AccountAfter(day, 1, NO_HOURS);
         }
-        store().WriteString(section.c_str(), KEY_INFO, name, path_.c_str());
+        WriteInfo(section, name);
         WriteNumber(section, KEY_COME, code, true);
         WriteNumber(section, KEY_GO, code, true);
         WriteNumber(section, KEY_WORKTIME, workTime, false);
@@ -62,7 +62,7 @@ void MonthPlan::WriteDayPlaceholder(unsigned day, EntryRecord& record)
     WriteNumber(section, KEY_WORKTIME, HoursCode(EmptyDay), false);
     WriteNumber(section, KEY_SALDO, HoursCode(EmptyDay), false);
     WriteNumber(section, KEY_ACCOUNT, HoursCode(EmptyDay), false);
-    store().WriteString(section.c_str(), KEY_INFO, name, path_.c_str());
+    WriteInfo(section, name);
 }
 
 void MonthPlan::DeleteEntry()

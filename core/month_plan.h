@@ -115,6 +115,8 @@ private:
     HoursValue ReadHours(const std::string& section, const char* key);
     // False when the key is missing or empty; else its value.
     bool ReadPresentHours(const std::string& section, const char* key, HoursValue& value);
+    // The remark key, stored so that it reads back as written.
+    void WriteInfo(const std::string& section, const char* info);
     void WriteNumber(const std::string& section, const char* key, long long value, bool asUnsigned);
     void WriteComputedKeys(const std::string& section, unsigned day, unsigned position, EntryRecord& record);
     // The placeholder written when the first entry of a day is removed.
