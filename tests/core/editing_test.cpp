@@ -146,9 +146,13 @@ TEST_F(PlanTest, FillMissingDaysUpToTheDay)
     settings.Extern = 1;
     plan.FillMissingDays(13);
     EXPECT_STREQ(Entry(11).Info, "");
-    // Days outside 1..31 never loop or index out of range.
-    plan.FillMissingDays(0);
-    plan.FillMissingDays(4000000000u);
+    // A day outside 1..31 names no day of the period: the empty work days
+    // from the 13th on stay as they are.
+    const std::string before = Dump();
+    for (const unsigned outside : {0u, 32u, 4000000000u}) {
+        plan.FillMissingDays(outside);
+        EXPECT_EQ(Dump(), before) << outside;
+    }
 }
 
 TEST_F(PlanTest, RecomputeMonthTimesEntersMissingDaysUpToTheSelection)
