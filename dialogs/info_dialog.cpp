@@ -2,6 +2,25 @@
 
 #include "framework/handles.h"
 
+namespace {
+
+// Where the dialog font is wider than the one the picture was drawn for, the
+// dialog is larger than the picture: its last column and row are stretched
+// over the rest, as nothing else paints the dialog's background.
+void ExtendPicture(HWND dialog, HDC dc, HBITMAP picture)
+{
+    int width = 0, height = 0;
+    RECT client{};
+    if (!GetBitmapSize(picture, &width, &height) || width <= 0 || height <= 0 || !GetClientRect(dialog, &client))
+        return;
+    if (client.right > width)
+        StretchBlt(dc, width, 0, client.right - width, height, dc, width - 1, 0, 1, height, SRCCOPY);
+    if (client.bottom > height)
+        StretchBlt(dc, 0, height, client.right, client.bottom - height, dc, 0, height - 1, client.right, 1, SRCCOPY);
+}
+
+} // namespace
+
 InfoDialog::InfoDialog(HINSTANCE module, HWND parent) : ModalDialog(module)
 {
     DoModal(parent, "DLG_INFO");
@@ -33,6 +52,7 @@ INT_PTR InfoDialog::OnPaint(HWND dialog)
         previousPalette_ = replaced;
     RealizePalette(dc);
     BlitBitmap(dc, picture_.bitmap, 0, 0);
+    ExtendPicture(dialog, dc, picture_.bitmap);
     // The paint DC goes back to the system's cache: it must not keep the
     // picture's palette, which is deleted when the dialog closes.
     SelectPalette(dc, replaced, TRUE);
