@@ -115,6 +115,31 @@ PrintGeometry MeasurePage(HDC printer)
     return page;
 }
 
+PrintFont::PrintFont(HDC printer)
+    : printer_(printer), previous_(SelectObject(printer, GetStockObject(DEVICE_DEFAULT_FONT)))
+{
+    TEXTMETRICA metrics{};
+    const int pixelsPerInch = GetDeviceCaps(printer, LOGPIXELSY);
+    // TMPF_FIXED_PITCH set means a variable pitch.
+    const bool usable = GetTextMetricsA(printer, &metrics) && !(metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) &&
+                        metrics.tmHeight >= MulDiv(8, pixelsPerInch, 72);
+    if (usable)
+        return;
+    created_ =
+        CreateFontA(-MulDiv(10, pixelsPerInch, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, "Courier New");
+    if (created_)
+        SelectObject(printer, created_);
+}
+
+PrintFont::~PrintFont()
+{
+    if (previous_ && previous_ != HGDI_ERROR)
+        SelectObject(printer_, previous_);
+    if (created_)
+        DeleteObject(created_);
+}
+
 bool PrintPages(HDC printer, const Settings& settings, const std::vector<ListRow>& rows)
 {
     const PrintGeometry page = MeasurePage(printer);
@@ -164,7 +189,7 @@ void PrintMonthPlan(HWND planWindow, MonthPlan& plan)
     if (StartDocA(dialog.hDC, &document) <= 0)
         return;
     {
-        SelectedObject font(dialog.hDC, GetStockObject(DEVICE_DEFAULT_FONT));
+        PrintFont font(dialog.hDC);
         // Each copy is the whole document, numbered from page 1.
         const int copies = std::max<int>(1, dialog.nCopies);
         bool printed = true;

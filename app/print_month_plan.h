@@ -30,6 +30,23 @@ struct PrintGeometry {
 };
 PrintGeometry MeasurePage(HDC printer);
 
+// Selects the font the lines are printed in while it lives: the printer's
+// device font when that is a fixed-pitch font of at least 8 points; else
+// (some drivers' device font is proportional or tiny) a 10-point fixed-pitch
+// font, so that the columns still line up.
+class PrintFont {
+public:
+    explicit PrintFont(HDC printer);
+    ~PrintFont();
+    PrintFont(const PrintFont&) = delete;
+    PrintFont& operator=(const PrintFont&) = delete;
+
+private:
+    HDC printer_;
+    HGDIOBJ previous_;
+    HFONT created_ = nullptr;
+};
+
 // Prints the pages of one copy of the document: the header lines of settings
 // and the given rows. False when the page cannot be measured.
 bool PrintPages(HDC printer, const Settings& settings, const std::vector<ListRow>& rows);

@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr const char* LONG_REMARK = "Kundentermin in Hamburg mit Anreise am Vorabend";
+constexpr const char* LONG_REMARK = "Kundentermin in Hamburg, Anreise";
 constexpr int COPIES = 2;
 
 // The copies field of the print dialog.
@@ -43,21 +43,23 @@ void Add(MonthPlan& plan, const Settings& settings, unsigned day, TimeValue come
     plan.Recompute(day);
 }
 
-// March 2005: two entries on every work day, so that the list runs over a
-// page; on the 15th, today, an arrival without departure, shown live.
+// March 2005: three entries on every work day but the holidays, so that the
+// list runs over a page; on the 15th, today, an arrival without departure,
+// shown live.
 void FillPlan(MonthPlan& plan, const Settings& settings)
 {
     for (unsigned day = 1; day <= 31; ++day) {
         EntryRecord first;
         plan.ReadEntry(day, 1, first);
-        if (!IsWorkDay(settings, first.weekday))
+        if (!IsWorkDay(settings, first.weekday) || first.Come == TimeCode(PublicHoliday))
             continue;
         if (day == 15) {
             Add(plan, settings, day, 8 * 60, NO_TIME, "");
             continue;
         }
         Add(plan, settings, day, 8 * 60, 12 * 60, day == 3 ? LONG_REMARK : "");
-        Add(plan, settings, day, 12 * 60 + 30, 16 * 60 + 45, "");
+        Add(plan, settings, day, 12 * 60 + 30, 15 * 60, "");
+        Add(plan, settings, day, 15 * 60 + 15, 16 * 60 + 45, "");
     }
 }
 
@@ -102,9 +104,11 @@ int Print(const char* folder, const char* expectedPath)
         std::fprintf(stderr, "no default printer\n");
         return 1;
     }
-    HGDIOBJ previous = SelectObject(probe.hDC, GetStockObject(DEVICE_DEFAULT_FONT));
-    const PrintGeometry page = MeasurePage(probe.hDC);
-    SelectObject(probe.hDC, previous);
+    PrintGeometry page;
+    {
+        PrintFont font(probe.hDC);
+        page = MeasurePage(probe.hDC);
+    }
     DeleteDC(probe.hDC);
     GlobalFree(probe.hDevMode);
     GlobalFree(probe.hDevNames);
