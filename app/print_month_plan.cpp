@@ -7,7 +7,6 @@
 
 #include "core/month_plan.h"
 #include "core/settings.h"
-#include "framework/handles.h"
 
 namespace {
 

@@ -94,8 +94,9 @@ bool ShowWarningNotice(HINSTANCE module, const char* text)
 {
     if (NoticeOpen())
         return false;
-    // Escape leaves the flag as it is: like a clear box, the warning comes again.
-    int dontShowAgain = 0;
+    // Escape leaves the flag as it is: the box's initial state, so a warning
+    // dismissed with Escape does not come back the same day.
+    int dontShowAgain = 1;
     new MessageDialog(module, nullptr, text, &dontShowAgain);
     return dontShowAgain == 1;
 }

@@ -21,8 +21,8 @@ private:
     int* dontShowAgain_;
 };
 
-// A daily warning of the live computation, shown without a parent. The timer
-// keeps running under the dialog's modal loop, so a warning that comes while
-// another one is open is not shown: the result is then false, as it is when
-// the user clears the box. True when the box stayed ticked.
+// A daily warning of the live computation, shown without a parent. True when
+// it was left with the box ticked or with Escape; false when the box was
+// cleared. The timer keeps running under the dialog's modal loop, so a
+// warning that comes while another one is open is not shown (false).
 bool ShowWarningNotice(HINSTANCE module, const char* text);

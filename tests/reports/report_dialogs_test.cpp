@@ -44,21 +44,22 @@ TEST(MessageDialogTest, TheFlagTellsHowTheNoteWasLeft)
     const struct {
         const char* how;
         std::function<void(HWND)> leave;
-        int expected; // the flag starts at 7
+        int expected;        // the flag starts at 7
+        bool warnAgainToday; // for a warning: false when the box was cleared
     } cases[] = {
-        {"Ok with the box as it came", [](HWND d) { PressButton(d, IDOK); }, 1},
+        {"Ok with the box as it came", [](HWND d) { PressButton(d, IDOK); }, 1, false},
         {"Ok after clearing the box",
          [](HWND d) {
              ToggleBox(d, IDC_MESSAGE_DONT_SHOW);
              PressButton(d, IDOK);
          },
-         0},
+         0, true},
         {"Escape after clearing the box",
          [](HWND d) {
              ToggleBox(d, IDC_MESSAGE_DONT_SHOW);
              PressEscape(d);
          },
-         7},
+         7, false},
     };
     for (const auto& c : cases) {
         int flag = 7;
@@ -73,6 +74,9 @@ TEST(MessageDialogTest, TheFlagTellsHowTheNoteWasLeft)
         EXPECT_TRUE(startedTicked) << c.how;
         EXPECT_STREQ(shown, "Ein Hinweis für heute.") << c.how;
         EXPECT_EQ(flag, c.expected) << c.how;
+
+        WhenWindowOpens("- Hinweis -", c.leave);
+        EXPECT_EQ(ShowWarningNotice(Module(), "Eine Warnung."), !c.warnAgainToday) << c.how;
     }
 }
 
