@@ -77,7 +77,13 @@ lpadmin -d "$queue" || fail "lpadmin could not make the queue the default"
 # cups-pdf writes to the PDF folder in the home of the job's user.
 pdf_dir=$(getent passwd "$(id -un)" | cut -d: -f6)/PDF
 touch "$work/marker"
-"$here/../../tools/wine-run" "$driver" print "Z:$work/plan" "Z:$work/expected.txt" || fail "the driver failed"
+mkdir -p "$out"
+STUNDWERK_SCREENSHOTS="Z:$out" "$here/../../tools/wine-run" "$driver" print "Z:$work/plan" "Z:$work/expected.txt" ||
+    fail "the driver failed"
+if [ -f "$out/print_dialog.bmp" ] && convert "$out/print_dialog.bmp" "$out/print_dialog.png"; then
+    rm -f "$out/print_dialog.bmp"
+    echo "screenshot: $out/print_dialog.png"
+fi
 
 for _ in $(seq 120); do
     if [ -z "$(lpstat -o 2>/dev/null)" ]; then
@@ -89,7 +95,6 @@ done
 [ -n "$pdf" ] || fail "no PDF in $pdf_dir"
 echo "printed: $pdf"
 pdftotext -layout "$pdf" "$work/printout.txt" || fail "pdftotext"
-mkdir -p "$out"
 pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$pdf" "$out/printed_page" && echo "screenshot: $out/printed_page.png"
 python3 "$here/check_printout.py" "$work/expected.txt" "$work/printout.txt" || {
     cp "$work/printout.txt" "$out/printed.txt"
