@@ -1,6 +1,8 @@
 #include "dialogs/export_dialog.h"
 
 #include "core/clipboard_export.h"
+#include "core/frame_core.h"
+#include "core/month_plan.h"
 #include "core/settings.h"
 #include "resources/resource_ids.h"
 
@@ -44,7 +46,11 @@ INT_PTR ExportDialog::OnCommand(HWND* dialog, WPARAM* wParam, LPARAM*)
             if (IsDlgButtonChecked(*dialog, f.box) == BST_CHECKED)
                 fields_ |= f.field;
         settings_.ExportFields = fields_;
-        ExportToClipboard(plan_, IsDlgButtonChecked(*dialog, IDC_EXPORT_MARKED_ONLY) == BST_CHECKED, target_);
+        {
+            // The closing note comes while this dialog is still open.
+            PromptOwnerScope owner(plan_.frame().prompts(), reinterpret_cast<PromptOwner>(*dialog));
+            ExportToClipboard(plan_, IsDlgButtonChecked(*dialog, IDC_EXPORT_MARKED_ONLY) == BST_CHECKED, target_);
+        }
         EndModal(*dialog);
         return 1;
     }

@@ -66,10 +66,6 @@ INT_PTR MessageDialog::OnCommand(HWND* dialog, WPARAM* wParam, LPARAM*)
     }
 }
 
-// Stands in for the core's shared title (core/shell.h) until that arrives on
-// this branch; with both, the build stops at this second definition.
-inline constexpr const char* WARNING_TITLE = "- Hinweis -";
-
 namespace {
 
 BOOL CALLBACK FindNotice(HWND window, LPARAM found)

@@ -26,12 +26,12 @@ HINSTANCE Module()
 BOOL CALLBACK CountNotice(HWND window, LPARAM counter)
 {
     char title[64];
-    if (GetWindowTextA(window, title, sizeof title) > 0 && lstrcmpA(title, "- Hinweis -") == 0)
+    if (GetWindowTextA(window, title, sizeof title) > 0 && lstrcmpA(title, WARNING_TITLE) == 0)
         ++*reinterpret_cast<int*>(counter);
     return TRUE;
 }
 
-// Windows titled "- Hinweis -" in this thread.
+// Windows titled WARNING_TITLE in this thread.
 int NoticeWindows()
 {
     int count = 0;
@@ -65,7 +65,7 @@ TEST(MessageDialogTest, TheFlagTellsHowTheNoteWasLeft)
         int flag = 7;
         bool startedTicked = false;
         char shown[600] = {};
-        WhenWindowOpens("- Hinweis -", [&](HWND dialog) {
+        WhenWindowOpens(WARNING_TITLE, [&](HWND dialog) {
             startedTicked = IsBoxChecked(dialog, IDC_MESSAGE_DONT_SHOW);
             GetDlgItemTextA(dialog, IDC_MESSAGE_TEXT, shown, sizeof shown);
             c.leave(dialog);
@@ -75,7 +75,7 @@ TEST(MessageDialogTest, TheFlagTellsHowTheNoteWasLeft)
         EXPECT_STREQ(shown, "Ein Hinweis für heute.") << c.how;
         EXPECT_EQ(flag, c.expected) << c.how;
 
-        WhenWindowOpens("- Hinweis -", c.leave);
+        WhenWindowOpens(WARNING_TITLE, c.leave);
         EXPECT_EQ(ShowWarningNotice(Module(), "Eine Warnung."), !c.warnAgainToday) << c.how;
     }
 }
@@ -84,7 +84,7 @@ TEST(MessageDialogTest, AWarningWhileOneIsOpenIsNotShown)
 {
     bool second = true;
     int openDuringSecond = 0;
-    WhenWindowOpens("- Hinweis -", [&](HWND dialog) {
+    WhenWindowOpens(WARNING_TITLE, [&](HWND dialog) {
         SaveScreenshot(dialog, "warning");
         // The timer's next tick comes under this dialog's modal loop.
         second = ShowWarningNotice(Module(), "Noch eine Warnung.");
