@@ -3,6 +3,8 @@
 // wired here to its dialog; until a dialog exists its command does nothing.
 #include "app/handler_results.h"
 #include "app/main_frame.h"
+#include "app/month_plan_window.h"
+#include "app/report_commands.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -38,7 +40,15 @@ bool MainFrame::IsDialogCommand(UINT command)
     return false;
 }
 
-LRESULT MainFrame::RunDialogCommand(UINT)
+LRESULT MainFrame::RunDialogCommand(UINT command)
 {
+    MonthPlanWindow* active = GetActiveMonthPlan();
+    ReportContext context;
+    context.module = GetModuleHandleA(nullptr);
+    context.frame = Handle();
+    context.planWindow = active ? active->Handle() : nullptr;
+    context.plan = active ? &active->Plan() : nullptr;
+    if (RunReportCommand(command, context) && command == CMD_INFO)
+        InvalidateRect(Handle(), nullptr, FALSE);
     return MSG_HANDLED;
 }

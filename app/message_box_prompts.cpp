@@ -1,5 +1,7 @@
 #include "app/message_box_prompts.h"
 
+#include "dialogs/message_dialog.h"
+
 // A dialog that set itself as the owner (PromptOwnerScope) owns the box and
 // stays disabled while it is open; otherwise the main frame does.
 HWND MessageBoxPrompts::BoxOwner() const
@@ -24,13 +26,11 @@ bool MessageBoxPrompts::AskMonth(unsigned&, unsigned&)
     return false;
 }
 
-// Stand-in until the message dialog with its "Nachricht nicht mehr anzeigen"
-// box exists: a plain message box, as if the box stayed ticked (its initial
-// state), so the warning comes once a day.
+// The warning dialog has no parent: it comes from the timer while the frame
+// may be hidden in the tray.
 bool MessageBoxPrompts::ShowWarning(const char* text)
 {
-    MessageBoxA(BoxOwner(), text, WARNING_TITLE, MB_ICONINFORMATION);
-    return true;
+    return ShowWarningNotice(GetModuleHandleA(nullptr), text);
 }
 
 void MessageBoxPrompts::BeginWait()
