@@ -84,9 +84,10 @@ TEST_F(SoakTest, ThirtyDaysMinuteByMinuteKeepTheFilesExactAndTheProcessFlat)
     const std::vector<Day> days = SoakDays();
     clock.Set(days[0].day, days[0].month, days[0].year, 0, 0);
     Start();
-    // Set after the start: the first tick then opens the current period the
-    // way the running program does, without questions.
+    // The timer opens the next period by itself (OpenMonth); the first one
+    // is created here without the start's questions.
     frame->GetSettings().OpenMonth = 1;
+    OpenPlan(days[0].month, days[0].year);
 
     int warnings = 0;
     std::vector<ResourceCounts> measured;
