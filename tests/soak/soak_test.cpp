@@ -91,24 +91,21 @@ TEST_F(SoakTest, ThirtyDaysMinuteByMinuteKeepTheFilesExactAndTheProcessFlat)
 
     int warnings = 0;
     std::vector<ResourceCounts> measured;
-    MonthPlanWindow* lastMonth = nullptr;
     for (const Day& d : days) {
         const bool workDay = d.weekday >= 1 && d.weekday <= 5;
         const bool vacation = d.month == 10 && d.day >= 23 && d.day <= 27;
         const bool longDay = d.month == 10 && d.day == 18;
         for (unsigned minute = 0; minute < 24 * 60; ++minute) {
             const unsigned hour = minute / 60;
+            MonthPlanWindow* const lastMonth = Active();
             Tick(d, hour, minute % 60);
-            if (minute == 1 && d.day == 1) {
-                // The new period opened at midnight; last month's plan is closed by hand.
-                ASSERT_NE(lastMonth, nullptr);
+            if (minute == 0 && d.day == 1) {
+                // The tick opened the new period; last month's plan is closed by hand.
                 ASSERT_NE(Active(), lastMonth) << "the new month's plan did not open";
                 SendMessageA(frame->MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(lastMonth->Handle()), 0);
                 Command(CMD_CLOSE_MONTH_PLAN);
-                ASSERT_NE(Active(), nullptr);
             }
             ASSERT_NE(Active(), nullptr) << d.day << "." << d.month << " " << minute;
-            lastMonth = Active();
             if (vacation && d.weekday == 1 && minute == 7 * 60) {
                 DayRangeFields fields = InitVacation(Active()->Plan(), "");
                 fields.to = fields.from;
