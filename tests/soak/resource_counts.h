@@ -62,7 +62,7 @@ inline ResourceCounts MeasureResources()
     PROCESS_MEMORY_COUNTERS_EX memory{};
     memory.cb = sizeof memory;
     if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory))
-        counts.privateBytes = memory.PrivateUsage;
+        counts.privateBytes = memory.PagefileUsage; // Wine leaves PrivateUsage 0
     counts.gdiObjects = resource_counts::GdiObjects();
     counts.userObjects = resource_counts::UserObjects();
     return counts;

@@ -133,9 +133,12 @@ TEST_F(SoakTest, ThirtyDaysMinuteByMinuteKeepTheFilesExactAndTheProcessFlat)
     for (std::size_t i = 0; i < measured.size(); ++i)
         std::printf("%3zu  %11zu  %3d  %4d\n", i + 1, measured[i].privateBytes / 1024, measured[i].gdiObjects,
                     measured[i].userObjects);
-    EXPECT_EQ(measured.back().gdiObjects, measured[1].gdiObjects);
-    EXPECT_EQ(measured.back().userObjects, measured[1].userObjects);
-    EXPECT_LE(measured.back().privateBytes, measured[1].privateBytes + PRIVATE_SLACK);
+    // The baseline is the day after the first warning: the warning dialog's
+    // first showing leaves objects that the system keeps for the next one.
+    const ResourceCounts& baseline = measured[3];
+    EXPECT_EQ(measured.back().gdiObjects, baseline.gdiObjects);
+    EXPECT_EQ(measured.back().userObjects, baseline.userObjects);
+    EXPECT_LE(measured.back().privateBytes, baseline.privateBytes + PRIVATE_SLACK);
 
     // November starts with October's closing account.
     const Settings& settings = frame->GetSettings();
@@ -145,7 +148,7 @@ TEST_F(SoakTest, ThirtyDaysMinuteByMinuteKeepTheFilesExactAndTheProcessFlat)
               0u);
 
     const std::map<std::string, std::string> soaked = PlanFiles(folder.path());
-    ASSERT_EQ(soaked.size(), 2u);
+    ASSERT_EQ(soaked.size(), 2u) << MonthPlanFileName(settings, 10, 2006);
     RecomputeEveryPlan(soaked);
     const std::map<std::string, std::string> recomputed = PlanFiles(folder.path());
     for (const auto& [name, bytes] : soaked)
