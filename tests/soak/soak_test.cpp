@@ -47,7 +47,9 @@ std::map<std::string, std::string> PlanFiles(const std::filesystem::path& folder
 {
     std::map<std::string, std::string> files;
     for (const auto& item : std::filesystem::directory_iterator(folder)) {
-        if (item.path().extension() == ".sw")
+        // The plan files are named in upper case ("102006.SW").
+        const std::string extension = item.path().extension().string();
+        if (extension == ".SW" || extension == ".sw")
             files[item.path().filename().string()] = ReadBytes(item.path().string());
     }
     return files;
