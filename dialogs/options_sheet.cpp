@@ -10,6 +10,19 @@ OptionsContext& CurrentOptions()
     return context;
 }
 
+namespace {
+
+// The sheet's own buttons come from the system in its language; the
+// program speaks German throughout.
+int CALLBACK SheetCallback(HWND sheet, UINT message, LPARAM)
+{
+    if (message == PSCB_INITIALIZED)
+        SetDlgItemTextA(sheet, IDCANCEL, "Abbrechen");
+    return 0;
+}
+
+} // namespace
+
 OptionsSheet::OptionsSheet(HINSTANCE module, HWND parent, Settings& settings) : ModalDialog(module)
 {
     OptionsContext& context = CurrentOptions();
@@ -38,12 +51,13 @@ OptionsSheet::OptionsSheet(HINSTANCE module, HWND parent, Settings& settings) : 
     }
     PROPSHEETHEADERA sheet{};
     sheet.dwSize = sizeof sheet;
-    sheet.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
+    sheet.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_USECALLBACK;
     sheet.hwndParent = parent;
     sheet.hInstance = module;
     sheet.pszCaption = "Einstellungen";
     sheet.nPages = 5;
     sheet.nStartPage = 0;
     sheet.ppsp = pages;
+    sheet.pfnCallback = SheetCallback;
     PropertySheetA(&sheet);
 }
