@@ -10,6 +10,8 @@ constexpr int MESSAGE_TEXT_ID = 0xFFFF;
 constexpr int MESSAGE_ICON_ID = 0x14;
 constexpr int WINE_MESSAGE_ICON_ID = 0x440;
 
+MessageBoxCatcher::Mode boxMode = MessageBoxCatcher::ANSWER;
+
 std::vector<CaughtMessageBox>& Boxes()
 {
     static std::vector<CaughtMessageBox> boxes;
@@ -48,7 +50,8 @@ LRESULT CALLBACK AfterWindowProcedure(int code, WPARAM wParam, LPARAM lParam)
             // Seen on stderr by tests that watch another process end.
             std::fprintf(stderr, "[message box] %s: %s\n", title, text);
             std::fflush(stderr);
-            PostMessageA(window, WM_COMMAND, IDOK, 0);
+            if (boxMode == MessageBoxCatcher::ANSWER)
+                PostMessageA(window, WM_COMMAND, IDOK, 0);
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -56,9 +59,10 @@ LRESULT CALLBACK AfterWindowProcedure(int code, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-MessageBoxCatcher::MessageBoxCatcher()
+MessageBoxCatcher::MessageBoxCatcher(Mode mode)
     : hook_(SetWindowsHookExA(WH_CALLWNDPROCRET, AfterWindowProcedure, nullptr, GetCurrentThreadId()))
 {
+    boxMode = mode;
     Boxes().clear();
 }
 
