@@ -12,6 +12,7 @@
 #include "dialogs/choosers.h"
 #include "dialogs/dialog_controls.h"
 #include "dialogs/options_sheet.h"
+#include "framework/fatal_error.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -152,7 +153,10 @@ void FillTimeProfile(HWND page)
 
 void ReadTimeProfile(HWND page)
 {
-    Copy().StartDay = static_cast<std::uint32_t>(SendDlgItemMessageA(page, IDC_OPT_START_DAY, CB_GETCURSEL, 0, 0) + 1);
+    // A start day the list does not hold stays as it was.
+    const auto selected = SendDlgItemMessageA(page, IDC_OPT_START_DAY, CB_GETCURSEL, 0, 0);
+    if (selected != CB_ERR)
+        Copy().StartDay = static_cast<std::uint32_t>(selected + 1);
     for (const DurationField& field : DURATIONS)
         Copy().*field.value = ReadDuration(page, field.id);
     Copy().WorkDays = 0;
@@ -277,8 +281,8 @@ void ReadPrintout(HWND page)
 }
 
 // The message handling every page shares.
-INT_PTR PageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam, void (*fill)(HWND), void (*read)(HWND),
-                      void (*command)(HWND, int, int))
+INT_PTR HandlePageMessage(HWND page, UINT message, WPARAM wParam, LPARAM lParam, void (*fill)(HWND), void (*read)(HWND),
+                          void (*command)(HWND, int, int))
 {
     switch (message) {
     case WM_INITDIALOG:
@@ -302,6 +306,13 @@ INT_PTR PageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam, voi
     default:
         return 0;
     }
+}
+
+// The system calls the page procedures: nothing may unwind through it.
+INT_PTR PageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam, void (*fill)(HWND), void (*read)(HWND),
+                      void (*command)(HWND, int, int))
+{
+    return CallWithoutEscape([&] { return HandlePageMessage(page, message, wParam, lParam, fill, read, command); });
 }
 
 } // namespace

@@ -31,7 +31,7 @@ extern const ColourDesign ColourDesigns[COLOUR_DESIGN_COUNT];
 
 // The regular working time that "externer MA" sets: none for an external
 // worker, the default otherwise.
-constexpr std::int32_t ExternHoursPerDay(bool external)
+inline std::int32_t ExternHoursPerDay(bool external)
 {
-    return external ? 0 : 456;
+    return external ? 0 : Settings().HoursPerDay;
 }

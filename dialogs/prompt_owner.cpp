@@ -4,6 +4,6 @@
 
 // UserPrompts has no owner window yet; the prompts' own owner is used until
 // it has one.
-PromptOwnerScope::PromptOwnerScope(UserPrompts& prompts, HWND dialog) : prompts_(prompts), dialog_(dialog) {}
+DialogOwnsPrompts::DialogOwnsPrompts(UserPrompts& prompts, HWND dialog) : prompts_(prompts), dialog_(dialog) {}
 
-PromptOwnerScope::~PromptOwnerScope() = default;
+DialogOwnsPrompts::~DialogOwnsPrompts() = default;

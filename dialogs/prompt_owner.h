@@ -6,12 +6,12 @@
 
 class UserPrompts;
 
-class PromptOwnerScope {
+class DialogOwnsPrompts {
 public:
-    PromptOwnerScope(UserPrompts& prompts, HWND dialog);
-    ~PromptOwnerScope();
-    PromptOwnerScope(const PromptOwnerScope&) = delete;
-    PromptOwnerScope& operator=(const PromptOwnerScope&) = delete;
+    DialogOwnsPrompts(UserPrompts& prompts, HWND dialog);
+    ~DialogOwnsPrompts();
+    DialogOwnsPrompts(const DialogOwnsPrompts&) = delete;
+    DialogOwnsPrompts& operator=(const DialogOwnsPrompts&) = delete;
 
 private:
     UserPrompts& prompts_;

@@ -6,13 +6,6 @@
 
 namespace {
 
-std::string WindowTitle(HWND window)
-{
-    char title[128] = {};
-    GetWindowTextA(window, title, sizeof title);
-    return title;
-}
-
 class DialogCommandsTest : public DialogTest {
 protected:
     DialogCommandsTest()
@@ -76,7 +69,7 @@ TEST_F(DialogCommandsTest, EachCommandOpensItsDialogWithTheSelectedDate)
         std::remove(settings.SettingsPath);
         Select(c.selectedDay);
         WhenDialogOpens([&](HWND d) {
-            EXPECT_EQ(WindowTitle(d), c.title) << c.command;
+            EXPECT_EQ(TitleOf(d), c.title) << c.command;
             EXPECT_EQ(TabOrder(d), c.tabOrder) << c.title;
             if (GetDlgItem(d, IDC_DAY_DATE) && c.command != CMD_EDIT_ENTRY)
                 EXPECT_EQ(TextOf(d, IDC_DAY_DATE), "06.05.2002") << c.title;

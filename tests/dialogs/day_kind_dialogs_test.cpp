@@ -9,13 +9,6 @@ namespace {
 const char* const FREE_DAY = "Am angegebenen Tag kann kein Gleittag eingetragen werden,\nweil dieser Tag sowieso "
                              "arbeitsfrei ist.";
 
-std::string WindowTitle(HWND window)
-{
-    char title[128] = {};
-    GetWindowTextA(window, title, sizeof title);
-    return title;
-}
-
 // May 2002: Thursday 9 May is Ascension Day, 11 and 12 May a weekend.
 class DayKindDialogTest : public DialogTest {
 protected:
@@ -37,7 +30,7 @@ TEST_F(DayKindDialogTest, VacationSkipsTheWeekendAndTheHolidayOrIsRefusedWhenToo
         settings.Holidays = c.remaining;
         const std::string before = Dump();
         WhenDialogOpens([&](HWND d) {
-            EXPECT_EQ(WindowTitle(d), "Urlaubstageerfassung");
+            EXPECT_EQ(TitleOf(d), "Urlaubstageerfassung");
             EXPECT_EQ(TextOf(d, IDC_DAY_DATE), "08.05.2002");
             EXPECT_EQ(TextOf(d, IDC_DAY_UNTIL), "08.05.2002");
             Type(d, IDC_DAY_UNTIL, "13.05.2002");
@@ -66,7 +59,7 @@ TEST_F(DayKindDialogTest, VacationSkipsTheWeekendAndTheHolidayOrIsRefusedWhenToo
 TEST_F(DayKindDialogTest, FlexiDayIsRefusedOnAFreeDayAndCountedOnAWorkDay)
 {
     WhenDialogOpens([&](HWND d) {
-        EXPECT_EQ(WindowTitle(d), "Gleittagerfassung");
+        EXPECT_EQ(TitleOf(d), "Gleittagerfassung");
         EXPECT_EQ(TextOf(d, IDC_DAY_DATE), "11.05.2002"); // the selected row's date
         Click(d, IDOK);
         EXPECT_TRUE(IsOpen(d));
@@ -83,7 +76,7 @@ TEST_F(DayKindDialogTest, FlexiDayIsRefusedOnAFreeDayAndCountedOnAWorkDay)
 TEST_F(DayKindDialogTest, AccountCorrectionWithANegativeValueCarriesOn)
 {
     WhenDialogOpens([&](HWND d) {
-        EXPECT_EQ(WindowTitle(d), "Zeitkonto korrigieren");
+        EXPECT_EQ(TitleOf(d), "Zeitkonto korrigieren");
         EXPECT_EQ(TextOf(d, IDC_DAY_ACCOUNT), "");
         Type(d, IDC_DAY_DATE, "06.05.2002");
         Type(d, IDC_DAY_ACCOUNT, "-12:30");
@@ -99,7 +92,7 @@ TEST_F(DayKindDialogTest, AccountCorrectionWithANegativeValueCarriesOn)
 TEST_F(DayKindDialogTest, HolidayAndSickDaysTitlesPresetsAndResults)
 {
     WhenDialogOpens([&](HWND d) {
-        EXPECT_EQ(WindowTitle(d), "Feiertagserfassung");
+        EXPECT_EQ(TitleOf(d), "Feiertagserfassung");
         Type(d, IDC_DAY_DATE, "14.05.2002");
         Click(d, IDOK);
     });
@@ -107,7 +100,7 @@ TEST_F(DayKindDialogTest, HolidayAndSickDaysTitlesPresetsAndResults)
     EXPECT_EQ(std::get<0>(Kind(14)), TimeCode(PublicHoliday));
 
     WhenDialogOpens([&](HWND d) {
-        EXPECT_EQ(WindowTitle(d), "Krankheitstageerfassung");
+        EXPECT_EQ(TitleOf(d), "Krankheitstageerfassung");
         EXPECT_EQ(TextOf(d, IDC_DAY_REMARK), "Krankheitstag");
         Type(d, IDC_DAY_DATE, "13.05.2002");
         Type(d, IDC_DAY_UNTIL, "15.05.2002"); // 14 May is a holiday now

@@ -42,6 +42,13 @@ void WhenDialogOpens(std::function<void(HWND dialog)> script)
     Scripts()[timer] = std::move(script);
 }
 
+std::string TitleOf(HWND window)
+{
+    char title[256] = {};
+    GetWindowTextA(window, title, sizeof title);
+    return title;
+}
+
 void Type(HWND dialog, int id, const std::string& text)
 {
     SetDlgItemTextA(dialog, id, text.c_str());

@@ -14,6 +14,7 @@
 // that the script opens.
 void WhenDialogOpens(std::function<void(HWND dialog)> script);
 
+std::string TitleOf(HWND window);
 void Type(HWND dialog, int id, const std::string& text);
 std::string TextOf(HWND dialog, int id);
 // A mouse click on a button, radio button or check box, as BM_CLICK does it.

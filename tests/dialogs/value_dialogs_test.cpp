@@ -59,9 +59,7 @@ TEST_F(ValueDialogTest, DayCountVariantsShowTheirCounterAndRefuseANegativeNumber
     };
     for (const auto& c : cases) {
         WhenDialogOpens([&](HWND d) {
-            char title[64] = {};
-            GetWindowTextA(d, title, sizeof title);
-            EXPECT_STREQ(title, c.title);
+            EXPECT_EQ(TitleOf(d), c.title);
             EXPECT_EQ(TextOf(d, IDC_DAYS_LABEL), c.label);
             EXPECT_EQ(TextOf(d, IDC_DAYS_COUNT), c.shown);
             Type(d, IDC_DAYS_COUNT, "-3");
