@@ -70,6 +70,19 @@ UINT_PTR CALLBACK DirectoryHook(HWND dialog, UINT message, WPARAM wParam, LPARAM
     }
 }
 
+// The dialog changes into each folder the user opens; the hook ends it
+// itself, past the dialog's own restoring of the directory.
+class CurrentDirectoryKeeper {
+public:
+    CurrentDirectoryKeeper() { GetCurrentDirectoryA(sizeof directory_, directory_); }
+    ~CurrentDirectoryKeeper() { SetCurrentDirectoryA(directory_); }
+    CurrentDirectoryKeeper(const CurrentDirectoryKeeper&) = delete;
+    CurrentDirectoryKeeper& operator=(const CurrentDirectoryKeeper&) = delete;
+
+private:
+    char directory_[MAX_PATH] = {};
+};
+
 } // namespace
 
 bool ChooseDirectory(HINSTANCE module, HWND owner, std::string& directory)
@@ -77,6 +90,7 @@ bool ChooseDirectory(HINSTANCE module, HWND owner, std::string& directory)
     char file[256] = "*.*";
     char title[256] = {};
     chosenDirectory[0] = '\0';
+    CurrentDirectoryKeeper keeper;
 
     OPENFILENAMEA open{};
     open.lStructSize = OPENFILENAME_SIZE_VERSION_400A;

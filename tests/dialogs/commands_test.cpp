@@ -71,8 +71,9 @@ TEST_F(DialogCommandsTest, EachCommandOpensItsDialogWithTheSelectedDate)
         WhenDialogOpens([&](HWND d) {
             EXPECT_EQ(TitleOf(d), c.title) << c.command;
             EXPECT_EQ(TabOrder(d), c.tabOrder) << c.title;
-            if (GetDlgItem(d, IDC_DAY_DATE) && c.command != CMD_EDIT_ENTRY)
+            if (GetDlgItem(d, IDC_DAY_DATE) && c.command != CMD_EDIT_ENTRY) {
                 EXPECT_EQ(TextOf(d, IDC_DAY_DATE), "06.05.2002") << c.title;
+            }
             Click(d, IDCANCEL);
         });
         EXPECT_TRUE(RunDialogCommand(c.command, nullptr, frame, &Plan()));

@@ -142,10 +142,11 @@ TEST_F(OptionsSheetTest, NotesAboutTheDayComputationWhileItIsOff)
     EXPECT_EQ(boxes.Caught()[1].title, "Hinweis");
 }
 
-TEST_F(OptionsSheetTest, ChoosersKeepTheColourOnCancelAndTakeTheOpenDirectory)
+TEST_F(OptionsSheetTest, ChoosersKeepTheColourOnCancelAndTakeTheFolderTheUserOpened)
 {
     char current[MAX_PATH] = {};
     GetCurrentDirectoryA(sizeof current, current);
+    const std::string parent = std::string(current).substr(0, std::string(current).rfind('\\'));
     Run([&](HWND sheet) {
         HWND page = ShowPage(sheet, Display);
         WhenDialogOpens([](HWND colours) { Click(colours, IDCANCEL); });
@@ -154,14 +155,24 @@ TEST_F(OptionsSheetTest, ChoosersKeepTheColourOnCancelAndTakeTheOpenDirectory)
         WhenDialogOpens([&](HWND chooser) {
             EXPECT_EQ(TextOf(chooser, IDC_OPENDIR_PATH), current);
             EXPECT_FALSE(IsWindowVisible(GetDlgItem(chooser, IDC_OPENDIR_FILE_NAME)));
-            Click(chooser, IDOK);
+            HWND folders = GetDlgItem(chooser, IDC_OPENDIR_DIRECTORIES);
+            SendMessageA(folders, LB_SETCURSEL, 0, 0); // "[..]"
+            SendMessageA(chooser, WM_COMMAND, MAKEWPARAM(IDC_OPENDIR_DIRECTORIES, LBN_DBLCLK),
+                         reinterpret_cast<LPARAM>(folders));
+            WhenDialogOpens([&](HWND opened) {
+                EXPECT_EQ(TextOf(opened, IDC_OPENDIR_PATH), parent);
+                Click(opened, IDOK);
+            });
         });
         Click(page, IDC_OPT_CHOOSE_DIR);
-        EXPECT_EQ(TextOf(page, IDC_OPT_WORKING_DIR), current);
+        EXPECT_EQ(TextOf(page, IDC_OPT_WORKING_DIR), parent);
         Click(sheet, IDOK);
     });
     EXPECT_EQ(settings.ColorStripes, 16773087u);
-    EXPECT_STREQ(settings.WorkingDir, current);
+    EXPECT_EQ(settings.WorkingDir, parent);
+    char after[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof after, after);
+    EXPECT_STREQ(after, current); // the chooser leaves the program's directory alone
 }
 
 } // namespace
