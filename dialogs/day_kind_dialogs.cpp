@@ -38,7 +38,7 @@ DayRangeFields ReadRange(HWND dialog)
 template <typename Fields>
 bool AcceptOwned(MonthPlan& plan, HWND dialog, bool (*accept)(MonthPlan&, const Fields&), const Fields& fields)
 {
-    DialogOwnsPrompts owner(plan.frame().prompts(), dialog);
+    PromptOwnerScope owner(plan.frame().prompts(), PromptOwnerOf(dialog));
     return accept(plan, fields);
 }
 

@@ -64,7 +64,7 @@ bool TimeEntryDialog::Accept(HWND dialog)
     fields.remark = ControlText(dialog, IDC_ENTRY_REMARK);
     fields.noSaldo = IsChecked(dialog, IDC_ENTRY_NO_SALDO);
     fields.hoursMode = IsChecked(dialog, IDC_ENTRY_HOURS_MODE);
-    DialogOwnsPrompts owner(plan_.frame().prompts(), dialog);
+    PromptOwnerScope owner(plan_.frame().prompts(), PromptOwnerOf(dialog));
     return AcceptTimeEntry(plan_, key_, fields);
 }
 

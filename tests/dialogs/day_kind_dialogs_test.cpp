@@ -38,9 +38,10 @@ TEST_F(DayKindDialogTest, VacationSkipsTheWeekendAndTheHolidayOrIsRefusedWhenToo
             Click(d, IDOK);
             EXPECT_EQ(IsOpen(d), !c.accepted);
             if (!c.accepted) {
-                ExpectOnly("Sie haben noch 2 Urlaubstage zur Verfügung,\nbenötigen für den angegebenen Zeitraum "
-                           "aber 3 Tage.\n\nPrüfen Sie ggf. die Einstellung der Urlaubstage.",
-                           "Hinweis");
+                ExpectOnlyFrom(d,
+                               "Sie haben noch 2 Urlaubstage zur Verfügung,\nbenötigen für den angegebenen Zeitraum "
+                               "aber 3 Tage.\n\nPrüfen Sie ggf. die Einstellung der Urlaubstage.",
+                               "Hinweis");
                 EXPECT_EQ(Dump(), before);
                 Click(d, IDCANCEL);
             }
@@ -63,7 +64,7 @@ TEST_F(DayKindDialogTest, FlexiDayIsRefusedOnAFreeDayAndCountedOnAWorkDay)
         EXPECT_EQ(TextOf(d, IDC_DAY_DATE), "11.05.2002"); // the selected row's date
         Click(d, IDOK);
         EXPECT_TRUE(IsOpen(d));
-        ExpectOnly(FREE_DAY, "Hinweis");
+        ExpectOnlyFrom(d, FREE_DAY, "Hinweis");
         Type(d, IDC_DAY_DATE, "10.05.2002");
         Click(d, IDOK);
         EXPECT_FALSE(IsOpen(d));

@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include "dialogs/prompt_owner.h"
 #include "tests/core/plan_fixture.h"
 #include "tests/dialogs/dialog_driver.h"
 
@@ -19,6 +20,14 @@ protected:
     {
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
+    }
+
+    // Checks that the one message since the last check belonged to the dialog.
+    void ExpectOnlyFrom(HWND dialog, const std::string& text, const char* title)
+    {
+        ASSERT_EQ(prompts.messages.size(), 1u) << text;
+        EXPECT_EQ(prompts.messages[0].owner, PromptOwnerOf(dialog)) << text;
+        ExpectOnly(text, title);
     }
 
     // The (Come, Go, WorkTime) of an entry, or nothing when there is none.

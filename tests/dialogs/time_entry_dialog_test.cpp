@@ -99,7 +99,7 @@ TEST_F(TimeEntryDialogTest, EachRefusalKeepsTheDialogOpenWithTheUsersText)
             EXPECT_TRUE(IsOpen(d)) << c.message;
             for (int i = 0; i < 4; ++i)
                 EXPECT_EQ(TextOf(d, ids[i]), texts[i]) << c.message;
-            ExpectOnly(c.message);
+            ExpectOnlyFrom(d, c.message, "Fehler");
             Click(d, IDCANCEL);
         });
     }
