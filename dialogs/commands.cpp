@@ -41,32 +41,41 @@ bool RunCounterDialog(HWND frame, FrameCore& core, DayCounter counter)
 bool RunPlanDialog(UINT command, HWND frame, FrameCore& core, MonthPlan& plan)
 {
     const std::string date = plan.SelectedRowDate();
+    const Settings& settings = core.settings();
+    const std::uint32_t flexiDays = settings.GDays;
+    bool counts = false;
     switch (command) {
     case CMD_ENTER_WORK_TIME:
         new TimeEntryDialog(Module(), frame, plan, 0, date);
-        return true;
+        break;
     case CMD_EDIT_ENTRY:
         ChangeSelectedEntry(frame, plan);
-        return true;
+        break;
     case CMD_ENTER_HOLIDAY:
         new HolidayEntryDialog(Module(), frame, plan, date);
-        return true;
+        break;
     case CMD_ACCOUNT_CORRECTION:
         new AccountCorrectionDialog(Module(), frame, plan, date);
-        return true;
+        break;
     case CMD_ENTER_FLEXI_DAY:
         new FlexiDayDialog(Module(), frame, plan, date);
+        counts = true;
         break;
     case CMD_ENTER_VACATION:
         new VacationDialog(Module(), frame, plan, date);
+        counts = true;
         break;
     case CMD_ENTER_SICK_DAYS:
         new SickDaysDialog(Module(), frame, plan, date);
+        counts = true;
         break;
     default:
         return false;
     }
-    SaveSettings(core.store(), core.settings());
+    // "G" in Kommen books a flexi day too; its count is saved at once like
+    // the flexi-day dialog's.
+    if (counts || settings.GDays != flexiDays)
+        SaveSettings(core.store(), core.settings());
     return true;
 }
 

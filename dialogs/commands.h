@@ -12,7 +12,7 @@ struct Settings;
 // 40015, 40018, 40016, 40005 (day kinds and account correction with the
 // selected date), 40017, 40019, 40021 (the day counters). The commands that
 // change a day counter save the settings afterwards, whichever button closed
-// the dialog. Returns false, doing nothing, for any other command or when a
+// the dialog, and so does a time entry that booked a flexi day. Returns false, doing nothing, for any other command or when a
 // command that needs a month plan gets none.
 bool RunDialogCommand(UINT command, HWND frame, FrameCore& core, MonthPlan* plan);
 

@@ -82,6 +82,19 @@ TEST_F(DialogCommandsTest, EachCommandOpensItsDialogWithTheSelectedDate)
     EXPECT_EQ(Dump(), plan);
 }
 
+TEST_F(DialogCommandsTest, ATimeEntryThatBooksAFlexiDaySavesTheCount)
+{
+    std::remove(settings.SettingsPath);
+    WhenDialogOpens([&](HWND d) {
+        Type(d, IDC_ENTRY_DATE, "10.05.2002");
+        Type(d, IDC_ENTRY_COME, "G");
+        Click(d, IDOK);
+    });
+    EXPECT_TRUE(RunDialogCommand(CMD_ENTER_WORK_TIME, nullptr, frame, &Plan()));
+    EXPECT_EQ(settings.GDays, 1u);
+    EXPECT_NE(ReadBytes(settings.SettingsPath).find("GDays=1"), std::string::npos);
+}
+
 TEST_F(DialogCommandsTest, OtherCommandsAndMissingPlansDoNothing)
 {
     EXPECT_FALSE(RunDialogCommand(CMD_OPTIONS, nullptr, frame, &Plan()));
