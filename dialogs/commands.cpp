@@ -81,7 +81,7 @@ bool RunPlanDialog(UINT command, HWND frame, FrameCore& core, MonthPlan& plan)
 
 } // namespace
 
-bool RunDialogCommand(UINT command, HWND frame, FrameCore& core, MonthPlan* plan)
+bool RunDialogForCommand(UINT command, HWND frame, FrameCore& core, MonthPlan* plan)
 {
     switch (command) {
     case CMD_VACATION_DAY_COUNT:

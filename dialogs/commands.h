@@ -14,7 +14,7 @@ struct Settings;
 // change a day counter save the settings afterwards, whichever button closed
 // the dialog, and so does a time entry that booked a flexi day. Returns false, doing nothing, for any other command or when a
 // command that needs a month plan gets none.
-bool RunDialogCommand(UINT command, HWND frame, FrameCore& core, MonthPlan* plan);
+bool RunDialogForCommand(UINT command, HWND frame, FrameCore& core, MonthPlan* plan);
 
 // 40002 and 40001: the month dialog, proposing the current period when
 // month is 0. False when the user cancelled.

@@ -76,7 +76,7 @@ TEST_F(DialogCommandsTest, EachCommandOpensItsDialogWithTheSelectedDate)
             }
             Click(d, IDCANCEL);
         });
-        EXPECT_TRUE(RunDialogCommand(c.command, nullptr, frame, &Plan()));
+        EXPECT_TRUE(RunDialogForCommand(c.command, nullptr, frame, &Plan()));
         EXPECT_EQ(ReadBytes(settings.SettingsPath) != "<missing>", c.savesSettings) << c.title;
     }
     EXPECT_EQ(Dump(), plan);
@@ -90,15 +90,15 @@ TEST_F(DialogCommandsTest, ATimeEntryThatBooksAFlexiDaySavesTheCount)
         Type(d, IDC_ENTRY_COME, "G");
         Click(d, IDOK);
     });
-    EXPECT_TRUE(RunDialogCommand(CMD_ENTER_WORK_TIME, nullptr, frame, &Plan()));
+    EXPECT_TRUE(RunDialogForCommand(CMD_ENTER_WORK_TIME, nullptr, frame, &Plan()));
     EXPECT_EQ(settings.GDays, 1u);
     EXPECT_NE(ReadBytes(settings.SettingsPath).find("GDays=1"), std::string::npos);
 }
 
 TEST_F(DialogCommandsTest, OtherCommandsAndMissingPlansDoNothing)
 {
-    EXPECT_FALSE(RunDialogCommand(CMD_OPTIONS, nullptr, frame, &Plan()));
-    EXPECT_FALSE(RunDialogCommand(CMD_ENTER_WORK_TIME, nullptr, frame, nullptr));
+    EXPECT_FALSE(RunDialogForCommand(CMD_OPTIONS, nullptr, frame, &Plan()));
+    EXPECT_FALSE(RunDialogForCommand(CMD_ENTER_WORK_TIME, nullptr, frame, nullptr));
 }
 
 TEST_F(DialogCommandsTest, AskMonthPlanTellsWhetherAMonthWasChosen)
