@@ -1,5 +1,7 @@
 #include "tests/dialogs/dialog_driver.h"
 
+#include <gtest/gtest.h>
+
 #include <map>
 
 namespace {
@@ -22,6 +24,26 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM result)
     return TRUE;
 }
 
+// Dialogs that a script left open, each with the timer that checks on it.
+std::map<UINT_PTR, HWND>& Watched()
+{
+    static std::map<UINT_PTR, HWND> watched;
+    return watched;
+}
+
+// A failed check can end a script before it closes its dialog; the test
+// fails then instead of waiting for ever.
+void CALLBACK CloseForgottenDialog(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    HWND dialog = Watched()[timer];
+    Watched().erase(timer);
+    if (Scripts().empty() && IsOpen(dialog)) {
+        ADD_FAILURE() << "a dialog was left open: " << TitleOf(dialog);
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    }
+}
+
 void CALLBACK RunScript(HWND, UINT, UINT_PTR timer, DWORD)
 {
     HWND dialog = nullptr;
@@ -32,6 +54,7 @@ void CALLBACK RunScript(HWND, UINT, UINT_PTR timer, DWORD)
     std::function<void(HWND)> script = std::move(Scripts()[timer]);
     Scripts().erase(timer);
     script(dialog);
+    Watched()[SetTimer(nullptr, 0, 5000, CloseForgottenDialog)] = dialog;
 }
 
 } // namespace
