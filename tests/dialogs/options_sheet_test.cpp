@@ -151,6 +151,14 @@ TEST_F(OptionsSheetTest, ChoosersKeepTheColourOnCancelAndTakeTheFolderTheUserOpe
         HWND page = ShowPage(sheet, Display);
         WhenDialogOpens([](HWND colours) { Click(colours, IDCANCEL); });
         Click(page, IDC_OPT_STRIPE_COLOUR);
+        WhenDialogOpens([](HWND colours) {
+            // The colour dialog's red, green and blue fields.
+            const std::pair<int, const char*> fields[] = {{706, "10"}, {707, "20"}, {708, "30"}};
+            for (const auto& [id, value] : fields)
+                Type(colours, id, value);
+            Click(colours, IDOK);
+        });
+        Click(page, IDC_OPT_FREE_DAY_COLOUR);
         page = ShowPage(sheet, Directory);
         WhenDialogOpens([&](HWND chooser) {
             EXPECT_EQ(TextOf(chooser, IDC_OPENDIR_PATH), current);
@@ -169,6 +177,7 @@ TEST_F(OptionsSheetTest, ChoosersKeepTheColourOnCancelAndTakeTheFolderTheUserOpe
         Click(sheet, IDOK);
     });
     EXPECT_EQ(settings.ColorStripes, 16773087u);
+    EXPECT_EQ(settings.ColorFreeDays, RGB(10, 20, 30));
     EXPECT_EQ(settings.WorkingDir, parent);
     char after[MAX_PATH] = {};
     GetCurrentDirectoryA(sizeof after, after);
