@@ -11,6 +11,7 @@ constexpr int MESSAGE_ICON_ID = 0x14;
 constexpr int WINE_MESSAGE_ICON_ID = 0x440;
 
 MessageBoxCatcher::Mode boxMode = MessageBoxCatcher::ANSWER;
+bool answerYes = false;
 
 std::vector<CaughtMessageBox>& Boxes()
 {
@@ -51,7 +52,7 @@ LRESULT CALLBACK AfterWindowProcedure(int code, WPARAM wParam, LPARAM lParam)
             std::fprintf(stderr, "[message box] %s: %s\n", title, text);
             std::fflush(stderr);
             if (boxMode == MessageBoxCatcher::ANSWER)
-                PostMessageA(window, WM_COMMAND, IDOK, 0);
+                PostMessageA(window, WM_COMMAND, answerYes && GetDlgItem(window, IDYES) ? IDYES : IDOK, 0);
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -64,6 +65,7 @@ MessageBoxCatcher::MessageBoxCatcher(Mode mode)
 {
     boxMode = mode;
     Boxes().clear();
+    answerYes = false;
 }
 
 MessageBoxCatcher::~MessageBoxCatcher()
@@ -74,4 +76,9 @@ MessageBoxCatcher::~MessageBoxCatcher()
 const std::vector<CaughtMessageBox>& MessageBoxCatcher::Caught() const
 {
     return Boxes();
+}
+
+void MessageBoxCatcher::AnswerYes(bool yes)
+{
+    answerYes = yes;
 }
