@@ -12,8 +12,9 @@ struct Settings;
 // 40015, 40018, 40016, 40005 (day kinds and account correction with the
 // selected date), 40017, 40019, 40021 (the day counters). The commands that
 // change a day counter save the settings afterwards, whichever button closed
-// the dialog, and so does a time entry that booked a flexi day. Returns false, doing nothing, for any other command or when a
-// command that needs a month plan gets none.
+// the dialog, and so does a time entry that booked a flexi day. Returns
+// false, doing nothing, for any other command or when a command that needs
+// a month plan gets none.
 bool RunDialogForCommand(UINT command, HWND frame, FrameCore& core, MonthPlan* plan);
 
 // 40002 and 40001: the month dialog, proposing the current period when
