@@ -1,15 +1,15 @@
 // Shows a window with a button bar and a title banner, as the month plan
-// screen uses them, and saves what the screen shows of it as a BMP file
-// (argument 1) for a person to look at.
+// screen uses them, and saves what the screen shows of it as controls.bmp in
+// the folder given as argument, for a person to look at.
 #include <windows.h>
 
 #include <cstdio>
-#include <vector>
+#include <string>
 
 #include "controls/bb_control.h"
 #include "controls/tb_control.h"
-#include "framework/handles.h"
 #include "tests/controls/command_sink.h"
+#include "tests/support/screen_picture.h"
 
 namespace {
 
@@ -25,44 +25,12 @@ void PumpUntilIdle()
     }
 }
 
-bool SaveWindowPicture(HWND window, const char* path)
-{
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    WindowDC screen(nullptr);
-    BitmapHandle picture(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    MemoryDC memory(screen.Get());
-    {
-        SelectedObject selected(memory.Get(), picture.Get());
-        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY);
-    }
-    GdiFlush();
-    const DWORD stride = (width * 3 + 3) & ~3;
-    const DWORD imageSize = stride * height;
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + imageSize;
-    std::FILE* out = std::fopen(path, "wb");
-    if (!out)
-        return false;
-    std::fwrite(&file, sizeof file, 1, out);
-    std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
-    std::fwrite(bits, imageSize, 1, out);
-    return std::fclose(out) == 0;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: controls_screenshot picture.bmp\n");
+        std::fprintf(stderr, "usage: controls_screenshot folder\n");
         return 2;
     }
     HINSTANCE module = GetModuleHandleA(nullptr);
@@ -100,7 +68,9 @@ int main(int argc, char** argv)
     SendMouse(bar->GetBarWindow(), WM_MOUSEMOVE, bar->GetItemWindow(0, 1));
     PumpUntilIdle();
 
-    const bool saved = SaveWindowPicture(frame.Handle(), argv[1]);
+    RECT area{};
+    GetWindowRect(frame.Handle(), &area);
+    const bool saved = SaveScreenPicture(area, (std::string(argv[1]) + "\\controls.bmp").c_str());
     ReleaseCapture();
     BBControl::ReleaseInstance(bar);
     return saved ? 0 : 1;

@@ -1,0 +1,150 @@
+// Pictures of the real Stundwerk.exe for a person to look at: the frame with
+// an open month plan, the tray menu, the entry context menu, a tool bar
+// tooltip and the status bar. Writes ui-*.bmp into the folder given as
+// argument; exits non-zero when the program did not come up.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+
+#include "tests/support/screen_picture.h"
+#include "tests/ui/current_period.h"
+#include "tests/ui/program_folder.h"
+#include "tests/ui/remote_memory.h"
+#include "tests/ui/stundwerk_process.h"
+#include "tests/ui/wait_until.h"
+
+namespace {
+
+std::string output;
+int missing = 0;
+
+void Save(const char* name, RECT area)
+{
+    const std::string path = output + "\\" + name + ".bmp";
+    if (!SaveScreenPicture(area, path.c_str())) {
+        std::fprintf(stderr, "no picture %s\n", name);
+        ++missing;
+    }
+}
+
+RECT WindowRectOf(HWND window)
+{
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+RECT Around(RECT first, const RECT& second, int margin)
+{
+    UnionRect(&first, &first, &second);
+    InflateRect(&first, margin, margin);
+    RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    IntersectRect(&first, &first, &screen);
+    return first;
+}
+
+void MouseInput(DWORD flags, POINT at)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof input);
+}
+
+void Settle()
+{
+    Sleep(800);
+}
+
+void PrepareMonthPlan(const ProgramFolder& folder, const CurrentPeriod& period)
+{
+    const std::string month = "." + std::to_string(period.month) + "." + std::to_string(period.year);
+    folder.Cli("entry 01" + month + " 08:00 16:30 --remark Messe");
+    folder.Cli("vacation 02" + month);
+    folder.Cli("entry 03" + month + " 07:45 12:00");
+    folder.Cli("entry 03" + month + " 12:30 17:15 --remark \"Nach der Mittagspause\"");
+    folder.Cli("flexi 04" + month);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: ui_screenshots folder\n");
+        return 2;
+    }
+    output = argv[1];
+    ProgramFolder folder;
+    if (!folder.Ready()) {
+        std::fprintf(stderr, "Stundwerk.exe could not be copied\n");
+        return 1;
+    }
+    const CurrentPeriod period = PeriodOfToday(1);
+    folder.WriteSettings({"OpenMonth=1"}, {30, 20, 1030, 720});
+    PrepareMonthPlan(folder, period);
+
+    StundwerkProcess program(folder.Path());
+    HWND list = nullptr;
+    if (!program.Started() || !WaitUntil([&] { return (list = program.PlanList()) != nullptr; })) {
+        std::fprintf(stderr, "Stundwerk did not open its month plan\n");
+        return 1;
+    }
+    program.ChooseTrayItem(TrayItem::Kommen);
+    Settle();
+    const HWND frame = program.Frame();
+    Save("ui-frame", WindowRectOf(frame));
+
+    SetCursorPos(1000, 700);
+    PostMessageA(frame, TRAY_CALLBACK, TRAY_ICON_ID, WM_RBUTTONDOWN);
+    HWND menu = nullptr;
+    if (WaitUntil([&] { return (menu = program.FindWindowOfClass("#32768")) != nullptr; })) {
+        Settle();
+        Save("ui-tray-menu", Around(WindowRectOf(menu), WindowRectOf(menu), 60));
+        PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+        WaitUntil([&] { return !IsWindowVisible(menu); });
+    }
+
+    RECT row{LVIR_BOUNDS, 0, 0, 0};
+    if (ControlItemRect(list, LVM_GETITEMRECT, 2, row)) {
+        const POINT at{row.left + 120, (row.top + row.bottom) / 2};
+        MouseInput(0, at);
+        MouseInput(MOUSEEVENTF_RIGHTDOWN, at);
+        MouseInput(MOUSEEVENTF_RIGHTUP, at);
+        if (WaitUntil([&] { return (menu = program.FindWindowOfClass("#32768")) != nullptr; })) {
+            Settle();
+            Save("ui-entry-menu", Around(WindowRectOf(frame), WindowRectOf(menu), 0));
+            PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+            WaitUntil([&] { return !IsWindowVisible(menu); });
+        }
+    }
+
+    const HWND toolBar = program.FrameChild(TOOLBARCLASSNAMEA);
+    RECT button{};
+    if (toolBar && ControlItemRect(toolBar, TB_GETITEMRECT, 2, button)) {
+        const POINT at{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+        MouseInput(0, {at.x - 3, at.y});
+        Sleep(100);
+        MouseInput(0, at);
+        Sleep(1500);
+        RECT top = WindowRectOf(frame);
+        top.bottom = button.bottom + 80;
+        Save("ui-toolbar-tooltip", top);
+    }
+    MouseInput(0, {5, 5});
+
+    const HWND statusBar = program.FrameChild(STATUSCLASSNAMEA);
+    if (statusBar) {
+        RECT strip = WindowRectOf(statusBar);
+        strip.top -= 60;
+        Save("ui-status-bar", strip);
+    }
+
+    program.ChooseTrayItem(TrayItem::Beenden);
+    program.AnswerMessageBox(IDYES);
+    return missing == 0 ? 0 : 1;
+}
