@@ -1,36 +1,21 @@
 // Shows a window with a button bar and a title banner, as the month plan
-// screen uses them, and saves what the screen shows of it as controls.bmp in
-// the folder given as argument, for a person to look at.
+// screen uses them, and saves what the screen shows of it as a BMP file
+// (argument 1) for a person to look at.
 #include <windows.h>
 
 #include <cstdio>
-#include <string>
+#include <vector>
 
 #include "controls/bb_control.h"
 #include "controls/tb_control.h"
+#include "framework/handles.h"
+#include "tests/support/window_picture.h"
 #include "tests/controls/command_sink.h"
-#include "tests/support/screen_picture.h"
-
-namespace {
-
-void PumpUntilIdle()
-{
-    for (int round = 0; round < 20; ++round) {
-        MSG message{};
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(50);
-    }
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: controls_screenshot folder\n");
+        std::fprintf(stderr, "usage: controls_screenshot picture.bmp\n");
         return 2;
     }
     HINSTANCE module = GetModuleHandleA(nullptr);
@@ -68,9 +53,7 @@ int main(int argc, char** argv)
     SendMouse(bar->GetBarWindow(), WM_MOUSEMOVE, bar->GetItemWindow(0, 1));
     PumpUntilIdle();
 
-    RECT area{};
-    GetWindowRect(frame.Handle(), &area);
-    const bool saved = SaveScreenPicture(area, (std::string(argv[1]) + "\\controls.bmp").c_str());
+    const bool saved = SaveWindowPicture(frame.Handle(), argv[1]);
     ReleaseCapture();
     BBControl::ReleaseInstance(bar);
     return saved ? 0 : 1;

@@ -15,6 +15,11 @@
 #include "core/period.h"
 #include "core/shell.h"
 
+constexpr TimeValue At(int hour, int minute)
+{
+    return hour * 60 + minute;
+}
+
 class FakeClock : public Clock {
 public:
     LocalTime now;

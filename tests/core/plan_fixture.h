@@ -18,11 +18,6 @@
 #include "tests/core/core_fakes.h"
 #include "tests/support/temp_folder.h"
 
-constexpr TimeValue At(int hour, int minute)
-{
-    return hour * 60 + minute;
-}
-
 class PlanTest : public ::testing::Test {
 protected:
     using Kind = RecordingPrompts::Kind;

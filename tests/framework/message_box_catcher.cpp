@@ -7,6 +7,8 @@ namespace {
 // The message text control of a system message box.
 constexpr int MESSAGE_TEXT_ID = 0xFFFF;
 
+bool answerYes = false;
+
 std::vector<CaughtMessageBox>& Boxes()
 {
     static std::vector<CaughtMessageBox> boxes;
@@ -30,7 +32,7 @@ LRESULT CALLBACK AfterWindowProcedure(int code, WPARAM wParam, LPARAM lParam)
             // Seen on stderr by tests that watch another process end.
             std::fprintf(stderr, "[message box] %s: %s\n", title, text);
             std::fflush(stderr);
-            PostMessageA(window, WM_COMMAND, IDOK, 0);
+            PostMessageA(window, WM_COMMAND, answerYes && GetDlgItem(window, IDYES) ? IDYES : IDOK, 0);
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -42,6 +44,7 @@ MessageBoxCatcher::MessageBoxCatcher()
     : hook_(SetWindowsHookExA(WH_CALLWNDPROCRET, AfterWindowProcedure, nullptr, GetCurrentThreadId()))
 {
     Boxes().clear();
+    answerYes = false;
 }
 
 MessageBoxCatcher::~MessageBoxCatcher()
@@ -52,4 +55,9 @@ MessageBoxCatcher::~MessageBoxCatcher()
 const std::vector<CaughtMessageBox>& MessageBoxCatcher::Caught() const
 {
     return Boxes();
+}
+
+void MessageBoxCatcher::AnswerYes(bool yes)
+{
+    answerYes = yes;
 }

@@ -1,14 +1,14 @@
 // Pictures of the real Stundwerk.exe for a person to look at: the frame with
 // an open month plan, the tray menu, the entry context menu, a tool bar
-// tooltip and the status bar. Writes ui-*.bmp into the folder given as
-// argument; exits non-zero when the program did not come up.
+// tooltip and the status bar, saved as BMP files under the five names given
+// in this order. Exits non-zero when a picture could not be made.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdio>
 #include <string>
 
-#include "tests/support/screen_picture.h"
+#include "tests/support/window_picture.h"
 #include "tests/ui/current_period.h"
 #include "tests/ui/program_folder.h"
 #include "tests/ui/remote_memory.h"
@@ -17,16 +17,17 @@
 
 namespace {
 
-std::string output;
-int missing = 0;
+enum Picture { FRAME, TRAY_MENU, ENTRY_MENU, TOOLBAR_TOOLTIP, STATUS_BAR, PICTURES };
 
-void Save(const char* name, RECT area)
+const char* picturePaths[PICTURES];
+int saved = 0;
+
+void Save(Picture picture, const RECT& area)
 {
-    const std::string path = output + "\\" + name + ".bmp";
-    if (!SaveScreenPicture(area, path.c_str())) {
-        std::fprintf(stderr, "no picture %s\n", name);
-        ++missing;
-    }
+    if (SaveScreenPicture(area, picturePaths[picture]))
+        ++saved;
+    else
+        std::fprintf(stderr, "no picture %s\n", picturePaths[picture]);
 }
 
 RECT WindowRectOf(HWND window)
@@ -74,11 +75,13 @@ void PrepareMonthPlan(const ProgramFolder& folder, const CurrentPeriod& period)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: ui_screenshots folder\n");
+    if (argc != PICTURES + 1) {
+        std::fprintf(stderr,
+                     "usage: ui_screenshots frame.bmp tray-menu.bmp entry-menu.bmp tooltip.bmp status-bar.bmp\n");
         return 2;
     }
-    output = argv[1];
+    for (int picture = 0; picture < PICTURES; ++picture)
+        picturePaths[picture] = argv[picture + 1];
     ProgramFolder folder;
     if (!folder.Ready()) {
         std::fprintf(stderr, "Stundwerk.exe could not be copied\n");
@@ -97,14 +100,14 @@ int main(int argc, char** argv)
     program.ChooseTrayItem(TrayItem::Kommen);
     Settle();
     const HWND frame = program.Frame();
-    Save("ui-frame", WindowRectOf(frame));
+    Save(FRAME, WindowRectOf(frame));
 
     SetCursorPos(1000, 700);
     PostMessageA(frame, TRAY_CALLBACK, TRAY_ICON_ID, WM_RBUTTONDOWN);
     HWND menu = nullptr;
     if (WaitUntil([&] { return (menu = program.FindWindowOfClass("#32768")) != nullptr; })) {
         Settle();
-        Save("ui-tray-menu", Around(WindowRectOf(menu), WindowRectOf(menu), 60));
+        Save(TRAY_MENU, Around(WindowRectOf(menu), WindowRectOf(menu), 60));
         PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
         WaitUntil([&] { return !IsWindowVisible(menu); });
     }
@@ -117,7 +120,7 @@ int main(int argc, char** argv)
         MouseInput(MOUSEEVENTF_RIGHTUP, at);
         if (WaitUntil([&] { return (menu = program.FindWindowOfClass("#32768")) != nullptr; })) {
             Settle();
-            Save("ui-entry-menu", Around(WindowRectOf(frame), WindowRectOf(menu), 0));
+            Save(ENTRY_MENU, Around(WindowRectOf(frame), WindowRectOf(menu), 0));
             PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
             WaitUntil([&] { return !IsWindowVisible(menu); });
         }
@@ -133,7 +136,7 @@ int main(int argc, char** argv)
         Sleep(1500);
         RECT top = WindowRectOf(frame);
         top.bottom = button.bottom + 80;
-        Save("ui-toolbar-tooltip", top);
+        Save(TOOLBAR_TOOLTIP, top);
     }
     MouseInput(0, {5, 5});
 
@@ -141,10 +144,10 @@ int main(int argc, char** argv)
     if (statusBar) {
         RECT strip = WindowRectOf(statusBar);
         strip.top -= 60;
-        Save("ui-status-bar", strip);
+        Save(STATUS_BAR, strip);
     }
 
     program.ChooseTrayItem(TrayItem::Beenden);
     program.AnswerMessageBox(IDYES);
-    return missing == 0 ? 0 : 1;
+    return saved == PICTURES ? 0 : 1;
 }

@@ -1,10 +1,28 @@
-#include "tests/support/screen_picture.h"
+#pragma once
+// Pictures of windows for a person to look at. Windows only.
+#include <windows.h>
 
 #include <cstdio>
 
 #include "framework/handles.h"
 
-bool SaveScreenPicture(const RECT& area, const char* path)
+// Runs this thread's messages for about a second, so that every window has
+// painted.
+inline void PumpUntilIdle()
+{
+    for (int round = 0; round < 20; ++round) {
+        MSG message{};
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        Sleep(50);
+    }
+}
+
+// Saves what the screen shows in the area as a 24-bit BMP file: whatever lies
+// on top there, of any process.
+inline bool SaveScreenPicture(const RECT& area, const char* path)
 {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
@@ -36,4 +54,12 @@ bool SaveScreenPicture(const RECT& area, const char* path)
     std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
     std::fwrite(bits, imageSize, 1, out);
     return std::fclose(out) == 0;
+}
+
+// Saves what the screen shows of the window as a 24-bit BMP file.
+inline bool SaveWindowPicture(HWND window, const char* path)
+{
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return SaveScreenPicture(rect, path);
 }

@@ -1,0 +1,24 @@
+#pragma once
+// The core's questions and notes as message boxes owned by the main frame,
+// with the fixed titles the core passes ("Hinweis", "Frage", "Fehler").
+#include <windows.h>
+
+#include "core/shell.h"
+
+class MessageBoxPrompts : public UserPrompts {
+public:
+    void SetOwner(HWND owner) { owner_ = owner; }
+    HWND Owner() const { return owner_; }
+
+    void Tell(const char* text, const char* title, MessageIcon icon) override;
+    bool Ask(const char* text, const char* title, bool questionIcon) override;
+    bool AskMonth(unsigned& month, unsigned& year) override;
+    bool ShowWarning(const char* text) override;
+    void BeginWait() override;
+    void EndWait() override;
+
+private:
+    HWND owner_ = nullptr;
+    int waitDepth_ = 0;
+    HCURSOR cursorBeforeWait_ = nullptr;
+};
