@@ -40,7 +40,7 @@ struct ToolInfo {
 };
 
 template <typename Pointer>
-void CollectTips(HWND tooltip, RemoteMemory& memory, std::vector<std::string>& tips)
+void CollectIcons(HWND tooltip, RemoteMemory& memory, std::vector<TrayIcon>& icons)
 {
     const auto count = SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0);
     for (LRESULT index = 0; index < count; ++index) {
@@ -57,24 +57,24 @@ void CollectTips(HWND tooltip, RemoteMemory& memory, std::vector<std::string>& t
         memory.Read(sizeof info, text, sizeof text - 1);
         const HWND tool = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(info.hwnd));
         if (IsTrayIconWindow(tool))
-            tips.push_back(text);
+            icons.push_back({tool, text});
     }
 }
 
-BOOL CALLBACK CollectFromTooltip(HWND window, LPARAM tipsParameter)
+BOOL CALLBACK CollectFromTooltip(HWND window, LPARAM iconsParameter)
 {
     if (!HasClass(window, TOOLTIPS_CLASSA))
         return TRUE;
-    auto& tips = *reinterpret_cast<std::vector<std::string>*>(tipsParameter);
+    auto& icons = *reinterpret_cast<std::vector<TrayIcon>*>(iconsParameter);
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     RemoteMemory memory(processId, sizeof(ToolInfo<std::uint64_t>) + TEXT_SIZE);
     if (!memory)
         return TRUE;
     if (memory.Is64Bit())
-        CollectTips<std::uint64_t>(window, memory, tips);
+        CollectIcons<std::uint64_t>(window, memory, icons);
     else
-        CollectTips<std::uint32_t>(window, memory, tips);
+        CollectIcons<std::uint32_t>(window, memory, icons);
     return TRUE;
 }
 
@@ -94,10 +94,18 @@ BOOL CALLBACK NudgeIconsOf(HWND window, LPARAM)
 
 } // namespace
 
+std::vector<TrayIcon> TrayIcons()
+{
+    std::vector<TrayIcon> icons;
+    EnumWindows(CollectFromTooltip, reinterpret_cast<LPARAM>(&icons));
+    return icons;
+}
+
 std::vector<std::string> TrayIconTips()
 {
     std::vector<std::string> tips;
-    EnumWindows(CollectFromTooltip, reinterpret_cast<LPARAM>(&tips));
+    for (const TrayIcon& icon : TrayIcons())
+        tips.push_back(icon.tip);
     return tips;
 }
 

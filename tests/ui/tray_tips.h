@@ -1,9 +1,18 @@
 #pragma once
 // The notification area as the shell shows it. Wine's shell gives every tray
 // icon a window of its own and a tooltip whose one tool is that window.
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
+struct TrayIcon {
+    HWND window;
+    std::string tip;
+};
+
+// Every tray icon with its tooltip text.
+std::vector<TrayIcon> TrayIcons();
 // The tooltip texts of all tray icons.
 std::vector<std::string> TrayIconTips();
 

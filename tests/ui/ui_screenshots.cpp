@@ -13,6 +13,7 @@
 #include "tests/ui/program_folder.h"
 #include "tests/ui/remote_memory.h"
 #include "tests/ui/stundwerk_process.h"
+#include "tests/ui/tray_tips.h"
 #include "tests/ui/wait_until.h"
 
 namespace {
@@ -102,14 +103,23 @@ int main(int argc, char** argv)
     const HWND frame = program.Frame();
     Save(FRAME, WindowRectOf(frame));
 
-    SetCursorPos(1000, 700);
-    PostMessageA(frame, TRAY_CALLBACK, TRAY_ICON_ID, WM_RBUTTONDOWN);
+    // A right click on the shell's tray icon, which passes it on to the program;
+    // the program opens its menu where the mouse is.
     HWND menu = nullptr;
-    if (WaitUntil([&] { return (menu = program.FindWindowOfClass("#32768")) != nullptr; })) {
-        Settle();
-        Save(TRAY_MENU, Around(WindowRectOf(menu), WindowRectOf(menu), 60));
-        PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-        WaitUntil([&] { return !IsWindowVisible(menu); });
+    for (const TrayIcon& icon : TrayIcons()) {
+        if (icon.tip.rfind("Kommen: ", 0) != 0)
+            continue;
+        const RECT place = WindowRectOf(icon.window);
+        const POINT at{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+        SetCursorPos(at.x, at.y);
+        PostMessageA(icon.window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(8, 8));
+        PostMessageA(icon.window, WM_RBUTTONUP, 0, MAKELPARAM(8, 8));
+        if (WaitUntil([&] { return (menu = program.FindWindowOfClass("#32768")) != nullptr; })) {
+            Settle();
+            Save(TRAY_MENU, Around(WindowRectOf(menu), WindowRectOf(GetAncestor(icon.window, GA_ROOT)), 10));
+            PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+            WaitUntil([&] { return !IsWindowVisible(menu); });
+        }
     }
 
     RECT row{LVIR_BOUNDS, 0, 0, 0};

@@ -244,6 +244,11 @@ struct QuitCase {
     int answer;
 };
 
+void PrintTo(const QuitCase& quit, std::ostream* out)
+{
+    *out << quit.name;
+}
+
 class QuitTest : public UiTest, public ::testing::WithParamInterface<QuitCase> {};
 
 TEST_P(QuitTest, AsksFirstAndOnYesSavesSettingsAndGeometry)
