@@ -155,6 +155,25 @@ TEST_F(UiTest, StartsHiddenInTheTrayWithoutOpeningAPlan)
     EXPECT_FALSE(HasPlanFiles(folder));
 }
 
+TEST_F(UiTest, TrayClicksAndMenuShowAndHideTheFrame)
+{
+    folder.WriteSettings({"OpenMonth=0"});
+    StundwerkProcess program(folder.Path());
+    ASSERT_TRUE(program.Started());
+    const HWND frame = program.Frame();
+
+    PostMessageA(frame, TRAY_CALLBACK, TRAY_ICON_ID, WM_LBUTTONDOWN);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(frame) != FALSE; })) << "left click";
+    ASSERT_TRUE(program.ChooseTrayItem(TrayItem::Verbergen));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(frame); })) << "Verbergen";
+    ASSERT_TRUE(program.ChooseTrayItem(TrayItem::Oeffnen));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(frame) != FALSE; })) << "Oeffnen";
+    program.SystemCommand(SC_MINIMIZE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(frame); })) << "minimised to the tray";
+    PostMessageA(frame, TRAY_CALLBACK, TRAY_ICON_ID, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(frame) && !IsIconic(frame); })) << "double click";
+}
+
 class OpenMonthTest : public UiTest, public ::testing::WithParamInterface<unsigned> {};
 
 TEST_P(OpenMonthTest, ShowsTheCurrentPeriodWithTheRowsTheCliPrints)
