@@ -27,9 +27,8 @@ constexpr BarItem PLAN_FILE_ITEMS[] = {
 };
 
 template <std::size_t N>
-void AddGroup(BBControl& bar, const char* caption, const BarItem (&items)[N])
+void AddGroup(BBControl& bar, int group, const char* caption, const BarItem (&items)[N])
 {
-    const int group = bar.GetGroupCount();
     bar.AddGroup(caption, 0, 0);
     for (const BarItem& item : items)
         bar.AddItem(group, item.text, MAKEINTRESOURCEA(item.icon), item.command);
@@ -47,8 +46,8 @@ ButtonBarPtr CreateButtonBar(HWND frame, const ButtonBarPlace& place, COLORREF b
                 client.bottom - (place.toolBarHeight + place.statusBarHeight));
     bar->SetBackgroundColour(background);
     bar->SetTextColour(0);
-    AddGroup(*bar, "Einträge", ENTRY_ITEMS);
-    AddGroup(*bar, "Zeitpläne", PLAN_FILE_ITEMS);
+    AddGroup(*bar, ENTRIES_GROUP, "Einträge", ENTRY_ITEMS);
+    AddGroup(*bar, PLANS_GROUP, "Zeitpläne", PLAN_FILE_ITEMS);
     EnablePlanButtons(*bar, planOpen);
     bar->ShowBar();
     return bar;

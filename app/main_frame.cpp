@@ -56,8 +56,8 @@ MainFrame::MainFrame(const MainFrameSetup& setup)
     LoadSettings(store_, settings_);
 
     // In this order: the button bar fills the height between the other two.
-    toolBar_ = CreateToolBar(window_, MdiClient(), toolBarHeight_);
-    statusBar_ = CreateStatusBar(window_, statusBarHeight_);
+    toolBar_.Reset(CreateToolBar(window_, MdiClient(), toolBarHeight_));
+    statusBar_.Reset(CreateStatusBar(window_, statusBarHeight_));
     BuildButtonBar();
     LayoutClient();
 
@@ -119,10 +119,10 @@ void MainFrame::LayoutClient()
     GetClientRect(window_, &client);
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
-    if (toolBar_)
-        SendMessageA(toolBar_, TB_AUTOSIZE, 0, 0);
-    if (statusBar_)
-        MoveWindow(statusBar_, client.left, client.bottom - statusBarHeight_, width, statusBarHeight_, TRUE);
+    if (toolBar_.Get())
+        SendMessageA(toolBar_.Get(), TB_AUTOSIZE, 0, 0);
+    if (statusBar_.Get())
+        MoveWindow(statusBar_.Get(), client.left, client.bottom - statusBarHeight_, width, statusBarHeight_, TRUE);
     const int barsHeight = toolBarHeight_ + statusBarHeight_;
     if (buttonBar_)
         SetWindowPos(buttonBar_->GetBarWindow(), nullptr, client.left, client.top + toolBarHeight_, BUTTON_BAR_WIDTH,
@@ -153,8 +153,8 @@ LRESULT MainFrame::OnSize(WPARAM* wParam, LPARAM*)
 
 LRESULT MainFrame::OnMove(WPARAM*, LPARAM*)
 {
-    if (toolBar_)
-        SendMessageA(toolBar_, TB_AUTOSIZE, 0, 0);
+    if (toolBar_.Get())
+        SendMessageA(toolBar_.Get(), TB_AUTOSIZE, 0, 0);
     return MSG_HANDLED;
 }
 
@@ -241,7 +241,7 @@ MonthPlanWindow* MainFrame::GetActiveMonthPlan()
 void MainFrame::UpdateStatusBar()
 {
     if (MonthPlanWindow* plan = GetActiveMonthPlan())
-        ShowDayCounts(statusBar_, plan->Plan().dayCounts());
+        ShowDayCounts(statusBar_.Get(), plan->Plan().dayCounts());
 }
 
 MonthPlan* MainFrame::CreatePlanWindow(unsigned month, unsigned year, bool maximised)

@@ -14,6 +14,7 @@
 #include "core/frame_core.h"
 #include "core/settings.h"
 #include "framework/frame_window.h"
+#include "framework/handles.h"
 #include "ini/profile_engine.h"
 
 class MonthPlanWindow;
@@ -63,8 +64,8 @@ public:
     FrameCore& Core() { return core_; }
     Settings& GetSettings() { return settings_; }
     ProfileStore& Store() { return store_; }
-    HWND ToolBar() const { return toolBar_; }
-    HWND StatusBar() const { return statusBar_; }
+    HWND ToolBar() const { return toolBar_.Get(); }
+    HWND StatusBar() const { return statusBar_.Get(); }
     BBControl* ButtonBar() const { return buttonBar_.get(); }
     const TrayIcon& Tray() const { return tray_; }
 
@@ -98,8 +99,8 @@ private:
     Clock& clock_;
     MessageBoxPrompts prompts_;
     FrameCore core_;
-    HWND toolBar_ = nullptr;
-    HWND statusBar_ = nullptr;
+    OwnedWindow toolBar_;
+    OwnedWindow statusBar_;
     int toolBarHeight_ = 0;
     int statusBarHeight_ = 0;
     ButtonBarPtr buttonBar_;

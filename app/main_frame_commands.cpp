@@ -147,10 +147,14 @@ bool MainFrame::RunPlanCommand(UINT command, MonthPlan& plan)
     case CMD_COMPUTE_CURRENT_DAY:
         plan.ComputeCurrentDay(true);
         return true;
-    case CMD_RECOMPUTE:
+    case CMD_RECOMPUTE: {
+        // The mark the user set: the list refresh of the recomputation may
+        // move the selection to today.
+        const unsigned markedDay = SelectedDay(plan);
         plan.Recompute(EffectiveStartDay(settings_));
-        plan.FillMissingDays(SelectedDay(plan));
+        plan.FillMissingDays(markedDay);
         return true;
+    }
     case CMD_RECOMPUTE_WEEKDAYS:
         plan.RecomputeWeekdays();
         return true;
@@ -210,8 +214,8 @@ void MainFrame::UpdateCommandStates(bool active, int menuOffset)
     // "&Bearbeiten", "&Einträge", "&Werte", "&Fenster"
     for (int position = menuOffset + 1; position <= menuOffset + 4; ++position)
         EnableMenuItem(menu, static_cast<UINT>(position), MF_BYPOSITION | planState);
-    if (toolBar_)
-        SetToolBarButtonsEnabled(toolBar_, active);
+    if (toolBar_.Get())
+        SetToolBarButtonsEnabled(toolBar_.Get(), active);
     DrawMenuBar(window_);
 }
 

@@ -8,7 +8,6 @@
 class MessageBoxPrompts : public UserPrompts {
 public:
     void SetOwner(HWND owner) { owner_ = owner; }
-    HWND Owner() const { return owner_; }
 
     void Tell(const char* text, const char* title, MessageIcon icon) override;
     bool Ask(const char* text, const char* title, bool questionIcon) override;

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "app/handler_results.h"
 #include "app/list_view.h"
 #include "app/main_frame.h"
@@ -20,6 +22,8 @@ constexpr Column COLUMNS[LIST_COLUMNS] = {
     {"Stunden", 55}, {"Saldo", 55}, {"Konto", 60},  {"Bemerkung", 300},
 };
 constexpr int DAY_COLUMN_WITH_ICONS = 50;
+// The header control's margins around a column title.
+constexpr int HEADER_PADDING = 16;
 
 // In image list order; the core's rows carry these indexes.
 constexpr int ENTRY_ICONS[] = {
@@ -58,7 +62,8 @@ MonthPlanWindow::MonthPlanWindow(const char* title, MainFrame* frame, DWORD styl
 {
     if (!window_)
         return;
-    frame_ = GetMainFrame();
+    if (MainFrame* found = GetMainFrame())
+        frame_ = found;
     // A maximised child puts its system menu in front of the menu bar's popups.
     frame_->UpdateCommandStates(true, IsZoomed(window_) ? 1 : 0);
 
@@ -114,7 +119,12 @@ void MonthPlanWindow::CreateColumns()
         LVCOLUMNA column{};
         column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
         column.fmt = LVCFMT_LEFT;
-        column.cx = index == ColDay && icons ? DAY_COLUMN_WITH_ICONS : COLUMNS[index].width;
+        const int width = index == ColDay && icons ? DAY_COLUMN_WITH_ICONS : COLUMNS[index].width;
+        // A font wider than the one the widths were made for must not cut
+        // the headers ("Kommen", "Stunden") short.
+        const auto headerWidth = static_cast<int>(
+            SendMessageA(list_.Get(), LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(COLUMNS[index].header)));
+        column.cx = std::max(width, headerWidth + HEADER_PADDING);
         column.pszText = const_cast<char*>(COLUMNS[index].header);
         column.cchTextMax = 255;
         SendMessageA(list_.Get(), LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
@@ -161,8 +171,15 @@ void MonthPlanWindow::LayOut()
         return;
     MoveWindow(list, client.left + MARGIN, client.top + LIST_TOP, width, client.bottom - client.top - LIST_TOP - MARGIN,
                TRUE);
-    // "Bemerkung" grows to fill the list, and never shrinks by itself.
-    int rest = width;
+    // "Bemerkung" grows to fill the list, and never shrinks by itself. The
+    // list's inside counts, less a vertical scroll bar even before the rows
+    // need one: a column under the border or the scroll bar would only add
+    // a horizontal scroll bar.
+    RECT inside{};
+    GetClientRect(list, &inside);
+    int rest = inside.right - inside.left;
+    if (!(GetWindowLongPtrA(list, GWL_STYLE) & WS_VSCROLL))
+        rest -= GetSystemMetrics(SM_CXVSCROLL);
     for (int column = 0; column < ColRemark; ++column)
         rest -= ColumnWidth(list, column);
     if (ColumnWidth(list, ColRemark) < rest)

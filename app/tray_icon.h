@@ -20,7 +20,6 @@ public:
     void Remove();
 
     const char* Tip() const { return tip_; }
-    HICON Icon() const { return icon_; }
 
 private:
     void Notify(DWORD action, UINT flags);

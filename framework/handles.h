@@ -110,8 +110,9 @@ private:
     HGDIOBJ previous_;
 };
 
-// An icon released with DestroyIcon (a no-op for the shared icons LoadIconA
-// returns, which the system frees with the module).
+// An icon the program created (CreateIconIndirect, CopyIcon ...), released
+// with DestroyIcon. Never for an icon from LoadIconA: that one is shared,
+// belongs to its module and must not be destroyed.
 class IconHandle {
 public:
     IconHandle() = default;
@@ -148,6 +149,8 @@ public:
         return *this;
     }
     HWND Get() const { return window_; }
+    // Forgets the window without destroying it (it is gone already).
+    HWND Release() { return std::exchange(window_, nullptr); }
     void Reset(HWND window = nullptr)
     {
         if (window_ && IsWindow(window_))

@@ -40,7 +40,7 @@ AppTest::~AppTest()
 
 void AppTest::WriteOptions(const std::vector<std::string>& lines)
 {
-    std::string text = "[Options]\r\nWorkingDir=" + folder.path().string() + "\r\nAutoTimer=0\r\n";
+    std::string text = "[Options]\r\nWorkingDir=" + folder.path().string() + "\r\n";
     for (const std::string& line : lines)
         text += line + "\r\n";
     WriteBytes(Ini(), text);

@@ -21,8 +21,8 @@ protected:
     AppTest();
     ~AppTest() override;
 
-    // Section Options of stundwrk.ini: WorkingDir is the folder, the timer
-    // off, then the given "Key=Value" lines.
+    // Section Options of stundwrk.ini: WorkingDir is the folder, then the
+    // given "Key=Value" lines.
     void WriteOptions(const std::vector<std::string>& lines = {});
     // Builds the frame (shown normally once a plan opens).
     MainFrame& Start();

@@ -54,7 +54,7 @@ int main(int argc, char** argv)
     MessageBoxCatcher boxes;
     TempFolder folder;
     WriteBytes(folder.File("stundwrk.ini"), "[Options]\r\nWorkingDir=" + folder.path().string() +
-                                                "\r\nAutoTimer=0\r\nCheckMissings=0\r\n[Window]\r\nLeft=0\r\nTop=0\r\n"
+                                                "\r\nCheckMissings=0\r\n[Window]\r\nLeft=0\r\nTop=0\r\n"
                                                 "Width=1000\r\nHeight=700\r\n");
     FakeClock clock;
     clock.Set(12, 10, 2005, 8, 5);
@@ -71,7 +71,9 @@ int main(int argc, char** argv)
     for (unsigned day : {4u, 5u, 6u, 10u, 11u})
         AddEntry(frame, plan, day, At(8, 0), At(16, 45), "");
     AddEntry(frame, plan, 7, TimeCode(FlexiDay), TimeCode(FlexiDay), "Brückentag");
-    AddEntry(frame, plan, 5, At(17, 30), At(19, 15), "Überstunden für die Änderung der Größenübersicht");
+    AddEntry(frame, plan, 5, At(17, 30), At(19, 15),
+             "Überstunden für die Änderung der Größenübersicht, mit dem Büro abgesprochen: Ausgleich über Gleittage im "
+             "November");
     plan.FillMissingDays(12);
     plan.RecordArrival();
     clock.Set(12, 10, 2005, 10, 20);

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "app/handler_results.h"
+#include "tests/controls/bb_control_access.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -49,7 +50,8 @@ CommandStates StatesOf(MainFrame& frame, int menuOffset)
         states.popups = states.popups && Enabled(GetMenuState(menu, position, MF_BYPOSITION));
     const LRESULT tool = SendMessageA(frame.ToolBar(), TB_GETSTATE, CMD_ENTER_WORK_TIME, 0);
     states.toolButtons = (tool & TBSTATE_ENABLED) && !(tool & TBSTATE_INDETERMINATE);
-    states.barItems = !frame.ButtonBar()->IsItemDisabled(0, 0) && !frame.ButtonBar()->IsItemDisabled(1, 2);
+    states.barItems = !BBControlTestAccess::IsItemDisabled(*frame.ButtonBar(), 0, 0) &&
+                      !BBControlTestAccess::IsItemDisabled(*frame.ButtonBar(), 1, 2);
     return states;
 }
 
@@ -62,7 +64,7 @@ TEST_F(AppTest, PlanCommandsAreEnabledWhilePlansAreOpen)
 {
     Start();
     EXPECT_EQ(StatesOf(*frame, 0), NO_PLAN);
-    EXPECT_FALSE(frame->ButtonBar()->IsItemDisabled(1, 0)) << "\"Neu\" stays usable";
+    EXPECT_FALSE(BBControlTestAccess::IsItemDisabled(*frame->ButtonBar(), 1, 0)) << "\"Neu\" stays usable";
     const std::pair<unsigned, unsigned> periods[] = {{10, 2005}, {11, 2005}, {12, 2005}};
     for (const auto& period : periods) {
         OpenPlan(period.first, period.second);
@@ -102,4 +104,67 @@ TEST_F(AppTest, PlanCommandsWithoutAPlanDoNothing)
         Command(command);
     EXPECT_TRUE(boxes.Caught().empty());
     EXPECT_EQ(frame->GetSettings().ComFormat, 0u);
+}
+
+TEST_F(AppTest, MissingDaysAreFilledUpToTheMarkedEntry)
+{
+    // Today is Wednesday 12 October 2005; the mark is on Thursday the 6th.
+    // The live computation's own filling up to today is off.
+    for (UINT command : {CMD_FILL_MISSING_DAYS, CMD_RECOMPUTE}) {
+        SCOPED_TRACE(command);
+        WriteOptions({"SelectDay=1", "CheckMissings=0"});
+        Start();
+        MonthPlanWindow& window = OpenPlan(10, 2005);
+        ASSERT_TRUE(window.Plan().SelectEntryRow(6, 1));
+        const auto come = [&](unsigned day) {
+            for (const ListRow& row : window.Plan().rows())
+                if (row.key == EntryKey(day, 1))
+                    return row.text[ColCome];
+            return std::string("no row");
+        };
+        Command(command);
+        EXPECT_EQ(come(4), "--.--");
+        EXPECT_EQ(come(5), "--.--");
+        EXPECT_EQ(come(6), ".");
+        EXPECT_EQ(come(11), ".");
+        const std::string file = window.Plan().path();
+        frame.reset();
+        std::remove(file.c_str());
+    }
+}
+
+TEST_F(AppTest, TimeFormatToggleTwiceShowsTheFirstFormatAgain)
+{
+    Start();
+    MonthPlanWindow& window = OpenPlan(10, 2005);
+    AddEntry(4, At(8, 0), At(16, 45));
+    const auto hours = [&] { return RowTexts(window.ListView(), 3)[ColHours]; };
+    const std::string first = hours();
+    Command(CMD_TOGGLE_TIME_FORMAT);
+    EXPECT_NE(hours(), first);
+    Command(CMD_TOGGLE_TIME_FORMAT);
+    EXPECT_EQ(hours(), first);
+}
+
+TEST_F(AppTest, ToolTipsNameTheCommands)
+{
+    Start();
+    const struct {
+        UINT command;
+        const char* tip;
+    } cases[] = {
+        {CMD_ENTER_WORK_TIME, "Arbeitszeit erfassen"},
+        {CMD_CLOSE_MONTH_PLAN, "Monatsplan schliessen"},
+        {CMD_PASTE_ENTRY, "Eintrag einfügen"},
+        {CMD_COMPUTE_CURRENT_DAY, "Aktuellen Tag berechnen"},
+        {CMD_RECORD_ARRIVAL, "Sorry - keine Hilfe vorhanden!"},
+    };
+    for (const auto& c : cases) {
+        NMTTDISPINFOA request{};
+        request.hdr.hwndFrom = frame->ToolBar();
+        request.hdr.idFrom = c.command;
+        request.hdr.code = TTN_NEEDTEXTA;
+        SendMessageA(frame->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+        EXPECT_STREQ(request.szText, c.tip);
+    }
 }

@@ -184,3 +184,37 @@ TEST_F(AppTest, ArrivalTimerTickAndDepartureShowInTodaysRowAndTheTip)
     EXPECT_EQ(todaysRow()[ColGo], "16:30");
     EXPECT_TRUE(boxes.Caught().empty()) << MessageTexts()[0];
 }
+
+TEST_F(AppTest, TrayAndMinimisingShowAndHideTheFrame)
+{
+    Start();
+    const struct {
+        const char* what;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        bool visible;
+    } steps[] = {
+        {"left click on the tray icon", WM_TRAY_NOTIFY, TRAY_ICON_ID, WM_LBUTTONDOWN, true},
+        {"\"Verbergen\"", WM_COMMAND, CMD_TRAY_HIDE, 0, false},
+        {"\"Öffnen\"", WM_COMMAND, CMD_TRAY_OPEN, 0, true},
+        {"minimising", WM_SYSCOMMAND, SC_MINIMIZE, 0, false},
+        {"double click on the tray icon", WM_TRAY_NOTIFY, TRAY_ICON_ID, WM_LBUTTONDBLCLK, true},
+        {"mouse moving over the tray icon", WM_TRAY_NOTIFY, TRAY_ICON_ID, WM_MOUSEMOVE, true},
+    };
+    for (const auto& step : steps) {
+        SendMessageA(frame->Handle(), step.message, step.wParam, step.lParam);
+        EXPECT_EQ(IsWindowVisible(frame->Handle()) != FALSE, step.visible) << step.what;
+    }
+    EXPECT_FALSE(IsIconic(frame->Handle()));
+}
+
+TEST_F(AppTest, EscapeAsksTheQuitQuestion)
+{
+    Start();
+    HACCEL keys = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(SWMENU));
+    ASSERT_NE(keys, nullptr);
+    MSG escape{frame->Handle(), WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, {}};
+    EXPECT_TRUE(TranslateAcceleratorA(frame->Handle(), keys, &escape));
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Frage: Wollen Sie Stundwerk wirklich beenden ?"});
+}

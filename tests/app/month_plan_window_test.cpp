@@ -134,7 +134,9 @@ TEST_F(AppTest, RowsAreDrawnInTheColoursOfTheirDays)
             EXPECT_EQ(drawn.Background(), background);
             // The date cell of a day's first row, the times of the others.
             const int dateLeft = ColumnWidth(window.ListView(), ColDay);
-            const int timesRight = dateLeft + 70 + 55 * 3;
+            int timesRight = 0;
+            for (int column = 0; column <= ColHours; ++column)
+                timesRight += ColumnWidth(window.ListView(), column);
             EXPECT_TRUE(drawn.Shows(c.text, dateLeft, timesRight));
             EXPECT_FALSE(drawn.Shows(c.text == RED ? BLACK : RED, dateLeft, timesRight));
         }
@@ -156,10 +158,12 @@ TEST_F(AppTest, RemarkColumnGrowsWithTheWindowButNeverShrinks)
             sum += ColumnWidth(list, column);
         return sum;
     };
+    // The inside of the list, less its vertical scroll bar.
     const auto listWidth = [&] {
         RECT rect{};
-        GetWindowRect(list, &rect);
-        return static_cast<int>(rect.right - rect.left);
+        GetClientRect(list, &rect);
+        const bool scrollBar = GetWindowLongPtrA(list, GWL_STYLE) & WS_VSCROLL;
+        return static_cast<int>(rect.right - rect.left) - (scrollBar ? 0 : GetSystemMetrics(SM_CXVSCROLL));
     };
     SendMessageA(frame->MdiClient(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(window.Handle()), 0);
     MoveWindow(window.Handle(), 0, 0, 1000, 400, TRUE);

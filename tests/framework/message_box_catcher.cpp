@@ -7,6 +7,7 @@ namespace {
 // The message text control of a system message box.
 constexpr int MESSAGE_TEXT_ID = 0xFFFF;
 
+MessageBoxCatcher::Mode boxMode = MessageBoxCatcher::ANSWER;
 bool answerYes = false;
 
 std::vector<CaughtMessageBox>& Boxes()
@@ -32,7 +33,8 @@ LRESULT CALLBACK AfterWindowProcedure(int code, WPARAM wParam, LPARAM lParam)
             // Seen on stderr by tests that watch another process end.
             std::fprintf(stderr, "[message box] %s: %s\n", title, text);
             std::fflush(stderr);
-            PostMessageA(window, WM_COMMAND, answerYes && GetDlgItem(window, IDYES) ? IDYES : IDOK, 0);
+            if (boxMode == MessageBoxCatcher::ANSWER)
+                PostMessageA(window, WM_COMMAND, answerYes && GetDlgItem(window, IDYES) ? IDYES : IDOK, 0);
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -40,9 +42,10 @@ LRESULT CALLBACK AfterWindowProcedure(int code, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-MessageBoxCatcher::MessageBoxCatcher()
+MessageBoxCatcher::MessageBoxCatcher(Mode mode)
     : hook_(SetWindowsHookExA(WH_CALLWNDPROCRET, AfterWindowProcedure, nullptr, GetCurrentThreadId()))
 {
+    boxMode = mode;
     Boxes().clear();
     answerYes = false;
 }
