@@ -11,18 +11,18 @@ namespace {
 
 constexpr int TEXT_SIZE = 256;
 
-bool IsTrayIconWindow(HWND window)
-{
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    return lstrcmpA(className, "__winex11_tray_icon") == 0 || lstrcmpA(className, "__wine_tray_icon") == 0;
-}
-
 bool HasClass(HWND window, const char* name)
 {
     char className[64] = {};
     GetClassNameA(window, className, sizeof className);
     return lstrcmpA(className, name) == 0;
+}
+
+// The icon's window: in the X11 driver's own tray, or in the taskbar of a
+// virtual desktop.
+bool IsTrayIconWindow(HWND window)
+{
+    return HasClass(window, "__winex11_tray_icon") || HasClass(window, "__wine_tray_icon");
 }
 
 // TTTOOLINFOA as a process of the given pointer size lays it out.
