@@ -10,7 +10,6 @@
 #include "app/main_frame.h"
 #include "app/month_plan_window.h"
 #include "app/tool_bar.h"
-#include "core/period.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -41,11 +40,6 @@ constexpr const char* NO_PLAN_FOR_ARRIVAL =
     "Es ist kein Monatsplan geöffnet.\n\nDer \"Kommen\"-Eintrag kann nicht vorgenommen werden.";
 constexpr const char* NO_PLAN_FOR_DEPARTURE =
     "Es ist kein Monatsplan geöffnet.\n\nDer \"Gehen\"-Eintrag kann nicht vorgenommen werden.";
-
-unsigned SelectedDay(MonthPlan& plan)
-{
-    return KeyDay(static_cast<unsigned>(plan.SelectedEntry()));
-}
 
 } // namespace
 
@@ -147,19 +141,14 @@ bool MainFrame::RunPlanCommand(UINT command, MonthPlan& plan)
     case CMD_COMPUTE_CURRENT_DAY:
         plan.ComputeCurrentDay(true);
         return true;
-    case CMD_RECOMPUTE: {
-        // The mark the user set: the list refresh of the recomputation may
-        // move the selection to today.
-        const unsigned markedDay = SelectedDay(plan);
-        plan.Recompute(EffectiveStartDay(settings_));
-        plan.FillMissingDays(markedDay);
+    case CMD_RECOMPUTE:
+        plan.RecomputeMonthTimes();
         return true;
-    }
     case CMD_RECOMPUTE_WEEKDAYS:
         plan.RecomputeWeekdays();
         return true;
     case CMD_FILL_MISSING_DAYS:
-        plan.FillMissingDays(SelectedDay(plan));
+        plan.FillMissingDaysToSelection();
         return true;
     case CMD_TOGGLE_TIME_FORMAT:
         // Kept in memory only; the next settings save stores it.

@@ -1,18 +1,21 @@
 #include "app/message_box_prompts.h"
 
-// The live computation looks for an open window of this title so that a
-// warning never opens on top of another.
-constexpr const char* WARNING_TITLE = "- Hinweis -";
+// A dialog that set itself as the owner (PromptOwnerScope) owns the box and
+// stays disabled while it is open; otherwise the main frame does.
+HWND MessageBoxPrompts::BoxOwner() const
+{
+    return owner() != NO_PROMPT_OWNER ? reinterpret_cast<HWND>(owner()) : owner_;
+}
 
 void MessageBoxPrompts::Tell(const char* text, const char* title, MessageIcon icon)
 {
-    MessageBoxA(owner_, text, title, icon == MessageIcon::Information ? MB_ICONINFORMATION : MB_OK);
+    MessageBoxA(BoxOwner(), text, title, icon == MessageIcon::Information ? MB_ICONINFORMATION : MB_OK);
 }
 
 bool MessageBoxPrompts::Ask(const char* text, const char* title, bool questionIcon)
 {
     const UINT icon = questionIcon ? MB_ICONQUESTION : MB_ICONINFORMATION;
-    return MessageBoxA(owner_, text, title, MB_YESNO | icon) == IDYES;
+    return MessageBoxA(BoxOwner(), text, title, MB_YESNO | icon) == IDYES;
 }
 
 // Stand-in until the month dialog (DLG_GETMONTH) exists: "Abbrechen".
@@ -26,7 +29,7 @@ bool MessageBoxPrompts::AskMonth(unsigned&, unsigned&)
 // state), so the warning comes once a day.
 bool MessageBoxPrompts::ShowWarning(const char* text)
 {
-    MessageBoxA(owner_, text, WARNING_TITLE, MB_ICONINFORMATION);
+    MessageBoxA(BoxOwner(), text, WARNING_TITLE, MB_ICONINFORMATION);
     return true;
 }
 

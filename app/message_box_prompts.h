@@ -1,6 +1,7 @@
 #pragma once
-// The core's questions and notes as message boxes owned by the main frame,
-// with the fixed titles the core passes ("Hinweis", "Frage", "Fehler").
+// The core's questions and notes as message boxes with the fixed titles the
+// core passes ("Hinweis", "Frage", "Fehler"), owned by the main frame or by
+// the dialog that made itself their owner.
 #include <windows.h>
 
 #include "core/shell.h"
@@ -17,6 +18,8 @@ public:
     void EndWait() override;
 
 private:
+    HWND BoxOwner() const;
+
     HWND owner_ = nullptr;
     int waitDepth_ = 0;
     HCURSOR cursorBeforeWait_ = nullptr;

@@ -108,11 +108,11 @@ TEST_F(AppTest, PlanCommandsWithoutAPlanDoNothing)
 
 TEST_F(AppTest, MissingDaysAreFilledUpToTheMarkedEntry)
 {
-    // Today is Wednesday 12 October 2005; the mark is on Thursday the 6th.
-    // The live computation's own filling up to today is off.
+    // Today is Wednesday 12 October 2005; the mark is on Thursday the 6th
+    // and stays there. The live computation's own filling up to today is off.
     for (UINT command : {CMD_FILL_MISSING_DAYS, CMD_RECOMPUTE}) {
         SCOPED_TRACE(command);
-        WriteOptions({"SelectDay=1", "CheckMissings=0"});
+        WriteOptions({"SelectDay=0", "CheckMissings=0"});
         Start();
         MonthPlanWindow& window = OpenPlan(10, 2005);
         ASSERT_TRUE(window.Plan().SelectEntryRow(6, 1));
