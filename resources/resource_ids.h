@@ -111,3 +111,18 @@
 // Sent between windows: the object behind a month plan window or the frame.
 #define CMD_GET_CHILD_OBJECT 1225
 #define CMD_GET_FRAME_OBJECT 1226
+
+// The note, about and export dialogs ("DLG_MESSAGE", "DLG_INFO", "DLG_EXPORT")
+// and the about box picture, a "DIB" resource named "InfoBitmap".
+// DLG_MESSAGE "- Hinweis -"
+#define IDC_MESSAGE_HEADING 1040 // hidden: its text and place are painted in bold
+#define IDC_MESSAGE_TEXT 178
+#define IDC_MESSAGE_DONT_SHOW 1027
+// DLG_EXPORT "In Zwischenablage exportieren"
+#define IDC_EXPORT_MARKED_ONLY 1049
+#define IDC_EXPORT_ALL_ENTRIES 1050
+#define IDC_EXPORT_DATE 1052
+#define IDC_EXPORT_COME 1053
+#define IDC_EXPORT_GO 1054
+#define IDC_EXPORT_HOURS 1055
+#define IDC_EXPORT_SALDO 1051
