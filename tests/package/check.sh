@@ -2,7 +2,8 @@
 # Checks the release files that tools/package built: the zips' contents, then
 # the installer in a throwaway Wine prefix: silent install, its files and
 # entries, the program starting, the CLI stamping on the same files, an update
-# over it that keeps the data, and the silent uninstall that keeps them too.
+# from an older version that keeps the data, and the silent uninstall that
+# keeps them too.
 # Usage: check.sh VERSION DIST-FOLDER
 # Exit codes: 0 passed, 1 failed, 77 skipped (no 32-bit Wine).
 set -uo pipefail
@@ -82,26 +83,20 @@ startmenu=$(winepath -u "$(win_path '%APPDATA%')\\Microsoft\\Windows\\Start Menu
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Stundwerk'
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 reg_value() { wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v k="$2" '$1 == k { $1 = ""; $2 = ""; sub(/^ +/, ""); print }'; }
-install() {
-    wine "$setup" /S
+install() { # install SETUP-FILE
+    wine "$1" /S
     local rc=$?
     wineserver -w
     return $rc
 }
 
-expect "silent install exits 0" install
-for file in Stundwerk.exe stundwerk-cli.exe LIESMICH.txt Deinstallieren.exe; do
-    expect "installed $file" test -f "$installdir/$file"
-done
-expect "installed Stundwerk.exe is the 32-bit zip's" cmp "$installdir/Stundwerk.exe" "$work/win32/Stundwerk/Stundwerk.exe"
-expect "Start-menu entry" test -f "$startmenu/Stundwerk.lnk"
-expect "autostart entry" test "$(reg_value "$run_key" Stundwerk)" = "\"$installdir_win\\Stundwerk.exe\""
-for pair in "DisplayName=Stundwerk" "DisplayVersion=$version" "Publisher=Stundwerk-Projekt" "NoModify=0x1" "NoRepair=0x1"; do
-    got=$(reg_value "$uninstall_key" "${pair%%=*}")
-    if [ "$got" = "${pair#*=}" ]; then pass "uninstall entry $pair"; else fail "uninstall entry ${pair%%=*}: '$got'"; fi
-done
-expect "uninstall entry UninstallString" test "$(reg_value "$uninstall_key" UninstallString)" = "\"$installdir_win\\Deinstallieren.exe\""
-expect "uninstall entry EstimatedSize" test -n "$(reg_value "$uninstall_key" EstimatedSize)"
+# An older version first, built from the same program files: the update below
+# must keep the data it leaves and renew every entry.
+older=$work/Stundwerk-0.0.1-setup.exe
+makensis -V1 -INPUTCHARSET UTF8 -DVERSION=0.0.1 -DSTAGE="$dist/stage/win32/Stundwerk" -DOUTFILE="$older" \
+    "$root/packaging/stundwerk.nsi" || exit 1
+expect "silent install of an older version exits 0" install "$older"
+expect "older version registered" test "$(reg_value "$uninstall_key" DisplayVersion)" = 0.0.1
 
 # The installed program starts and registers its main window class.
 wine "$installdir/Stundwerk.exe" &
@@ -120,9 +115,21 @@ expect "month plan 032002.SW written beside the program" grep -q '^Come=480' "$p
 cp "$plan" "$work/plan.before"
 cp "$installdir/stundwrk.ini" "$work/ini.before"
 
-expect "silent update over it exits 0" install
+expect "silent update to $version exits 0" install "$setup"
 expect "update keeps the month plan byte for byte" cmp "$plan" "$work/plan.before"
 expect "update keeps stundwrk.ini byte for byte" cmp "$installdir/stundwrk.ini" "$work/ini.before"
+for file in Stundwerk.exe stundwerk-cli.exe LIESMICH.txt Deinstallieren.exe; do
+    expect "installed $file" test -f "$installdir/$file"
+done
+expect "installed Stundwerk.exe is the 32-bit zip's" cmp "$installdir/Stundwerk.exe" "$work/win32/Stundwerk/Stundwerk.exe"
+expect "Start-menu entry" test -f "$startmenu/Stundwerk.lnk"
+expect "autostart entry" test "$(reg_value "$run_key" Stundwerk)" = "\"$installdir_win\\Stundwerk.exe\""
+for pair in "DisplayName=Stundwerk" "DisplayVersion=$version" "Publisher=Stundwerk-Projekt" "NoModify=0x1" "NoRepair=0x1"; do
+    got=$(reg_value "$uninstall_key" "${pair%%=*}")
+    if [ "$got" = "${pair#*=}" ]; then pass "uninstall entry $pair"; else fail "uninstall entry ${pair%%=*}: '$got'"; fi
+done
+expect "uninstall entry UninstallString" test "$(reg_value "$uninstall_key" UninstallString)" = "\"$installdir_win\\Deinstallieren.exe\""
+expect "uninstall entry EstimatedSize" test -n "$(reg_value "$uninstall_key" EstimatedSize)"
 
 uninstall() {
     wine "$installdir/Deinstallieren.exe" /S
