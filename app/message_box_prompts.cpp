@@ -21,7 +21,7 @@ bool MessageBoxPrompts::Ask(const char* text, const char* title, bool questionIc
     return MessageBoxA(BoxOwner(), text, title, MB_YESNO | icon) == IDYES;
 }
 
-// Stand-in until the month dialog (DLG_GETMONTH) exists: "Abbrechen".
+// The month dialog, preset to the month the core proposes; "Abbrechen" gives month 0.
 bool MessageBoxPrompts::AskMonth(unsigned& month, unsigned& year)
 {
     if (!core_ || !AskMonthPlan(BoxOwner(), *core_, month, year)) {

@@ -7,7 +7,7 @@
 
 #include "dialogs/prompt_owner.h"
 #include "tests/core/plan_fixture.h"
-#include "tests/dialogs/dialog_driver.h"
+#include "tests/support/dialog_driver.h"
 
 inline HINSTANCE Module()
 {

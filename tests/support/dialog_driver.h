@@ -13,6 +13,9 @@
 // before opening the dialog; arm another from inside a script for a dialog
 // that the script opens.
 void WhenDialogOpens(std::function<void(HWND dialog)> script);
+// The same for the next visible window of this thread with this title, for
+// windows that need not be on top: a system print dialog, a message box.
+void WhenWindowOpens(const std::string& title, std::function<void(HWND window)> script);
 
 std::string TitleOf(HWND window);
 void Type(HWND dialog, int id, const std::string& text);
@@ -31,3 +34,6 @@ void PressAlt(HWND dialog, char letter);
 std::vector<int> TabOrder(HWND dialog);
 // Selects a combo box item and tells the dialog, as a user's choice does.
 void Choose(HWND dialog, int id, int index);
+// With STUNDWERK_SCREENSHOTS naming a folder (a Windows path), saves what the
+// screen shows of the window there as name.bmp.
+void SaveScreenshot(HWND window, const char* name);

@@ -1,15 +1,25 @@
-#include "tests/dialogs/dialog_driver.h"
+#include "tests/support/dialog_driver.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <map>
+
+#include "tests/support/window_picture.h"
 
 namespace {
 
+// A script and the title of its window; no title: the enabled dialog on top.
+struct Armed {
+    std::string title;
+    std::function<void(HWND)> script;
+};
+
 // Armed scripts by their timer.
-std::map<UINT_PTR, std::function<void(HWND)>>& Scripts()
+std::map<UINT_PTR, Armed>& Scripts()
 {
-    static std::map<UINT_PTR, std::function<void(HWND)>> scripts;
+    static std::map<UINT_PTR, Armed> scripts;
     return scripts;
 }
 
@@ -22,6 +32,33 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM result)
         return FALSE;
     }
     return TRUE;
+}
+
+struct TitleSearch {
+    const std::string* title;
+    HWND found;
+};
+
+BOOL CALLBACK FindTitled(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<TitleSearch*>(data);
+    if (IsWindowVisible(window) && TitleOf(window) == *search->title) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindWindowFor(const std::string& title)
+{
+    if (title.empty()) {
+        HWND dialog = nullptr;
+        EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
+        return dialog;
+    }
+    TitleSearch search{&title, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindTitled, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 // Dialogs that a script left open, each with the timer that checks on it.
@@ -46,12 +83,11 @@ void CALLBACK CloseForgottenDialog(HWND, UINT, UINT_PTR timer, DWORD)
 
 void CALLBACK RunScript(HWND, UINT, UINT_PTR timer, DWORD)
 {
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
+    HWND dialog = FindWindowFor(Scripts()[timer].title);
     if (!dialog)
         return; // not shown yet: the timer comes again
     KillTimer(nullptr, timer);
-    std::function<void(HWND)> script = std::move(Scripts()[timer]);
+    std::function<void(HWND)> script = std::move(Scripts()[timer].script);
     Scripts().erase(timer);
     script(dialog);
     Watched()[SetTimer(nullptr, 0, 5000, CloseForgottenDialog)] = dialog;
@@ -61,8 +97,13 @@ void CALLBACK RunScript(HWND, UINT, UINT_PTR timer, DWORD)
 
 void WhenDialogOpens(std::function<void(HWND dialog)> script)
 {
+    WhenWindowOpens("", std::move(script));
+}
+
+void WhenWindowOpens(const std::string& title, std::function<void(HWND window)> script)
+{
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, RunScript);
-    Scripts()[timer] = std::move(script);
+    Scripts()[timer] = {title, std::move(script)};
 }
 
 std::string TitleOf(HWND window)
@@ -133,4 +174,16 @@ void Choose(HWND dialog, int id, int index)
     HWND box = GetDlgItem(dialog, id);
     SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+}
+
+void SaveScreenshot(HWND window, const char* name)
+{
+    const char* folder = std::getenv("STUNDWERK_SCREENSHOTS");
+    if (!folder || !*folder)
+        return;
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpUntilIdle();
+    const std::string path = std::string(folder) + "/" + name + ".bmp";
+    if (!SaveWindowPicture(window, path.c_str()))
+        std::fprintf(stderr, "could not save %s\n", path.c_str());
 }
