@@ -1,10 +1,11 @@
 // The commands that open a dialog: new and open (month dialog), options,
 // printing, entry dialogs, day counts, evaluation, export and info. Each is
-// wired here to its dialog; until a dialog exists its command does nothing.
+// wired here to its dialog or report.
 #include "app/handler_results.h"
 #include "app/main_frame.h"
 #include "app/month_plan_window.h"
 #include "app/report_commands.h"
+#include "dialogs/commands.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -42,7 +43,23 @@ bool MainFrame::IsDialogCommand(UINT command)
 
 LRESULT MainFrame::RunDialogCommand(UINT command)
 {
+    switch (command) {
+    case CMD_NEW_MONTH_PLAN:
+        OpenMonthPlanFromDialog(true);
+        return MSG_HANDLED;
+    case CMD_OPEN_MONTH_PLAN:
+        OpenMonthPlanFromDialog(false);
+        return MSG_HANDLED;
+    case CMD_OPTIONS:
+        OnOptions();
+        return MSG_HANDLED;
+    default:
+        break;
+    }
     MonthPlanWindow* active = GetActiveMonthPlan();
+    if (RunDialogForCommand(command, Handle(), core_, active ? &active->Plan() : nullptr))
+        return MSG_HANDLED;
+
     ReportContext context;
     context.module = GetModuleHandleA(nullptr);
     context.frame = Handle();
@@ -51,4 +68,11 @@ LRESULT MainFrame::RunDialogCommand(UINT command)
     if (RunReportCommand(command, context) && command == CMD_INFO)
         InvalidateRect(Handle(), nullptr, FALSE);
     return MSG_HANDLED;
+}
+
+void MainFrame::OpenMonthPlanFromDialog(bool create)
+{
+    unsigned month = 0, year = 0;
+    if (AskMonthPlan(Handle(), core_, month, year) && month != 0)
+        core_.OpenMonthPlan(month, year, create, true);
 }

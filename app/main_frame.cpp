@@ -45,6 +45,7 @@ MainFrame::MainFrame(const MainFrameSetup& setup)
       clock_(setup.clock ? *setup.clock : systemClock_), core_(settings_, store_, clock_, prompts_, *this)
 {
     prompts_.SetOwner(window_);
+    prompts_.SetFrameCore(&core_);
     taskbarCreatedMessage_ = RegisterWindowMessageA("TaskbarCreated");
     SetSettingsPath(settings_, setup.modulePath.empty() ? nullptr : setup.modulePath.c_str());
 

@@ -92,6 +92,9 @@ private:
     // Commands that open a dialog (dialog_commands.cpp).
     static bool IsDialogCommand(UINT command);
     LRESULT RunDialogCommand(UINT command);
+    void OpenMonthPlanFromDialog(bool create);
+    // The options sheet and what follows it (options_command.cpp).
+    void OnOptions();
 
     Settings settings_;
     ProfileEngine store_;

@@ -1,5 +1,6 @@
 #include "app/message_box_prompts.h"
 
+#include "dialogs/commands.h"
 #include "dialogs/message_dialog.h"
 
 // A dialog that set itself as the owner (PromptOwnerScope) owns the box and
@@ -20,10 +21,14 @@ bool MessageBoxPrompts::Ask(const char* text, const char* title, bool questionIc
     return MessageBoxA(BoxOwner(), text, title, MB_YESNO | icon) == IDYES;
 }
 
-// Stand-in until the month dialog (DLG_GETMONTH) exists: "Abbrechen".
-bool MessageBoxPrompts::AskMonth(unsigned&, unsigned&)
+// The month dialog, preset to the month the core proposes; "Abbrechen" gives month 0.
+bool MessageBoxPrompts::AskMonth(unsigned& month, unsigned& year)
 {
-    return false;
+    if (!core_ || !AskMonthPlan(BoxOwner(), *core_, month, year)) {
+        month = 0;
+        return false;
+    }
+    return month != 0;
 }
 
 // The warning dialog has no parent: it comes from the timer while the frame

@@ -6,9 +6,13 @@
 
 #include "core/shell.h"
 
+class FrameCore;
+
 class MessageBoxPrompts : public UserPrompts {
 public:
     void SetOwner(HWND owner) { owner_ = owner; }
+    // The month dialog needs the settings and the clock of the frame.
+    void SetFrameCore(FrameCore* core) { core_ = core; }
 
     void Tell(const char* text, const char* title, MessageIcon icon) override;
     bool Ask(const char* text, const char* title, bool questionIcon) override;
@@ -21,6 +25,7 @@ private:
     HWND BoxOwner() const;
 
     HWND owner_ = nullptr;
+    FrameCore* core_ = nullptr;
     int waitDepth_ = 0;
     HCURSOR cursorBeforeWait_ = nullptr;
 };

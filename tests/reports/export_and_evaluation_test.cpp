@@ -10,7 +10,7 @@
 #include "resources/resource_ids.h"
 #include "tests/core/plan_fixture.h"
 #include "tests/framework/message_box_catcher.h"
-#include "tests/reports/dialog_script.h"
+#include "tests/support/dialog_driver.h"
 
 namespace {
 
@@ -99,21 +99,21 @@ TEST_F(ReportPlanTest, ExportDialogStoresTheFieldsAndExportsOnlyOnOk)
     } cases[] = {
         {"Kommen checked, OK",
          [](HWND d) {
-             ToggleBox(d, IDC_EXPORT_COME);
-             PressButton(d, IDOK);
+             Click(d, IDC_EXPORT_COME);
+             Click(d, IDOK);
          },
          19, "04.03.2002\t08:00\t0:24\n"},
         {"boxes changed, then Abbrechen",
          [](HWND d) {
-             ToggleBox(d, IDC_EXPORT_COME);
-             ToggleBox(d, IDC_EXPORT_DATE);
-             PressButton(d, IDCANCEL);
+             Click(d, IDC_EXPORT_COME);
+             Click(d, IDC_EXPORT_DATE);
+             Click(d, IDCANCEL);
          },
          17, "alt\n"},
         {"all entries, OK",
          [](HWND d) {
              SendMessageA(GetDlgItem(d, IDC_EXPORT_ALL_ENTRIES), BM_CLICK, 0, 0);
-             PressButton(d, IDOK);
+             Click(d, IDOK);
          },
          17, "04.03.2002\t0:24\n06.03.2002\t-2:36\n07.03.2002\t0:24\n"},
     };
@@ -126,7 +126,7 @@ TEST_F(ReportPlanTest, ExportDialogStoresTheFieldsAndExportsOnlyOnOk)
         WhenWindowOpens("In Zwischenablage exportieren", [&](HWND dialog) {
             for (int box : {IDC_EXPORT_MARKED_ONLY, IDC_EXPORT_ALL_ENTRIES, IDC_EXPORT_DATE, IDC_EXPORT_COME,
                             IDC_EXPORT_GO, IDC_EXPORT_HOURS, IDC_EXPORT_SALDO})
-                if (IsBoxChecked(dialog, box))
+                if (Checked(dialog, box))
                     checked.push_back(box);
             if (first)
                 SaveScreenshot(dialog, "export");

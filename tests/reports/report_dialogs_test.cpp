@@ -10,7 +10,7 @@
 #include "resources/resource_ids.h"
 #include "tests/core/plan_fixture.h"
 #include "tests/framework/dialog_access.h"
-#include "tests/reports/dialog_script.h"
+#include "tests/support/dialog_driver.h"
 
 struct InfoDialogTestAccess {
     static const DibImage& Picture(const InfoDialog& dialog) { return dialog.picture_; }
@@ -47,17 +47,17 @@ TEST(MessageDialogTest, TheFlagTellsHowTheNoteWasLeft)
         int expected;        // the flag starts at 7
         bool warnAgainToday; // for a warning: false when the box was cleared
     } cases[] = {
-        {"Ok with the box as it came", [](HWND d) { PressButton(d, IDOK); }, 1, false},
+        {"Ok with the box as it came", [](HWND d) { Click(d, IDOK); }, 1, false},
         {"Ok after clearing the box",
          [](HWND d) {
-             ToggleBox(d, IDC_MESSAGE_DONT_SHOW);
-             PressButton(d, IDOK);
+             Click(d, IDC_MESSAGE_DONT_SHOW);
+             Click(d, IDOK);
          },
          0, true},
         {"Escape after clearing the box",
          [](HWND d) {
-             ToggleBox(d, IDC_MESSAGE_DONT_SHOW);
-             PressEscape(d);
+             Click(d, IDC_MESSAGE_DONT_SHOW);
+             PressKey(d, VK_ESCAPE);
          },
          7, false},
     };
@@ -66,7 +66,7 @@ TEST(MessageDialogTest, TheFlagTellsHowTheNoteWasLeft)
         bool startedTicked = false;
         char shown[600] = {};
         WhenWindowOpens(WARNING_TITLE, [&](HWND dialog) {
-            startedTicked = IsBoxChecked(dialog, IDC_MESSAGE_DONT_SHOW);
+            startedTicked = Checked(dialog, IDC_MESSAGE_DONT_SHOW);
             GetDlgItemTextA(dialog, IDC_MESSAGE_TEXT, shown, sizeof shown);
             c.leave(dialog);
         });
@@ -89,7 +89,7 @@ TEST(MessageDialogTest, AWarningWhileOneIsOpenIsNotShown)
         // The timer's next tick comes under this dialog's modal loop.
         second = ShowWarningNotice(Module(), "Noch eine Warnung.");
         openDuringSecond = NoticeWindows();
-        PressButton(dialog, IDOK);
+        Click(dialog, IDOK);
     });
     EXPECT_TRUE(
         ShowWarningNotice(Module(), "Sie haben für heute die Zeit von 10:00 Arbeitsstunden bereits überschritten."));
@@ -111,7 +111,7 @@ TEST(InfoDialogTest, EachOpeningLoadsThePictureAndClosingFreesIt)
             UpdateWindow(dialog);
             if (round == 0)
                 SaveScreenshot(dialog, "about");
-            PressButton(dialog, IDOK);
+            Click(dialog, IDOK);
         });
         new InfoDialog(Module(), nullptr);
         ASSERT_NE(bitmap, nullptr) << round;

@@ -20,7 +20,7 @@
 #include "core/settings.h"
 #include "ini/profile_engine.h"
 #include "tests/core/core_fakes.h"
-#include "tests/reports/dialog_script.h"
+#include "tests/support/dialog_driver.h"
 
 namespace {
 

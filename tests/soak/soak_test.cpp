@@ -14,8 +14,8 @@
 #include "core/period.h"
 #include "resources/resource_ids.h"
 #include "tests/app/app_fixture.h"
-#include "tests/reports/dialog_script.h"
 #include "tests/soak/resource_counts.h"
+#include "tests/support/dialog_driver.h"
 
 namespace {
 
@@ -121,7 +121,7 @@ TEST_F(SoakTest, ThirtyDaysMinuteByMinuteKeepTheFilesExactAndTheProcessFlat)
             if (longDay && minute == 18 * 60)
                 WhenWindowOpens(WARNING_TITLE, [&](HWND dialog) {
                     ++warnings;
-                    PressButton(dialog, IDOK);
+                    Click(dialog, IDOK);
                 });
             if (minute == (longDay ? 19 * 60 : 16 * 60 + 30))
                 Command(CMD_RECORD_DEPARTURE);

@@ -20,22 +20,25 @@ inline void PumpUntilIdle()
     }
 }
 
-// Saves what the screen shows of the window as a 24-bit BMP file.
-inline bool SaveWindowPicture(HWND window, const char* path)
+// Saves what the screen shows in the area as a 24-bit BMP file: whatever lies
+// on top there, of any process.
+inline bool SaveScreenPicture(const RECT& area, const char* path)
 {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (width <= 0 || height <= 0)
+        return false;
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     WindowDC screen(nullptr);
     BitmapHandle picture(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!picture)
+        return false;
     MemoryDC memory(screen.Get());
     {
         SelectedObject selected(memory.Get(), picture.Get());
-        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY);
+        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), area.left, area.top, SRCCOPY);
     }
     GdiFlush();
     const DWORD stride = (width * 3 + 3) & ~3;
@@ -51,4 +54,12 @@ inline bool SaveWindowPicture(HWND window, const char* path)
     std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
     std::fwrite(bits, imageSize, 1, out);
     return std::fclose(out) == 0;
+}
+
+// Saves what the screen shows of the window as a 24-bit BMP file.
+inline bool SaveWindowPicture(HWND window, const char* path)
+{
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return SaveScreenPicture(rect, path);
 }
