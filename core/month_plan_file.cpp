@@ -1,6 +1,5 @@
 // The month plan file: reading and writing entries key by key.
 #include <charconv>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -83,11 +82,13 @@ bool MonthPlan::ReadPresentHours(const std::string& section, const char* key, Ho
 
 void MonthPlan::WriteNumber(const std::string& section, const char* key, long long value, bool asUnsigned)
 {
+    // "%u" or "%d" of the 32-bit value; to_chars because a recomputation
+    // writes every key of the period.
     char text[32];
-    if (asUnsigned)
-        std::snprintf(text, sizeof text, "%u", static_cast<std::uint32_t>(value));
-    else
-        std::snprintf(text, sizeof text, "%d", static_cast<std::int32_t>(value));
+    const std::to_chars_result written =
+        asUnsigned ? std::to_chars(text, text + sizeof text - 1, static_cast<std::uint32_t>(value))
+                   : std::to_chars(text, text + sizeof text - 1, static_cast<std::int32_t>(value));
+    *written.ptr = '\0';
     store().WriteString(section.c_str(), key, text, path_.c_str());
 }
 
