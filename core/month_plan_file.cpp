@@ -12,10 +12,24 @@
 
 namespace {
 
-// A text read as an integer (C's strtol), wrapped to 32 bits.
+// A text read as an integer (C's strtol), wrapped to 32 bits. What the
+// program writes itself, an optional '-' and up to ten digits, is read here
+// directly: strtoll costs more than the key lookup that found the text.
 std::int32_t TextToInt(const char* text)
 {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(std::strtoll(text, nullptr, 10)));
+    const char* p = text;
+    const bool negative = *p == '-';
+    if (negative)
+        ++p;
+    std::int64_t value = 0;
+    int digits = 0;
+    for (; *p >= '0' && *p <= '9' && digits <= 10; ++p, ++digits)
+        value = value * 10 + (*p - '0');
+    if (*p != '\0' || digits == 0 || digits > 10)
+        value = std::strtoll(text, nullptr, 10);
+    else if (negative)
+        value = -value;
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
 }
 
 bool IsDayOffCode(TimeValue go)

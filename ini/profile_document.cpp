@@ -82,6 +82,18 @@ std::string OneLine(std::string_view text)
     return line;
 }
 
+// Section names are a few bytes: a loop costs less than a call of memcmp.
+bool SameBytes(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i])
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 ProfileDocument::ProfileDocument()
@@ -151,6 +163,8 @@ std::size_t ProfileDocument::Section::FindKey(std::string_view key) const
 
 void ProfileDocument::IndexSections()
 {
+    for (FoundSection& found : found_)
+        found.index = 0;
     std::size_t size = 8;
     while (size < 2 * sections_.size())
         size *= 2;
@@ -177,6 +191,10 @@ void ProfileDocument::IndexSection(std::size_t index)
 
 std::size_t ProfileDocument::FindSectionIndex(std::string_view section) const
 {
+    for (const FoundSection& found : found_) {
+        if (found.index != 0 && SameBytes(found.name, section))
+            return found.index;
+    }
     const std::string_view name = TrimProfileBlanks(section);
     const std::uint32_t hash = ProfileNameHash(name);
     const std::size_t mask = sectionSlots_.size() - 1;
@@ -185,8 +203,12 @@ std::size_t ProfileDocument::FindSectionIndex(std::string_view section) const
         if (taken == 0)
             return 0;
         const ProfileLine& header = sections_[taken].lines.front();
-        if (header.nameHash == hash && SameProfileName(header.name(), name))
+        if (header.nameHash == hash && SameProfileName(header.name(), name)) {
+            FoundSection& found = found_[nextFound_++ % 2];
+            found.name.assign(section);
+            found.index = taken;
             return taken;
+        }
     }
 }
 

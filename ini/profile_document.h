@@ -69,4 +69,13 @@ private:
     // Open addressing over the headers' name hashes, at most half full: each
     // slot holds the index of the first section of a name, or 0.
     std::vector<std::size_t> sectionSlots_;
+    // The last two sections found, by the names as the caller spelled them:
+    // a reader asks for one entry's keys in a row, with the plan's header
+    // keys in between. Cleared whenever sections move.
+    struct FoundSection {
+        std::string name;
+        std::size_t index = 0; // 0: an empty slot
+    };
+    mutable FoundSection found_[2];
+    mutable std::size_t nextFound_ = 0;
 };
