@@ -1,8 +1,5 @@
 #include "ini/profile_document.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include "ini/profile_text.h"
 
 namespace {
@@ -104,47 +101,27 @@ ProfileDocument::ProfileDocument()
 
 ProfileDocument ProfileDocument::Parse(std::string_view bytes)
 {
-    // All lines first, then each section gets its lines in one move: growing
-    // the sections line by line copied every line several times.
-    std::vector<ProfileLine> lines;
-    lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
-    std::size_t headers = 0;
+    ProfileDocument document;
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         // A plain loop: find_first_of tests each byte against the set with a call.
         std::size_t end = pos;
         while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
             ++end;
-        if (end == bytes.size()) {
-            lines.push_back(MakeLine(std::string(bytes.substr(pos)), bytes.size() - pos));
-        } else {
-            std::size_t terminatorLength =
-                (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1;
-            lines.push_back(MakeLine(std::string(bytes.substr(pos, end + terminatorLength - pos)), end - pos));
-            pos = end + terminatorLength;
-        }
-        if (lines.back().kind == ProfileLineKind::Header)
-            ++headers;
-        if (end == bytes.size())
-            break;
-    }
-
-    ProfileDocument document;
-    document.sections_.reserve(headers + 1);
-    for (std::size_t begin = 0; begin < lines.size();) {
-        std::size_t end = begin + 1;
-        while (end < lines.size() && lines[end].kind != ProfileLineKind::Header)
-            ++end;
-        // Only the lines before the first header go to the unnamed section.
-        if (lines[begin].kind == ProfileLineKind::Header) {
+        std::size_t terminatorLength = 0;
+        if (end < bytes.size())
+            terminatorLength = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? 2 : 1;
+        ProfileLine line = MakeLine(std::string(bytes.substr(pos, end + terminatorLength - pos)), end - pos);
+        pos = end + terminatorLength;
+        if (line.kind == ProfileLineKind::Header) {
+            // The sections of a file tend to be alike: room for as many lines
+            // as the one before saves moving lines while a section grows.
+            const std::size_t expected = document.sections_.back().lines.size();
             document.sections_.emplace_back();
             document.sections_.back().hasHeader = true;
+            document.sections_.back().lines.reserve(expected > 4 ? expected : 4);
         }
-        std::vector<ProfileLine>& target = document.sections_.back().lines;
-        target.reserve(end - begin);
-        std::move(lines.begin() + static_cast<std::ptrdiff_t>(begin), lines.begin() + static_cast<std::ptrdiff_t>(end),
-                  std::back_inserter(target));
-        begin = end;
+        document.sections_.back().lines.push_back(std::move(line));
     }
     document.IndexSections();
     return document;
