@@ -169,7 +169,7 @@ void ProfileDocument::IndexSection(std::size_t index)
 std::size_t ProfileDocument::FindSectionIndex(std::string_view section) const
 {
     for (const FoundSection& found : found_) {
-        if (found.index != 0 && SameBytes(found.name, section))
+        if (found.index != 0 && SameBytes(std::string_view(found.name, found.length), section))
             return found.index;
     }
     const std::string_view name = TrimProfileBlanks(section);
@@ -181,9 +181,12 @@ std::size_t ProfileDocument::FindSectionIndex(std::string_view section) const
             return 0;
         const ProfileLine& header = sections_[taken].lines.front();
         if (header.nameHash == hash && SameProfileName(header.name(), name)) {
-            FoundSection& found = found_[nextFound_++ % 2];
-            found.name.assign(section);
-            found.index = taken;
+            if (section.size() <= sizeof found_[0].name) {
+                FoundSection& found = found_[nextFound_++ % 2];
+                section.copy(found.name, section.size());
+                found.length = section.size();
+                found.index = taken;
+            }
             return taken;
         }
     }

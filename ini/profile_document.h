@@ -73,7 +73,8 @@ private:
     // a reader asks for one entry's keys in a row, with the plan's header
     // keys in between. Cleared whenever sections move.
     struct FoundSection {
-        std::string name;
+        char name[16]; // names that do not fit are not remembered
+        std::size_t length = 0;
         std::size_t index = 0; // 0: an empty slot
     };
     mutable FoundSection found_[2];

@@ -130,12 +130,17 @@ unsigned ProfileEngine::ReadString(const char* section, const char* key, const c
 
 unsigned ProfileEngine::ReadInt(const char* section, const char* key, int defaultValue, const char* file)
 {
-    if (!section || !key)
+    // The value as ReadString would copy it into a buffer of kIntTextSize,
+    // read from the document without the copy. Empty names match nothing.
+    if (!section || !key || !*section || !*key)
         return static_cast<unsigned>(defaultValue);
-    char text[kIntTextSize];
-    if (ReadString(section, key, "", text, sizeof text, file) == 0)
+    const auto value = Load(file)->second.document.FindValue(section, key);
+    if (!value)
         return static_cast<unsigned>(defaultValue);
-    return ParseProfileInt(text);
+    std::string_view text = UnquoteProfileValue(*value).substr(0, kIntTextSize - 1);
+    if (text.empty())
+        return static_cast<unsigned>(defaultValue);
+    return ParseProfileInt(text.substr(0, text.find('\0'))); // a buffer's text ends at its first zero
 }
 
 bool ProfileEngine::WriteString(const char* section, const char* key, const char* value, const char* file)
