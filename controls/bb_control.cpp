@@ -1,6 +1,8 @@
 #include "controls/bb_control.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "resources/resource_ids.h"
 
@@ -38,6 +40,17 @@ void BBControl::ReleaseInstance(BBControl* instance)
     if (instance == theInstance)
         theInstance = nullptr;
     delete instance;
+}
+
+BBControl::~BBControl()
+{
+    // The copy a button shows is taken back before the window goes.
+    for (const Group& group : groups_) {
+        for (const Button& button : group.buttons) {
+            if (button.window.Get())
+                ShowImage(button, nullptr);
+        }
+    }
 }
 
 int BBControl::Create(HINSTANCE module, HWND parent, int x, int y, int width, int height)
@@ -171,41 +184,16 @@ int BBControl::GetItemCount(int group) const
     return ValidGroup(group) ? static_cast<int>(groups_[group].buttons.size()) : 0;
 }
 
-int BBControl::GetHotItem(int group) const
+// Common controls 6 show a copy of a bitmap that carries alpha and hand that
+// copy back on the next STM_SETIMAGE: it is ours to delete. A bitmap of our
+// own coming back is still in use.
+void BBControl::ShowImage(const Button& button, HBITMAP image)
 {
-    return ValidGroup(group) ? groups_[group].hot : -1;
-}
-int BBControl::GetHeldItem(int group) const
-{
-    return ValidGroup(group) ? groups_[group].held : -1;
-}
-int BBControl::GetSelectedItem(int group) const
-{
-    return ValidGroup(group) ? groups_[group].selected : -1;
-}
-int BBControl::GetFirstVisibleItem(int group) const
-{
-    return ValidGroup(group) ? groups_[group].firstVisible : -1;
-}
-
-bool BBControl::IsItemDisabled(int group, int item) const
-{
-    return ValidItem(group, item) && groups_[group].buttons[item].disabled;
-}
-
-HWND BBControl::GetHeaderWindow(int group) const
-{
-    return ValidGroup(group) ? groups_[group].header.Get() : nullptr;
-}
-
-HWND BBControl::GetItemWindow(int group, int item) const
-{
-    return ValidItem(group, item) ? groups_[group].buttons[item].window.Get() : nullptr;
-}
-
-HBITMAP BBControl::GetItemImage(int group, int item, ButtonLook look) const
-{
-    return ValidItem(group, item) ? groups_[group].buttons[item].images[look].Get() : nullptr;
+    auto previous = reinterpret_cast<HBITMAP>(
+        SendMessageA(button.window.Get(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image)));
+    if (previous && std::none_of(std::begin(button.images), std::end(button.images),
+                                 [previous](const BitmapHandle& own) { return own.Get() == previous; }))
+        DeleteObject(previous);
 }
 
 // Swaps the shown image only; every image was rendered when the button was added.
@@ -215,9 +203,7 @@ void BBControl::SetLook(int groupIndex, int item, ButtonLook look)
         return;
     Group& group = groups_[groupIndex];
     Button& button = group.buttons[item];
-    auto show = [](const Button& b, ButtonLook l) {
-        SendMessageA(b.window.Get(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(b.images[l].Get()));
-    };
+    auto show = [](const Button& b, ButtonLook l) { ShowImage(b, b.images[l].Get()); };
     switch (look) {
     case LOOK_RAISED:
         if (item == group.hot || item == group.selected)

@@ -16,8 +16,6 @@ class BBControl {
 public:
     static BBControl* GetInstance();
     static void ReleaseInstance(BBControl* instance);
-    // The instance without creating one; null when there is none.
-    static BBControl* GetInstanceIfAny();
 
     int Create(HINSTANCE module, HWND parent, int x, int y, int width, int height);
     // A null caption keeps the "unbenannt (n)" placeholder.
@@ -32,23 +30,10 @@ public:
     int ShowBar();
     HWND GetBarWindow() const { return bar_.Get(); }
 
-    // State, for the owner and for inspection; -1 where there is none.
-    int GetGroupCount() const { return static_cast<int>(groups_.size()); }
-    int GetItemCount(int group) const;
-    int GetOpenGroup() const { return openGroup_; }
-    int GetHotItem(int group) const;
-    int GetHeldItem(int group) const;
-    int GetSelectedItem(int group) const;
-    int GetFirstVisibleItem(int group) const;
-    bool IsItemDisabled(int group, int item) const;
-    HWND GetButtonArea() const { return area_.Get(); }
-    HWND GetHeaderWindow(int group) const;
-    HWND GetItemWindow(int group, int item) const;
-    HWND GetUpArrow() const { return upArrow_.Get(); }
-    HWND GetDownArrow() const { return downArrow_.Get(); }
-    HBITMAP GetItemImage(int group, int item, ButtonLook look) const;
-
 private:
+    // Reads the private state in tests.
+    friend struct BBControlTestAccess;
+
     struct Button {
         BitmapHandle images[BUTTON_LOOK_COUNT];
         int commandId = 0;
@@ -69,13 +54,19 @@ private:
     enum Role { ROLE_BAR = 1, ROLE_AREA = 2, ROLE_HEADER = 3, ROLE_BUTTON = 4, ROLE_ARROW = 5 };
 
     BBControl() = default;
-    ~BBControl() = default;
+    ~BBControl();
     BBControl(const BBControl&) = delete;
     BBControl& operator=(const BBControl&) = delete;
 
+    // The instance without creating one; null when there is none.
+    static BBControl* GetInstanceIfAny();
+    int GetGroupCount() const { return static_cast<int>(groups_.size()); }
+    // 0 for an index out of range.
+    int GetItemCount(int group) const;
     bool ValidGroup(int group) const { return group >= 0 && group < GetGroupCount(); }
     bool ValidItem(int group, int item) const;
     void SetLook(int group, int item, ButtonLook look);
+    static void ShowImage(const Button& button, HBITMAP image);
     void InvalidateVisibleArrows();
 
     void LayoutArea();
@@ -92,6 +83,7 @@ private:
     int ButtonAt(POINT point, bool withinArea) const;
     void Activate(int item);
     void ShowSelectedPressed();
+    void ForgetWindows();
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -16,11 +16,6 @@ bool Contains(HWND window, POINT point, bool evenHidden = false)
     return point.x > rect.left && point.x < rect.right && point.y > rect.top && point.y < rect.bottom;
 }
 
-BBControl* CurrentInstance()
-{
-    return BBControl::GetInstanceIfAny();
-}
-
 } // namespace
 
 int BBControl::ButtonAt(POINT point, bool withinArea) const
@@ -163,11 +158,25 @@ void BBControl::OnCaptureChanged()
 LRESULT CALLBACK BBControl::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return CallWithoutEscape([&]() -> LRESULT {
-        BBControl* bar = CurrentInstance();
+        BBControl* bar = GetInstanceIfAny();
         if (!bar || !bar->bar_.Get())
             return DefWindowProcA(window, message, wParam, lParam);
         return bar->HandleMessage(window, message, wParam, lParam);
     });
+}
+
+// The bar window gets WM_NCDESTROY after all its children: when the parent
+// takes the bar along, every handle is dead and may be given to another
+// window, so none may be used again.
+void BBControl::ForgetWindows()
+{
+    for (Group& group : groups_) {
+        group.header.Release();
+        for (Button& button : group.buttons)
+            button.window.Release();
+    }
+    for (OwnedWindow* window : {&upArrow_, &downArrow_, &area_, &bar_})
+        window->Release();
 }
 
 LRESULT BBControl::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -198,6 +207,10 @@ LRESULT BBControl::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
             LayoutHeaders();
             LayoutArrows();
         }
+        break;
+    case WM_NCDESTROY:
+        if (window == bar_.Get())
+            ForgetWindows();
         break;
     case WM_ERASEBKGND:
         if (background_) {

@@ -53,6 +53,16 @@ struct ResourceBytes {
     }
 };
 
+// Rows padded to 32 bits; beyond MAX_DIB_BYTES it reads as 0xFFFFFFFF, which
+// the allocation refuses. 64 bits: a damaged width or height cannot overflow.
+DWORD ComputedImageSize(const BITMAPINFOHEADER& header)
+{
+    const std::uint64_t rowBits =
+        static_cast<std::uint64_t>(header.biBitCount) * static_cast<std::uint64_t>(std::llabs(header.biWidth));
+    const std::uint64_t size = (rowBits + 31) / 32 * 4 * static_cast<std::uint64_t>(std::llabs(header.biHeight));
+    return size > MAX_DIB_BYTES ? 0xFFFFFFFFu : static_cast<DWORD>(size);
+}
+
 WORD ColourCount(const BITMAPINFOHEADER& header)
 {
     WORD count = LOWORD(header.biClrUsed);
@@ -186,13 +196,13 @@ int LoadDibResource(const char* type, const char* name, DibImage* image)
     const WORD colourCount = ColourCount(*header);
     if (header->biClrUsed == 0)
         header->biClrUsed = colourCount;
-    if (header->biSizeImage == 0) {
-        // 64 bits: a damaged width or height cannot overflow the size.
-        const std::uint64_t rowBits =
-            static_cast<std::uint64_t>(header->biBitCount) * static_cast<std::uint64_t>(std::llabs(header->biWidth));
-        const std::uint64_t size = (rowBits + 31) / 32 * 4 * static_cast<std::uint64_t>(std::llabs(header->biHeight));
-        header->biSizeImage = size > MAX_DIB_BYTES ? 0xFFFFFFFFu : static_cast<DWORD>(size);
-    }
+    // CreateDIBitmap reads the computed size of uncompressed rows whatever
+    // the header states, so a stated size too small must not shrink the
+    // buffer; compressed bits have only their stated size.
+    const DWORD computed = ComputedImageSize(*header);
+    const bool uncompressed = header->biCompression == BI_RGB || header->biCompression == BI_BITFIELDS;
+    if (header->biSizeImage == 0 || (uncompressed && computed > header->biSizeImage))
+        header->biSizeImage = computed;
 
     const DWORD tableSize = colourCount * sizeof(RGBQUAD);
     const DWORD bitsSize = header->biSizeImage;

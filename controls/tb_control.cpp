@@ -47,7 +47,7 @@ int TBControl::SetContent(const char* text, const char* iconName, int commandId)
 {
     lstrcpynA(text_, text ? text : "", sizeof text_);
     commandId_ = commandId;
-    icon_.Reset(LoadIconA(module_, iconName));
+    icon_ = LoadIconA(module_, iconName);
     if (window_)
         InvalidateRect(window_, nullptr, TRUE);
     return 1;
@@ -72,8 +72,8 @@ void TBControl::Paint(HDC dc)
         RECT text{10, 1, client.right - ICON_SPACE, client.bottom - 1};
         DrawTextA(dc, text_, -1, &text, DT_VCENTER | DT_SINGLELINE | DT_NOCLIP | DT_INTERNAL | DT_END_ELLIPSIS);
     }
-    if (icon_.Get())
-        DrawIcon(dc, client.right - ICON_SPACE, 1, icon_.Get());
+    if (icon_)
+        DrawIcon(dc, client.right - ICON_SPACE, 1, icon_);
 }
 
 LRESULT CALLBACK TBControl::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

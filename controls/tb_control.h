@@ -29,7 +29,7 @@ private:
     HWND window_ = nullptr;
     int captureReleased_ = 1;
     int commandId_ = 0;
-    IconHandle icon_;
+    HICON icon_ = nullptr;   // shared, from LoadIconA: the module owns it
     BrushHandle background_; // none: the class's grey background
     char text_[256] = {};
 };

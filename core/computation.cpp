@@ -208,6 +208,12 @@ void MonthPlan::Recompute(unsigned firstDay)
     RefreshList();
 }
 
+void MonthPlan::RecomputeMonthTimes()
+{
+    Recompute(EffectiveStartDay(settings()));
+    FillMissingDaysToSelection();
+}
+
 int MonthPlan::IsFreeDay(EntryRecord& record)
 {
     const Calendar calendar;

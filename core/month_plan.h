@@ -33,6 +33,8 @@ struct LiveState {
     int lastWorkTimeWarningDay = 0;
     int lastAccountWarningDay = 0;
     int lastMissingCheckDay = -1;
+    // Nonzero while ComputeCurrentDay runs (ScopedCount): the list refresh
+    // starts no second computation inside it.
     int running = 0;
 };
 
@@ -65,6 +67,10 @@ public:
     HoursValue AccountAfter(unsigned day, unsigned position, HoursValue saldoOverride);
     void Recompute(unsigned firstDay);
     int IsFreeDay(EntryRecord& record);
+    // "Monatszeiten neu berechnen": Recompute from StartDay, then
+    // FillMissingDaysToSelection with the row the list refresh left selected
+    // (today's last row while SelectDay is set).
+    void RecomputeMonthTimes();
     // Recompute without the list refresh, inside the caller's batch.
     void RecomputeDays(unsigned firstDay);
     // Writes one entry (day 0: a slot of the record's day) and recomputes
@@ -99,6 +105,9 @@ public:
     void PasteEntry();
     void MoveEntry(int direction);
     void FillMissingDays(unsigned day);
+    // "Fehltage bis Markierung eintragen": FillMissingDays up to the selected
+    // entry's day; nothing without a selected row.
+    void FillMissingDaysToSelection();
     int CheckDateInPeriod(const EntryRecord& record);
 
 private:
@@ -107,6 +116,8 @@ private:
     HoursValue ReadHours(const std::string& section, const char* key);
     // False when the key is missing or empty; else its value.
     bool ReadPresentHours(const std::string& section, const char* key, HoursValue& value);
+    // The remark key, stored so that it reads back as written.
+    void WriteInfo(const std::string& section, const char* info);
     void WriteNumber(const std::string& section, const char* key, long long value, bool asUnsigned);
     void WriteComputedKeys(const std::string& section, unsigned day, unsigned position, EntryRecord& record);
     // The placeholder written when the first entry of a day is removed.

@@ -2,12 +2,14 @@
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 #include "core/frame_core.h"
 #include "core/month_plan.h"
 #include "core/period.h"
 #include "core/plan_keys.h"
 #include "ini/profile_store.h"
+#include "ini/profile_text.h"
 #include "core/settings.h"
 
 namespace {
@@ -30,6 +32,18 @@ std::int32_t TextToInt(const char* text)
     else if (negative)
         value = -value;
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+// Reading a value removes one pair of matching quotes around it ('...' or
+// "...", white space around them aside). A remark that has such a pair is
+// written inside one more pair of double quotes, so that it reads back
+// exactly, its blanks included.
+std::string StoredRemark(const char* info)
+{
+    const std::string_view trimmed = TrimProfileBlanks(info);
+    const bool quoted =
+        trimmed.size() >= 2 && (trimmed.front() == '"' || trimmed.front() == '\'') && trimmed.back() == trimmed.front();
+    return quoted ? "\"" + std::string(info) + "\"" : std::string(info);
 }
 
 bool IsDayOffCode(TimeValue go)
@@ -94,6 +108,11 @@ bool MonthPlan::ReadPresentHours(const std::string& section, const char* key, Ho
     return true;
 }
 
+void MonthPlan::WriteInfo(const std::string& section, const char* info)
+{
+    store().WriteString(section.c_str(), KEY_INFO, StoredRemark(info).c_str(), path_.c_str());
+}
+
 void MonthPlan::WriteNumber(const std::string& section, const char* key, long long value, bool asUnsigned)
 {
     // "%u" or "%d" of the 32-bit value; to_chars because a recomputation
@@ -124,7 +143,14 @@ int MonthPlan::ReadEntry(unsigned day, unsigned position, EntryRecord& out)
     out.WorkTime = ReadHours(section, KEY_WORKTIME);
     out.Saldo = ReadHours(section, KEY_SALDO);
     out.Account = ReadHours(section, KEY_ACCOUNT);
-    s.ReadString(section.c_str(), KEY_INFO, " ", out.Info, sizeof out.Info, file);
+    // Room for a full-length remark and the quotes it may be stored in: the
+    // system copies a quoted value into the buffer before it removes the
+    // closing quote.
+    char info[INFO_SIZE + 2];
+    s.ReadString(section.c_str(), KEY_INFO, " ", info, sizeof info, file);
+    const std::size_t length = strnlen(info, INFO_SIZE - 1);
+    std::memcpy(out.Info, info, length);
+    out.Info[length] = '\0';
     const int noSaldoDefault = IsWorkDay(settings(), out.weekday) ? 0 : 1;
     out.NoSaldo = static_cast<std::int32_t>(s.ReadInt(section.c_str(), KEY_NOSALDO, noSaldoDefault, file));
     return 1;
@@ -170,7 +196,7 @@ int MonthPlan::WriteEntry(unsigned day, unsigned position, EntryRecord& record)
     WriteNumber(section, KEY_DAY, record.weekday, true);
     WriteNumber(section, KEY_COME, record.Come, true);
     WriteNumber(section, KEY_GO, record.Go, true);
-    store().WriteString(section.c_str(), KEY_INFO, record.Info, path_.c_str());
+    WriteInfo(section, record.Info);
     WriteComputedKeys(section, day, position, record);
     return 1;
 }

@@ -21,8 +21,9 @@ public:
     void InitCtl3d();
     void ExitCtl3d();
 
-    HACCEL Accelerators() const { return accelerators_; }
-
 private:
+    // Reads the accelerator table in tests.
+    friend struct ApplicationTestAccess;
+
     HACCEL accelerators_ = nullptr;
 };

@@ -2,65 +2,38 @@
 
 #include "framework/fatal_error.h"
 
-namespace {
-
-struct LiveDialogs {
-    Dialog* head = nullptr;
-    int count = 0;
-    DLGPROC procedure = nullptr;
-};
-
-LiveDialogs& Live()
-{
-    static LiveDialogs live;
-    return live;
-}
-
-} // namespace
+Dialog* Dialog::head_ = nullptr;
+int Dialog::count_ = 0;
+DLGPROC Dialog::procedure_ = nullptr;
 
 Dialog::Dialog(HINSTANCE module) : module_(module)
 {
-    LiveDialogs& live = Live();
-    next_ = live.head;
+    next_ = head_;
     previous_ = nullptr;
-    if (live.head)
-        live.head->previous_ = this;
-    live.head = this;
-    if (live.count++ == 0)
-        live.procedure = DialogProcedure;
+    if (head_)
+        head_->previous_ = this;
+    head_ = this;
+    if (count_++ == 0)
+        procedure_ = DialogProcedure;
 }
 
 Dialog::~Dialog()
 {
-    LiveDialogs& live = Live();
-    --live.count;
+    --count_;
     if (previous_)
         previous_->next_ = next_;
     if (next_)
         next_->previous_ = previous_;
-    if (live.head == this)
-        live.head = next_;
-    if (live.count == 0)
-        live.head = nullptr;
-}
-
-Dialog* Dialog::ListHead()
-{
-    return Live().head;
-}
-int Dialog::LiveCount()
-{
-    return Live().count;
-}
-DLGPROC Dialog::InstalledProcedure()
-{
-    return Live().procedure;
+    if (head_ == this)
+        head_ = next_;
+    if (count_ == 0)
+        head_ = nullptr;
 }
 
 INT_PTR CALLBACK Dialog::DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return CallWithoutEscape([&]() -> INT_PTR {
-        Dialog* object = Live().head;
+        Dialog* object = head_;
         while (object && object->dialog_ != dialog)
             object = object->next_;
         if (!object) {

@@ -39,13 +39,6 @@ public:
 
     static INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-    // The live-dialog list: most recently constructed first.
-    static Dialog* ListHead();
-    static int LiveCount();
-    static DLGPROC InstalledProcedure();
-    Dialog* Next() const { return next_; }
-    Dialog* Previous() const { return previous_; }
-
     HWND Handle() const { return dialog_; }
 
 protected:
@@ -55,8 +48,16 @@ protected:
     HWND dialog_ = nullptr;
 
 private:
+    // Reads the live-dialog list in tests.
+    friend struct DialogTestAccess;
+
     INT_PTR CallHandler(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // The live-dialog list, most recently constructed first, and the shared
+    // procedure, installed with the first dialog and never removed.
+    static Dialog* head_;
+    static int count_;
+    static DLGPROC procedure_;
     Dialog* next_ = nullptr;
     Dialog* previous_ = nullptr;
 };

@@ -17,7 +17,8 @@ public:
 
 [[noreturn]] void RaiseFrameworkError(const char* message);
 
-// Shows message in a box titled "Error", then ends the process.
+// Shows message in a box titled "Error", then ends the process. Called again
+// while that box is open, it ends the process without a second box.
 [[noreturn]] void EndProgramWithError(const char* message);
 
 // Runs body and returns its result; any exception ends the program with its

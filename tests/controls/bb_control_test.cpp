@@ -2,9 +2,12 @@
 
 #include "controls/bb_control.h"
 #include "controls/dib.h"
+#include "tests/controls/bb_control_access.h"
 #include "tests/controls/command_sink.h"
 
 namespace {
+
+using Access = BBControlTestAccess;
 
 constexpr int SECOND_GROUP_COMMAND = 20;
 constexpr int FIRST_ITEM_COMMAND = 100;
@@ -35,11 +38,11 @@ protected:
     void TearDown() override
     {
         BBControl::ReleaseInstance(bar);
-        EXPECT_EQ(BBControl::GetInstanceIfAny(), nullptr);
+        EXPECT_EQ(Access::InstanceIfAny(), nullptr);
     }
 
     HWND Bar() const { return bar->GetBarWindow(); }
-    HWND Item(int group, int item) const { return bar->GetItemWindow(group, item); }
+    HWND Item(int group, int item) const { return Access::ItemWindow(*bar, group, item); }
     // The mouse as Windows delivers it while the bar holds the capture.
     void Mouse(UINT message, HWND over) { SendMouse(Bar(), message, over); }
     void Click(HWND over)
@@ -51,7 +54,7 @@ protected:
     bool Shows(int group, int item, ButtonLook look) const
     {
         return SendMessageA(Item(group, item), STM_GETIMAGE, IMAGE_BITMAP, 0) ==
-               reinterpret_cast<LRESULT>(bar->GetItemImage(group, item, look));
+               reinterpret_cast<LRESULT>(Access::ItemImage(*bar, group, item, look));
     }
     int Top(HWND window) const
     {
@@ -75,16 +78,16 @@ protected:
 TEST_F(ButtonBar, HoverRaisesAndLeavingTheBarReleasesCaptureAndHotButton)
 {
     Mouse(WM_MOUSEMOVE, Item(0, 1));
-    EXPECT_EQ(bar->GetHotItem(0), 1);
+    EXPECT_EQ(Access::HotItem(*bar, 0), 1);
     EXPECT_TRUE(Shows(0, 1, LOOK_RAISED));
     EXPECT_EQ(GetCapture(), Bar());
 
     Mouse(WM_MOUSEMOVE, Item(0, 2));
-    EXPECT_EQ(bar->GetHotItem(0), 2);
+    EXPECT_EQ(Access::HotItem(*bar, 0), 2);
     EXPECT_TRUE(Shows(0, 1, LOOK_NORMAL));
 
     SendMouse(Bar(), WM_MOUSEMOVE, Bar(), OUTSIDE_BAR);
-    EXPECT_EQ(bar->GetHotItem(0), -1);
+    EXPECT_EQ(Access::HotItem(*bar, 0), -1);
     EXPECT_TRUE(Shows(0, 2, LOOK_NORMAL));
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_TRUE(sink.commands.empty());
@@ -104,7 +107,7 @@ TEST_P(ButtonBarRelease, SendsOneCommandOnlyWhenReleasedOverThePressedButton)
     const ReleaseCase& c = GetParam();
     Mouse(WM_MOUSEMOVE, Item(0, 1));
     Mouse(WM_LBUTTONDOWN, Item(0, 1));
-    EXPECT_EQ(bar->GetHeldItem(0), 1);
+    EXPECT_EQ(Access::HeldItem(*bar, 0), 1);
     EXPECT_TRUE(Shows(0, 1, LOOK_PRESSED));
     if (c.moveTo >= 0)
         Mouse(WM_MOUSEMOVE, Item(0, c.moveTo));
@@ -113,8 +116,8 @@ TEST_P(ButtonBarRelease, SendsOneCommandOnlyWhenReleasedOverThePressedButton)
     else
         SendMouse(Bar(), WM_LBUTTONUP, Bar(), OUTSIDE_BAR);
     EXPECT_EQ(Commands(), c.sends ? std::vector<WPARAM>{FIRST_ITEM_COMMAND + 1} : std::vector<WPARAM>{});
-    EXPECT_EQ(bar->GetHeldItem(0), -1);
-    EXPECT_EQ(bar->GetSelectedItem(0), -1) << "group 0 springs back";
+    EXPECT_EQ(Access::HeldItem(*bar, 0), -1);
+    EXPECT_EQ(Access::SelectedItem(*bar, 0), -1) << "group 0 springs back";
     EXPECT_TRUE(Shows(0, 1, LOOK_NORMAL));
 }
 
@@ -130,11 +133,11 @@ TEST_F(ButtonBar, DisabledButtonsNeverBecomeHotOrHeld)
     Mouse(WM_MOUSEMOVE, Item(0, 2));
     EXPECT_EQ(bar->EnableItem(0, 2, 0), 1);
     EXPECT_EQ(bar->EnableItem(0, 2, 0), 0) << "no change";
-    EXPECT_EQ(bar->GetHotItem(0), -1) << "disabling the hot button";
+    EXPECT_EQ(Access::HotItem(*bar, 0), -1) << "disabling the hot button";
     EXPECT_TRUE(Shows(0, 2, LOOK_DISABLED));
     Click(Item(0, 2));
-    EXPECT_EQ(bar->GetHotItem(0), -1);
-    EXPECT_EQ(bar->GetHeldItem(0), -1);
+    EXPECT_EQ(Access::HotItem(*bar, 0), -1);
+    EXPECT_EQ(Access::HeldItem(*bar, 0), -1);
     EXPECT_TRUE(sink.commands.empty());
 
     EXPECT_EQ(bar->EnableItem(0, 2, 1), 1);
@@ -143,27 +146,73 @@ TEST_F(ButtonBar, DisabledButtonsNeverBecomeHotOrHeld)
 
     EXPECT_EQ(bar->EnableGroup(1, 0), 1);
     for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(bar->IsItemDisabled(1, i)) << i;
+        EXPECT_TRUE(Access::IsItemDisabled(*bar, 1, i)) << i;
+}
+
+// Common controls 6 keep their own copy of a bitmap that carries alpha and
+// hand that copy back on the next STM_SETIMAGE. This stand-in hands back a
+// fresh bitmap every time.
+std::vector<HBITMAP> handedBack;
+WNDPROC staticProcedure = nullptr;
+
+LRESULT CALLBACK CopyingStatic(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != STM_SETIMAGE)
+        return CallWindowProcA(staticProcedure, window, message, wParam, lParam);
+    CallWindowProcA(staticProcedure, window, message, wParam, lParam);
+    handedBack.push_back(CreateBitmap(1, 1, 1, 1, nullptr));
+    return reinterpret_cast<LRESULT>(handedBack.back());
+}
+
+TEST_F(ButtonBar, DeletesTheCopiesTheControlHandsBackButNeverItsOwnImages)
+{
+    handedBack.clear();
+    staticProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(Item(0, 1), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CopyingStatic)));
+    for (int item : {1, 2, 1, 3})
+        Mouse(WM_MOUSEMOVE, Item(0, item));
+    for (int item = 0; item < 6; ++item)
+        for (int look = LOOK_NORMAL; look <= LOOK_DISABLED; ++look)
+            EXPECT_EQ(GetObjectType(Access::ItemImage(*bar, 0, item, static_cast<ButtonLook>(look))), OBJ_BITMAP)
+                << item << "," << look;
+    BBControl::ReleaseInstance(bar);
+    bar = nullptr;
+    ASSERT_EQ(handedBack.size(), 5u) << "four looks shown, one taken back";
+    for (HBITMAP copy : handedBack)
+        EXPECT_EQ(GetObjectType(copy), 0u);
+}
+
+TEST_F(ButtonBar, AButtonDisabledWhileHeldIsLetGoAndSendsNothing)
+{
+    Mouse(WM_MOUSEMOVE, Item(0, 1));
+    Mouse(WM_LBUTTONDOWN, Item(0, 1));
+    EXPECT_EQ(bar->EnableItem(0, 1, 0), 1);
+    EXPECT_EQ(Access::HeldItem(*bar, 0), -1);
+    Mouse(WM_MOUSEMOVE, Item(0, 1));
+    Mouse(WM_LBUTTONUP, Item(0, 1));
+    EXPECT_TRUE(sink.commands.empty());
+    EXPECT_EQ(Access::HotItem(*bar, 0), -1);
+    EXPECT_TRUE(Shows(0, 1, LOOK_DISABLED));
 }
 
 TEST_F(ButtonBar, ScrollsWithTheArrowsWhenRowsRunOut)
 {
     // (300 + 30) / 60 = 5 visible rows for 6 buttons.
-    EXPECT_TRUE(IsWindowVisible(bar->GetDownArrow()));
-    EXPECT_FALSE(IsWindowVisible(bar->GetUpArrow()));
+    EXPECT_TRUE(IsWindowVisible(Access::DownArrow(*bar)));
+    EXPECT_FALSE(IsWindowVisible(Access::UpArrow(*bar)));
 
-    Mouse(WM_LBUTTONDOWN, bar->GetDownArrow());
-    EXPECT_EQ(bar->GetFirstVisibleItem(0), 1);
-    EXPECT_FALSE(IsWindowVisible(bar->GetDownArrow()));
-    EXPECT_TRUE(IsWindowVisible(bar->GetUpArrow()));
+    Mouse(WM_LBUTTONDOWN, Access::DownArrow(*bar));
+    EXPECT_EQ(Access::FirstVisibleItem(*bar, 0), 1);
+    EXPECT_FALSE(IsWindowVisible(Access::DownArrow(*bar)));
+    EXPECT_TRUE(IsWindowVisible(Access::UpArrow(*bar)));
     EXPECT_FALSE(IsWindowVisible(Item(0, 0)));
-    EXPECT_EQ(Top(Item(0, 1)), Top(bar->GetButtonArea()));
+    EXPECT_EQ(Top(Item(0, 1)), Top(Access::ButtonArea(*bar)));
 
-    Mouse(WM_LBUTTONDOWN, bar->GetDownArrow());
-    EXPECT_EQ(bar->GetFirstVisibleItem(0), 1) << "a hidden arrow does nothing";
+    Mouse(WM_LBUTTONDOWN, Access::DownArrow(*bar));
+    EXPECT_EQ(Access::FirstVisibleItem(*bar, 0), 1) << "a hidden arrow does nothing";
 
-    Mouse(WM_LBUTTONDOWN, bar->GetUpArrow());
-    EXPECT_EQ(bar->GetFirstVisibleItem(0), 0);
+    Mouse(WM_LBUTTONDOWN, Access::UpArrow(*bar));
+    EXPECT_EQ(Access::FirstVisibleItem(*bar, 0), 0);
     EXPECT_TRUE(IsWindowVisible(Item(0, 0)));
     EXPECT_TRUE(sink.commands.empty());
 }
@@ -172,42 +221,53 @@ TEST_F(ButtonBar, ClickingAnotherHeaderOpensItsGroupBetweenTheHeaders)
 {
     RECT client{}, area{};
     GetClientRect(Bar(), &client);
-    GetClientRect(bar->GetButtonArea(), &area);
+    GetClientRect(Access::ButtonArea(*bar), &area);
     EXPECT_EQ(area.bottom, AREA_HEIGHT);
-    EXPECT_EQ(Top(bar->GetHeaderWindow(0)), 0);
-    EXPECT_EQ(Top(bar->GetButtonArea()), 20);
-    EXPECT_EQ(Top(bar->GetHeaderWindow(1)), client.bottom - 20);
+    EXPECT_EQ(Top(Access::HeaderWindow(*bar, 0)), 0);
+    EXPECT_EQ(Top(Access::ButtonArea(*bar)), 20);
+    EXPECT_EQ(Top(Access::HeaderWindow(*bar, 1)), client.bottom - 20);
     int width = 0, height = 0;
-    ASSERT_EQ(GetBitmapSize(bar->GetItemImage(0, 0, LOOK_PRESSED), &width, &height), 1);
+    ASSERT_EQ(GetBitmapSize(Access::ItemImage(*bar, 0, 0, LOOK_PRESSED), &width, &height), 1);
     EXPECT_EQ(std::make_pair(width, height), std::make_pair(int{client.right}, 60)) << "images fill a row";
 
-    Mouse(WM_LBUTTONDOWN, bar->GetHeaderWindow(0));
+    Mouse(WM_LBUTTONDOWN, Access::HeaderWindow(*bar, 0));
     EXPECT_TRUE(sink.commands.empty()) << "the open group's header does nothing";
-    Mouse(WM_LBUTTONDOWN, bar->GetHeaderWindow(1));
-    EXPECT_EQ(bar->GetOpenGroup(), 1);
+    Mouse(WM_LBUTTONDOWN, Access::HeaderWindow(*bar, 1));
+    EXPECT_EQ(Access::OpenGroup(*bar), 1);
     EXPECT_EQ(Commands(), std::vector<WPARAM>{SECOND_GROUP_COMMAND});
-    EXPECT_EQ(Top(bar->GetHeaderWindow(1)), 20);
-    EXPECT_EQ(Top(bar->GetButtonArea()), 40);
+    EXPECT_EQ(Top(Access::HeaderWindow(*bar, 1)), 20);
+    EXPECT_EQ(Top(Access::ButtonArea(*bar)), 40);
     EXPECT_FALSE(IsWindowVisible(Item(0, 0)));
     EXPECT_TRUE(IsWindowVisible(Item(1, 0)));
-    EXPECT_FALSE(IsWindowVisible(bar->GetDownArrow())) << "3 buttons fit";
+    EXPECT_FALSE(IsWindowVisible(Access::DownArrow(*bar))) << "3 buttons fit";
 }
 
 TEST_F(ButtonBar, LatchingGroupKeepsTheActivatedButtonPressed)
 {
-    Mouse(WM_LBUTTONDOWN, bar->GetHeaderWindow(1));
+    Mouse(WM_LBUTTONDOWN, Access::HeaderWindow(*bar, 1));
     sink.commands.clear();
     Click(Item(1, 1));
     EXPECT_EQ(Commands(), std::vector<WPARAM>{SECOND_ITEM_COMMAND + 1});
-    EXPECT_EQ(bar->GetSelectedItem(1), 1);
+    EXPECT_EQ(Access::SelectedItem(*bar, 1), 1);
     EXPECT_TRUE(Shows(1, 1, LOOK_PRESSED));
 
     Mouse(WM_MOUSEMOVE, Item(1, 1));
-    EXPECT_EQ(bar->GetHotItem(1), -1) << "the selected button never becomes hot";
+    EXPECT_EQ(Access::HotItem(*bar, 1), -1) << "the selected button never becomes hot";
 
     Click(Item(1, 2));
-    EXPECT_EQ(bar->GetSelectedItem(1), 2);
+    EXPECT_EQ(Access::SelectedItem(*bar, 1), 2);
     EXPECT_TRUE(Shows(1, 1, LOOK_NORMAL));
+}
+
+TEST_F(ButtonBar, ForgetsItsWindowsWhenTheParentTakesThemAlong)
+{
+    // The system may give a dead window's handle to a new window, which the
+    // bar must then leave alone.
+    DestroyWindow(sink.Handle());
+    EXPECT_EQ(Bar(), nullptr);
+    for (HWND window : {Access::ButtonArea(*bar), Access::UpArrow(*bar), Access::DownArrow(*bar),
+                        Access::HeaderWindow(*bar, 1), Item(0, 5), Item(1, 0)})
+        EXPECT_EQ(window, nullptr);
 }
 
 TEST(ButtonBarEmpty, AnUncaptionedGroupIsNamedByItsNumberAndWithoutButtonsCannotBeEnabledOrOpened)
@@ -220,13 +280,13 @@ TEST(ButtonBarEmpty, AnUncaptionedGroupIsNamedByItsNumberAndWithoutButtonsCannot
     bar->AddItem(0, "x", "TEST_SUN", 5);
     bar->ShowBar();
     char caption[64] = {};
-    GetWindowTextA(bar->GetHeaderWindow(1), caption, sizeof caption);
+    GetWindowTextA(Access::HeaderWindow(*bar, 1), caption, sizeof caption);
     EXPECT_STREQ(caption, "unbenannt (2)");
-    GetWindowTextA(bar->GetHeaderWindow(0), caption, sizeof caption);
+    GetWindowTextA(Access::HeaderWindow(*bar, 0), caption, sizeof caption);
     EXPECT_STREQ(caption, "A");
     EXPECT_EQ(bar->EnableGroup(1, 0), 0);
-    SendMouse(bar->GetBarWindow(), WM_LBUTTONDOWN, bar->GetHeaderWindow(1));
-    EXPECT_EQ(bar->GetOpenGroup(), 0);
+    SendMouse(bar->GetBarWindow(), WM_LBUTTONDOWN, Access::HeaderWindow(*bar, 1));
+    EXPECT_EQ(Access::OpenGroup(*bar), 0);
     EXPECT_TRUE(sink.commands.empty());
     BBControl::ReleaseInstance(bar);
 }

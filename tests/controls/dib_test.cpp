@@ -45,7 +45,8 @@ TEST_P(DibFailure, ShowsItsMessageTitledErrorAndReturnsZero)
 INSTANTIATE_TEST_SUITE_P(Messages, DibFailure,
                          testing::Values(FailureCase{"NOSUCHPICTURE", "Can't find resource 'NOSUCHPICTURE'"},
                                          FailureCase{"NOTBM", "file is no BM-format"},
-                                         FailureCase{"HUGE", "Can't realloc hDIB"}), // damaged size
+                                         FailureCase{"HUGE", "Can't realloc hDIB"}, // damaged size
+                                         FailureCase{"HUGESTATED", "Can't realloc hDIB"}),
                          [](const testing::TestParamInfo<FailureCase>& info) { return info.param.resource; });
 
 struct Pixel {
@@ -92,11 +93,15 @@ TEST_P(DibLoad, GivesAnInfoHeaderColourTableBitsPaletteAndBitmap)
 // The test pictures: CORE16 has a 12-byte core header and 16 colours (index i:
 // red i*16, green 255-i*16, blue i*37 mod 256), RGB24 no colour table, SIZE0 a
 // biSizeImage of 0 and rows of 10 bytes padded to 12 (index i: RGB(255-i, i, i)).
+// SMALLSIZE is SIZE0 stating 12 bytes, BIGSIZE is RGB24 stating 40: the
+// larger of stated and computed size holds the bits.
 INSTANTIATE_TEST_SUITE_P(
     Pictures, DibLoad,
     testing::Values(LoadCase{"CORE16", 4, 2, 4, 16, 8, {{0, 0, RGB(192, 63, 188)}, {3, 1, RGB(48, 207, 111)}}},
                     LoadCase{"RGB24", 3, 2, 24, 0, 24, {{2, 0, RGB(255, 255, 0)}, {2, 1, RGB(0, 0, 255)}}},
-                    LoadCase{"SIZE0", 10, 3, 8, 256, 36, {{0, 0, RGB(235, 20, 20)}, {0, 1, RGB(245, 10, 10)}}}),
+                    LoadCase{"SIZE0", 10, 3, 8, 256, 36, {{0, 0, RGB(235, 20, 20)}, {0, 1, RGB(245, 10, 10)}}},
+                    LoadCase{"SMALLSIZE", 10, 3, 8, 256, 36, {{0, 0, RGB(235, 20, 20)}, {9, 0, RGB(226, 29, 29)}}},
+                    LoadCase{"BIGSIZE", 3, 2, 24, 0, 40, {{2, 0, RGB(255, 255, 0)}, {0, 1, RGB(255, 0, 0)}}}),
     [](const testing::TestParamInfo<LoadCase>& info) { return info.param.resource; });
 
 TEST(Dib, HelpersRejectNullArguments)

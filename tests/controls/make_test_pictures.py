@@ -95,27 +95,30 @@ def core16():
     return file_header(offset + len(bits), offset) + core + table + bits
 
 
-def rgb24_no_offset():
-    """3 x 2 pixels, 24 bits, no colour table; bfOffBits 0 (bits follow)."""
-    info = struct.pack("<IiiHHIIiiII", 40, 3, 2, 1, 24, 0, 0, 0, 0, 0, 0)
+def rgb24_no_offset(size_image=0):
+    """3 x 2 pixels, 24 bits, no colour table; bfOffBits 0 (bits follow).
+    biSizeImage 0, or a stated size larger than the 24 bytes of rows."""
+    info = struct.pack("<IiiHHIIiiII", 40, 3, 2, 1, 24, 0, size_image, 0, 0, 0, 0)
     bottom = bytes((0, 0, 255, 0, 255, 0, 255, 0, 0)) + b"\0\0\0"      # red, green, blue
     top = bytes((255, 255, 255, 0, 0, 0, 0, 255, 255)) + b"\0\0\0"     # white, black, yellow
-    bits = bottom + top
+    bits = (bottom + top).ljust(size_image, b"\0")
     return file_header(14 + len(info) + len(bits), 0) + info + bits
 
 
-def size0_8bit():
-    """10 x 3 pixels, 8 bits, biSizeImage and biClrUsed 0: a full 256-entry table."""
-    info = struct.pack("<IiiHHIIiiII", 40, 10, 3, 1, 8, 0, 0, 0, 0, 0, 0)
+def size0_8bit(size_image=0):
+    """10 x 3 pixels, 8 bits, biClrUsed 0: a full 256-entry table. biSizeImage
+    0, or a stated size too small for the rows (12 bytes: one row of three)."""
+    info = struct.pack("<IiiHHIIiiII", 40, 10, 3, 1, 8, 0, size_image, 0, 0, 0, 0)
     table = b"".join(bytes((i, i, 255 - i, 0)) for i in range(256))
     bits = b"".join(bytes(range(row * 10, row * 10 + 10)) + b"\0\0" for row in range(3))
     offset = 14 + len(info) + len(table)
     return file_header(offset + len(bits), offset) + info + table + bits
 
 
-def huge_header():
-    """A damaged header claiming 2^31 x 2^31 pixels of 24 bits: must be refused, not allocated."""
-    info = struct.pack("<IiiHHIIiiII", 40, 0x7FFFFFFF, -0x7FFFFFFF, 1, 24, 0, 0, 0, 0, 0, 0)
+def huge_header(size_image=0):
+    """A damaged header claiming 2^31 x 2^31 pixels of 24 bits, with no size or
+    a tiny stated one: must be refused, not allocated."""
+    info = struct.pack("<IiiHHIIiiII", 40, 0x7FFFFFFF, -0x7FFFFFFF, 1, 24, 0, size_image, 0, 0, 0, 0)
     return file_header(14 + len(info), 0) + info
 
 
@@ -129,6 +132,9 @@ def main():
     write("rgb24.bmp", rgb24_no_offset())
     write("size0.bmp", size0_8bit())
     write("huge.bmp", huge_header())
+    write("hugestated.bmp", huge_header(4))
+    write("smallsize.bmp", size0_8bit(12))
+    write("bigsize.bmp", rgb24_no_offset(40))
 
 
 if __name__ == "__main__":

@@ -1,6 +1,8 @@
 // Shows a window with a button bar and a title banner, as the month plan
 // screen uses them, and saves what the screen shows of it as a BMP file
-// (argument 1) for a person to look at.
+// (argument 1) for a person to look at. Fails unless the screen shows the
+// looks the controls promise: a raised button framed, the others on the bar
+// colour, the banner on grey.
 #include <windows.h>
 
 #include <cstdio>
@@ -9,52 +11,26 @@
 #include "controls/bb_control.h"
 #include "controls/tb_control.h"
 #include "framework/handles.h"
+#include "tests/controls/bb_control_access.h"
 #include "tests/controls/command_sink.h"
+#include "tests/support/window_picture.h"
 
 namespace {
 
-void PumpUntilIdle()
-{
-    for (int round = 0; round < 20; ++round) {
-        MSG message{};
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(50);
-    }
-}
+constexpr COLORREF BAR_COLOUR = RGB(0x3A, 0x5F, 0x8F);
 
-bool SaveWindowPicture(HWND window, const char* path)
+// Whether the screen shows colour at (x, y) of window; a miss is reported.
+bool Shows(const char* what, HWND window, int x, int y, COLORREF colour)
 {
     RECT rect{};
     GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
     WindowDC screen(nullptr);
-    BitmapHandle picture(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    MemoryDC memory(screen.Get());
-    {
-        SelectedObject selected(memory.Get(), picture.Get());
-        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY);
-    }
-    GdiFlush();
-    const DWORD stride = (width * 3 + 3) & ~3;
-    const DWORD imageSize = stride * height;
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + imageSize;
-    std::FILE* out = std::fopen(path, "wb");
-    if (!out)
-        return false;
-    std::fwrite(&file, sizeof file, 1, out);
-    std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
-    std::fwrite(bits, imageSize, 1, out);
-    return std::fclose(out) == 0;
+    const COLORREF seen = GetPixel(screen.Get(), rect.left + x, rect.top + y);
+    if (seen == colour)
+        return true;
+    std::fprintf(stderr, "%s: colour 0x%06lx instead of 0x%06lx\n", what, static_cast<unsigned long>(seen),
+                 static_cast<unsigned long>(colour));
+    return false;
 }
 
 } // namespace
@@ -71,7 +47,7 @@ int main(int argc, char** argv)
 
     BBControl* bar = BBControl::GetInstance();
     bar->Create(module, frame.Handle(), 0, 0, 90, 440);
-    bar->SetBackgroundColour(RGB(0x3A, 0x5F, 0x8F));
+    bar->SetBackgroundColour(BAR_COLOUR);
     bar->SetTextColour(RGB(255, 255, 255));
     bar->AddGroup("Eintr\xE4ge", 0, 0);
     bar->AddGroup("Zeitpl\xE4ne", 0, 0);
@@ -97,11 +73,16 @@ int main(int argc, char** argv)
 
     PumpUntilIdle();
     // Point at the second button so its raised look shows.
-    SendMouse(bar->GetBarWindow(), WM_MOUSEMOVE, bar->GetItemWindow(0, 1));
+    HWND raised = BBControlTestAccess::ItemWindow(*bar, 0, 1);
+    SendMouse(bar->GetBarWindow(), WM_MOUSEMOVE, raised);
     PumpUntilIdle();
 
     const bool saved = SaveWindowPicture(frame.Handle(), argv[1]);
+    bool looks = Shows("raised button, top edge", raised, 30, 0, RGB(255, 255, 255));
+    looks &= Shows("raised button, bottom edge", raised, 30, 59, RGB(0, 0, 0));
+    looks &= Shows("normal button", BBControlTestAccess::ItemWindow(*bar, 0, 0), 3, 3, BAR_COLOUR);
+    looks &= Shows("banner", banner.GetBannerWindow(), 3, 3, RGB(128, 128, 128));
     ReleaseCapture();
     BBControl::ReleaseInstance(bar);
-    return saved ? 0 : 1;
+    return saved && looks ? 0 : 1;
 }

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "controls/tb_control.h"
 #include "tests/controls/command_sink.h"
+#include "tests/framework/import_patch.h"
 
 namespace {
 
@@ -33,6 +35,41 @@ TEST(TBControl, SendsOneCommandOnButtonDownNoneOnReleaseAndHoldsTheCaptureWhileT
     EXPECT_EQ(sink.commands.size(), 1u);
     SendMouse(window, WM_MOUSEMOVE, window, POINT{320, 50});
     EXPECT_EQ(GetCapture(), nullptr);
+}
+
+std::vector<HICON> destroyedIcons;
+
+BOOL WINAPI RecordDestroyIcon(HICON icon)
+{
+    destroyedIcons.push_back(icon);
+    return TRUE;
+}
+
+TEST(TBControl, NeverDestroysTheSharedIconLoadIconGave)
+{
+    HICON own = CopyIcon(LoadIconA(GetModuleHandleA(nullptr), "TEST_CLOCK"));
+    {
+        ImportPatch patch("USER32.dll", "DestroyIcon", reinterpret_cast<const void*>(RecordDestroyIcon));
+        ASSERT_TRUE(patch.Patched());
+        destroyedIcons.clear();
+        {
+            CommandSink sink;
+            auto banner = MakeBanner(sink, 1);
+            banner->SetContent("anders", "TEST_SUN", 1);
+        }
+        DestroyIcon(own); // an icon of our own: proves the stand-in sees the calls
+    }
+    EXPECT_EQ(destroyedIcons, std::vector<HICON>{own});
+    DestroyIcon(own);
+}
+
+TEST(TBControl, ABannerDeletedAfterItsParentDiedLeavesTheDeadHandleAlone)
+{
+    auto parent = std::make_unique<CommandSink>();
+    auto banner = MakeBanner(*parent, 1);
+    parent.reset();
+    EXPECT_EQ(banner->GetBannerWindow(), nullptr);
+    banner.reset();
 }
 
 TEST(TBControl, TwoBannersAreIndependent)

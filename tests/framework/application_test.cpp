@@ -3,6 +3,7 @@
 #include "framework/application.h"
 #include "framework/base_window.h"
 #include "framework/process_values.h"
+#include "tests/framework/import_patch.h"
 #include "tests/framework/recording_window.h"
 #include "tests/framework/test_application.h"
 
@@ -25,7 +26,7 @@ TEST(Application, RegistersTheMainClassAndLoadsOnlyAnExistingNamedAcceleratorTab
          {Case{"AccelNone", nullptr, false}, Case{"AccelMissing", "NOSUCHTABLE", false},
           Case{"AccelPresent", "TESTACCEL", true}, Case{"ClassNameOfThirtyOneCharacters", nullptr, false}}) {
         Application application(Module(), nullptr, c.className, nullptr, nullptr, c.acceleratorName, nullptr);
-        EXPECT_EQ(application.Accelerators() != nullptr, c.expectTable) << c.className;
+        EXPECT_EQ(ApplicationTestAccess::Accelerators(application) != nullptr, c.expectTable) << c.className;
         WNDCLASSA registered{};
         ASSERT_TRUE(GetClassInfoA(Module(), c.className, &registered)) << c.className;
         EXPECT_EQ(registered.lpfnWndProc, BaseWindow::WindowProcedure);
@@ -39,7 +40,7 @@ TEST(Application, RegistersTheMainClassAndLoadsOnlyAnExistingNamedAcceleratorTab
 TEST(Application, PreviousInstanceRegistersNothing)
 {
     Application application(Module(), Module(), "NeverRegistered", nullptr, nullptr, "TESTACCEL", nullptr);
-    EXPECT_EQ(application.Accelerators(), nullptr);
+    EXPECT_EQ(ApplicationTestAccess::Accelerators(application), nullptr);
     WNDCLASSA registered{};
     EXPECT_FALSE(GetClassInfoA(Module(), "NeverRegistered", &registered));
     Process().previousInstance = nullptr;
@@ -66,17 +67,21 @@ TEST(Application, MessageLoopDispatchesTranslatesAcceleratorsForTheActiveWindowA
     EXPECT_EQ(commands, (active ? std::vector<WPARAM>{17, 4711} : std::vector<WPARAM>{17}));
 }
 
+HMODULE WINAPI NoLibrary(LPCSTR)
+{
+    SetLastError(ERROR_MOD_NOT_FOUND);
+    return nullptr;
+}
+
 TEST(Application, MissingCtl3dIsFatalWithTheFullExplanation)
 {
     Application& application = TestApplication();
-    try {
-        application.InitCtl3d();
-        application.ExitCtl3d();
-        GTEST_SKIP() << "CTL3D32.DLL is present";
-    } catch (const std::exception& error) {
-        EXPECT_STREQ(error.what(), "Failed to load CTL3D.DLL\nThere'll be no 3D-effect for dialogs.\n\n"
-                                   "Please copy the delivered CTL3D-files\nin your windows-system-directory.");
-    }
+    // Wine ships a CTL3D32.DLL; the program must not find one here.
+    ImportPatch missing("KERNEL32.dll", "LoadLibraryA", reinterpret_cast<const void*>(NoLibrary));
+    ASSERT_TRUE(missing.Patched());
+    EXPECT_EQ(FrameworkErrorOf([&] { application.InitCtl3d(); }),
+              "Failed to load CTL3D.DLL\nThere'll be no 3D-effect for dialogs.\n\n"
+              "Please copy the delivered CTL3D-files\nin your windows-system-directory.");
 }
 
 } // namespace

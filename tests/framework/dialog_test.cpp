@@ -3,14 +3,20 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <string>
 #include <tuple>
 #include <vector>
 
+#include "framework/fatal_error.h"
 #include "framework/modal_dialog.h"
 #include "framework/modeless_dialog.h"
+#include "tests/framework/dialog_access.h"
+#include "tests/framework/message_box_catcher.h"
 #include "tests/framework/test_application.h"
 
 namespace {
+
+using Access = DialogTestAccess;
 
 constexpr int CMD_OPEN_INNER = 100;
 constexpr int CMD_PING = 200;
@@ -65,7 +71,7 @@ protected:
     {
         TestApplication();
         destroyedDialogs = 0;
-        ASSERT_EQ(Dialog::LiveCount(), 0);
+        ASSERT_EQ(Access::LiveCount(), 0);
     }
 };
 
@@ -82,8 +88,8 @@ TEST_F(Dialogs, EndModalTwiceCallsEndDialogOnceAndMessagesBeforeInitNeverReachTh
         EXPECT_EQ(locate ? dialog->DoModal(nullptr, Module(), "TESTDLG") : dialog->DoModal(nullptr, "TESTDLG"), 7);
         EXPECT_FALSE(setFontBeforeInit);
         EXPECT_EQ(destroyedDialogs, locate ? 2 : 1);
-        EXPECT_EQ(Dialog::LiveCount(), 0);
-        EXPECT_EQ(Dialog::ListHead(), nullptr);
+        EXPECT_EQ(Access::LiveCount(), 0);
+        EXPECT_EQ(Access::ListHead(), nullptr);
     }
 }
 
@@ -97,9 +103,9 @@ TEST_F(Dialogs, NestedDialogsAreFoundByTheirOwnHandles)
             return;
         auto* inner = new ScriptedDialog(IDOK, [&](ScriptedDialog& innerSelf, HWND innerWindow, int innerCommand) {
             innerSaw.emplace_back(innerCommand, innerWindow, innerSelf.initHandle);
-            EXPECT_EQ(Dialog::LiveCount(), 2);
-            EXPECT_EQ(Dialog::ListHead(), &innerSelf);
-            EXPECT_EQ(innerSelf.Next(), &self);
+            EXPECT_EQ(Access::LiveCount(), 2);
+            EXPECT_EQ(Access::ListHead(), &innerSelf);
+            EXPECT_EQ(Access::Next(innerSelf), &self);
             SendMessageA(window, WM_COMMAND, CMD_PING, 0); // for the outer dialog while the inner one runs
             innerSelf.EndModal(innerWindow);
         });
@@ -116,7 +122,7 @@ TEST_F(Dialogs, NestedDialogsAreFoundByTheirOwnHandles)
     EXPECT_EQ(outerSaw[1], std::make_tuple(CMD_PING, outerWindow, outerWindow));
     EXPECT_EQ(innerSaw[0], std::make_tuple(int{IDOK}, innerWindow, innerWindow));
     EXPECT_EQ(destroyedDialogs, 2);
-    EXPECT_EQ(Dialog::LiveCount(), 0);
+    EXPECT_EQ(Access::LiveCount(), 0);
 }
 
 TEST_F(Dialogs, MissingTemplatesAreFatalWithTheirMessages)
@@ -143,8 +149,8 @@ public:
 std::vector<Dialog*> WalkList()
 {
     std::vector<Dialog*> entries;
-    for (Dialog* d = Dialog::ListHead(); d; d = d->Next()) {
-        EXPECT_EQ(d->Previous(), entries.empty() ? nullptr : entries.back());
+    for (Dialog* d = Access::ListHead(); d; d = Access::Next(*d)) {
+        EXPECT_EQ(Access::Previous(*d), entries.empty() ? nullptr : entries.back());
         entries.push_back(d);
     }
     return entries;
@@ -161,13 +167,13 @@ TEST_F(Dialogs, DestructionInAnyOrderKeepsHeadCountAndLinks)
             dialogs.push_back(new CountedModeless);
             windows.push_back(dialogs.back()->Create(nullptr, "TESTDLG"));
         }
-        EXPECT_EQ(Dialog::InstalledProcedure(), &Dialog::DialogProcedure);
+        EXPECT_EQ(Access::InstalledProcedure(), &Dialog::DialogProcedure);
         std::vector<Dialog*> alive{dialogs[2], dialogs[1], dialogs[0]}; // newest first
         EXPECT_EQ(WalkList(), alive);
         for (int index : order) {
             dialogs[index]->Destroy(windows[index]);
             alive.erase(std::find(alive.begin(), alive.end(), dialogs[index]));
-            EXPECT_EQ(Dialog::LiveCount(), static_cast<int>(alive.size()));
+            EXPECT_EQ(Access::LiveCount(), static_cast<int>(alive.size()));
             EXPECT_EQ(WalkList(), alive) << "order " << order[0] << order[1] << order[2];
         }
         EXPECT_EQ(destroyedDialogs, 3);
@@ -183,6 +189,103 @@ TEST_F(Dialogs, UnknownWindowGetsZeroAndReachesNoObject)
     EXPECT_FALSE(reached);
     DestroyWindow(stranger);
     delete dialog;
+}
+
+constexpr INT_PTR HANDLED = 0x55;
+
+struct DialogCall {
+    std::string handler;
+    HWND dialog;
+    WPARAM wParam; // 0 for the handlers that get only the window
+    LPARAM lParam;
+};
+
+// A modeless dialog whose handlers record what reached them and return HANDLED.
+class RecordingDialog : public ModelessDialog {
+public:
+    RecordingDialog() : ModelessDialog(Module()) {}
+    std::vector<DialogCall> calls;
+
+    // clang-format off
+#define WINDOW_ONLY(name) INT_PTR name(HWND d) override { return Record(#name, d, nullptr, nullptr); }
+#define WITH_PARAMETERS(name) \
+    INT_PTR name(HWND* d, WPARAM* w, LPARAM* l) override { return Record(#name, *d, w, l); }
+    WINDOW_ONLY(OnInitDialog) WINDOW_ONLY(OnPaint) WINDOW_ONLY(OnActivate) WINDOW_ONLY(OnDeactivate)
+    WINDOW_ONLY(OnClose) WITH_PARAMETERS(OnCommand) WITH_PARAMETERS(OnCtlColor) WITH_PARAMETERS(OnSetFont)
+    WITH_PARAMETERS(OnNotify) WITH_PARAMETERS(OnMove) WITH_PARAMETERS(OnLButtonDown) WITH_PARAMETERS(OnRButtonDown)
+    WITH_PARAMETERS(OnDrawItem) WITH_PARAMETERS(OnKeyDown) WITH_PARAMETERS(OnSetCursor)
+    WITH_PARAMETERS(OnMouseActivate) WITH_PARAMETERS(OnSize) WITH_PARAMETERS(OnSizing)
+#undef WINDOW_ONLY
+#undef WITH_PARAMETERS
+        // clang-format on
+
+        private : INT_PTR Record(const char* handler, HWND dialog, WPARAM* wParam, LPARAM* lParam)
+    {
+        calls.push_back({handler, dialog, wParam ? *wParam : 0, lParam ? *lParam : 0});
+        return HANDLED;
+    }
+};
+
+TEST_F(Dialogs, EachMessageReachesItsHandlerWithItsArguments)
+{
+    struct Route {
+        UINT message;
+        WPARAM wParam;
+        const char* handler; // null: no handler, the procedure returns 0
+        bool withParameters;
+    };
+    // clang-format off
+    const Route routes[] = {
+        {WM_INITDIALOG, 1, "OnInitDialog", false}, {WM_PAINT, 2, "OnPaint", false},
+        {WM_ACTIVATE, WA_ACTIVE, "OnActivate", false}, {WM_ACTIVATE, WA_CLICKACTIVE, "OnActivate", false},
+        {WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 1), "OnActivate", false},
+        {WM_ACTIVATE, WA_INACTIVE, "OnDeactivate", false},
+        {WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 1), "OnDeactivate", false}, // minimised: only the low word counts
+        {WM_COMMAND, 3, "OnCommand", true}, {WM_CTLCOLORMSGBOX - 1, 4, nullptr, false},
+        {WM_CTLCOLORMSGBOX, 5, "OnCtlColor", true}, {WM_CTLCOLOREDIT, 6, "OnCtlColor", true},
+        {WM_CTLCOLORLISTBOX, 7, "OnCtlColor", true}, {WM_CTLCOLORBTN, 8, "OnCtlColor", true},
+        {WM_CTLCOLORDLG, 9, "OnCtlColor", true}, {WM_CTLCOLORSCROLLBAR, 10, "OnCtlColor", true},
+        {WM_CTLCOLORSTATIC, 11, "OnCtlColor", true}, {WM_CTLCOLORSTATIC + 1, 12, nullptr, false},
+        {WM_SETFONT, 13, "OnSetFont", true}, {WM_NOTIFY, 14, "OnNotify", true}, {WM_MOVE, 15, "OnMove", true},
+        {WM_LBUTTONDOWN, 16, "OnLButtonDown", true}, {WM_RBUTTONDOWN, 17, "OnRButtonDown", true},
+        {WM_DRAWITEM, 18, "OnDrawItem", true}, {WM_KEYDOWN, 19, "OnKeyDown", true},
+        {WM_SETCURSOR, 20, "OnSetCursor", true}, {WM_MOUSEACTIVATE, 21, "OnMouseActivate", true},
+        {WM_SIZE, 22, "OnSize", true}, {WM_SIZING, 23, "OnSizing", true}, {WM_CLOSE, 24, "OnClose", false},
+        {WM_KEYUP, 25, nullptr, false}, {WM_RBUTTONUP, 26, nullptr, false}};
+    // clang-format on
+    auto* dialog = new RecordingDialog;
+    HWND window = dialog->Create(nullptr, "TESTDLG");
+    for (const Route& route : routes) {
+        SCOPED_TRACE(testing::Message() << "message 0x" << std::hex << route.message << " wParam " << route.wParam);
+        dialog->calls.clear();
+        const LPARAM lParam = 0x7000 + route.message;
+        EXPECT_EQ(Dialog::DialogProcedure(window, route.message, route.wParam, lParam), route.handler ? HANDLED : 0);
+        if (!route.handler) {
+            EXPECT_TRUE(dialog->calls.empty());
+            continue;
+        }
+        ASSERT_EQ(dialog->calls.size(), 1u);
+        const DialogCall& call = dialog->calls[0];
+        EXPECT_EQ(call.handler, route.handler);
+        EXPECT_EQ(call.dialog, window);
+        EXPECT_EQ(call.wParam, route.withParameters ? route.wParam : 0);
+        EXPECT_EQ(call.lParam, route.withParameters ? lParam : 0);
+    }
+    dialog->Destroy(window);
+    EXPECT_EQ(Access::LiveCount(), 0);
+}
+
+TEST(DialogDeathTest, AnExceptionInAHandlerEndsTheProgramWithItsMessage)
+{
+    testing::FLAGS_gtest_death_test_style = "threadsafe";
+    EXPECT_EXIT(
+        {
+            MessageBoxCatcher catcher;
+            (new ScriptedDialog(IDOK, [](ScriptedDialog&, HWND, int) {
+                throw FrameworkError("Broken dialog.");
+            }))->DoModal(nullptr, "TESTDLG");
+        },
+        testing::ExitedWithCode(FATAL_EXIT_CODE), "Error: Broken dialog\\.");
 }
 
 TEST(Dialog, CenterWindowCentresOverTheOwnerAndKeepsRightAndBottomOnScreen)

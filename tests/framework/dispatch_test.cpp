@@ -151,4 +151,26 @@ TEST(DispatchDeathTest, AnExceptionInAHandlerEndsTheProgramWithItsMessage)
         testing::ExitedWithCode(FATAL_EXIT_CODE), "Error: Broken command\\.");
 }
 
+class FailingPaint : public RecordingWindow {
+public:
+    FailingPaint() : RecordingWindow(MSG_NOT_HANDLED) {}
+    LRESULT OnPaint(WPARAM*, LPARAM*) override { throw FrameworkError("Broken paint."); }
+};
+
+// The error box runs a message loop; the window, never validated, asks to be
+// painted again under it and fails again. That second failure must end the
+// process instead of opening box after box until the stack runs out.
+TEST(DispatchDeathTest, AFailureWhileTheErrorBoxIsOpenEndsTheProgramAtOnce)
+{
+    testing::FLAGS_gtest_death_test_style = "threadsafe";
+    EXPECT_EXIT(
+        {
+            MessageBoxCatcher watcher(MessageBoxCatcher::LEAVE_OPEN);
+            FailingPaint window;
+            ShowWindow(window.Handle(), SW_SHOW);
+            UpdateWindow(window.Handle());
+        },
+        testing::ExitedWithCode(FATAL_EXIT_CODE), "^\\[message box\\] Error: Broken paint\\.\n$");
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // Answers every message box of this thread while it lives, recording title
 // and text, so code that reports through MessageBoxA can run unattended.
+// Left open, the boxes are only recorded.
 #include <windows.h>
 
 #include <string>
@@ -13,12 +14,16 @@ struct CaughtMessageBox {
 
 class MessageBoxCatcher {
 public:
-    MessageBoxCatcher();
+    enum Mode { ANSWER, LEAVE_OPEN };
+    explicit MessageBoxCatcher(Mode mode = ANSWER);
     ~MessageBoxCatcher();
     MessageBoxCatcher(const MessageBoxCatcher&) = delete;
     MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
 
     const std::vector<CaughtMessageBox>& Caught() const;
+    // While set, questions (boxes with a Yes button) are answered Yes;
+    // otherwise every box gets OK, which a yes/no box takes as No.
+    void AnswerYes(bool yes);
 
 private:
     HHOOK hook_;

@@ -8,6 +8,10 @@
 
 Application& TestApplication();
 
+struct ApplicationTestAccess {
+    static HACCEL Accelerators(const Application& application) { return application.accelerators_; }
+};
+
 // Removes any WM_QUIT waiting in this thread's queue; true if there was one.
 bool TakeQuitMessage();
 
