@@ -62,6 +62,7 @@ measure() { # name command...
     t1=$EPOCHREALTIME
     samples[$name]+="$(((${t1/./} - ${t0/./})))"$'\n'
 }
+load=$(cut -d' ' -f1-3 /proc/loadavg)
 for _ in $(seq "$runs"); do
     measure kommen sw --now 19:00 kommen
     measure start tw start "$tw_start" work
@@ -76,7 +77,8 @@ cmp -s "$plan" "$work/plan.before" || { echo "the plan did not return to its sta
 median() { # microseconds per line -> median in ms
     sort -n | awk '{ v[NR] = $1 } END { m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.2f", m / 1000 }'
 }
-printf 'Medians of %d alternating runs (ms)\n' "$runs"
+# Other work on the machine shows in every figure: name it with them.
+printf 'Medians of %d alternating runs (ms); load average before: %s\n' "$runs" "$load"
 printf '%-22s %10s %12s %7s\n' operation stundwerk timewarrior ratio
 total_sw=0 total_tw=0
 for pair in "kommen/start start" "gehen/stop stop" "delete/delete tdelete"; do
