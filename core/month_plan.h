@@ -2,6 +2,7 @@
 // One open month plan: every operation reads what it needs from the plan's
 // file and writes its results back at once; there is no in-memory model
 // besides the rows last shown in the list.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -121,6 +122,10 @@ private:
     void WriteComputedKeys(const std::string& section, unsigned day, unsigned position, EntryRecord& record);
     // The placeholder written when the first entry of a day is removed.
     void WriteDayPlaceholder(unsigned day, EntryRecord& record);
+    // The account at the start of day: the opening account, then the last
+    // stored account of each earlier day of the period.
+    std::int64_t AccountBefore(unsigned day);
+    void AddDayAccounts(unsigned day, std::int64_t& account);
     int FindOpenEntry(unsigned day);
     unsigned LastEntryPosition(unsigned day);
     int RowOf(unsigned day, unsigned position) const;
@@ -132,4 +137,13 @@ private:
     std::vector<ListRow> rows_;
     DayCounts counts_;
     LiveState live_;
+    // While RecomputeDays walks the period it carries the account at the
+    // start of the day it is on, so that AccountAfter does not read every
+    // earlier day again for each entry (the walk writes only that day).
+    struct AccountCarry {
+        bool valid = false;
+        unsigned day = 0;
+        std::int64_t account = 0;
+    };
+    AccountCarry carry_;
 };

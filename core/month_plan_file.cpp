@@ -1,6 +1,5 @@
 // The month plan file: reading and writing entries key by key.
 #include <charconv>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
@@ -15,10 +14,24 @@
 
 namespace {
 
-// A text read as an integer (C's strtol), wrapped to 32 bits.
+// A text read as an integer (C's strtol), wrapped to 32 bits. What the
+// program writes itself, an optional '-' and up to ten digits, is read here
+// directly: strtoll costs more than the key lookup that found the text.
 std::int32_t TextToInt(const char* text)
 {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(std::strtoll(text, nullptr, 10)));
+    const char* p = text;
+    const bool negative = *p == '-';
+    if (negative)
+        ++p;
+    std::int64_t value = 0;
+    int digits = 0;
+    for (; *p >= '0' && *p <= '9' && digits <= 10; ++p, ++digits)
+        value = value * 10 + (*p - '0');
+    if (*p != '\0' || digits == 0 || digits > 10)
+        value = std::strtoll(text, nullptr, 10);
+    else if (negative)
+        value = -value;
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
 }
 
 // Reading a value removes one pair of matching quotes around it ('...' or
@@ -102,11 +115,13 @@ void MonthPlan::WriteInfo(const std::string& section, const char* info)
 
 void MonthPlan::WriteNumber(const std::string& section, const char* key, long long value, bool asUnsigned)
 {
+    // "%u" or "%d" of the 32-bit value; to_chars because a recomputation
+    // writes every key of the period.
     char text[32];
-    if (asUnsigned)
-        std::snprintf(text, sizeof text, "%u", static_cast<std::uint32_t>(value));
-    else
-        std::snprintf(text, sizeof text, "%d", static_cast<std::int32_t>(value));
+    const std::to_chars_result written =
+        asUnsigned ? std::to_chars(text, text + sizeof text - 1, static_cast<std::uint32_t>(value))
+                   : std::to_chars(text, text + sizeof text - 1, static_cast<std::int32_t>(value));
+    *written.ptr = '\0';
     store().WriteString(section.c_str(), key, text, path_.c_str());
 }
 
