@@ -46,7 +46,11 @@ int TimeEntry(CliRun& run, bool hoursMode)
     // On a day without regular working time the box starts ticked.
     if (run.args.Has("--no-saldo"))
         fields.noSaldo = true;
+    CliSession& session = run.Session();
+    const DayCounters before(session.settings());
     AcceptTimeEntry(*plan, 0, fields);
+    // "G" in Kommen books a flexi day, which counts.
+    session.SaveChangedCounters(before);
     return run.Result();
 }
 

@@ -6,19 +6,6 @@
 
 namespace {
 
-struct Counters {
-    std::uint32_t holidays, sickdays, flexiDays;
-    bool operator!=(const Counters& o) const
-    {
-        return holidays != o.holidays || sickdays != o.sickdays || flexiDays != o.flexiDays;
-    }
-};
-
-Counters CountersOf(const Settings& s)
-{
-    return {s.Holidays, s.Sickdays, s.GDays};
-}
-
 // DATE POS: the plan of the date with the entry's row selected.
 MonthPlan* SelectedEntryPlan(CliRun& run, CliDate& date, unsigned& position)
 {
@@ -42,11 +29,10 @@ int DeleteCommand(CliRun& run)
     unsigned position = 0;
     if (MonthPlan* plan = SelectedEntryPlan(run, date, position)) {
         CliSession& session = run.Session();
-        const Counters before = CountersOf(session.settings());
+        const DayCounters before(session.settings());
         plan->DeleteEntry();
         // A deleted vacation, sick or flexi day goes back to its counter.
-        if (CountersOf(session.settings()) != before)
-            session.SaveSettingsFile();
+        session.SaveChangedCounters(before);
     }
     return run.Result();
 }
@@ -70,6 +56,6 @@ int FillMissingCommand(CliRun& run)
         return run.Result();
     MonthPlan* plan = run.OpenDatePlan(date);
     if (plan != nullptr && run.Session().SelectEntry(*plan, date.day, 1))
-        plan->FillMissingDays(KeyDay(static_cast<unsigned>(plan->SelectedEntry())));
+        plan->FillMissingDaysToSelection();
     return run.Result();
 }

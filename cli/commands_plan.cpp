@@ -34,7 +34,7 @@ int ShowCommand(CliRun& run)
 int RecomputeCommand(CliRun& run)
 {
     if (MonthPlan* plan = run.OpenPeriodArgument(0))
-        plan->Recompute(EffectiveStartDay(plan->settings()));
+        plan->RecomputeMonthTimes();
     return run.Result();
 }
 

@@ -20,7 +20,8 @@ const CliCommand Table[] = {
     {"gehen", "", "Erfassung: Gehen (jetzt, im Monatsplan des heutigen Tages)", 0, 0, nullptr, nullptr, LeaveCommand},
     {"entry", "DATUM KOMMEN [GEHEN] [--remark TEXT] [--no-saldo]",
      "neuer Eintrag mit Zeiten (ohne GEHEN: offener Eintrag); --no-saldo: Tag hat keine Regelarbeitszeit "
-     "(an arbeitsfreien Tagen immer)",
+     "(an arbeitsfreien Tagen immer); KOMMEN U, K oder F bucht Urlaub, Krankheit oder Feiertag, G einen Gleittag "
+     "wie flexi; Z, -- und * werden abgelehnt (correct, fill-missing, hours)",
      2, 3, " --remark ", " --no-saldo ", EntryCommand},
     {"hours", "DATUM STUNDEN [--remark TEXT] [--no-saldo]", "neuer Eintrag mit direkt erfassten Stunden (z.B. 7:30)", 2,
      2, " --remark ", " --no-saldo ", HoursCommand},
@@ -41,7 +42,10 @@ const CliCommand Table[] = {
      nullptr, MoveCommand},
     {"fill-missing", "DATUM", "Fehltage bis Markierung eintragen: leere Arbeitstage vor DATUM werden Fehltage", 1, 1,
      nullptr, nullptr, FillMissingCommand},
-    {"recompute", "MONAT JAHR", "Monatszeiten neu berechnen", 2, 2, nullptr, nullptr, RecomputeCommand},
+    {"recompute", "MONAT JAHR",
+     "Monatszeiten neu berechnen: alle Werte neu, dann Fehltage bis zur Markierung "
+     "(im laufenden Monat mit SelectDay: bis heute)",
+     2, 2, nullptr, nullptr, RecomputeCommand},
     {"weekdays", "MONAT JAHR", "Wochentage neu berechnen (Wochentage, Feiertags- und Tagesnamen, Fehltage werden leer)",
      2, 2, nullptr, nullptr, WeekdaysCommand},
     {"carry-over", "MONAT JAHR", "Kontostands-Übernahme: übernimmt den Endstand des Vormonats erneut", 2, 2, nullptr,

@@ -115,6 +115,12 @@ bool CliSession::SaveSettingsFile()
     return SaveSettings(*store_, settings_);
 }
 
+void CliSession::SaveChangedCounters(const DayCounters& before)
+{
+    if (DayCounters(settings_) != before)
+        SaveSettingsFile();
+}
+
 bool CliSession::Finish()
 {
     return batch_ ? batch_->End() : true;

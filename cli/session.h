@@ -34,6 +34,16 @@ private:
     int rowCount_ = 0;
 };
 
+// The day counters of the settings, to save them when a command changed them.
+struct DayCounters {
+    std::uint32_t holidays, sickdays, flexiDays;
+    explicit DayCounters(const Settings& s) : holidays(s.Holidays), sickdays(s.Sickdays), flexiDays(s.GDays) {}
+    bool operator!=(const DayCounters& o) const
+    {
+        return holidays != o.holidays || sickdays != o.sickdays || flexiDays != o.flexiDays;
+    }
+};
+
 class CliSession : public FrameShell, public Clock, public UserPrompts {
 public:
     // settingsPath: the settings file; LoadSettings reads it at once.
@@ -62,6 +72,8 @@ public:
     bool refused() const { return refused_; }
     // Saves the settings file (the day counters after booking days).
     bool SaveSettingsFile();
+    // Saves it when the day counters differ from before.
+    void SaveChangedCounters(const DayCounters& before);
     // Writes every file the command changed, at once; false when one could
     // not be written (it then keeps its old contents).
     bool Finish();

@@ -6,6 +6,7 @@
 #include "core/frame_core.h"
 #include "core/month_plan.h"
 #include "core/plan_keys.h"
+#include "core/scoped_count.h"
 #include "ini/profile_batch.h"
 #include "ini/profile_store.h"
 #include "core/settings.h"
@@ -19,7 +20,6 @@ const char* const NO_ARRIVAL_FOUND =
     "Es wurde keine \"Kommen\"-Zeit gefunden, zu der\ndie \"Gehen\"-Zeit eingetragen werden kann.\n\n"
     "Bitte überprüfen Sie den Monatsplan.";
 const char* const TIP_NOT_POSSIBLE = "Stundwerk: Tagesberechnung nicht möglich.";
-const char* const WARNING_WINDOW_TITLE = "- Hinweis -";
 
 TimeValue MinutesOf(const LocalTime& time)
 {
@@ -135,6 +135,9 @@ void MonthPlan::RecordDeparture()
 
 void MonthPlan::ComputeCurrentDay(bool force)
 {
+    // Set before anything can refresh the list: the missing days below do,
+    // and a refresh would otherwise run a second computation of this tick.
+    const ScopedCount running(live_.running);
     Settings& s = settings();
     if (force)
         live_.lastMissingCheckDay = -1;
@@ -152,7 +155,6 @@ void MonthPlan::ComputeCurrentDay(bool force)
         return;
     }
 
-    live_.running = 1;
     frame_.shell().SetTrayTip(TIP_NOT_POSSIBLE);
 
     const unsigned today = now.day;
@@ -202,7 +204,7 @@ void MonthPlan::ComputeCurrentDay(bool force)
             view_.UpdateRow(row, shown);
 
             bool warning = false;
-            const bool noticeOpen = frame_.shell().WindowExists(WARNING_WINDOW_TITLE);
+            const bool noticeOpen = frame_.shell().WindowExists(WARNING_TITLE);
             char text[TEXT_BUFFER_SIZE + 128];
             if (s.WarnWorkTime && workTime > s.WWorkTime && workTime != NO_HOURS && !noticeOpen) {
                 warning = true;
@@ -231,7 +233,6 @@ void MonthPlan::ComputeCurrentDay(bool force)
     const std::string tip = "Kommen: " + Time(come) + ", Stunden: " + Hours(s, workTime) +
                             ", Saldo: " + Hours(s, saldo) + ", Konto: " + Hours(s, account);
     frame_.shell().SetTrayTip(tip.c_str());
-    live_.running = 0;
 }
 
 void MonthPlan::SelectToday()

@@ -74,22 +74,31 @@ HoursValue MonthPlan::DaySaldo(unsigned day, unsigned position, HoursValue workT
     return ToHours(net - s.HoursPerDay);
 }
 
+void MonthPlan::AddDayAccounts(unsigned day, std::int64_t& account)
+{
+    for (unsigned j = 1; j <= MAX_POSITION; ++j) {
+        HoursValue value = NO_HOURS;
+        if (!ReadPresentHours(Section(day, j), KEY_ACCOUNT, value))
+            break;
+        if (value != HoursCode(EmptyDay))
+            account = value;
+    }
+}
+
+std::int64_t MonthPlan::AccountBefore(unsigned day)
+{
+    const std::int64_t opening = std::strtoll(ReadText(SECTION_MAIN, KEY_ACCOUNT, "").c_str(), nullptr, 10);
+    std::int64_t account = static_cast<HoursValue>(static_cast<std::uint32_t>(opening));
+    for (const unsigned d : PeriodDays::Before(EffectiveStartDay(settings()), day))
+        AddDayAccounts(d, account);
+    return account;
+}
+
 HoursValue MonthPlan::AccountAfter(unsigned day, unsigned position, HoursValue saldoOverride)
 {
     // The entry's own Account key is rewritten in place by its caller, so the
     // key keeps its place in the section.
-    const std::int64_t opening = std::strtoll(ReadText(SECTION_MAIN, KEY_ACCOUNT, "").c_str(), nullptr, 10);
-    std::int64_t acc = static_cast<HoursValue>(static_cast<std::uint32_t>(opening));
-
-    for (const unsigned d : PeriodDays::Before(EffectiveStartDay(settings()), day)) {
-        for (unsigned j = 1; j <= MAX_POSITION; ++j) {
-            HoursValue value = NO_HOURS;
-            if (!ReadPresentHours(Section(d, j), KEY_ACCOUNT, value))
-                break;
-            if (value != HoursCode(EmptyDay))
-                acc = value;
-        }
-    }
+    std::int64_t acc = carry_.valid && carry_.day == day ? carry_.account : AccountBefore(day);
 
     // The Saldo of every entry after a correction already counts from the
     // correction on, so the account after entry i is the corrected value plus
@@ -171,10 +180,14 @@ void MonthPlan::RecomputeDays(unsigned firstDay)
 {
     WaitCursor wait(frame_.prompts());
     ProfileBatch batch(store());
+    std::int64_t account = AccountBefore(firstDay);
     for (const unsigned day : PeriodDays::From(EffectiveStartDay(settings()), firstDay)) {
+        carry_ = {true, day, account};
         EntryRecord record;
         for (unsigned position = 1; position <= MAX_POSITION && ReadEntry(day, position, record); ++position)
             WriteEntry(day, position, record);
+        carry_.valid = false;
+        AddDayAccounts(day, account);
     }
 }
 
@@ -193,6 +206,12 @@ void MonthPlan::Recompute(unsigned firstDay)
 {
     RecomputeDays(firstDay);
     RefreshList();
+}
+
+void MonthPlan::RecomputeMonthTimes()
+{
+    Recompute(EffectiveStartDay(settings()));
+    FillMissingDaysToSelection();
 }
 
 int MonthPlan::IsFreeDay(EntryRecord& record)

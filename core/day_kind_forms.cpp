@@ -145,15 +145,19 @@ bool AcceptFlexiDay(MonthPlan& plan, const DayEntryFields& fields)
     // The date is checked before the free-day test: for a date outside the
     // period that test would read the entries of another day.
     EntryRecord date;
-    if (!ReadEntryDate(plan, fields.date, date))
-        return false;
-    if (plan.IsFreeDay(date)) {
+    return ReadEntryDate(plan, fields.date, date) && StoreFlexiDay(plan, date, fields.remark, 0);
+}
+
+bool StoreFlexiDay(MonthPlan& plan, const EntryRecord& date, const std::string& remark, unsigned key)
+{
+    EntryRecord day = date;
+    if (plan.IsFreeDay(day)) {
         plan.frame().prompts().Tell(FLEXI_DAY_ON_FREE_DAY, "Hinweis", MessageIcon::Information);
         return false;
     }
-    EntryRecord entry = DayOfKind(date, FlexiDay, fields.remark);
+    EntryRecord entry = DayOfKind(day, FlexiDay, remark);
     ++plan.settings().GDays;
-    plan.StoreEntry(0, 0, entry);
+    plan.StoreEntry(KeyDay(key), KeyPosition(key), entry);
     return true;
 }
 

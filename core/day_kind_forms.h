@@ -10,6 +10,7 @@
 #include <string>
 
 class MonthPlan;
+struct EntryRecord;
 
 inline constexpr const char* FLEXI_DAY_TITLE = "Gleittagerfassung";
 inline constexpr const char* HOLIDAY_ENTRY_TITLE = "Feiertagserfassung";
@@ -46,6 +47,11 @@ AccountCorrectionFields InitAccountCorrection(MonthPlan& plan, const std::string
 
 // One flexi day; refused on a day that is free anyway. GDays + 1.
 bool AcceptFlexiDay(MonthPlan& plan, const DayEntryFields& fields);
+// The flexi day of AcceptFlexiDay on a date already read and checked
+// (ReadEntryDate): the free-day check, GDays + 1 and the entry, at key (day
+// | position << 16) or with key 0 at the day's free slot. The time entry
+// dialog books "G" in "Kommen" with it.
+bool StoreFlexiDay(MonthPlan& plan, const EntryRecord& date, const std::string& remark, unsigned key);
 // One public holiday; no free-day check, no counter.
 bool AcceptHolidayEntry(MonthPlan& plan, const DayEntryFields& fields);
 // Vacation on every day of the range that is not free anyway; refused when

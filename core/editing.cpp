@@ -48,7 +48,7 @@ void MonthPlan::WriteDayPlaceholder(unsigned day, EntryRecord& record)
             workTime = HoursCode(PublicHoliday);
             account = AccountAfter(day, 1, NO_HOURS);
         }
-        store().WriteString(section.c_str(), KEY_INFO, name, path_.c_str());
+        WriteInfo(section, name);
         WriteNumber(section, KEY_COME, code, true);
         WriteNumber(section, KEY_GO, code, true);
         WriteNumber(section, KEY_WORKTIME, workTime, false);
@@ -62,7 +62,7 @@ void MonthPlan::WriteDayPlaceholder(unsigned day, EntryRecord& record)
     WriteNumber(section, KEY_WORKTIME, HoursCode(EmptyDay), false);
     WriteNumber(section, KEY_SALDO, HoursCode(EmptyDay), false);
     WriteNumber(section, KEY_ACCOUNT, HoursCode(EmptyDay), false);
-    store().WriteString(section.c_str(), KEY_INFO, name, path_.c_str());
+    WriteInfo(section, name);
 }
 
 void MonthPlan::DeleteEntry()
@@ -139,12 +139,10 @@ void MonthPlan::PasteEntry()
     buffer.day = target.day;
     buffer.month = target.month;
     buffer.year = target.year;
+    // The pasted entry changes its day's balance, so every later account is
+    // recomputed at once, as after any other new entry.
     EntryRecord pasted = buffer;
-    {
-        ProfileBatch batch(store());
-        WriteEntry(0, 0, pasted);
-    }
-    RefreshList();
+    StoreEntry(0, 0, pasted);
 }
 
 void MonthPlan::MoveEntry(int direction)
@@ -204,6 +202,13 @@ void MonthPlan::FillMissingDays(unsigned day)
     RecomputeDays(startDay);
     batch.End();
     RefreshList();
+}
+
+void MonthPlan::FillMissingDaysToSelection()
+{
+    const long key = SelectedEntry();
+    if (key != NO_SELECTION)
+        FillMissingDays(KeyDay(static_cast<unsigned>(key)));
 }
 
 int MonthPlan::CheckDateInPeriod(const EntryRecord& record)

@@ -1,6 +1,8 @@
 #pragma once
 // What the dialog halves share: field texts are cut like the dialogs' read
 // buffers, dates are read and checked the same way by every entry dialog.
+// A dialog calls its logic half inside a PromptOwnerScope (core/shell.h) of
+// its own window, so that it owns the messages about its input.
 #include <cstdint>
 #include <string>
 

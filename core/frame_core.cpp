@@ -3,12 +3,14 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "calendar/calendar.h"
 #include "core/directory.h"
 #include "core/month_plan.h"
 #include "core/period.h"
 #include "core/plan_keys.h"
+#include "core/scoped_count.h"
 #include "ini/profile_batch.h"
 #include "ini/profile_store.h"
 
@@ -75,8 +77,9 @@ int FrameCore::OpenMonthPlan(unsigned month, unsigned year, bool create, bool as
         createPlan = true;
     }
 
+    std::optional<ScopedCount> creating;
     if (createPlan) {
-        creating_ = true;
+        creating.emplace(creating_);
         CreateDirectoryOneLevel(settings_.WorkingDir);
         const HoursValue account = settings_.Extern ? 0 : CarryOverAccount(month, year, ask);
         ProfileBatch batch(store_);
@@ -91,7 +94,6 @@ int FrameCore::OpenMonthPlan(unsigned month, unsigned year, bool create, bool as
         batch.End();
         if (!PlanExists(file)) {
             prompts_.Tell("Die Datei für den Monatsplan kann nicht angelegt werden.", "Frage", MessageIcon::None);
-            creating_ = false;
             return 0;
         }
     }
@@ -99,7 +101,6 @@ int FrameCore::OpenMonthPlan(unsigned month, unsigned year, bool create, bool as
     MonthPlan* plan = shell_.CreatePlanWindow(month, year, maximised);
     if (plan != nullptr && createPlan)
         plan->FillNewPeriod(month, year);
-    creating_ = false;
     return 1;
 }
 

@@ -20,7 +20,7 @@ public:
     virtual MonthPlan* CreatePlanWindow(unsigned month, unsigned year, bool maximised) = 0;
     // Whether a month plan window is active.
     virtual bool HasActivePlan() = 0;
-    // Whether a window with this title exists ("- Hinweis -", a plan title).
+    // Whether a window with this title exists (WARNING_TITLE, a plan title).
     virtual bool WindowExists(const char* title) = 0;
     virtual void SetTrayTip(const char* /*text*/) {}
     virtual void SetTrayIconActive(bool /*warning*/) {}
@@ -36,7 +36,8 @@ public:
     UserPrompts& prompts() { return prompts_; }
     FrameShell& shell() { return shell_; }
     EntryRecord& copyBuffer() { return copyBuffer_; }
-    bool creating() const { return creating_; }
+    // Whether a plan is being created: the live computation opens no plan then.
+    bool creating() const { return creating_ > 0; }
 
     // 1 when a window was opened or the user declined; 0 when the file could
     // not be created.
@@ -59,5 +60,5 @@ private:
     UserPrompts& prompts_;
     FrameShell& shell_;
     EntryRecord copyBuffer_;
-    bool creating_ = false;
+    int creating_ = 0; // ScopedCount
 };

@@ -2,6 +2,7 @@
 // One open month plan: every operation reads what it needs from the plan's
 // file and writes its results back at once; there is no in-memory model
 // besides the rows last shown in the list.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,8 @@ struct LiveState {
     int lastWorkTimeWarningDay = 0;
     int lastAccountWarningDay = 0;
     int lastMissingCheckDay = -1;
+    // Nonzero while ComputeCurrentDay runs (ScopedCount): the list refresh
+    // starts no second computation inside it.
     int running = 0;
 };
 
@@ -64,6 +67,10 @@ public:
     HoursValue AccountAfter(unsigned day, unsigned position, HoursValue saldoOverride);
     void Recompute(unsigned firstDay);
     int IsFreeDay(EntryRecord& record);
+    // "Monatszeiten neu berechnen": Recompute from StartDay, then
+    // FillMissingDaysToSelection with the row the list refresh left selected
+    // (today's last row while SelectDay is set).
+    void RecomputeMonthTimes();
     // Recompute without the list refresh, inside the caller's batch.
     void RecomputeDays(unsigned firstDay);
     // Writes one entry (day 0: a slot of the record's day) and recomputes
@@ -98,6 +105,9 @@ public:
     void PasteEntry();
     void MoveEntry(int direction);
     void FillMissingDays(unsigned day);
+    // "Fehltage bis Markierung eintragen": FillMissingDays up to the selected
+    // entry's day; nothing without a selected row.
+    void FillMissingDaysToSelection();
     int CheckDateInPeriod(const EntryRecord& record);
 
 private:
@@ -106,10 +116,16 @@ private:
     HoursValue ReadHours(const std::string& section, const char* key);
     // False when the key is missing or empty; else its value.
     bool ReadPresentHours(const std::string& section, const char* key, HoursValue& value);
+    // The remark key, stored so that it reads back as written.
+    void WriteInfo(const std::string& section, const char* info);
     void WriteNumber(const std::string& section, const char* key, long long value, bool asUnsigned);
     void WriteComputedKeys(const std::string& section, unsigned day, unsigned position, EntryRecord& record);
     // The placeholder written when the first entry of a day is removed.
     void WriteDayPlaceholder(unsigned day, EntryRecord& record);
+    // The account at the start of day: the opening account, then the last
+    // stored account of each earlier day of the period.
+    std::int64_t AccountBefore(unsigned day);
+    void AddDayAccounts(unsigned day, std::int64_t& account);
     int FindOpenEntry(unsigned day);
     unsigned LastEntryPosition(unsigned day);
     int RowOf(unsigned day, unsigned position) const;
@@ -121,4 +137,13 @@ private:
     std::vector<ListRow> rows_;
     DayCounts counts_;
     LiveState live_;
+    // While RecomputeDays walks the period it carries the account at the
+    // start of the day it is on, so that AccountAfter does not read every
+    // earlier day again for each entry (the walk writes only that day).
+    struct AccountCarry {
+        bool valid = false;
+        unsigned day = 0;
+        std::int64_t account = 0;
+    };
+    AccountCarry carry_;
 };

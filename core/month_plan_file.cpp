@@ -1,22 +1,49 @@
 // The month plan file: reading and writing entries key by key.
 #include <charconv>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 #include "core/frame_core.h"
 #include "core/month_plan.h"
 #include "core/period.h"
 #include "core/plan_keys.h"
 #include "ini/profile_store.h"
+#include "ini/profile_text.h"
 #include "core/settings.h"
 
 namespace {
 
-// A text read as an integer (C's strtol), wrapped to 32 bits.
+// A text read as an integer (C's strtol), wrapped to 32 bits. What the
+// program writes itself, an optional '-' and up to ten digits, is read here
+// directly: strtoll costs more than the key lookup that found the text.
 std::int32_t TextToInt(const char* text)
 {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(std::strtoll(text, nullptr, 10)));
+    const char* p = text;
+    const bool negative = *p == '-';
+    if (negative)
+        ++p;
+    std::int64_t value = 0;
+    int digits = 0;
+    for (; *p >= '0' && *p <= '9' && digits <= 10; ++p, ++digits)
+        value = value * 10 + (*p - '0');
+    if (*p != '\0' || digits == 0 || digits > 10)
+        value = std::strtoll(text, nullptr, 10);
+    else if (negative)
+        value = -value;
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+// Reading a value removes one pair of matching quotes around it ('...' or
+// "...", white space around them aside). A remark that has such a pair is
+// written inside one more pair of double quotes, so that it reads back
+// exactly, its blanks included.
+std::string StoredRemark(const char* info)
+{
+    const std::string_view trimmed = TrimProfileBlanks(info);
+    const bool quoted =
+        trimmed.size() >= 2 && (trimmed.front() == '"' || trimmed.front() == '\'') && trimmed.back() == trimmed.front();
+    return quoted ? "\"" + std::string(info) + "\"" : std::string(info);
 }
 
 bool IsDayOffCode(TimeValue go)
@@ -81,13 +108,20 @@ bool MonthPlan::ReadPresentHours(const std::string& section, const char* key, Ho
     return true;
 }
 
+void MonthPlan::WriteInfo(const std::string& section, const char* info)
+{
+    store().WriteString(section.c_str(), KEY_INFO, StoredRemark(info).c_str(), path_.c_str());
+}
+
 void MonthPlan::WriteNumber(const std::string& section, const char* key, long long value, bool asUnsigned)
 {
+    // "%u" or "%d" of the 32-bit value; to_chars because a recomputation
+    // writes every key of the period.
     char text[32];
-    if (asUnsigned)
-        std::snprintf(text, sizeof text, "%u", static_cast<std::uint32_t>(value));
-    else
-        std::snprintf(text, sizeof text, "%d", static_cast<std::int32_t>(value));
+    const std::to_chars_result written =
+        asUnsigned ? std::to_chars(text, text + sizeof text - 1, static_cast<std::uint32_t>(value))
+                   : std::to_chars(text, text + sizeof text - 1, static_cast<std::int32_t>(value));
+    *written.ptr = '\0';
     store().WriteString(section.c_str(), key, text, path_.c_str());
 }
 
@@ -109,7 +143,14 @@ int MonthPlan::ReadEntry(unsigned day, unsigned position, EntryRecord& out)
     out.WorkTime = ReadHours(section, KEY_WORKTIME);
     out.Saldo = ReadHours(section, KEY_SALDO);
     out.Account = ReadHours(section, KEY_ACCOUNT);
-    s.ReadString(section.c_str(), KEY_INFO, " ", out.Info, sizeof out.Info, file);
+    // Room for a full-length remark and the quotes it may be stored in: the
+    // system copies a quoted value into the buffer before it removes the
+    // closing quote.
+    char info[INFO_SIZE + 2];
+    s.ReadString(section.c_str(), KEY_INFO, " ", info, sizeof info, file);
+    const std::size_t length = strnlen(info, INFO_SIZE - 1);
+    std::memcpy(out.Info, info, length);
+    out.Info[length] = '\0';
     const int noSaldoDefault = IsWorkDay(settings(), out.weekday) ? 0 : 1;
     out.NoSaldo = static_cast<std::int32_t>(s.ReadInt(section.c_str(), KEY_NOSALDO, noSaldoDefault, file));
     return 1;
@@ -155,7 +196,7 @@ int MonthPlan::WriteEntry(unsigned day, unsigned position, EntryRecord& record)
     WriteNumber(section, KEY_DAY, record.weekday, true);
     WriteNumber(section, KEY_COME, record.Come, true);
     WriteNumber(section, KEY_GO, record.Go, true);
-    store().WriteString(section.c_str(), KEY_INFO, record.Info, path_.c_str());
+    WriteInfo(section, record.Info);
     WriteComputedKeys(section, day, position, record);
     return 1;
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "calendar/calendar.h"
+#include "core/day_kind_forms.h"
 #include "core/form_support.h"
 #include "core/frame_core.h"
 #include "core/month_plan.h"
@@ -15,6 +16,15 @@ const char* const NEGATIVE_TIMES = "Bitte geben Sie positive Zeiten für Kommen 
 const char* const TIMES_OUT_OF_RANGE = "Bitte geben Sie gültige Zeiten für Kommen und Gehen ein.";
 const char* const NEGATIVE_HOURS = "Bitte geben Sie eine positive Stundenangabe ein.";
 const char* const COME_AFTER_GO = "Die Kommen-Zeit muß kleiner sein als die Gehen-Zeit.";
+const char* const CORRECTION_CODE = "Ein Zeitkontostand kann nicht unter \"Kommen\" oder \"Gehen\" eingetragen "
+                                    "werden.\nBitte benutzen Sie dafür \"Zeitkonto-Korrektur\".";
+const char* const MISSING_DAY_CODE = "Fehltage können nicht unter \"Kommen\" oder \"Gehen\" eingetragen werden.\n"
+                                     "Bitte benutzen Sie dafür \"Fehltage bis Markierung eintragen\".";
+const char* const DIRECT_HOURS_CODE =
+    "Stunden ohne Uhrzeiten können nicht unter \"Kommen\" oder \"Gehen\" eingetragen werden.\n"
+    "Bitte wählen Sie dafür \"Stunden\" und geben Sie die Stunden dort ein.";
+const char* const DAY_KIND_IN_GO = "Urlaub (U), Krankheit (K), Feiertag (F) und Gleittag (G) werden unter "
+                                   "\"Kommen\" eingetragen.";
 
 TimeValue NowMinutes(MonthPlan& plan)
 {
@@ -60,6 +70,30 @@ bool IsClockTimeText(const std::string& text)
     default:
         return true;
     }
+}
+
+// Why the code letters of a times-mode entry cannot be stored, or nullptr.
+// A correction, a missing day and direct hours have their own commands,
+// which store the values these kinds need (an account, a whole missing day,
+// an amount of hours); the whole-day kinds belong into "Kommen", where they
+// book the day, and a code in "Gehen" alone would break the day's balance.
+const char* CodeRefusal(TimeValue come, TimeValue go)
+{
+    static const struct {
+        EntryKind kind;
+        const char* text;
+    } ownCommand[] = {
+        {AccountCorrection, CORRECTION_CODE},
+        {MissingDay, MISSING_DAY_CODE},
+        {DirectHours, DIRECT_HOURS_CODE},
+    };
+    for (const auto& code : ownCommand) {
+        if (come == TimeCode(code.kind) || go == TimeCode(code.kind))
+            return code.text;
+    }
+    if (IsTimeCode(go) && go != come)
+        return DAY_KIND_IN_GO;
+    return nullptr;
 }
 
 bool IsDayOffKind(TimeValue come)
@@ -144,6 +178,10 @@ bool AcceptTimeEntry(MonthPlan& plan, unsigned key, const TimeEntryFields& field
                 prompts.Tell(TIMES_OUT_OF_RANGE, "Fehler", MessageIcon::Information);
                 return false;
             }
+            if (const char* refusal = CodeRefusal(entry.Come, entry.Go)) {
+                prompts.Tell(refusal, "Fehler", MessageIcon::Information);
+                return false;
+            }
             entry.WorkTime = HOURS_CODE_BASE;
         } else {
             entry.Come = entry.Go = TimeCode(EmptyDay);
@@ -177,6 +215,10 @@ bool AcceptTimeEntry(MonthPlan& plan, unsigned key, const TimeEntryFields& field
         prompts.Tell(COME_AFTER_GO, "Fehler", MessageIcon::Information);
         return false;
     }
+    // "G" books the flexi day exactly as the flexi-day dialog does on that
+    // date: its free-day check, its message and the GDays counter.
+    if (entry.Come == TimeCode(FlexiDay))
+        return StoreFlexiDay(plan, entry, entry.Info, exists ? key : 0);
     entry.NoSaldo = fields.noSaldo ? 1 : 0;
     if (IsDayOffKind(entry.Come)) {
         // A code letter typed into "Kommen" books a whole day of that kind,

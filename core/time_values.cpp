@@ -1,5 +1,6 @@
 #include "core/time_values.h"
 
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -22,6 +23,34 @@ int CopyText(const char* text, char* buffer)
     const std::size_t length = std::strlen(text);
     std::memcpy(buffer, text, length + 1);
     return static_cast<int>(length);
+}
+
+// value with at least width digits, zero-padded, as printf's "%0*llu";
+// returns the end. A list refresh formats hundreds of values, and snprintf
+// costs about a thousand instructions for each.
+char* PutPadded(char* out, unsigned long long value, int width)
+{
+    char digits[24];
+    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    for (int pad = width - static_cast<int>(end - digits); pad > 0; --pad)
+        *out++ = '0';
+    for (const char* d = digits; d != end; ++d)
+        *out++ = *d;
+    return out;
+}
+
+// "[-]first<separator>second" with the given minimum widths, terminated; the length.
+int FormatPair(char* buffer, bool negative, unsigned long long first, int firstWidth, char separator,
+               unsigned long long second, int secondWidth)
+{
+    char* out = buffer;
+    if (negative)
+        *out++ = '-';
+    out = PutPadded(out, first, firstWidth);
+    *out++ = separator;
+    out = PutPadded(out, second, secondWidth);
+    *out = '\0';
+    return static_cast<int>(out - buffer);
 }
 
 bool IsDigit(char c)
@@ -123,9 +152,8 @@ int FormatTime(TimeValue value, char* buffer)
     const long long magnitude = negative ? -static_cast<long long>(value) : value;
     if (magnitude == NO_TIME)
         return CopyText(NO_VALUE_TEXT, buffer);
-    return std::snprintf(buffer, TEXT_BUFFER_SIZE, negative ? "-%02llu:%02llu" : "%02llu:%02llu",
-                         static_cast<unsigned long long>(magnitude / 60),
-                         static_cast<unsigned long long>(magnitude % 60));
+    return FormatPair(buffer, negative, static_cast<unsigned long long>(magnitude / 60), 2, ':',
+                      static_cast<unsigned long long>(magnitude % 60), 2);
 }
 
 int FormatHours(const Settings& settings, HoursValue value, char* buffer)
@@ -136,11 +164,11 @@ int FormatHours(const Settings& settings, HoursValue value, char* buffer)
     const long long magnitude = negative ? -static_cast<long long>(value) : value;
     if (magnitude == NO_HOURS)
         return CopyText(NO_VALUE_TEXT, buffer);
-    const long long hours = magnitude / 60;
-    const long long rest = magnitude % 60;
+    const auto hours = static_cast<unsigned long long>(magnitude / 60);
+    const auto rest = static_cast<unsigned long long>(magnitude % 60);
     if (settings.ComFormat == 0)
-        return std::snprintf(buffer, TEXT_BUFFER_SIZE, negative ? "-%lld:%02lld" : "%lld:%02lld", hours, rest);
-    return std::snprintf(buffer, TEXT_BUFFER_SIZE, negative ? "-%lld,%03lld" : "%lld,%03lld", hours, rest * 1000 / 60);
+        return FormatPair(buffer, negative, hours, 1, ':', rest, 2);
+    return FormatPair(buffer, negative, hours, 1, ',', rest * 1000 / 60, 3);
 }
 
 TimeValue ParseTime(char* text)

@@ -2,6 +2,7 @@
 // Small non-copyable owners for GDI and USER handles. The program runs all
 // day, so every handle it creates is released by one of these.
 #include <windows.h>
+#include <commctrl.h>
 #include <utility>
 
 // Any object released with DeleteObject (bitmap, brush, pen, font, palette).
@@ -159,4 +160,68 @@ public:
 
 private:
     HWND window_ = nullptr;
+};
+
+// A menu from CreatePopupMenu, destroyed with DestroyMenu.
+class MenuHandle {
+public:
+    MenuHandle() = default;
+    explicit MenuHandle(HMENU menu) : menu_(menu) {}
+    ~MenuHandle()
+    {
+        if (menu_)
+            DestroyMenu(menu_);
+    }
+    MenuHandle(const MenuHandle&) = delete;
+    MenuHandle& operator=(const MenuHandle&) = delete;
+    MenuHandle(MenuHandle&& other) noexcept : menu_(std::exchange(other.menu_, nullptr)) {}
+    HMENU Get() const { return menu_; }
+
+private:
+    HMENU menu_ = nullptr;
+};
+
+// An image list destroyed with ImageList_Destroy. A list view without
+// LVS_SHAREIMAGELISTS destroys the lists it holds itself: Release hands the
+// list over to it.
+class ImageListHandle {
+public:
+    ImageListHandle() = default;
+    explicit ImageListHandle(HIMAGELIST list) : list_(list) {}
+    ~ImageListHandle() { Reset(); }
+    ImageListHandle(const ImageListHandle&) = delete;
+    ImageListHandle& operator=(const ImageListHandle&) = delete;
+    HIMAGELIST Get() const { return list_; }
+    HIMAGELIST Release() { return std::exchange(list_, nullptr); }
+    void Reset(HIMAGELIST list = nullptr)
+    {
+        if (list_)
+            ImageList_Destroy(list_);
+        list_ = list;
+    }
+
+private:
+    HIMAGELIST list_ = nullptr;
+};
+
+// Sets the text and background colours of a DC and puts the previous ones
+// back on scope exit.
+class DcColours {
+public:
+    DcColours(HDC dc, COLORREF text, COLORREF background)
+        : dc_(dc), text_(SetTextColor(dc, text)), background_(SetBkColor(dc, background))
+    {
+    }
+    ~DcColours()
+    {
+        SetTextColor(dc_, text_);
+        SetBkColor(dc_, background_);
+    }
+    DcColours(const DcColours&) = delete;
+    DcColours& operator=(const DcColours&) = delete;
+
+private:
+    HDC dc_;
+    COLORREF text_;
+    COLORREF background_;
 };

@@ -4,11 +4,12 @@
 
 namespace {
 
-// Classifies a line by its trimmed content and records the name and value.
+// Classifies a line by its trimmed content and records where its name and value lie.
 void Interpret(ProfileLine& line)
 {
-    std::string_view text = line.text;
-    std::string_view trimmed = TrimProfileBlanks(text);
+    const std::string_view text = line.text();
+    const std::string_view trimmed = TrimProfileBlanks(text);
+    auto offset = [&](std::string_view part) { return static_cast<std::size_t>(part.data() - text.data()); };
     if (trimmed.empty()) {
         line.kind = ProfileLineKind::Blank;
         return;
@@ -17,35 +18,48 @@ void Interpret(ProfileLine& line)
         line.kind = ProfileLineKind::Comment;
         return;
     }
+    std::string_view name;
     if (trimmed.front() == '[') {
         std::size_t close = trimmed.rfind(']');
         if (close != std::string_view::npos) {
             line.kind = ProfileLineKind::Header;
-            line.name = std::string(TrimProfileBlanks(trimmed.substr(1, close - 1)));
+            name = TrimProfileBlanks(trimmed.substr(1, close - 1));
+            line.nameBegin = offset(name);
+            line.nameEnd = line.nameBegin + name.size();
+            line.nameHash = ProfileNameHash(name);
             return;
         }
     }
     std::size_t equals = trimmed.find('=');
     if (equals == std::string_view::npos) {
         line.kind = ProfileLineKind::KeyOnly;
-        line.name = std::string(trimmed);
-        return;
+        name = trimmed;
+    } else {
+        line.kind = ProfileLineKind::KeyValue;
+        name = TrimTrailingProfileBlanks(trimmed.substr(0, equals));
+        line.valueBegin = offset(TrimLeadingProfileBlanks(trimmed.substr(equals + 1)));
+        line.valueEnd = offset(trimmed) + trimmed.size();
     }
-    line.kind = ProfileLineKind::KeyValue;
-    line.name = std::string(TrimTrailingProfileBlanks(trimmed.substr(0, equals)));
-    std::string_view value = TrimLeadingProfileBlanks(trimmed.substr(equals + 1));
-    std::size_t trimmedBegin = static_cast<std::size_t>(trimmed.data() - text.data());
-    line.valueBegin = static_cast<std::size_t>(value.data() - text.data());
-    line.valueEnd = trimmedBegin + trimmed.size();
+    line.nameBegin = offset(name);
+    line.nameEnd = line.nameBegin + name.size();
+    line.nameHash = ProfileNameHash(name);
 }
 
-ProfileLine MakeLine(std::string text, std::string terminator)
+// bytes hold the line and its terminator; length is the line's part.
+ProfileLine MakeLine(std::string bytes, std::size_t length)
 {
     ProfileLine line;
-    line.text = std::move(text);
-    line.terminator = std::move(terminator);
+    line.bytes = std::move(bytes);
+    line.length = length;
     Interpret(line);
     return line;
+}
+
+ProfileLine NewLine(std::string text, std::string_view terminator)
+{
+    const std::size_t length = text.size();
+    text += terminator;
+    return MakeLine(std::move(text), length);
 }
 
 bool IsEntry(const ProfileLine& line)
@@ -65,12 +79,24 @@ std::string OneLine(std::string_view text)
     return line;
 }
 
-// Whether a written line is read back as the key it was written for. A key
-// name such as "[x]" or ";c", or a value that closes a "[..." name, makes the
-// line a header or a comment instead.
-bool ReadsBackAs(const ProfileLine& line, const std::string& foldedKey)
+// Section names are a few bytes: a loop costs less than a call of memcmp.
+bool SameBytes(std::string_view a, std::string_view b)
 {
-    return line.kind == ProfileLineKind::KeyValue && FoldProfileName(line.name) == foldedKey;
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i])
+            return false;
+    }
+    return true;
+}
+
+// Whether a written line reads back as the key it was written for. A key
+// name such as "[x]" or ";c", or a value that closes a "[..." name, makes the
+// line a header or a comment instead, "a=b" makes it the key "a".
+bool ReadsBackAs(const ProfileLine& line, std::string_view key)
+{
+    return IsEntry(line) && SameProfileName(line.name(), TrimProfileBlanks(key));
 }
 
 } // namespace
@@ -78,6 +104,7 @@ bool ReadsBackAs(const ProfileLine& line, const std::string& foldedKey)
 ProfileDocument::ProfileDocument()
 {
     sections_.emplace_back();
+    IndexSections();
 }
 
 ProfileDocument ProfileDocument::Parse(std::string_view bytes)
@@ -85,45 +112,91 @@ ProfileDocument ProfileDocument::Parse(std::string_view bytes)
     ProfileDocument document;
     std::size_t pos = 0;
     while (pos < bytes.size()) {
-        std::size_t end = bytes.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) {
-            document.AddLine(MakeLine(std::string(bytes.substr(pos)), std::string()));
-            break;
-        }
-        std::size_t terminatorLength = (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1;
-        document.AddLine(
-            MakeLine(std::string(bytes.substr(pos, end - pos)), std::string(bytes.substr(end, terminatorLength))));
+        // A plain loop: find_first_of tests each byte against the set with a call.
+        std::size_t end = pos;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        std::size_t terminatorLength = 0;
+        if (end < bytes.size())
+            terminatorLength = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? 2 : 1;
+        ProfileLine line = MakeLine(std::string(bytes.substr(pos, end + terminatorLength - pos)), end - pos);
         pos = end + terminatorLength;
+        if (line.kind == ProfileLineKind::Header) {
+            // The sections of a file tend to be alike: room for as many lines
+            // as the one before saves moving lines while a section grows.
+            const std::size_t expected = document.sections_.back().lines.size();
+            document.sections_.emplace_back();
+            document.sections_.back().hasHeader = true;
+            document.sections_.back().lines.reserve(expected > 4 ? expected : 4);
+        }
+        document.sections_.back().lines.push_back(std::move(line));
     }
-    for (Section& section : document.sections_)
-        document.IndexKeys(section);
     document.IndexSections();
     return document;
 }
 
-void ProfileDocument::AddLine(ProfileLine line)
+std::size_t ProfileDocument::Section::FindKey(std::string_view key) const
 {
-    if (line.kind == ProfileLineKind::Header) {
-        sections_.emplace_back();
-        sections_.back().hasHeader = true;
+    const std::string_view name = TrimProfileBlanks(key);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const ProfileLine& line = lines[i];
+        if (line.nameEnd - line.nameBegin == name.size() && IsEntry(line) && SameProfileName(line.name(), name))
+            return i;
     }
-    sections_.back().lines.push_back(std::move(line));
-}
-
-void ProfileDocument::IndexKeys(Section& section)
-{
-    section.keys.clear();
-    for (std::size_t i = 0; i < section.lines.size(); ++i) {
-        if (IsEntry(section.lines[i]))
-            section.keys.emplace(FoldProfileName(section.lines[i].name), i);
-    }
+    return lines.size();
 }
 
 void ProfileDocument::IndexSections()
 {
-    sectionIndex_.clear();
-    for (std::size_t i = 1; i < sections_.size(); ++i) {
-        sectionIndex_.emplace(FoldProfileName(sections_[i].lines.front().name), i);
+    for (FoundSection& found : found_)
+        found.index = 0;
+    std::size_t size = 8;
+    while (size < 2 * sections_.size())
+        size *= 2;
+    sectionSlots_.assign(size, 0);
+    for (std::size_t i = 1; i < sections_.size(); ++i)
+        IndexSection(i);
+}
+
+void ProfileDocument::IndexSection(std::size_t index)
+{
+    const ProfileLine& header = sections_[index].lines.front();
+    const std::size_t mask = sectionSlots_.size() - 1;
+    for (std::size_t slot = header.nameHash & mask;; slot = (slot + 1) & mask) {
+        const std::size_t taken = sectionSlots_[slot];
+        if (taken == 0) {
+            sectionSlots_[slot] = index;
+            return;
+        }
+        const ProfileLine& other = sections_[taken].lines.front();
+        if (other.nameHash == header.nameHash && SameProfileName(other.name(), header.name()))
+            return; // a later section of the same name is never found
+    }
+}
+
+std::size_t ProfileDocument::FindSectionIndex(std::string_view section) const
+{
+    for (const FoundSection& found : found_) {
+        if (found.index != 0 && SameBytes(std::string_view(found.name, found.length), section))
+            return found.index;
+    }
+    const std::string_view name = TrimProfileBlanks(section);
+    const std::uint32_t hash = ProfileNameHash(name);
+    const std::size_t mask = sectionSlots_.size() - 1;
+    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        const std::size_t taken = sectionSlots_[slot];
+        if (taken == 0)
+            return 0;
+        const ProfileLine& header = sections_[taken].lines.front();
+        if (header.nameHash == hash && SameProfileName(header.name(), name)) {
+            if (section.size() <= sizeof found_[0].name) {
+                FoundSection& found = found_[nextFound_++ % 2];
+                section.copy(found.name, section.size());
+                found.length = section.size();
+                found.index = taken;
+            }
+            return taken;
+        }
     }
 }
 
@@ -132,23 +205,21 @@ std::string ProfileDocument::Serialize() const
     std::size_t size = 0;
     for (const Section& section : sections_) {
         for (const ProfileLine& line : section.lines)
-            size += line.text.size() + line.terminator.size();
+            size += line.bytes.size();
     }
     std::string bytes;
     bytes.reserve(size);
     for (const Section& section : sections_) {
-        for (const ProfileLine& line : section.lines) {
-            bytes += line.text;
-            bytes += line.terminator;
-        }
+        for (const ProfileLine& line : section.lines)
+            bytes += line.bytes;
     }
     return bytes;
 }
 
 const ProfileDocument::Section* ProfileDocument::FindSection(std::string_view section) const
 {
-    auto found = sectionIndex_.find(FoldProfileName(TrimProfileBlanks(section)));
-    return found == sectionIndex_.end() ? nullptr : &sections_[found->second];
+    const std::size_t index = FindSectionIndex(section);
+    return index == 0 ? nullptr : &sections_[index];
 }
 
 ProfileDocument::Section* ProfileDocument::FindSection(std::string_view section)
@@ -161,13 +232,13 @@ std::optional<std::string_view> ProfileDocument::FindValue(std::string_view sect
     const Section* found = FindSection(section);
     if (!found)
         return std::nullopt;
-    auto entry = found->keys.find(FoldProfileName(TrimProfileBlanks(key)));
-    if (entry == found->keys.end())
+    const std::size_t index = found->FindKey(key);
+    if (index == found->lines.size())
         return std::nullopt;
-    const ProfileLine& line = found->lines[entry->second];
+    const ProfileLine& line = found->lines[index];
     if (line.kind != ProfileLineKind::KeyValue)
         return std::nullopt;
-    return std::string_view(line.text).substr(line.valueBegin, line.valueEnd - line.valueBegin);
+    return std::string_view(line.bytes).substr(line.valueBegin, line.valueEnd - line.valueBegin);
 }
 
 std::vector<std::string_view> ProfileDocument::KeyNames(std::string_view section) const
@@ -176,7 +247,7 @@ std::vector<std::string_view> ProfileDocument::KeyNames(std::string_view section
     if (const Section* found = FindSection(section)) {
         for (const ProfileLine& line : found->lines) {
             if (line.kind == ProfileLineKind::KeyValue)
-                names.emplace_back(line.name);
+                names.emplace_back(line.name());
         }
     }
     return names;
@@ -186,7 +257,7 @@ std::vector<std::string_view> ProfileDocument::SectionNames() const
 {
     std::vector<std::string_view> names;
     for (std::size_t i = 1; i < sections_.size(); ++i) {
-        const std::string& name = sections_[i].lines.front().name;
+        const std::string_view name = sections_[i].lines.front().name();
         if (!name.empty())
             names.emplace_back(name);
     }
@@ -211,43 +282,39 @@ bool ProfileDocument::SetValue(std::string_view section, std::string_view key, s
     Section* target = FindSection(section);
     if (!target) {
         std::vector<ProfileLine>& lastLines = sections_.back().lines;
-        if (!lastLines.empty() && lastLines.back().terminator.empty())
-            lastLines.back().terminator = "\r\n";
+        if (!lastLines.empty() && lastLines.back().terminator().empty())
+            lastLines.back().bytes += "\r\n";
         Section added;
         added.hasHeader = true;
-        added.lines.push_back(MakeLine("[" + OneLine(TrimLeadingProfileBlanks(section)) + "]", "\r\n"));
-        added.lines.push_back(MakeLine(keyName + "=" + newValue, "\r\n"));
-        const bool consistent = ReadsBackAs(added.lines.back(), FoldProfileName(TrimProfileBlanks(keyName)));
-        IndexKeys(added);
-        std::string folded = FoldProfileName(added.lines.front().name);
+        added.lines.push_back(NewLine("[" + OneLine(TrimLeadingProfileBlanks(section)) + "]", "\r\n"));
+        added.lines.push_back(NewLine(keyName + "=" + newValue, "\r\n"));
         sections_.push_back(std::move(added));
-        sectionIndex_.emplace(std::move(folded), sections_.size() - 1);
-        if (!consistent)
+        if (!ReadsBackAs(sections_.back().lines.back(), keyName))
             Reparse();
+        else if (2 * sections_.size() > sectionSlots_.size())
+            IndexSections();
+        else
+            IndexSection(sections_.size() - 1);
         return true;
     }
-    std::string foldedKey = FoldProfileName(TrimProfileBlanks(keyName));
-    auto entry = target->keys.find(foldedKey);
-    if (entry != target->keys.end()) {
-        ProfileLine& line = target->lines[entry->second];
-        if (line.kind == ProfileLineKind::KeyValue && std::string_view(line.text).substr(line.valueBegin) == newValue) {
+    const std::size_t index = target->FindKey(keyName);
+    if (index < target->lines.size()) {
+        ProfileLine& line = target->lines[index];
+        if (line.kind == ProfileLineKind::KeyValue && line.text().substr(line.valueBegin) == newValue)
             return false;
-        }
         // The key keeps the spelling it has in the file.
-        line = MakeLine(line.name + "=" + newValue, line.terminator);
-        if (!ReadsBackAs(line, foldedKey))
+        line = NewLine(std::string(line.name()) + "=" + newValue, line.terminator());
+        if (!ReadsBackAs(line, keyName))
             Reparse();
         return true;
     }
     std::size_t position = InsertPosition(*target);
     ProfileLine& before = target->lines[position - 1];
-    if (before.terminator.empty())
-        before.terminator = "\r\n";
+    if (before.terminator().empty())
+        before.bytes += "\r\n";
     target->lines.insert(target->lines.begin() + static_cast<std::ptrdiff_t>(position),
-                         MakeLine(keyName + "=" + newValue, "\r\n"));
-    if (ReadsBackAs(target->lines[position], foldedKey))
-        target->keys.emplace(std::move(foldedKey), position);
-    else
+                         NewLine(keyName + "=" + newValue, "\r\n"));
+    if (!ReadsBackAs(target->lines[position], keyName))
         Reparse();
     return true;
 }
@@ -264,20 +331,19 @@ bool ProfileDocument::DeleteKey(std::string_view section, std::string_view key)
     Section* target = FindSection(section);
     if (!target)
         return false;
-    auto entry = target->keys.find(FoldProfileName(TrimProfileBlanks(key)));
-    if (entry == target->keys.end())
+    const std::size_t index = target->FindKey(key);
+    if (index == target->lines.size())
         return false;
-    target->lines.erase(target->lines.begin() + static_cast<std::ptrdiff_t>(entry->second));
-    IndexKeys(*target);
+    target->lines.erase(target->lines.begin() + static_cast<std::ptrdiff_t>(index));
     return true;
 }
 
 bool ProfileDocument::DeleteSection(std::string_view section)
 {
-    auto found = sectionIndex_.find(FoldProfileName(TrimProfileBlanks(section)));
-    if (found == sectionIndex_.end())
+    const std::size_t index = FindSectionIndex(section);
+    if (index == 0)
         return false;
-    sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(found->second));
+    sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(index));
     IndexSections();
     return true;
 }

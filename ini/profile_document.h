@@ -3,21 +3,27 @@
 // and its own terminator, so a file written back differs from the one read
 // only in the lines an edit touched.
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 enum class ProfileLineKind { Blank, Comment, Header, KeyValue, KeyOnly };
 
+// One line: its bytes and its terminator in one string (one allocation at
+// most), and where its parts lie in them.
 struct ProfileLine {
-    std::string text;       // the line's bytes without its terminator
-    std::string terminator; // "\r\n", "\n", "\r", or "" for a last line without one
+    std::string bytes;      // the line, then "\r\n", "\n", "\r", or nothing for a last line without one
+    std::size_t length = 0; // bytes of the line without its terminator
     ProfileLineKind kind = ProfileLineKind::Blank;
-    std::string name;           // trimmed section or key name as spelled in the file
-    std::size_t valueBegin = 0; // offset in text of the value, after '=' and leading blanks
-    std::size_t valueEnd = 0;   // offset in text after the value's last non-blank byte
+    std::size_t nameBegin = 0, nameEnd = 0;   // trimmed section or key name as spelled in the file
+    std::uint32_t nameHash = 0;               // ProfileNameHash of the name (finds sections)
+    std::size_t valueBegin = 0, valueEnd = 0; // the value, after '=' and leading blanks, without trailing ones
+
+    std::string_view text() const { return std::string_view(bytes).substr(0, length); }
+    std::string_view terminator() const { return std::string_view(bytes).substr(length); }
+    std::string_view name() const { return std::string_view(bytes).substr(nameBegin, nameEnd - nameBegin); }
 };
 
 class ProfileDocument {
@@ -43,19 +49,35 @@ public:
 
 private:
     struct Section {
-        bool hasHeader = false;                            // false only for the lines before the first header
-        std::vector<ProfileLine> lines;                    // lines[0] is the header when hasHeader
-        std::unordered_map<std::string, std::size_t> keys; // folded name -> first line index
+        bool hasHeader = false;         // false only for the lines before the first header
+        std::vector<ProfileLine> lines; // lines[0] is the header when hasHeader
+        // Index of the first key line (with or without '=') named key, or
+        // lines.size(). A scan: sections hold a handful of keys, mostly of
+        // different lengths.
+        std::size_t FindKey(std::string_view key) const;
     };
 
-    void AddLine(ProfileLine line);
-    void IndexKeys(Section& section);
+    // The index of the first section named section, or 0 (sections_[0] has no name).
+    std::size_t FindSectionIndex(std::string_view section) const;
     void IndexSections();
+    void IndexSection(std::size_t index);
     const Section* FindSection(std::string_view section) const;
     Section* FindSection(std::string_view section);
     static std::size_t InsertPosition(const Section& section);
     void Reparse();
 
-    std::vector<Section> sections_;                             // sections_[0] holds the lines before the first header
-    std::unordered_map<std::string, std::size_t> sectionIndex_; // folded name -> first section
+    std::vector<Section> sections_; // sections_[0] holds the lines before the first header
+    // Open addressing over the headers' name hashes, at most half full: each
+    // slot holds the index of the first section of a name, or 0.
+    std::vector<std::size_t> sectionSlots_;
+    // The last two sections found, by the names as the caller spelled them:
+    // a reader asks for one entry's keys in a row, with the plan's header
+    // keys in between. Cleared whenever sections move.
+    struct FoundSection {
+        char name[16]; // names that do not fit are not remembered
+        std::size_t length = 0;
+        std::size_t index = 0; // 0: an empty slot
+    };
+    mutable FoundSection found_[2];
+    mutable std::size_t nextFound_ = 0;
 };

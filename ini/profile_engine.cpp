@@ -1,5 +1,6 @@
 #include "ini/profile_engine.h"
 
+#include <cstring>
 #include <iterator>
 
 #include "ini/profile_values.h"
@@ -27,6 +28,12 @@ std::string ProfileEngine::FullPathOf(const char* file)
 
 ProfileEngine::Cache::iterator ProfileEngine::Load(const char* file)
 {
+    // The same name in the same batch is the same file, already compared
+    // with the disk once (see below).
+    if (batchDepth_ > 0 && last_ != cache_.end() && std::strcmp(lastName_.c_str(), file ? file : "") == 0) {
+        last_->second.lastUse = ++useCounter_;
+        return last_;
+    }
     std::string fullPath = FullPathOf(file);
     auto entry = cache_.find(fullPath);
     // Inside a batch the changed document is the truth, whatever the disk
@@ -48,21 +55,33 @@ ProfileEngine::Cache::iterator ProfileEngine::Load(const char* file)
     }
     entry->second.batch = batchDepth_ > 0 ? batchSerial_ : 0;
     entry->second.lastUse = ++useCounter_;
-    Evict();
+    Evict(entry);
+    if (batchDepth_ > 0) {
+        lastName_ = file ? file : "";
+        last_ = entry;
+    }
     return entry;
 }
 
-void ProfileEngine::Evict()
+void ProfileEngine::Forget(Cache::iterator entry)
+{
+    if (entry == last_)
+        last_ = cache_.end();
+    cache_.erase(entry);
+}
+
+void ProfileEngine::Evict(Cache::iterator keep)
 {
     while (cache_.size() > kCachedFiles) {
         auto oldest = cache_.end();
         for (auto it = cache_.begin(); it != cache_.end(); ++it) {
-            if (!it->second.dirty && (oldest == cache_.end() || it->second.lastUse < oldest->second.lastUse))
+            if (it != keep && !it->second.dirty &&
+                (oldest == cache_.end() || it->second.lastUse < oldest->second.lastUse))
                 oldest = it;
         }
         if (oldest == cache_.end())
             return;
-        cache_.erase(oldest);
+        Forget(oldest);
     }
 }
 
@@ -72,7 +91,7 @@ bool ProfileEngine::Persist(Cache::iterator entry)
     if (!files_.ReplaceAtomically(fullPath, entry->second.document.Serialize())) {
         // The cached document holds a change the disk does not: forget it,
         // so the next call reads what is really there.
-        cache_.erase(entry);
+        Forget(entry);
         return false;
     }
     entry->second.stamp = files_.Stamp(fullPath);
@@ -111,12 +130,17 @@ unsigned ProfileEngine::ReadString(const char* section, const char* key, const c
 
 unsigned ProfileEngine::ReadInt(const char* section, const char* key, int defaultValue, const char* file)
 {
-    if (!section || !key)
+    // The value as ReadString would copy it into a buffer of kIntTextSize,
+    // read from the document without the copy. Empty names match nothing.
+    if (!section || !key || !*section || !*key)
         return static_cast<unsigned>(defaultValue);
-    char text[kIntTextSize];
-    if (ReadString(section, key, "", text, sizeof text, file) == 0)
+    const auto value = Load(file)->second.document.FindValue(section, key);
+    if (!value)
         return static_cast<unsigned>(defaultValue);
-    return ParseProfileInt(text);
+    std::string_view text = UnquoteProfileValue(*value).substr(0, kIntTextSize - 1);
+    if (text.empty())
+        return static_cast<unsigned>(defaultValue);
+    return ParseProfileInt(text.substr(0, text.find('\0'))); // a buffer's text ends at its first zero
 }
 
 bool ProfileEngine::WriteString(const char* section, const char* key, const char* value, const char* file)
@@ -168,6 +192,7 @@ bool ProfileEngine::EndBatch()
     if (--batchDepth_ > 0)
         return true;
     batchPaths_.clear();
+    last_ = cache_.end();
     bool written = true;
     for (auto it = cache_.begin(); it != cache_.end();) {
         auto next = std::next(it);
@@ -175,6 +200,6 @@ bool ProfileEngine::EndBatch()
             written = false;
         it = next;
     }
-    Evict();
+    Evict(cache_.end());
     return written;
 }

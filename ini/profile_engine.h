@@ -47,7 +47,9 @@ private:
     Cache::iterator Load(const char* file);
     bool Changed(Cache::iterator entry);
     bool Persist(Cache::iterator entry);
-    void Evict();
+    // Drops the least recently used clean files beyond the cache's size, never keep.
+    void Evict(Cache::iterator keep);
+    void Forget(Cache::iterator entry);
 
     ProfileFileSystem& files_;
     Cache cache_;
@@ -55,4 +57,8 @@ private:
     int batchDepth_ = 0;
     std::uint64_t batchSerial_ = 0;                 // numbers the outermost batches from 1
     std::map<std::string, std::string> batchPaths_; // full paths resolved in this batch
+    // The file the last call of this batch loaded, by the name the caller
+    // gave: a command reads one plan hundreds of times in a row.
+    std::string lastName_;
+    Cache::iterator last_ = cache_.end();
 };

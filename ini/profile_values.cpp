@@ -4,14 +4,6 @@
 
 namespace {
 
-std::string_view Unquote(std::string_view text)
-{
-    if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front()) {
-        return text.substr(1, text.size() - 2);
-    }
-    return text;
-}
-
 int DigitValue(char c)
 {
     if (c >= '0' && c <= '9')
@@ -25,9 +17,16 @@ int DigitValue(char c)
 
 } // namespace
 
+std::string_view UnquoteProfileValue(std::string_view value)
+{
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
 unsigned CopyProfileValue(std::string_view value, char* buffer, unsigned size)
 {
-    std::string_view text = Unquote(value);
+    std::string_view text = UnquoteProfileValue(value);
     std::size_t count = text.size() < size - 1 ? text.size() : size - 1;
     if (count > 0)
         std::memcpy(buffer, text.data(), count);

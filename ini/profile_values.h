@@ -5,6 +5,9 @@
 #include <string_view>
 #include <vector>
 
+// The value as the caller gets it: one pair of matching surrounding quotes removed.
+std::string_view UnquoteProfileValue(std::string_view value);
+
 // Copies a value found in the file into buffer (size > 0): one pair of
 // matching surrounding quotes removed, cut to size-1 characters, terminated.
 // Returns the number of characters copied.

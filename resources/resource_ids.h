@@ -111,3 +111,95 @@
 // Sent between windows: the object behind a month plan window or the frame.
 #define CMD_GET_CHILD_OBJECT 1225
 #define CMD_GET_FRAME_OBJECT 1226
+
+// Dialog templates are named by strings ("DLG_GETDATA", ...); these are the
+// control ids inside them. Ids repeat across templates, so each template has
+// its own names.
+// DLG_GETDATA "Zeiterfassung"
+#define IDC_ENTRY_DATE 1007
+#define IDC_ENTRY_COME 1000
+#define IDC_ENTRY_COME_NOW 1003
+#define IDC_ENTRY_GO 1001
+#define IDC_ENTRY_GO_NOW 1004
+#define IDC_ENTRY_HOURS 1002
+#define IDC_ENTRY_TIMES_MODE 1019
+#define IDC_ENTRY_HOURS_MODE 1020
+#define IDC_ENTRY_NO_SALDO 1028
+#define IDC_ENTRY_REMARK 1014
+// DLG_GETDAY, DLG_GETFEWDAYS, DLG_ACCOUNT, DLG_GETINFO
+#define IDC_DAY_DATE 1007
+#define IDC_DAY_UNTIL 1008
+#define IDC_DAY_ACCOUNT 1004
+#define IDC_DAY_REMARK 1014
+// DLG_GETMONTH "Monatsplan"
+#define IDC_MONTH_LIST 1009
+#define IDC_MONTH_YEAR 1010
+// DLG_DAYS
+#define IDC_DAYS_LABEL 178
+#define IDC_DAYS_COUNT 1032
+// DLG_OPTIONS1 "Zeitprofil"
+#define IDC_OPT_START_DAY 1037
+#define IDC_OPT_HOURS_PER_DAY 1013
+#define IDC_OPT_REST_PER_DAY 1012
+#define IDC_OPT_REST_PER_DAY2 1017
+#define IDC_OPT_REST_TIME 1014
+#define IDC_OPT_REST_TIME2 1018
+#define IDC_OPT_MAX_TIME 1015
+#define IDC_OPT_TIME_LAG 1016
+#define IDC_OPT_MONDAY 1029 // to IDC_OPT_MONDAY + 6, Sunday
+#define IDC_OPT_EXTERN 1036
+#define IDC_OPT_WORK_TIME_RESTS 1038
+#define IDC_OPT_COM_FORMAT 1042
+// DLG_OPTIONS2 "Anzeige"
+#define IDC_OPT_OPEN_MONTH 1018
+#define IDC_OPT_SELECT_DAY 1021
+#define IDC_OPT_AUTO_TIMER 1022
+#define IDC_OPT_SEPARATE 1023
+#define IDC_OPT_CHECK_MISSINGS 1024
+#define IDC_OPT_ICONS 1025
+#define IDC_OPT_DESIGN 1041
+#define IDC_OPT_STRIPE_COLOUR 1003
+#define IDC_OPT_FREE_DAY_COLOUR 1004
+// DLG_OPTIONS3 "Verzeichnis"
+#define IDC_OPT_WORKING_DIR 1008
+#define IDC_OPT_CHOOSE_DIR 3
+// DLG_OPTIONS4 "Hinweise"
+#define IDC_OPT_WARN_WORK_TIME 1023
+#define IDC_OPT_WARN_ACCOUNT 1024
+#define IDC_OPT_W_WORK_TIME 1025
+#define IDC_OPT_W_ACCOUNT 1026
+// DLG_OPTIONS5 "Ausdruck"
+#define IDC_OPT_HEADLINE1 1008
+#define IDC_OPT_HEADLINE2 1009
+#define IDC_OPT_HEADLINE3 1011
+// DLG_OPENDIR "Verzeichnis auswählen": the file-open dialog's own ids
+// (edt1, lst1, lst2, cmb1, cmb2, stc1 to stc4, pshHelp, chx1) and the
+// directory field.
+#define IDC_OPENDIR_PROMPT 101
+#define IDC_OPENDIR_PATH 715
+#define IDC_OPENDIR_FILE_NAME 1152
+#define IDC_OPENDIR_FILES 1120
+#define IDC_OPENDIR_DIRECTORIES 1121
+#define IDC_OPENDIR_TYPES 1136
+#define IDC_OPENDIR_DRIVES 1137
+#define IDC_OPENDIR_TEXT 1088
+#define IDC_OPENDIR_FILES_LABEL 1089
+#define IDC_OPENDIR_PATH_LABEL 1090
+#define IDC_OPENDIR_DRIVES_LABEL 1091
+#define IDC_OPENDIR_HELP 1038
+#define IDC_OPENDIR_READ_ONLY 1040
+
+// The note, about and export dialogs ("DLG_MESSAGE", "DLG_INFO", "DLG_EXPORT")
+// and the about box picture, a "DIB" resource named "InfoBitmap".
+// DLG_MESSAGE "- Hinweis -"
+#define IDC_MESSAGE_HEADING 1040 // hidden: its text and place are painted in bold
+#define IDC_MESSAGE_TEXT 178
+#define IDC_MESSAGE_DONT_SHOW 1027
+// DLG_EXPORT "In Zwischenablage exportieren"
+#define IDC_EXPORT_MARKED_ONLY 1049
+#define IDC_EXPORT_ALL_ENTRIES 1050
+#define IDC_EXPORT_DATE 1052
+#define IDC_EXPORT_COME 1053
+#define IDC_EXPORT_GO 1054
+#define IDC_EXPORT_HOURS 1055
+#define IDC_EXPORT_SALDO 1051

@@ -110,13 +110,18 @@ TEST_F(CliTest, DayKindRefusalsAndRemarks)
     // Saturday; leaving before arriving.
     for (const std::vector<const char*>& args : {std::vector<const char*>{"vacation", "04.03.2002", "05.03.2002"},
                                                  {"flexi", "02.03.2002"},
-                                                 {"entry", "04.03.2002", "16:30", "08:00"}}) {
+                                                 {"entry", "04.03.2002", "16:30", "08:00"},
+                                                 {"entry", "04.03.2002", "Z"}}) {
         const CliResult r = Run(later, "12:00", args);
         EXPECT_EQ(r.code, 1) << args[0];
         EXPECT_NE(r.err, "") << args[0];
     }
     EXPECT_EQ(Key(march, "4/1", "Come"), "32771");
     EXPECT_EQ(Key(ini, "Options", "GDays"), "0");
+    // "G" books a flexi day as the flexi command does, counter included.
+    Ok(later, "12:00", {"entry", "05.03.2002", "G"});
+    EXPECT_EQ(Key(march, "5/1", "Go"), "32769");
+    EXPECT_EQ(Key(ini, "Options", "GDays"), "1");
 
     Ok(later, "12:00", {"entry", "04.03.2002", "08:00", "--remark", "Gr\xC3\xBC\xC3\x9F \xE2\x82\xAC"});
     EXPECT_EQ(Key(march, "4/1", "Go"), "32767");

@@ -136,4 +136,12 @@ TEST_F(CliPlanTest, RecomputeRepairsAHandEditedValue)
     EXPECT_EQ(Key(march, "6/1", "Account"), "48");
 }
 
+TEST_F(CliPlanTest, RecomputeEntersMissingDaysUpToToday)
+{
+    WriteIni("CheckMissings=0\n");
+    Ok("06.03.2002", "09:00", {"recompute", "3", "2002"});
+    EXPECT_EQ(Key(march, "5/1", "Come"), "32773");
+    EXPECT_EQ(Key(march, "6/1", "Come"), "32771");
+}
+
 } // namespace

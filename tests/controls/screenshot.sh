@@ -1,15 +1,25 @@
 #!/bin/sh
-# Runs the control demo under Wine and saves its picture as PNG.
-# Usage: screenshot.sh demo.exe output-folder
+# Runs a demo program under Wine and saves its pictures as PNG files.
+# Usage: screenshot.sh demo.exe output-folder [name...]
+# The demo gets one "name.bmp" argument per name (default: controls).
 set -u
 exe=$1
 out=$2
+shift 2
+[ $# -gt 0 ] || set -- controls
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$out"
 cd "$out" || exit 1
-rm -f controls.bmp controls.png
-"$here/../../tools/wine-run" "$exe" controls.bmp
+pictures=
+for name in "$@"; do
+    rm -f "$name.bmp" "$name.png"
+    pictures="$pictures $name.bmp"
+done
+# shellcheck disable=SC2086
+"$here/../../tools/wine-run" "$exe" $pictures
 status=$?
 [ $status -eq 0 ] || exit $status
-convert controls.bmp controls.png && rm -f controls.bmp
-echo "screenshot: $out/controls.png"
+for name in "$@"; do
+    convert "$name.bmp" "$name.png" && rm -f "$name.bmp" || exit 1
+    echo "screenshot: $out/$name.png"
+done

@@ -13,22 +13,11 @@
 #include "framework/handles.h"
 #include "tests/controls/bb_control_access.h"
 #include "tests/controls/command_sink.h"
+#include "tests/support/window_picture.h"
 
 namespace {
 
 constexpr COLORREF BAR_COLOUR = RGB(0x3A, 0x5F, 0x8F);
-
-void PumpUntilIdle()
-{
-    for (int round = 0; round < 20; ++round) {
-        MSG message{};
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(50);
-    }
-}
 
 // Whether the screen shows colour at (x, y) of window; a miss is reported.
 bool Shows(const char* what, HWND window, int x, int y, COLORREF colour)
@@ -42,38 +31,6 @@ bool Shows(const char* what, HWND window, int x, int y, COLORREF colour)
     std::fprintf(stderr, "%s: colour 0x%06lx instead of 0x%06lx\n", what, static_cast<unsigned long>(seen),
                  static_cast<unsigned long>(colour));
     return false;
-}
-
-bool SaveWindowPicture(HWND window, const char* path)
-{
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    WindowDC screen(nullptr);
-    BitmapHandle picture(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    MemoryDC memory(screen.Get());
-    {
-        SelectedObject selected(memory.Get(), picture.Get());
-        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY);
-    }
-    GdiFlush();
-    const DWORD stride = (width * 3 + 3) & ~3;
-    const DWORD imageSize = stride * height;
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + imageSize;
-    std::FILE* out = std::fopen(path, "wb");
-    if (!out)
-        return false;
-    std::fwrite(&file, sizeof file, 1, out);
-    std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
-    std::fwrite(bits, imageSize, 1, out);
-    return std::fclose(out) == 0;
 }
 
 } // namespace

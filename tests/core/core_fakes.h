@@ -5,6 +5,7 @@
 #include <deque>
 #include <memory>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +15,11 @@
 #include "core/month_plan.h"
 #include "core/period.h"
 #include "core/shell.h"
+
+constexpr TimeValue At(int hour, int minute)
+{
+    return hour * 60 + minute;
+}
 
 class FakeClock : public Clock {
 public:
@@ -36,6 +42,7 @@ public:
         std::string text;
         std::string title;
         MessageIcon icon = MessageIcon::None; // Tell
+        PromptOwner owner = NO_PROMPT_OWNER;
     };
 
     std::vector<Message> messages;
@@ -50,11 +57,11 @@ public:
 
     void Tell(const char* text, const char* title, MessageIcon icon) override
     {
-        messages.push_back({Kind::Tell, text, title, icon});
+        messages.push_back({Kind::Tell, text, title, icon, owner()});
     }
     bool Ask(const char* text, const char* title, bool) override
     {
-        messages.push_back({Kind::Ask, text, title});
+        messages.push_back({Kind::Ask, text, title, MessageIcon::None, owner()});
         const bool answer = answers.empty() || answers.front();
         if (!answers.empty())
             answers.pop_front();
@@ -62,7 +69,8 @@ public:
     }
     bool AskMonth(unsigned& month, unsigned& year) override
     {
-        messages.push_back({Kind::AskMonth, std::to_string(month) + "/" + std::to_string(year), "Monatsplan"});
+        messages.push_back({Kind::AskMonth, std::to_string(month) + "/" + std::to_string(year), "Monatsplan",
+                            MessageIcon::None, owner()});
         const std::pair<unsigned, unsigned> chosen = months.empty() ? std::make_pair(0u, 0u) : months.front();
         if (!months.empty())
             months.pop_front();
@@ -73,7 +81,7 @@ public:
     }
     bool ShowWarning(const char* text) override
     {
-        messages.push_back({Kind::Warning, text, "- Hinweis -"});
+        messages.push_back({Kind::Warning, text, WARNING_TITLE, MessageIcon::None, owner()});
         return warningSuppressed;
     }
     void BeginWait() override { ++waitScopes; }
@@ -114,11 +122,15 @@ public:
     std::set<std::string> existingTitles;
     std::vector<std::string> trayTips;
     bool trayWarning = false;
+    // Creating a window fails as the framework does: with an exception.
+    bool failWindows = false;
 
     void Attach(FrameCore& frame) { frame_ = &frame; }
 
     MonthPlan* CreatePlanWindow(unsigned month, unsigned year, bool maximised) override
     {
+        if (failWindows)
+            throw std::runtime_error("Unable to create Window.");
         auto view = std::make_unique<FakePlanView>();
         auto plan = std::make_unique<MonthPlan>(*frame_, *view, month, year);
         windows.push_back({std::move(view), std::move(plan), maximised});

@@ -209,3 +209,24 @@ TEST_F(PlanTest, VacationOverAMissingDayCorrectsTheLaterAccounts)
     EXPECT_EQ(Entry(4).Come, TimeCode(Vacation));
     EXPECT_EQ(Entry(6).Account, 750 - 456 + 24);
 }
+
+TEST_F(PlanTest, DialogMessagesBelongToTheDialogWhileItsScopeLasts)
+{
+    MonthPlan& plan = Open(3, 2002);
+    const PromptOwner dialog = 0x1234, inner = 0x5678;
+    {
+        const PromptOwnerScope owner(prompts, dialog);
+        Flexi("09.03.2002")(plan); // a Saturday
+        {
+            const PromptOwnerScope nested(prompts, inner);
+            Holiday("05.04.2002")(plan);
+        }
+        Correction("05.04.2002", "1:00")(plan);
+    }
+    Select(4);
+    plan.DeleteEntry();
+    std::vector<PromptOwner> owners;
+    for (const RecordingPrompts::Message& m : prompts.messages)
+        owners.push_back(m.owner);
+    EXPECT_EQ(owners, (std::vector<PromptOwner>{dialog, inner, dialog, NO_PROMPT_OWNER}));
+}

@@ -78,6 +78,7 @@ TEST_F(PlanTest, CopyAndPaste)
     plan.PasteEntry();
     EXPECT_EQ(Texts(), (std::vector<std::string>{nothingToPaste, nothingToPaste}));
     Add(4, 480, 990);
+    Add(11, 480, 990);
     Select(4, 1);
     plan.CopyEntry();
     Select(9, 1); // a Saturday placeholder
@@ -85,7 +86,8 @@ TEST_F(PlanTest, CopyAndPaste)
     EXPECT_EQ(Entry(9).Come, 480);
     EXPECT_EQ(Entry(9).Go, 990);
     EXPECT_EQ(Entry(9).weekday, 6);
-    EXPECT_EQ(Entry(9).Saldo, 24); // the copied NoSaldo travels with the entry
+    EXPECT_EQ(Entry(9).Saldo, 24);        // the copied NoSaldo travels with the entry
+    EXPECT_EQ(Entry(11).Account, 3 * 24); // later days follow at once
     View().selected = NO_SELECTION;
     prompts.messages.clear();
     plan.CopyEntry();
@@ -144,9 +146,38 @@ TEST_F(PlanTest, FillMissingDaysUpToTheDay)
     settings.Extern = 1;
     plan.FillMissingDays(13);
     EXPECT_STREQ(Entry(11).Info, "");
-    // Days outside 1..31 never loop or index out of range.
-    plan.FillMissingDays(0);
-    plan.FillMissingDays(4000000000u);
+    // A day outside 1..31 names no day of the period: the empty work days
+    // from the 13th on stay as they are.
+    const std::string before = Dump();
+    for (const unsigned outside : {0u, 32u, 4000000000u}) {
+        plan.FillMissingDays(outside);
+        EXPECT_EQ(Dump(), before) << outside;
+    }
+}
+
+TEST_F(PlanTest, RecomputeMonthTimesEntersMissingDaysUpToTheSelection)
+{
+    settings.CheckMissings = 0;
+    const struct {
+        unsigned today, selectDay, selected; // selected: day selected before, 0 none
+        int missing;
+    } cases[] = {
+        {6, 1, 0, 3}, // the refresh selects today: 1, 4 and 5 March
+        {0, 0, 8, 5}, // the user's row: 1 and 4 to 7 March
+        {0, 1, 0, 0}, // no row (today lies in another period): the recomputation alone
+    };
+    for (const auto& c : cases) {
+        clock.Set(c.today ? c.today : 15, c.today ? 3 : 6, c.today ? 2002 : 2001, 9, 0);
+        settings.SelectDay = c.selectDay;
+        MonthPlan& plan = Open(3, 2002);
+        if (c.selected)
+            Select(c.selected);
+        plan.RecomputeMonthTimes();
+        int missing = 0;
+        for (unsigned day = 1; day <= 31; ++day)
+            missing += Entry(day).Come == TimeCode(MissingDay);
+        EXPECT_EQ(missing, c.missing) << c.today << " " << c.selected;
+    }
 }
 
 TEST_F(PlanTest, CheckDateInPeriod)

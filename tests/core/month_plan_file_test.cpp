@@ -102,6 +102,35 @@ TEST_F(PlanTest, ReadEntryDefaultsForDamagedSections)
     EXPECT_EQ(untouched.Come, 1234);
 }
 
+// Hours values read as C's strtol reads them, wrapped to 32 bits, whether
+// or not the text has the form the program writes.
+TEST_F(PlanTest, ReadEntryReadsHoursAsStrtol)
+{
+    MonthPlan& plan = Open(3, 2002);
+    const struct {
+        const char* text;
+        HoursValue value;
+    } cases[] = {
+        {"510", 510},
+        {"-2147483645", -2147483645},
+        {"4294967295", -1},
+        {"2147483648", -2147483647 - 1},
+        {"-0", 0},
+        {"+7", 7},
+        {" 12", 12},
+        {"12abc", 12},
+        {"abc", 0},
+        {"-", 0},
+        {"0x1F", 0},
+        {"99999999999", 1215752191},
+        {"9223372036854775808", -1}, // strtoll saturates
+    };
+    for (const auto& c : cases) {
+        engine.WriteString("4/1", "Saldo", c.text, plan.path().c_str());
+        EXPECT_EQ(Entry(4).Saldo, c.value) << c.text;
+    }
+}
+
 TEST_F(PlanTest, WriteEntryChoosesTheSlotAndNormalisesDayOffCodes)
 {
     MonthPlan& plan = Open(3, 2002);

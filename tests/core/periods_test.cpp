@@ -151,6 +151,11 @@ TEST_F(PlanTest, CreationFailureIsReported)
     ExpectOnly("Die Datei für den Monatsplan kann nicht angelegt werden.", "Frage");
     EXPECT_TRUE(shell.windows.empty());
     EXPECT_FALSE(frame.creating());
+    // A window that cannot be made ends the creation too.
+    std::snprintf(settings.WorkingDir, sizeof settings.WorkingDir, "%s/", folder.path().string().c_str());
+    shell.failWindows = true;
+    EXPECT_THROW(frame.OpenMonthPlan(3, 2002, false, false), std::runtime_error);
+    EXPECT_FALSE(frame.creating());
 }
 
 TEST_F(PlanTest, RetakeCarryOverAsksAndRecomputes)

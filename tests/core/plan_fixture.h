@@ -18,16 +18,14 @@
 #include "tests/core/core_fakes.h"
 #include "tests/support/temp_folder.h"
 
-constexpr TimeValue At(int hour, int minute)
-{
-    return hour * 60 + minute;
-}
-
 class PlanTest : public ::testing::Test {
 protected:
     using Kind = RecordingPrompts::Kind;
 
-    PlanTest()
+    PlanTest() : PlanTest(nullptr) {}
+    // backend: the store the plans are kept in (it must outlive the test);
+    // nullptr for the engine.
+    explicit PlanTest(ProfileStore* backend) : store(backend != nullptr ? *backend : engine)
     {
         const std::string dir = folder.path().string() + "/";
         std::snprintf(settings.WorkingDir, sizeof settings.WorkingDir, "%s", dir.c_str());
@@ -46,7 +44,7 @@ protected:
         std::remove(MonthPlanFileName(settings, month, year).c_str());
         EXPECT_EQ(frame.OpenMonthPlan(month, year, false, false), 1);
         if (account != 0) {
-            engine.WriteString("MAIN", "Account", std::to_string(account).c_str(), Plan().path().c_str());
+            store.WriteString("MAIN", "Account", std::to_string(account).c_str(), Plan().path().c_str());
             Plan().Recompute(EffectiveStartDay(settings));
         }
         prompts.messages.clear();
@@ -122,26 +120,27 @@ protected:
     void WriteClosedPlan(unsigned month, unsigned year, const char* opening, const char* lastAccount = nullptr)
     {
         const std::string file = MonthPlanFileName(settings, month, year);
-        engine.WriteString("MAIN", "Account", opening, file.c_str());
-        engine.WriteString("MAIN", "Month", std::to_string(month).c_str(), file.c_str());
-        engine.WriteString("MAIN", "Year", std::to_string(year).c_str(), file.c_str());
+        store.WriteString("MAIN", "Account", opening, file.c_str());
+        store.WriteString("MAIN", "Month", std::to_string(month).c_str(), file.c_str());
+        store.WriteString("MAIN", "Year", std::to_string(year).c_str(), file.c_str());
         if (lastAccount) {
-            engine.WriteString("27/1", "Account", lastAccount, file.c_str());
-            engine.WriteString("28/1", "Account", "-2147483645", file.c_str());
+            store.WriteString("27/1", "Account", lastAccount, file.c_str());
+            store.WriteString("28/1", "Account", "-2147483645", file.c_str());
         }
     }
     std::string MainAccount(const std::string& file)
     {
         char account[32];
-        engine.ReadString("MAIN", "Account", "", account, sizeof account, file.c_str());
+        store.ReadString("MAIN", "Account", "", account, sizeof account, file.c_str());
         return account;
     }
 
     TempFolder folder;
     Settings settings;
     ProfileEngine engine;
+    ProfileStore& store;
     FakeClock clock;
     RecordingPrompts prompts;
     FakeFrameShell shell;
-    FrameCore frame{settings, engine, clock, prompts, shell};
+    FrameCore frame{settings, store, clock, prompts, shell};
 };

@@ -1,6 +1,8 @@
 // The time entry dialog: its start values, refusals and what it stores.
 #include "core/time_entry_form.h"
 
+#include "core/day_kind_forms.h"
+
 #include "tests/core/plan_fixture.h"
 
 #include <tuple>
@@ -12,6 +14,15 @@ const char* const TIMES_OUT_OF_RANGE = "Bitte geben Sie gültige Zeiten für Kom
 const char* const NEGATIVE_HOURS = "Bitte geben Sie eine positive Stundenangabe ein.";
 const char* const COME_AFTER_GO = "Die Kommen-Zeit muß kleiner sein als die Gehen-Zeit.";
 const char* const OUTSIDE_MARCH = "Das Datum muß zwischen 01.03.2002 und 31.03.2002 liegen.";
+const char* const CORRECTION_CODE = "Ein Zeitkontostand kann nicht unter \"Kommen\" oder \"Gehen\" eingetragen "
+                                    "werden.\nBitte benutzen Sie dafür \"Zeitkonto-Korrektur\".";
+const char* const MISSING_DAY_CODE = "Fehltage können nicht unter \"Kommen\" oder \"Gehen\" eingetragen werden.\n"
+                                     "Bitte benutzen Sie dafür \"Fehltage bis Markierung eintragen\".";
+const char* const DIRECT_HOURS_CODE =
+    "Stunden ohne Uhrzeiten können nicht unter \"Kommen\" oder \"Gehen\" eingetragen werden.\n"
+    "Bitte wählen Sie dafür \"Stunden\" und geben Sie die Stunden dort ein.";
+const char* const DAY_KIND_IN_GO = "Urlaub (U), Krankheit (K), Feiertag (F) und Gleittag (G) werden unter "
+                                   "\"Kommen\" eingetragen.";
 
 TimeEntryFields Times(const char* date, const char* come, const char* go)
 {
@@ -126,6 +137,17 @@ TEST_F(PlanTest, RefusedTimeEntryTellsTheFirstProblemAndWritesNothing)
         {Times("45.03.2002", "17:00", "08:00"), "Das Datum 45.03.2002 ist ungültig."},
         {Times("04.03.2002", "17:00", "08:00"), COME_AFTER_GO},
         {Times("04.03.2002", "U", "08:00"), COME_AFTER_GO},
+        // Codes that need their own command, in either field, before the date.
+        {Times("05.04.2002", "Z", ""), CORRECTION_CODE},
+        {Times("04.03.2002", "08:00", "Z"), CORRECTION_CODE},
+        {Times("04.03.2002", "--", ""), MISSING_DAY_CODE},
+        {Times("04.03.2002", "08:00", "--.--"), MISSING_DAY_CODE},
+        {Times("04.03.2002", "*", "16:00"), DIRECT_HOURS_CODE},
+        {Times("04.03.2002", "08:00", "**.**"), DIRECT_HOURS_CODE},
+        {Times("04.03.2002", "08:00", "U"), DAY_KIND_IN_GO},
+        {Times("04.03.2002", "08:00", "G"), DAY_KIND_IN_GO},
+        {Times("04.03.2002", "K", "U"), DAY_KIND_IN_GO},
+        {Times("04.03.2002", "08:00", "."), DAY_KIND_IN_GO},
     };
     MonthPlan& plan = Open(3, 2002, 750);
     const std::string before = Dump();
@@ -162,6 +184,47 @@ TEST_F(PlanTest, AcceptedTimeEntryIsStoredWithItsComputedValues)
         EXPECT_EQ(Values(4), std::make_tuple(c.come, c.go, c.workTime, c.saldo, c.account)) << c.fields.come;
         EXPECT_EQ(plan.EntryCount(4), 1u);
     }
+}
+
+TEST_F(PlanTest, FlexiDayCodeInKommenIsTheFlexiDayDialog)
+{
+    // Each date booked once through "G" in Kommen and once through the
+    // flexi-day dialog: the same file, messages and counter.
+    const char* const dates[] = {"04.03.2002", "09.03.2002", "29.03.2002", "12.03.2002", "05.04.2002"};
+    for (const char* date : dates) {
+        std::string dumps[2];
+        std::vector<RecordingPrompts::Message> messages[2];
+        std::uint32_t counters[2];
+        for (int dialog = 0; dialog < 2; ++dialog) {
+            settings.GDays = 2;
+            MonthPlan& plan = Open(3, 2002, 750);
+            Add(5, At(8, 0), At(16, 30));
+            AddKind(12, Vacation);
+            prompts.messages.clear();
+            TimeEntryFields fields = Times(date, "G", "");
+            fields.remark = "frei";
+            const bool accepted = dialog ? AcceptFlexiDay(plan, {date, "frei"}) : AcceptTimeEntry(plan, 0, fields);
+            EXPECT_EQ(accepted, prompts.messages.empty()) << date;
+            dumps[dialog] = Dump();
+            messages[dialog] = prompts.messages;
+            counters[dialog] = settings.GDays;
+        }
+        EXPECT_EQ(dumps[0], dumps[1]) << date;
+        ASSERT_EQ(messages[0].size(), messages[1].size()) << date;
+        for (std::size_t i = 0; i < messages[0].size(); ++i)
+            EXPECT_EQ(std::tie(messages[0][i].text, messages[0][i].title),
+                      std::tie(messages[1][i].text, messages[1][i].title));
+        EXPECT_EQ(counters[0], counters[1]) << date;
+    }
+    EXPECT_EQ(settings.GDays, 2u); // the last date lies outside the period
+
+    // Typed over an existing entry, the flexi day takes its place.
+    MonthPlan& plan = Open(3, 2002, 750);
+    Add(4, At(8, 0), At(16, 30));
+    ASSERT_TRUE(AcceptTimeEntry(plan, EntryKey(4, 1), Times("04.03.2002", "G", "")));
+    EXPECT_EQ(plan.EntryCount(4), 1u);
+    EXPECT_EQ(Values(4), std::make_tuple(TimeCode(FlexiDay), TimeCode(FlexiDay), HoursCode(FlexiDay), -456, 294));
+    EXPECT_EQ(settings.GDays, 3u);
 }
 
 TEST_F(PlanTest, NewTimeEntriesFollowTheDaysEntriesAndEditsStayInPlace)

@@ -6,13 +6,34 @@ namespace {
 
 // The message text control of a system message box.
 constexpr int MESSAGE_TEXT_ID = 0xFFFF;
+// Its icon, on Windows and on Wine.
+constexpr int MESSAGE_ICON_ID = 0x14;
+constexpr int WINE_MESSAGE_ICON_ID = 0x440;
 
 MessageBoxCatcher::Mode boxMode = MessageBoxCatcher::ANSWER;
+bool answerYes = false;
 
 std::vector<CaughtMessageBox>& Boxes()
 {
     static std::vector<CaughtMessageBox> boxes;
     return boxes;
+}
+
+// A message box has its text, its icon and its buttons and nothing else;
+// an application dialog has labels with the same id as the text.
+bool IsMessageBox(HWND window)
+{
+    char className[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, "#32770") != 0 || !GetDlgItem(window, MESSAGE_TEXT_ID) ||
+        (GetWindowLongA(window, GWL_STYLE) & WS_CHILD))
+        return false;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const int id = GetDlgCtrlID(child);
+        if (id > IDCONTINUE && id != MESSAGE_TEXT_ID && id != MESSAGE_ICON_ID && id != WINE_MESSAGE_ICON_ID)
+            return false;
+    }
+    return true;
 }
 
 // Looks at each message box once its WM_INITDIALOG has filled in the texts.
@@ -21,9 +42,7 @@ LRESULT CALLBACK AfterWindowProcedure(int code, WPARAM wParam, LPARAM lParam)
     const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
     if (code == HC_ACTION && call->message == WM_INITDIALOG) {
         HWND window = call->hwnd;
-        char className[32] = {};
-        GetClassNameA(window, className, sizeof className);
-        if (lstrcmpA(className, "#32770") == 0 && GetDlgItem(window, MESSAGE_TEXT_ID)) {
+        if (IsMessageBox(window)) {
             char title[256] = {};
             char text[1024] = {};
             GetWindowTextA(window, title, sizeof title);
@@ -33,7 +52,7 @@ LRESULT CALLBACK AfterWindowProcedure(int code, WPARAM wParam, LPARAM lParam)
             std::fprintf(stderr, "[message box] %s: %s\n", title, text);
             std::fflush(stderr);
             if (boxMode == MessageBoxCatcher::ANSWER)
-                PostMessageA(window, WM_COMMAND, IDOK, 0);
+                PostMessageA(window, WM_COMMAND, answerYes && GetDlgItem(window, IDYES) ? IDYES : IDOK, 0);
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -46,6 +65,7 @@ MessageBoxCatcher::MessageBoxCatcher(Mode mode)
 {
     boxMode = mode;
     Boxes().clear();
+    answerYes = false;
 }
 
 MessageBoxCatcher::~MessageBoxCatcher()
@@ -56,4 +76,9 @@ MessageBoxCatcher::~MessageBoxCatcher()
 const std::vector<CaughtMessageBox>& MessageBoxCatcher::Caught() const
 {
     return Boxes();
+}
+
+void MessageBoxCatcher::AnswerYes(bool yes)
+{
+    answerYes = yes;
 }

@@ -21,6 +21,9 @@ public:
     MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
 
     const std::vector<CaughtMessageBox>& Caught() const;
+    // While set, questions (boxes with a Yes button) are answered Yes;
+    // otherwise every box gets OK, which a yes/no box takes as No.
+    void AnswerYes(bool yes);
 
 private:
     HHOOK hook_;

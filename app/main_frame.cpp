@@ -1,0 +1,273 @@
+#include "app/main_frame.h"
+
+#include <commctrl.h>
+
+#include "app/frame_geometry.h"
+#include "app/handler_results.h"
+#include "app/month_plan_window.h"
+#include "app/popup_menus.h"
+#include "app/status_bar.h"
+#include "app/tool_bar.h"
+#include "core/settings_file.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+HICON ProgramIcon(HWND window, int id)
+{
+    auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
+    // A shared icon: the system frees it with the module.
+    return LoadIconA(instance, MAKEINTRESOURCEA(id));
+}
+
+struct TitleSearch {
+    const char* title;
+    bool found;
+};
+
+BOOL CALLBACK FindTitle(HWND window, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<TitleSearch*>(lParam);
+    char title[256] = {};
+    GetWindowTextA(window, title, sizeof title);
+    if (lstrcmpA(title, search->title) == 0) {
+        search->found = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+MainFrame::MainFrame(const MainFrameSetup& setup)
+    : FrameWindow(SW_HIDE, "Stundwerk", MAKEINTRESOURCEA(IDI_ICON2), nullptr, WINDOW_MENU_POSITION, FIRST_CHILD_ID,
+                  nullptr, WS_OVERLAPPEDWINDOW),
+      clock_(setup.clock ? *setup.clock : systemClock_), core_(settings_, store_, clock_, prompts_, *this)
+{
+    prompts_.SetOwner(window_);
+    prompts_.SetFrameCore(&core_);
+    taskbarCreatedMessage_ = RegisterWindowMessageA("TaskbarCreated");
+    SetSettingsPath(settings_, setup.modulePath.empty() ? nullptr : setup.modulePath.c_str());
+
+    RECT defaults{};
+    GetWindowRect(window_, &defaults);
+    const RECT rect = ReadFrameGeometry(store_, settings_.SettingsPath, defaults);
+    MoveWindow(window_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+
+    LoadSettings(store_, settings_);
+
+    // In this order: the button bar fills the height between the other two.
+    toolBar_.Reset(CreateToolBar(window_, MdiClient(), toolBarHeight_));
+    statusBar_.Reset(CreateStatusBar(window_, statusBarHeight_));
+    BuildButtonBar();
+    LayoutClient();
+
+    tray_.Add(window_, TRAY_ICON_ID, WM_TRAY_NOTIFY, ProgramIcon(window_, IDI_ICON1), TIP_TIMER_OFF);
+
+    if (settings_.OpenMonth)
+        OpenCurrentPeriod(setup.showCommand);
+    else
+        ShowWindow(window_, SW_HIDE);
+
+    if (settings_.AutoTimer)
+        SetTimer(window_, DAY_TIMER_ID, DAY_TIMER_PERIOD, nullptr);
+}
+
+MainFrame::~MainFrame()
+{
+    KillTimer(window_, DAY_TIMER_ID);
+    tray_.Remove();
+    buttonBar_.reset();
+    // The month plan windows go with the frame; their files are up to date.
+    if (IsWindow(window_))
+        DestroyWindow(window_);
+}
+
+void MainFrame::OpenCurrentPeriod(int showCommand)
+{
+    ShowWindow(window_, SW_SHOW);
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    unsigned month = 0, year = 0;
+    core_.TodaysPeriod(month, year);
+    core_.OpenMonthPlan(month, year, false, true);
+    ShowWindow(window_, showCommand);
+}
+
+void MainFrame::BuildButtonBar()
+{
+    buttonBar_.reset();
+    buttonBar_ = CreateButtonBar(window_, {toolBarHeight_, statusBarHeight_}, settings_.ColorStripes,
+                                 GetActiveMonthPlan() != nullptr);
+}
+
+LRESULT MainFrame::Quit(bool confirm)
+{
+    if (confirm && !prompts_.Ask("Wollen Sie Stundwerk wirklich beenden ?", "Frage", true))
+        return MSG_HANDLED;
+    // The normal rectangle is the one to keep, not a minimised or maximised one.
+    ShowWindow(window_, SW_SHOWNORMAL);
+    RECT rect{};
+    GetWindowRect(window_, &rect);
+    WriteFrameGeometry(store_, settings_.SettingsPath, rect);
+    SaveSettings(store_, settings_);
+    PostQuitMessage(0);
+    return 0;
+}
+
+void MainFrame::LayoutClient()
+{
+    RECT client{};
+    GetClientRect(window_, &client);
+    const int width = client.right - client.left;
+    const int height = client.bottom - client.top;
+    if (toolBar_.Get())
+        SendMessageA(toolBar_.Get(), TB_AUTOSIZE, 0, 0);
+    if (statusBar_.Get())
+        MoveWindow(statusBar_.Get(), client.left, client.bottom - statusBarHeight_, width, statusBarHeight_, TRUE);
+    const int barsHeight = toolBarHeight_ + statusBarHeight_;
+    if (buttonBar_)
+        SetWindowPos(buttonBar_->GetBarWindow(), nullptr, client.left, client.top + toolBarHeight_, BUTTON_BAR_WIDTH,
+                     height - barsHeight, SWP_NOZORDER);
+    SetWindowPos(MdiClient(), nullptr, client.left + BUTTON_BAR_WIDTH, client.top + toolBarHeight_,
+                 width - BUTTON_BAR_WIDTH, height - barsHeight, SWP_NOZORDER);
+}
+
+LRESULT MainFrame::OnMessage(UINT message, WPARAM*, LPARAM*)
+{
+    if (message == taskbarCreatedMessage_ && message != 0) {
+        tray_.Restore();
+        return 0;
+    }
+    return MSG_NOT_HANDLED;
+}
+
+LRESULT MainFrame::OnSize(WPARAM* wParam, LPARAM*)
+{
+    // Minimising sends the program to the tray.
+    if (*wParam == SIZE_MINIMIZED)
+        ShowWindow(window_, SW_HIDE);
+    // DefFrameProcA must not see WM_SIZE: it would give the MDI client the
+    // whole client area.
+    LayoutClient();
+    return MSG_HANDLED;
+}
+
+LRESULT MainFrame::OnMove(WPARAM*, LPARAM*)
+{
+    if (toolBar_.Get())
+        SendMessageA(toolBar_.Get(), TB_AUTOSIZE, 0, 0);
+    return MSG_HANDLED;
+}
+
+LRESULT MainFrame::OnSysCommand(WPARAM* wParam, LPARAM*)
+{
+    if ((*wParam & 0xFFF0) != SC_CLOSE)
+        return MSG_NOT_HANDLED;
+    Quit(true);
+    return MSG_HANDLED;
+}
+
+LRESULT MainFrame::OnNotify(WPARAM*, LPARAM* lParam)
+{
+    AnswerToolTipRequest(reinterpret_cast<NMHDR*>(*lParam));
+    return MSG_NOT_HANDLED;
+}
+
+LRESULT MainFrame::OnTimer(WPARAM*, LPARAM*)
+{
+    if (MonthPlanWindow* plan = GetActiveMonthPlan())
+        plan->Plan().ComputeCurrentDay(false);
+    return MSG_NOT_HANDLED;
+}
+
+LRESULT MainFrame::OnQueryEndSession(WPARAM*, LPARAM*)
+{
+    Quit(false);
+    // Non-zero: Windows may end the session.
+    return MSG_HANDLED;
+}
+
+LRESULT MainFrame::OnTrayNotify(WPARAM*, LPARAM* lParam)
+{
+    switch (LOWORD(*lParam)) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        RestoreFromTray();
+        break;
+    case WM_RBUTTONDOWN:
+        ShowTrayMenu();
+        break;
+    default:
+        break;
+    }
+    return MSG_HANDLED;
+}
+
+void MainFrame::RestoreFromTray()
+{
+    ShowWindow(window_, SW_SHOW);
+    if (IsIconic(window_))
+        ShowWindow(window_, SW_SHOWNORMAL);
+    SetForegroundWindow(window_);
+    SetFocus(window_);
+}
+
+void MainFrame::ShowTrayMenu()
+{
+    MenuHandle menu = BuildTrayMenu();
+    TrackPopupAtCursor(window_, menu.Get());
+}
+
+void MainFrame::ShowEntryMenu()
+{
+    MenuHandle menu = BuildEntryMenu();
+    TrackPopupAtCursor(window_, menu.Get());
+}
+
+void MainFrame::SetTrayIconActive(bool active)
+{
+    tray_.SetIcon(ProgramIcon(window_, active ? IDI_ICON3 : IDI_ICON1));
+}
+
+void MainFrame::SetTrayTip(const char* text)
+{
+    tray_.SetTip(text);
+}
+
+MonthPlanWindow* MainFrame::GetActiveMonthPlan()
+{
+    return MonthPlanWindowOf(reinterpret_cast<HWND>(SendMessageA(MdiClient(), WM_MDIGETACTIVE, 0, 0)));
+}
+
+void MainFrame::UpdateStatusBar()
+{
+    if (MonthPlanWindow* plan = GetActiveMonthPlan())
+        ShowDayCounts(statusBar_.Get(), plan->Plan().dayCounts());
+}
+
+MonthPlan* MainFrame::CreatePlanWindow(unsigned month, unsigned year, bool maximised)
+{
+    const DWORD style = PLAN_WINDOW_STYLE | (maximised ? WS_MAXIMIZE : 0);
+    auto* window = new MonthPlanWindow(FrameCore::PlanTitle(month, year).c_str(), this, style, nullptr, month, year);
+    if (!window->Handle()) {
+        delete window;
+        return nullptr;
+    }
+    return &window->Plan();
+}
+
+bool MainFrame::HasActivePlan()
+{
+    return GetActiveMonthPlan() != nullptr;
+}
+
+bool MainFrame::WindowExists(const char* title)
+{
+    // Month plan windows are the MDI client's children; notes and warnings
+    // are top-level windows of this thread.
+    if (FindWindowExA(MdiClient(), nullptr, nullptr, title))
+        return true;
+    TitleSearch search{title, false};
+    EnumThreadWindows(GetCurrentThreadId(), FindTitle, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}

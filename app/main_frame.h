@@ -1,0 +1,113 @@
+#pragma once
+// The main window: the MDI frame with tool bar, side button bar, status bar
+// and tray icon. It owns the settings and the core's frame, opens the month
+// plan windows the core asks for, runs the day timer and carries out the
+// commands of menus, bars, popup menus and the tray.
+#include <windows.h>
+
+#include <string>
+
+#include "app/button_bar.h"
+#include "app/message_box_prompts.h"
+#include "app/system_clock.h"
+#include "app/tray_icon.h"
+#include "core/frame_core.h"
+#include "core/settings.h"
+#include "framework/frame_window.h"
+#include "framework/handles.h"
+#include "ini/profile_engine.h"
+
+class MonthPlanWindow;
+
+constexpr UINT DAY_TIMER_ID = 502;
+constexpr UINT DAY_TIMER_PERIOD = 60000;
+constexpr UINT TRAY_ICON_ID = 1;
+constexpr int WINDOW_MENU_POSITION = 4; // "&Fenster"
+constexpr WORD FIRST_CHILD_ID = 1125;
+constexpr const char* TIP_TIMER_OFF = "Stundwerk: Tagesberechnung nicht aktiv.";
+
+struct MainFrameSetup {
+    // How the frame shows once the first month plan is open (OpenMonth set).
+    int showCommand = SW_SHOWNORMAL;
+    // The program file; stundwrk.ini lives beside it.
+    std::string modulePath;
+    // Null: the machine's local time.
+    Clock* clock = nullptr;
+};
+
+class MainFrame : public FrameWindow, public FrameShell {
+public:
+    explicit MainFrame(const MainFrameSetup& setup);
+    ~MainFrame() override;
+
+    LRESULT OnMessage(UINT message, WPARAM* wParam, LPARAM* lParam) override;
+    LRESULT OnTrayNotify(WPARAM* wParam, LPARAM* lParam) override;
+    LRESULT OnCommand(WPARAM* wParam, LPARAM* lParam) override;
+    LRESULT OnSize(WPARAM* wParam, LPARAM* lParam) override;
+    LRESULT OnMove(WPARAM* wParam, LPARAM* lParam) override;
+    LRESULT OnSysCommand(WPARAM* wParam, LPARAM* lParam) override;
+    LRESULT OnNotify(WPARAM* wParam, LPARAM* lParam) override;
+    LRESULT OnTimer(WPARAM* wParam, LPARAM* lParam) override;
+    LRESULT OnQueryEndSession(WPARAM* wParam, LPARAM* lParam) override;
+
+    // MSG_HANDLED when the user declined, else 0 with WM_QUIT posted.
+    LRESULT Quit(bool confirm);
+    void LayoutClient();
+    // Enables what needs an open month plan; menuOffset is 1 while a
+    // maximised child puts its system menu in front of the popups.
+    void UpdateCommandStates(bool active, int menuOffset);
+    void ShowEntryMenu();
+    // The status bar shows the active month plan's day counts.
+    void UpdateStatusBar();
+    MonthPlanWindow* GetActiveMonthPlan();
+
+    FrameCore& Core() { return core_; }
+    Settings& GetSettings() { return settings_; }
+    ProfileStore& Store() { return store_; }
+    HWND ToolBar() const { return toolBar_.Get(); }
+    HWND StatusBar() const { return statusBar_.Get(); }
+    BBControl* ButtonBar() const { return buttonBar_.get(); }
+    const TrayIcon& Tray() const { return tray_; }
+
+    // FrameShell
+    MonthPlan* CreatePlanWindow(unsigned month, unsigned year, bool maximised) override;
+    bool HasActivePlan() override;
+    bool WindowExists(const char* title) override;
+    void SetTrayTip(const char* text) override;
+    void SetTrayIconActive(bool active) override;
+
+private:
+    void BuildButtonBar();
+    void OpenCurrentPeriod(int showCommand);
+    void RestoreFromTray();
+    void ShowTrayMenu();
+
+    // Commands (main_frame_commands.cpp).
+    LRESULT RunCommand(UINT command);
+    bool RunPlanCommand(UINT command, MonthPlan& plan);
+    void CloseActivePlan();
+    void CloseAllPlans();
+    void RecordTime(bool arrival);
+    void DeleteMonthPlanFile();
+    // Commands that open a dialog (dialog_commands.cpp).
+    static bool IsDialogCommand(UINT command);
+    LRESULT RunDialogCommand(UINT command);
+    void OpenMonthPlanFromDialog(bool create);
+    // The options sheet and what follows it (options_command.cpp).
+    void OnOptions();
+
+    Settings settings_;
+    ProfileEngine store_;
+    SystemClock systemClock_;
+    Clock& clock_;
+    MessageBoxPrompts prompts_;
+    FrameCore core_;
+    OwnedWindow toolBar_;
+    OwnedWindow statusBar_;
+    int toolBarHeight_ = 0;
+    int statusBarHeight_ = 0;
+    ButtonBarPtr buttonBar_;
+    TrayIcon tray_;
+    // The shell's message after it restarted: the tray icon must be added again.
+    UINT taskbarCreatedMessage_ = 0;
+};

@@ -1,0 +1,52 @@
+#include "app/message_box_prompts.h"
+
+#include "dialogs/commands.h"
+#include "dialogs/message_dialog.h"
+
+// A dialog that set itself as the owner (PromptOwnerScope) owns the box and
+// stays disabled while it is open; otherwise the main frame does.
+HWND MessageBoxPrompts::BoxOwner() const
+{
+    return owner() != NO_PROMPT_OWNER ? reinterpret_cast<HWND>(owner()) : owner_;
+}
+
+void MessageBoxPrompts::Tell(const char* text, const char* title, MessageIcon icon)
+{
+    MessageBoxA(BoxOwner(), text, title, icon == MessageIcon::Information ? MB_ICONINFORMATION : MB_OK);
+}
+
+bool MessageBoxPrompts::Ask(const char* text, const char* title, bool questionIcon)
+{
+    const UINT icon = questionIcon ? MB_ICONQUESTION : MB_ICONINFORMATION;
+    return MessageBoxA(BoxOwner(), text, title, MB_YESNO | icon) == IDYES;
+}
+
+// The month dialog, preset to the month the core proposes; "Abbrechen" gives month 0.
+bool MessageBoxPrompts::AskMonth(unsigned& month, unsigned& year)
+{
+    if (!core_ || !AskMonthPlan(BoxOwner(), *core_, month, year)) {
+        month = 0;
+        return false;
+    }
+    return month != 0;
+}
+
+// The warning dialog has no parent: it comes from the timer while the frame
+// may be hidden in the tray.
+bool MessageBoxPrompts::ShowWarning(const char* text)
+{
+    return ShowWarningNotice(GetModuleHandleA(nullptr), text);
+}
+
+void MessageBoxPrompts::BeginWait()
+{
+    HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    if (waitDepth_++ == 0)
+        cursorBeforeWait_ = previous;
+}
+
+void MessageBoxPrompts::EndWait()
+{
+    if (waitDepth_ > 0 && --waitDepth_ == 0)
+        SetCursor(cursorBeforeWait_);
+}

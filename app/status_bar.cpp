@@ -1,0 +1,39 @@
+#include "app/status_bar.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+
+HWND CreateStatusBar(HWND frame, int& height)
+{
+    HWND statusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE, "", frame, STATUS_BAR_ID);
+    if (!statusBar)
+        return nullptr;
+    RECT rect{};
+    GetWindowRect(statusBar, &rect);
+    height = rect.bottom - rect.top;
+    return statusBar;
+}
+
+void ShowDayCounts(HWND statusBar, const DayCounts& counts)
+{
+    if (!statusBar)
+        return;
+    int edges[] = {100, 200, 300, 400, -1};
+    SendMessageA(statusBar, SB_SETPARTS, 5, reinterpret_cast<LPARAM>(edges));
+    const struct {
+        const char* format;
+        unsigned count;
+    } parts[] = {
+        {"Arbeitstage: %u", counts.workDays},
+        {"Gleittage: %u", counts.flexiDays},
+        {"Urlaubstage: %u", counts.vacationDays},
+        {"Kranktage: %u", counts.sickDays},
+    };
+    int index = 0;
+    for (const auto& part : parts) {
+        char text[64];
+        std::snprintf(text, sizeof text, part.format, part.count);
+        SendMessageA(statusBar, SB_SETTEXTA, index++, reinterpret_cast<LPARAM>(text));
+    }
+}

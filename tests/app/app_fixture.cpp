@@ -1,0 +1,111 @@
+#include "tests/app/app_fixture.h"
+
+#include <commctrl.h>
+
+#include "app/list_view.h"
+#include "core/period.h"
+#include "framework/application.h"
+#include "resources/resource_ids.h"
+#include "tests/framework/test_application.h"
+
+namespace {
+
+// The program's own window class, menu and icons: one registration per process.
+void EnsureApplication()
+{
+    static Application application(GetModuleHandleA(nullptr), nullptr, "Stundwerk", MAKEINTRESOURCEA(IDI_ICON1),
+                                   MAKEINTRESOURCEA(SWMENU), nullptr, nullptr);
+    static const bool controls = [] {
+        INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES};
+        return InitCommonControlsEx(&init) != FALSE;
+    }();
+    (void)controls;
+}
+
+} // namespace
+
+AppTest::AppTest()
+{
+    EnsureApplication();
+    clock.Set(12, 10, 2005, 9, 0);
+    WriteOptions();
+}
+
+AppTest::~AppTest()
+{
+    frame.reset();
+    // The frame's window posts WM_QUIT when it is destroyed.
+    TakeQuitMessage();
+}
+
+void AppTest::WriteOptions(const std::vector<std::string>& lines)
+{
+    std::string text = "[Options]\r\nWorkingDir=" + folder.path().string() + "\r\n";
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    WriteBytes(Ini(), text);
+}
+
+MainFrame& AppTest::Start()
+{
+    MainFrameSetup setup;
+    setup.showCommand = SW_SHOWNORMAL;
+    setup.modulePath = folder.File("Stundwerk.exe");
+    setup.clock = &clock;
+    frame = std::make_unique<MainFrame>(setup);
+    return *frame;
+}
+
+MonthPlanWindow& AppTest::OpenPlan(unsigned month, unsigned year)
+{
+    EXPECT_EQ(frame->Core().OpenMonthPlan(month, year, true, false), 1);
+    MonthPlanWindow* window = Active();
+    EXPECT_NE(window, nullptr);
+    return *window;
+}
+
+void AppTest::AddEntry(unsigned day, TimeValue come, TimeValue go)
+{
+    MonthPlan& plan = Active()->Plan();
+    EntryRecord record;
+    ASSERT_TRUE(plan.ReadEntry(day, 1, record));
+    record.Come = come;
+    record.Go = go;
+    record.WorkTime = record.Saldo = record.Account = NO_HOURS;
+    record.Info[0] = '\0';
+    record.NoSaldo = IsWorkDay(frame->GetSettings(), record.weekday) ? 0 : 1;
+    ASSERT_EQ(plan.WriteEntry(0, 0, record), 1);
+    plan.Recompute(EffectiveStartDay(frame->GetSettings()));
+}
+
+void AppTest::Pump()
+{
+    MSG message{};
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+std::vector<std::string> AppTest::MessageTexts() const
+{
+    std::vector<std::string> texts;
+    for (const CaughtMessageBox& box : boxes.Caught())
+        texts.push_back(box.title + ": " + box.text);
+    return texts;
+}
+
+std::vector<std::string> RowTexts(HWND list, int row)
+{
+    std::vector<std::string> texts;
+    for (int column = 0; column < LIST_COLUMNS; ++column) {
+        char text[256];
+        GetListText(list, row, column, text, sizeof text);
+        texts.emplace_back(text);
+    }
+    return texts;
+}

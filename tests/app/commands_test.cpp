@@ -1,0 +1,170 @@
+// Which commands can be chosen with no, one and three plans open, with a
+// maximised plan, and closing them all.
+#include "tests/app/app_fixture.h"
+
+#include <commctrl.h>
+
+#include "app/handler_results.h"
+#include "tests/controls/bb_control_access.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+// What a person sees of the commands that need an open plan.
+struct CommandStates {
+    bool fileItems;   // "Schl&ießen", "&Alles schließen", "&Drucken..."
+    bool deleteFile;  // "Lö&schen..."
+    bool popups;      // "&Bearbeiten" to "&Fenster"
+    bool toolButtons; // e.g. "Arbeitszeit erfassen"
+    bool barItems;    // "Kommen" and "Schließen"
+
+    bool operator==(const CommandStates& other) const
+    {
+        return fileItems == other.fileItems && deleteFile == other.deleteFile && popups == other.popups &&
+               toolButtons == other.toolButtons && barItems == other.barItems;
+    }
+};
+
+std::ostream& operator<<(std::ostream& out, const CommandStates& s)
+{
+    return out << "file " << s.fileItems << ", delete " << s.deleteFile << ", popups " << s.popups << ", tools "
+               << s.toolButtons << ", bar " << s.barItems;
+}
+
+bool Enabled(UINT state)
+{
+    return (state & (MF_GRAYED | MF_DISABLED)) == 0;
+}
+
+CommandStates StatesOf(MainFrame& frame, int menuOffset)
+{
+    HMENU menu = GetMenu(frame.Handle());
+    HMENU file = GetSubMenu(menu, menuOffset);
+    CommandStates states{};
+    states.fileItems = Enabled(GetMenuState(file, CMD_CLOSE_MONTH_PLAN, MF_BYCOMMAND)) &&
+                       Enabled(GetMenuState(file, CMD_CLOSE_ALL, MF_BYCOMMAND)) &&
+                       Enabled(GetMenuState(file, CMD_PRINT, MF_BYCOMMAND));
+    states.deleteFile = Enabled(GetMenuState(file, CMD_DELETE_MONTH_PLAN_FILE, MF_BYCOMMAND));
+    states.popups = true;
+    for (int position = menuOffset + 1; position <= menuOffset + 4; ++position)
+        states.popups = states.popups && Enabled(GetMenuState(menu, position, MF_BYPOSITION));
+    const LRESULT tool = SendMessageA(frame.ToolBar(), TB_GETSTATE, CMD_ENTER_WORK_TIME, 0);
+    states.toolButtons = (tool & TBSTATE_ENABLED) && !(tool & TBSTATE_INDETERMINATE);
+    states.barItems = !BBControlTestAccess::IsItemDisabled(*frame.ButtonBar(), 0, 0) &&
+                      !BBControlTestAccess::IsItemDisabled(*frame.ButtonBar(), 1, 2);
+    return states;
+}
+
+constexpr CommandStates NO_PLAN{false, true, false, false, false};
+constexpr CommandStates PLAN_OPEN{true, false, true, true, true};
+
+} // namespace
+
+TEST_F(AppTest, PlanCommandsAreEnabledWhilePlansAreOpen)
+{
+    Start();
+    EXPECT_EQ(StatesOf(*frame, 0), NO_PLAN);
+    EXPECT_FALSE(BBControlTestAccess::IsItemDisabled(*frame->ButtonBar(), 1, 0)) << "\"Neu\" stays usable";
+    const std::pair<unsigned, unsigned> periods[] = {{10, 2005}, {11, 2005}, {12, 2005}};
+    for (const auto& period : periods) {
+        OpenPlan(period.first, period.second);
+        EXPECT_EQ(StatesOf(*frame, 0), PLAN_OPEN);
+    }
+    EXPECT_EQ(Command(CMD_CLOSE_MONTH_PLAN), MSG_HANDLED);
+    EXPECT_EQ(StatesOf(*frame, 0), PLAN_OPEN) << "two plans are left";
+
+    EXPECT_EQ(Command(CMD_CLOSE_ALL), MSG_HANDLED);
+    EXPECT_EQ(Active(), nullptr);
+    EXPECT_EQ(FindWindowExA(frame->MdiClient(), nullptr, nullptr, nullptr), nullptr);
+    EXPECT_EQ(StatesOf(*frame, 0), NO_PLAN);
+}
+
+TEST_F(AppTest, AMaximisedPlanMovesThePopupsOnePositionRight)
+{
+    Start();
+    OpenPlan(10, 2005);
+    Command(CMD_MAXIMIZE_CHILD);
+    ASSERT_TRUE(IsZoomed(Active()->Handle()));
+    // Closing the last plan greys everything at the offset of the moment.
+    Command(CMD_CLOSE_ALL);
+    EXPECT_EQ(StatesOf(*frame, 0), NO_PLAN);
+
+    OpenPlan(10, 2005);
+    Command(CMD_MAXIMIZE_CHILD);
+    OpenPlan(11, 2005);
+    ASSERT_TRUE(IsZoomed(Active()->Handle()));
+    EXPECT_EQ(StatesOf(*frame, 1), PLAN_OPEN);
+}
+
+TEST_F(AppTest, PlanCommandsWithoutAPlanDoNothing)
+{
+    Start();
+    for (UINT command : {CMD_DELETE_ENTRY, CMD_COPY_ENTRY, CMD_PASTE_ENTRY, CMD_MOVE_ENTRY_UP, CMD_RECOMPUTE,
+                         CMD_FILL_MISSING_DAYS, CMD_TOGGLE_TIME_FORMAT, CMD_CLOSE_MONTH_PLAN, CMD_CLOSE_ALL})
+        Command(command);
+    EXPECT_TRUE(boxes.Caught().empty());
+    EXPECT_EQ(frame->GetSettings().ComFormat, 0u);
+}
+
+TEST_F(AppTest, MissingDaysAreFilledUpToTheMarkedEntry)
+{
+    // Today is Wednesday 12 October 2005; the mark is on Thursday the 6th
+    // and stays there. The live computation's own filling up to today is off.
+    for (UINT command : {CMD_FILL_MISSING_DAYS, CMD_RECOMPUTE}) {
+        SCOPED_TRACE(command);
+        WriteOptions({"SelectDay=0", "CheckMissings=0"});
+        Start();
+        MonthPlanWindow& window = OpenPlan(10, 2005);
+        ASSERT_TRUE(window.Plan().SelectEntryRow(6, 1));
+        const auto come = [&](unsigned day) {
+            for (const ListRow& row : window.Plan().rows())
+                if (row.key == EntryKey(day, 1))
+                    return row.text[ColCome];
+            return std::string("no row");
+        };
+        Command(command);
+        EXPECT_EQ(come(4), "--.--");
+        EXPECT_EQ(come(5), "--.--");
+        EXPECT_EQ(come(6), ".");
+        EXPECT_EQ(come(11), ".");
+        const std::string file = window.Plan().path();
+        frame.reset();
+        std::remove(file.c_str());
+    }
+}
+
+TEST_F(AppTest, TimeFormatToggleTwiceShowsTheFirstFormatAgain)
+{
+    Start();
+    MonthPlanWindow& window = OpenPlan(10, 2005);
+    AddEntry(4, At(8, 0), At(16, 45));
+    const auto hours = [&] { return RowTexts(window.ListView(), 3)[ColHours]; };
+    const std::string first = hours();
+    Command(CMD_TOGGLE_TIME_FORMAT);
+    EXPECT_NE(hours(), first);
+    Command(CMD_TOGGLE_TIME_FORMAT);
+    EXPECT_EQ(hours(), first);
+}
+
+TEST_F(AppTest, ToolTipsNameTheCommands)
+{
+    Start();
+    const struct {
+        UINT command;
+        const char* tip;
+    } cases[] = {
+        {CMD_ENTER_WORK_TIME, "Arbeitszeit erfassen"},
+        {CMD_CLOSE_MONTH_PLAN, "Monatsplan schliessen"},
+        {CMD_PASTE_ENTRY, "Eintrag einfügen"},
+        {CMD_COMPUTE_CURRENT_DAY, "Aktuellen Tag berechnen"},
+        {CMD_RECORD_ARRIVAL, "Sorry - keine Hilfe vorhanden!"},
+    };
+    for (const auto& c : cases) {
+        NMTTDISPINFOA request{};
+        request.hdr.hwndFrom = frame->ToolBar();
+        request.hdr.idFrom = c.command;
+        request.hdr.code = TTN_NEEDTEXTA;
+        SendMessageA(frame->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+        EXPECT_STREQ(request.szText, c.tip);
+    }
+}

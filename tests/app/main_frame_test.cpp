@@ -1,0 +1,220 @@
+// The main frame's start, the settings file, quitting, the tray tip and the
+// day timer, and "Kommen"/"Gehen" through the frame's commands.
+#include "tests/app/app_fixture.h"
+
+#include "app/handler_results.h"
+#include "app/list_view.h"
+#include "resources/resource_ids.h"
+#include "tests/framework/test_application.h"
+
+namespace {
+
+RECT WindowRect(HWND window)
+{
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+} // namespace
+
+TEST_F(AppTest, WithoutOpenMonthTheProgramLivesInTheTray)
+{
+    Start();
+    EXPECT_FALSE(IsWindowVisible(frame->Handle()));
+    EXPECT_EQ(Active(), nullptr);
+    EXPECT_STREQ(frame->Tray().Tip(), "Stundwerk: Tagesberechnung nicht aktiv.");
+}
+
+TEST_F(AppTest, OpenMonthOpensThePeriodOfToday)
+{
+    const struct {
+        unsigned startDay, day, month, year;
+        const char* title;
+    } cases[] = {
+        {15, 3, 1, 2005, "Monatsplan für Dezember 2004"},
+        {15, 15, 1, 2005, "Monatsplan für Januar 2005"},
+        {1, 3, 1, 2005, "Monatsplan für Januar 2005"},
+        {1, 31, 12, 2004, "Monatsplan für Dezember 2004"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        clock.Set(c.day, c.month, c.year);
+        const std::string startDay = "StartDay=" + std::to_string(c.startDay);
+        // The plan exists already: opening it asks nothing.
+        WriteOptions({startDay});
+        Start();
+        unsigned month = 0, year = 0;
+        frame->Core().TodaysPeriod(month, year);
+        OpenPlan(month, year);
+        frame.reset();
+
+        WriteOptions({startDay, "OpenMonth=1"});
+        Start();
+        ASSERT_NE(Active(), nullptr);
+        char title[64] = {};
+        GetWindowTextA(Active()->Handle(), title, sizeof title);
+        EXPECT_STREQ(title, c.title);
+        EXPECT_TRUE(IsWindowVisible(frame->Handle()));
+        frame.reset();
+    }
+    EXPECT_TRUE(boxes.Caught().empty()) << MessageTexts()[0];
+}
+
+TEST_F(AppTest, OpenMonthAsksBeforeCreatingTheMissingPlan)
+{
+    WriteOptions({"OpenMonth=1"});
+    Start();
+    ASSERT_EQ(boxes.Caught().size(), 1u);
+    EXPECT_EQ(MessageTexts()[0], "Frage: Der Monatsplan für Oktober 2005 existiert noch nicht.\n\n"
+                                 "Soll ein neuer Monatsplan angelegt werden?");
+    EXPECT_EQ(Active(), nullptr);
+}
+
+TEST_F(AppTest, StoredGeometryIsUsedUnlessNoMonitorShowsIt)
+{
+    Start();
+    const RECT defaults = WindowRect(frame->Handle());
+    frame.reset();
+    const struct {
+        const char* stored;
+        RECT expected;
+    } cases[] = {
+        {"Left=100\r\nTop=50\r\nWidth=640\r\nHeight=480", {100, 50, 740, 530}},
+        // Written "%u": a frame left of the screen, still partly visible.
+        {"Left=4294967288\r\nTop=20\r\nWidth=700\r\nHeight=500", {-8, 20, 692, 520}},
+        {"Left=30000\r\nTop=30000\r\nWidth=640\r\nHeight=480", defaults},
+        {"Left=100\r\nTop=100\r\nWidth=0\r\nHeight=0", defaults},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        WriteOptions();
+        WriteBytes(Ini(), ReadBytes(Ini()) + "[Window]\r\n" + c.stored + "\r\n");
+        Start();
+        const RECT rect = WindowRect(frame->Handle());
+        EXPECT_EQ(rect.left, c.expected.left);
+        EXPECT_EQ(rect.top, c.expected.top);
+        EXPECT_EQ(rect.right, c.expected.right);
+        EXPECT_EQ(rect.bottom, c.expected.bottom);
+        frame.reset();
+    }
+}
+
+TEST_F(AppTest, QuitDeclinedChangesNothing)
+{
+    Start();
+    EXPECT_EQ(Command(CMD_QUIT), MSG_HANDLED);
+    ASSERT_EQ(boxes.Caught().size(), 1u);
+    EXPECT_EQ(MessageTexts()[0], "Frage: Wollen Sie Stundwerk wirklich beenden ?");
+    EXPECT_FALSE(TakeQuitMessage());
+    EXPECT_TRUE(SectionLines(Ini(), "Window").empty());
+}
+
+TEST_F(AppTest, QuitWritesTheNormalGeometryAndTheSettings)
+{
+    const struct {
+        const char* how;
+        UINT message;
+        WPARAM wParam;
+        size_t questions;
+    } cases[] = {
+        {"menu", WM_COMMAND, CMD_QUIT, 1},
+        {"tray menu", WM_COMMAND, CMD_TRAY_QUIT, 1},
+        {"close box", WM_SYSCOMMAND, SC_CLOSE, 1},
+        {"end of session", WM_QUERYENDSESSION, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        WriteOptions();
+        Start();
+        boxes.AnswerYes(true);
+        MoveWindow(frame->Handle(), -8, 20, 700, 500, FALSE);
+        ShowWindow(frame->Handle(), SW_MINIMIZE);
+        const size_t before = boxes.Caught().size();
+        SendMessageA(frame->Handle(), c.message, c.wParam, 0);
+        EXPECT_EQ(boxes.Caught().size() - before, c.questions);
+        EXPECT_TRUE(TakeQuitMessage());
+        EXPECT_EQ(SectionLines(Ini(), "Window"),
+                  (std::vector<std::string>{"Left=4294967288", "Top=20", "Width=700", "Height=500"}));
+        EXPECT_FALSE(SectionLines(Ini(), "Options").empty());
+        frame.reset();
+    }
+}
+
+TEST_F(AppTest, ArrivalAndDepartureNeedAnOpenPlan)
+{
+    Start();
+    Command(CMD_RECORD_ARRIVAL);
+    Command(CMD_RECORD_DEPARTURE);
+    EXPECT_EQ(MessageTexts(),
+              (std::vector<std::string>{
+                  "Hinweis: Es ist kein Monatsplan geöffnet.\n\nDer \"Kommen\"-Eintrag kann nicht vorgenommen werden.",
+                  "Hinweis: Es ist kein Monatsplan geöffnet.\n\nDer \"Gehen\"-Eintrag kann nicht vorgenommen werden.",
+              }));
+}
+
+TEST_F(AppTest, ArrivalTimerTickAndDepartureShowInTodaysRowAndTheTip)
+{
+    WriteOptions({"CheckMissings=0"});
+    clock.Set(12, 10, 2005, 8, 0);
+    Start();
+    MonthPlanWindow& window = OpenPlan(10, 2005);
+    Command(CMD_RECORD_ARRIVAL);
+
+    const auto todaysRow = [&] {
+        const std::vector<ListRow>& rows = window.Plan().rows();
+        for (size_t row = 0; row < rows.size(); ++row) {
+            if (rows[row].key == EntryKey(12, 1))
+                return RowTexts(window.ListView(), static_cast<int>(row));
+        }
+        return std::vector<std::string>{};
+    };
+    ASSERT_FALSE(todaysRow().empty());
+    EXPECT_EQ(todaysRow()[ColCome], "08:00");
+    EXPECT_EQ(todaysRow()[ColGo], "08:00T");
+
+    clock.Set(12, 10, 2005, 9, 30);
+    SendMessageA(frame->Handle(), WM_TIMER, DAY_TIMER_ID, 0);
+    EXPECT_EQ(todaysRow()[ColGo], "09:30T");
+    EXPECT_EQ(todaysRow()[ColHours], "1:30T");
+    EXPECT_STREQ(frame->Tray().Tip(), "Kommen: 08:00, Stunden: 1:30, Saldo: -6:06, Konto: -6:06");
+
+    clock.Set(12, 10, 2005, 16, 30);
+    Command(CMD_RECORD_DEPARTURE);
+    EXPECT_EQ(todaysRow()[ColGo], "16:30");
+    EXPECT_TRUE(boxes.Caught().empty()) << MessageTexts()[0];
+}
+
+TEST_F(AppTest, TrayAndMinimisingShowAndHideTheFrame)
+{
+    Start();
+    const struct {
+        const char* what;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        bool visible;
+    } steps[] = {
+        {"left click on the tray icon", WM_TRAY_NOTIFY, TRAY_ICON_ID, WM_LBUTTONDOWN, true},
+        {"\"Verbergen\"", WM_COMMAND, CMD_TRAY_HIDE, 0, false},
+        {"\"Öffnen\"", WM_COMMAND, CMD_TRAY_OPEN, 0, true},
+        {"minimising", WM_SYSCOMMAND, SC_MINIMIZE, 0, false},
+        {"double click on the tray icon", WM_TRAY_NOTIFY, TRAY_ICON_ID, WM_LBUTTONDBLCLK, true},
+        {"mouse moving over the tray icon", WM_TRAY_NOTIFY, TRAY_ICON_ID, WM_MOUSEMOVE, true},
+    };
+    for (const auto& step : steps) {
+        SendMessageA(frame->Handle(), step.message, step.wParam, step.lParam);
+        EXPECT_EQ(IsWindowVisible(frame->Handle()) != FALSE, step.visible) << step.what;
+    }
+    EXPECT_FALSE(IsIconic(frame->Handle()));
+}
+
+TEST_F(AppTest, EscapeAsksTheQuitQuestion)
+{
+    Start();
+    HACCEL keys = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(SWMENU));
+    ASSERT_NE(keys, nullptr);
+    MSG escape{frame->Handle(), WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, {}};
+    EXPECT_TRUE(TranslateAcceleratorA(frame->Handle(), keys, &escape));
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Frage: Wollen Sie Stundwerk wirklich beenden ?"});
+}

@@ -1,0 +1,193 @@
+// The month plan window: its rows against the core's, the drawn colours, the
+// growing remark column and what closing it writes.
+#include "tests/app/app_fixture.h"
+
+#include <commctrl.h>
+
+#include "app/handler_results.h"
+#include "app/list_view.h"
+#include "framework/handles.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+constexpr COLORREF RED = RGB(255, 0, 0);            // ColorFreeDays 255
+constexpr COLORREF STRIPES = RGB(0xDF, 0xEF, 0xFF); // ColorStripes 16773087
+constexpr COLORREF WHITE = RGB(255, 255, 255);
+constexpr COLORREF BLACK = RGB(0, 0, 0);
+
+LPARAM RowKey(HWND list, int row)
+{
+    LVITEMA item{};
+    item.mask = LVIF_PARAM | LVIF_IMAGE;
+    item.iItem = row;
+    SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    return item.lParam;
+}
+
+int RowImage(HWND list, int row)
+{
+    LVITEMA item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    return item.iImage;
+}
+
+// One row drawn into a memory bitmap, in the DC's own raster font so that
+// the text has its exact colour.
+class DrawnRow {
+public:
+    DrawnRow(MonthPlanWindow& window, int row, bool selected) : screen_(nullptr), memory_(screen_.Get())
+    {
+        bitmap_.Reset(CreateCompatibleBitmap(screen_.Get(), WIDTH, HEIGHT));
+        SelectedObject selectedBitmap(memory_.Get(), bitmap_.Get());
+        DRAWITEMSTRUCT item{};
+        item.CtlType = ODT_LISTVIEW;
+        item.itemID = static_cast<UINT>(row);
+        item.itemState = selected ? ODS_SELECTED : 0;
+        item.hwndItem = window.ListView();
+        item.hDC = memory_.Get();
+        item.rcItem = {0, 0, WIDTH, HEIGHT};
+        window.DrawRow(item);
+        for (int x = 0; x < WIDTH; ++x)
+            for (int y = 0; y < HEIGHT; ++y)
+                pixels_[x][y] = GetPixel(memory_.Get(), x, y);
+    }
+    // Whether any pixel between x0 and x1 has the colour.
+    bool Shows(COLORREF colour, int x0, int x1) const
+    {
+        for (int x = x0; x < x1; ++x)
+            for (int y = 0; y < HEIGHT; ++y)
+                if (pixels_[x][y] == colour)
+                    return true;
+        return false;
+    }
+    COLORREF Background() const { return pixels_[WIDTH - 2][HEIGHT - 1]; }
+
+    static constexpr int WIDTH = 700;
+    static constexpr int HEIGHT = 16;
+
+private:
+    WindowDC screen_;
+    MemoryDC memory_;
+    BitmapHandle bitmap_;
+    COLORREF pixels_[WIDTH][HEIGHT] = {};
+};
+
+} // namespace
+
+TEST_F(AppTest, ListRowsAreTheCoresRows)
+{
+    Start();
+    MonthPlanWindow& window = OpenPlan(10, 2005);
+    AddEntry(4, At(8, 0), At(16, 30));
+    AddEntry(4, At(17, 0), At(18, 0));
+    AddEntry(5, TimeCode(Vacation), TimeCode(Vacation));
+    HWND list = window.ListView();
+    const std::vector<ListRow>& rows = window.Plan().rows();
+    ASSERT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), static_cast<LRESULT>(rows.size()));
+    for (size_t row = 0; row < rows.size(); ++row) {
+        SCOPED_TRACE(row);
+        const int index = static_cast<int>(row);
+        EXPECT_EQ(RowKey(list, index), static_cast<LPARAM>(rows[row].key));
+        EXPECT_EQ(RowImage(list, index), rows[row].icon);
+        EXPECT_EQ(RowTexts(list, index), std::vector<std::string>(rows[row].text, rows[row].text + LIST_COLUMNS));
+    }
+    char counts[64] = {};
+    SendMessageA(frame->StatusBar(), SB_GETTEXTA, 2, reinterpret_cast<LPARAM>(counts));
+    EXPECT_STREQ(counts, "Urlaubstage: 1");
+}
+
+TEST_F(AppTest, RowsAreDrawnInTheColoursOfTheirDays)
+{
+    // October 2005: Saturday 1st, Sunday 2nd (three entries), Monday 3rd a
+    // public holiday ("FT"), Tuesday 4th an ordinary day.
+    const struct {
+        int row;
+        bool selected;
+        COLORREF text;
+        COLORREF stripedBackground;
+    } cases[] = {
+        {0, false, RED, STRIPES},
+        {1, false, RED, WHITE},
+        {2, false, RED, STRIPES},
+        {3, false, RED, WHITE},
+        {4, false, RED, STRIPES},
+        {5, false, BLACK, WHITE},
+        {5, true, GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_HIGHLIGHT)},
+    };
+    for (const char* separate : {"Separate=1", "Separate=0"}) {
+        WriteOptions({separate});
+        Start();
+        MonthPlanWindow& window = OpenPlan(10, 2005);
+        AddEntry(2, At(10, 0), At(11, 0));
+        AddEntry(2, At(12, 0), At(13, 0));
+        AddEntry(2, At(14, 0), At(15, 0));
+        ASSERT_EQ(RowTexts(window.ListView(), 4)[ColCome], "FT");
+        ASSERT_EQ(RowTexts(window.ListView(), 3)[ColDay], " ");
+        const bool striped = separate[9] == '1';
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(separate) + " row " + std::to_string(c.row) + (c.selected ? " selected" : ""));
+            const DrawnRow drawn(window, c.row, c.selected);
+            const COLORREF background = striped || c.selected ? c.stripedBackground : WHITE;
+            EXPECT_EQ(drawn.Background(), background);
+            // The date cell of a day's first row, the times of the others.
+            const int dateLeft = ColumnWidth(window.ListView(), ColDay);
+            int timesRight = 0;
+            for (int column = 0; column <= ColHours; ++column)
+                timesRight += ColumnWidth(window.ListView(), column);
+            EXPECT_TRUE(drawn.Shows(c.text, dateLeft, timesRight));
+            EXPECT_FALSE(drawn.Shows(c.text == RED ? BLACK : RED, dateLeft, timesRight));
+        }
+        const std::string file = window.Plan().path();
+        frame.reset();
+        std::remove(file.c_str());
+    }
+}
+
+TEST_F(AppTest, RemarkColumnGrowsWithTheWindowButNeverShrinks)
+{
+    Start();
+    MonthPlanWindow& window = OpenPlan(10, 2005);
+    HWND list = window.ListView();
+    EXPECT_EQ(ColumnWidth(list, ColDay), 50);
+    const auto fixedColumns = [&] {
+        int sum = 0;
+        for (int column = 0; column < ColRemark; ++column)
+            sum += ColumnWidth(list, column);
+        return sum;
+    };
+    // The inside of the list, less its vertical scroll bar.
+    const auto listWidth = [&] {
+        RECT rect{};
+        GetClientRect(list, &rect);
+        const bool scrollBar = GetWindowLongPtrA(list, GWL_STYLE) & WS_VSCROLL;
+        return static_cast<int>(rect.right - rect.left) - (scrollBar ? 0 : GetSystemMetrics(SM_CXVSCROLL));
+    };
+    SendMessageA(frame->MdiClient(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(window.Handle()), 0);
+    MoveWindow(window.Handle(), 0, 0, 1000, 400, TRUE);
+    const int grown = ColumnWidth(list, ColRemark);
+    EXPECT_EQ(grown, listWidth() - fixedColumns());
+    MoveWindow(window.Handle(), 0, 0, 500, 400, TRUE);
+    EXPECT_EQ(ColumnWidth(list, ColRemark), grown);
+
+    window.RemoveIconLists();
+    EXPECT_EQ(ColumnWidth(list, ColDay), 35);
+    EXPECT_EQ(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0), 0);
+    window.CreateIconLists();
+    EXPECT_EQ(ColumnWidth(list, ColDay), 50);
+}
+
+TEST_F(AppTest, ClosingAPlanWritesWhetherItWasMaximised)
+{
+    Start();
+    for (const bool maximised : {true, false}) {
+        MonthPlanWindow& window = OpenPlan(10, 2005);
+        SendMessageA(frame->MdiClient(), maximised ? WM_MDIMAXIMIZE : WM_MDIRESTORE,
+                     reinterpret_cast<WPARAM>(window.Handle()), 0);
+        EXPECT_EQ(SendMessageA(window.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0), MSG_CHILD_CLOSED);
+        EXPECT_EQ(Active(), nullptr);
+        EXPECT_EQ(SectionLines(Ini(), "Custom"), std::vector<std::string>{maximised ? "OpenMode=1" : "OpenMode=0"});
+    }
+}

@@ -1,0 +1,63 @@
+// Remarks read back exactly as written, however they are quoted, on every
+// backend a plan can be kept in: reading a private-profile value removes one
+// pair of surrounding quotes.
+#include <string>
+#include <vector>
+
+#include "core/remark_form.h"
+#include "tests/core/plan_fixture.h"
+
+#ifdef _WIN32
+#include "ini/win32/system_profile_store.h"
+#endif
+
+namespace {
+
+// nullptr: the engine; under Windows also the system's functions.
+std::vector<ProfileStore*> Backends()
+{
+#ifdef _WIN32
+    static SystemProfileStore system;
+    return {nullptr, &system};
+#else
+    return {nullptr};
+#endif
+}
+
+class RemarkQuotesTest : public PlanTest, public ::testing::WithParamInterface<ProfileStore*> {
+protected:
+    RemarkQuotesTest() : PlanTest(GetParam()) {}
+};
+
+TEST_P(RemarkQuotesTest, RemarksSurviveRewrites)
+{
+    const std::string remarks[] = {
+        "'Zitat'",
+        "\"Projekt X\"",
+        "''",
+        "\"\"",
+        "\"a\" und \"b\"",
+        "'x' ",
+        "\"",
+        "'gemischt\"",
+        "Projekt \"X\"",
+        "'" + std::string(253, 'x') + "'",
+    };
+    MonthPlan& plan = Open(3, 2002);
+    unsigned day = 1;
+    for (const std::string& remark : remarks)
+        ASSERT_TRUE(AcceptRemark(plan, EntryKey(day++, 1), remark)) << remark;
+    // Every entry is read and written again.
+    plan.Recompute(1);
+    plan.Recompute(1);
+    day = 1;
+    for (const std::string& remark : remarks)
+        EXPECT_EQ(Entry(day++).Info, remark);
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, RemarkQuotesTest, ::testing::ValuesIn(Backends()),
+                         [](const ::testing::TestParamInfo<ProfileStore*>& info) {
+                             return info.param == nullptr ? std::string("Engine") : std::string("System");
+                         });
+
+} // namespace

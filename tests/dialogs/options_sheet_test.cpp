@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "dialogs/choosers.h"
+#include "dialogs/options_sheet.h"
+#include "resources/resource_ids.h"
+#include "tests/dialogs/dialog_fixture.h"
+#include "tests/framework/message_box_catcher.h"
+
+namespace {
+
+enum Page { TimeProfile, Display, Directory, Warnings, Printout };
+
+HWND ShowPage(HWND sheet, Page page)
+{
+    PropSheet_SetCurSel(sheet, nullptr, page);
+    return PropSheet_GetCurrentPageHwnd(sheet);
+}
+
+class OptionsSheetTest : public DialogTest {
+protected:
+    // As after loading: the automatic day computation is always on.
+    OptionsSheetTest() { settings.AutoTimer = 1; }
+    void Run(std::function<void(HWND sheet)> script)
+    {
+        WhenDialogOpens(std::move(script));
+        OptionsSheet sheet(Module(), nullptr, settings);
+    }
+    bool SettingsAre(const Settings& expected) const { return std::memcmp(&settings, &expected, sizeof settings) == 0; }
+};
+
+TEST_F(OptionsSheetTest, ExternalWorkerHasNoRegularTimeNorWorkDays)
+{
+    Run([&](HWND sheet) {
+        HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+        EXPECT_EQ(TextOf(page, IDC_OPT_HOURS_PER_DAY), "07:36");
+        const struct {
+            bool external;
+            const char* hours;
+        } clicks[] = {{true, "00:00"}, {false, "07:36"}, {true, "00:00"}};
+        for (const auto& c : clicks) {
+            Click(page, IDC_OPT_EXTERN);
+            EXPECT_EQ(TextOf(page, IDC_OPT_HOURS_PER_DAY), c.hours);
+            EXPECT_EQ(Enabled(page, IDC_OPT_HOURS_PER_DAY), !c.external);
+            for (int day = 0; day < 7; ++day)
+                EXPECT_EQ(Enabled(page, IDC_OPT_MONDAY + day), !c.external) << day;
+        }
+        Click(page, IDC_OPT_MONDAY); // Monday off: Tuesday to Friday
+        Choose(page, IDC_OPT_START_DAY, 14);
+        Click(sheet, IDOK);
+    });
+    EXPECT_EQ(settings.Extern, 1u);
+    EXPECT_EQ(settings.HoursPerDay, 0);
+    EXPECT_EQ(settings.WorkDays, 0x1Eu);
+    EXPECT_EQ(settings.StartDay, 15u);
+}
+
+TEST_F(OptionsSheetTest, AColourDesignSetsTheStripesAndPagesNeverVisitedKeepTheirValues)
+{
+    std::snprintf(settings.WorkingDir, sizeof settings.WorkingDir, "C:\\Zeiten\\");
+    std::snprintf(settings.HeadLine2, sizeof settings.HeadLine2, "Name: Erika Mustermann");
+    settings.WWorkTime = 555;
+    Settings expected = settings;
+    expected.ColorStripes = 0xD7F7D7;
+    Run([&](HWND sheet) {
+        HWND page = ShowPage(sheet, Display);
+        EXPECT_EQ(TextOf(page, IDC_OPT_DESIGN), "auswählen:");
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, IDC_OPT_AUTO_TIMER)));
+        Choose(page, IDC_OPT_DESIGN, 3);
+        EXPECT_EQ(TextOf(page, IDC_OPT_DESIGN), "- Grün -");
+        Choose(page, IDC_OPT_DESIGN, 0); // the prompt changes nothing
+        Click(sheet, IDOK);
+    });
+    EXPECT_TRUE(SettingsAre(expected));
+
+    Run([&](HWND sheet) {
+        EXPECT_EQ(TextOf(ShowPage(sheet, Display), IDC_OPT_DESIGN), "auswählen:");
+        Click(sheet, IDCANCEL);
+    });
+}
+
+TEST_F(OptionsSheetTest, CancelChangesNothing)
+{
+    const Settings before = settings;
+    Run([&](HWND sheet) {
+        HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+        Type(page, IDC_OPT_TIME_LAG, "00:20");
+        Click(page, IDC_OPT_COM_FORMAT);
+        Choose(ShowPage(sheet, Display), IDC_OPT_DESIGN, 5);
+        Type(ShowPage(sheet, Directory), IDC_OPT_WORKING_DIR, "D:\\");
+        page = ShowPage(sheet, Printout);
+        Type(page, IDC_OPT_HEADLINE1, "Anders");
+        PressKey(page, VK_ESCAPE);
+    });
+    EXPECT_TRUE(SettingsAre(before));
+}
+
+TEST_F(OptionsSheetTest, PagesReadTheirFieldsBackWithTheirFormats)
+{
+    settings.ComFormat = 1;
+    Run([&](HWND sheet) {
+        HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+        Type(page, IDC_OPT_TIME_LAG, "00:20");
+        page = ShowPage(sheet, Warnings);
+        EXPECT_EQ(TextOf(page, IDC_OPT_W_WORK_TIME), "10,000");
+        EXPECT_FALSE(Enabled(page, IDC_OPT_W_WORK_TIME));
+        Click(page, IDC_OPT_WARN_ACCOUNT);
+        EXPECT_TRUE(Enabled(page, IDC_OPT_W_ACCOUNT));
+        Type(page, IDC_OPT_W_ACCOUNT, "50:30");
+        page = ShowPage(sheet, Printout);
+        for (int id : {IDC_OPT_HEADLINE1, IDC_OPT_HEADLINE2, IDC_OPT_HEADLINE3})
+            EXPECT_EQ(SendDlgItemMessageA(page, id, EM_GETLIMITTEXT, 0, 0), 69);
+        Type(page, IDC_OPT_HEADLINE3, std::string(80, 'x')); // past the limit, as pasting might
+        Click(sheet, IDOK);
+    });
+    EXPECT_EQ(settings.TimeLag, 20);
+    EXPECT_EQ(settings.WarnAccount, 1u);
+    EXPECT_EQ(settings.WAccount, 50 * 60 + 30);
+    EXPECT_EQ(std::string(settings.HeadLine3), std::string(69, 'x'));
+}
+
+TEST_F(OptionsSheetTest, NotesAboutTheDayComputationWhileItIsOff)
+{
+    settings.AutoTimer = 0;
+    settings.WarnWorkTime = 1;
+    MessageBoxCatcher boxes;
+    Run([&](HWND sheet) {
+        HWND page = ShowPage(sheet, Warnings);
+        Click(page, IDC_OPT_WARN_ACCOUNT);
+        page = ShowPage(sheet, Display);
+        SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_OPT_AUTO_TIMER, BN_CLICKED), 0);
+        Click(sheet, IDCANCEL);
+    });
+    ASSERT_EQ(boxes.Caught().size(), 2u);
+    EXPECT_EQ(boxes.Caught()[0].text, "Die Hinweis-Optionen werden nur angezeigt, wenn\nauch die automatische "
+                                      "Tagesberechnung aktiviert ist.\n\nAktivieren Sie diese bitte unter "
+                                      "\"Anzeige\".");
+    EXPECT_EQ(boxes.Caught()[1].text, "Die automatische Tagesberechnung ist abgeschaltet.\nDamit werden auch keine "
+                                      "Hinweise zu Zeitüberschreitungen angezeigt.\n\nVergleichen Sie hierzu diese "
+                                      "bitte die Optionen unter \"Hinweise\".");
+    EXPECT_EQ(boxes.Caught()[1].title, "Hinweis");
+}
+
+TEST_F(OptionsSheetTest, ChoosersKeepTheColourOnCancelAndTakeTheFolderTheUserOpened)
+{
+    char current[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof current, current);
+    const std::string parent = std::string(current).substr(0, std::string(current).rfind('\\'));
+    Run([&](HWND sheet) {
+        HWND page = ShowPage(sheet, Display);
+        WhenDialogOpens([](HWND colours) { Click(colours, IDCANCEL); });
+        Click(page, IDC_OPT_STRIPE_COLOUR);
+        WhenDialogOpens([](HWND colours) {
+            // The colour dialog's red, green and blue fields.
+            const std::pair<int, const char*> fields[] = {{706, "10"}, {707, "20"}, {708, "30"}};
+            for (const auto& [id, value] : fields)
+                Type(colours, id, value);
+            Click(colours, IDOK);
+        });
+        Click(page, IDC_OPT_FREE_DAY_COLOUR);
+        page = ShowPage(sheet, Directory);
+        WhenDialogOpens([&](HWND chooser) {
+            EXPECT_EQ(TextOf(chooser, IDC_OPENDIR_PATH), current);
+            EXPECT_FALSE(IsWindowVisible(GetDlgItem(chooser, IDC_OPENDIR_FILE_NAME)));
+            HWND folders = GetDlgItem(chooser, IDC_OPENDIR_DIRECTORIES);
+            SendMessageA(folders, LB_SETCURSEL, 0, 0); // "[..]"
+            SendMessageA(chooser, WM_COMMAND, MAKEWPARAM(IDC_OPENDIR_DIRECTORIES, LBN_DBLCLK),
+                         reinterpret_cast<LPARAM>(folders));
+            WhenDialogOpens([&](HWND opened) {
+                EXPECT_EQ(TextOf(opened, IDC_OPENDIR_PATH), parent);
+                Click(opened, IDOK);
+            });
+        });
+        Click(page, IDC_OPT_CHOOSE_DIR);
+        EXPECT_EQ(TextOf(page, IDC_OPT_WORKING_DIR), parent);
+        Click(sheet, IDOK);
+    });
+    EXPECT_EQ(settings.ColorStripes, 16773087u);
+    EXPECT_EQ(settings.ColorFreeDays, RGB(10, 20, 30));
+    EXPECT_EQ(settings.WorkingDir, parent);
+    char after[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof after, after);
+    EXPECT_STREQ(after, current); // the chooser leaves the program's directory alone
+}
+
+} // namespace

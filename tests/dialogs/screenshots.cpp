@@ -1,0 +1,64 @@
+// Pictures of every dialog and options page, saved as BMP files in the
+// current folder; screenshots.sh runs only these and converts them to PNG.
+#include <gtest/gtest.h>
+
+#include "dialogs/day_kind_dialogs.h"
+#include "dialogs/options_sheet.h"
+#include "dialogs/time_entry_dialog.h"
+#include "dialogs/value_dialogs.h"
+#include "resources/resource_ids.h"
+#include "tests/dialogs/dialog_fixture.h"
+#include "tests/support/window_picture.h"
+
+namespace {
+
+class Screenshots : public DialogTest {
+protected:
+    void Take(const std::string& name, const std::function<void()>& open)
+    {
+        WhenDialogOpens([name](HWND dialog) {
+            PumpUntilIdle();
+            EXPECT_TRUE(SaveWindowPicture(dialog, (name + ".bmp").c_str())) << name;
+            PressKey(dialog, VK_ESCAPE);
+        });
+        open();
+    }
+};
+
+TEST_F(Screenshots, EveryDialogAndOptionsPage)
+{
+    Open(5, 2002);
+    clock.Set(8, 5, 2002, 8, 10);
+    MonthPlan& plan = Plan();
+    Take("time_entry", [&] { new TimeEntryDialog(Module(), nullptr, plan, 0, ""); });
+    Take("flexi_day", [&] { new FlexiDayDialog(Module(), nullptr, plan, ""); });
+    Take("holiday_entry", [&] { new HolidayEntryDialog(Module(), nullptr, plan, ""); });
+    Take("vacation", [&] { new VacationDialog(Module(), nullptr, plan, ""); });
+    Take("sick_days", [&] { new SickDaysDialog(Module(), nullptr, plan, ""); });
+    Take("account_correction", [&] { new AccountCorrectionDialog(Module(), nullptr, plan, ""); });
+    unsigned month = 0, year = 0;
+    Take("month", [&] { new MonthDialog(Module(), nullptr, &month, &year, settings, clock); });
+    Take("day_count", [&] { new DayCountDialog(Module(), nullptr, settings, DayCounter::Holidays); });
+    AddKind(6, Vacation);
+    Take("remark", [&] { new RemarkDialog(Module(), nullptr, plan, EntryKey(6, 1)); });
+
+    const char* const pages[] = {"options_1", "options_2", "options_3", "options_4", "options_5"};
+    WhenDialogOpens([&](HWND sheet) {
+        for (int page = 0; page < 5; ++page) {
+            PropSheet_SetCurSel(sheet, nullptr, page);
+            PumpUntilIdle();
+            EXPECT_TRUE(SaveWindowPicture(sheet, (std::string(pages[page]) + ".bmp").c_str()));
+        }
+        WhenDialogOpens([](HWND chooser) {
+            PumpUntilIdle();
+            EXPECT_TRUE(SaveWindowPicture(chooser, "choose_directory.bmp"));
+            PressKey(chooser, VK_ESCAPE);
+        });
+        PropSheet_SetCurSel(sheet, nullptr, 2);
+        Click(PropSheet_GetCurrentPageHwnd(sheet), IDC_OPT_CHOOSE_DIR);
+        Click(sheet, IDCANCEL);
+    });
+    OptionsSheet sheet(Module(), nullptr, settings);
+}
+
+} // namespace

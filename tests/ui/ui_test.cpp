@@ -1,0 +1,351 @@
+// End-to-end tests of the real Stundwerk.exe under Wine: each test starts the
+// program in a throwaway folder with a prepared settings file and month plan,
+// works it from outside as a user would and checks the windows, the list, the
+// tray tip and the files on disk.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/support/temp_folder.h"
+#include "tests/ui/current_period.h"
+#include "tests/ui/list_view_rows.h"
+#include "tests/ui/program_folder.h"
+#include "tests/ui/stundwerk_process.h"
+#include "tests/ui/tray_tips.h"
+#include "tests/ui/wait_until.h"
+
+namespace {
+
+constexpr long NO_TIME = 32767;
+constexpr WORD CMD_QUIT = 151;
+const char* const INACTIVE_TIP = "Stundwerk: Tagesberechnung nicht aktiv.";
+
+std::string Utf8(const std::string& cp1252)
+{
+    std::wstring wide(cp1252.size(), L'\0');
+    wide.resize(MultiByteToWideChar(1252, 0, cp1252.data(), static_cast<int>(cp1252.size()), wide.data(),
+                                    static_cast<int>(wide.size())));
+    std::string utf8(wide.size() * 3, '\0');
+    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(),
+                                    static_cast<int>(utf8.size()), nullptr, nullptr));
+    return utf8;
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// The list's rows as the CLI prints them: cells joined by tabs, in UTF-8.
+std::vector<std::string> ListLines(HWND list)
+{
+    std::vector<std::string> lines;
+    for (const ListViewRow& row : ReadListViewRows(list)) {
+        std::string line;
+        for (std::size_t column = 0; column < row.cells.size(); ++column)
+            line += (column ? "\t" : "") + Utf8(row.cells[column]);
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The cells of the list row with this entry key, or none.
+std::vector<std::string> RowOfEntry(HWND list, unsigned day, unsigned position)
+{
+    for (const ListViewRow& row : ReadListViewRows(list))
+        if (static_cast<unsigned>(row.key) == (day | position << 16))
+            return row.cells;
+    return {};
+}
+
+bool HasTrayTip(const std::string& tip)
+{
+    for (const std::string& shown : TrayIconTips())
+        if (shown == tip)
+            return true;
+    return false;
+}
+
+std::string TrayTipStartingWith(const std::string& prefix)
+{
+    for (const std::string& shown : TrayIconTips())
+        if (shown.rfind(prefix, 0) == 0)
+            return shown;
+    return {};
+}
+
+struct StoredEntry {
+    unsigned position;
+    long come, go, workTime;
+};
+
+// The entries of a day in a month plan file, in position order.
+std::vector<StoredEntry> DayEntries(const std::string& plan, unsigned day)
+{
+    std::vector<StoredEntry> entries;
+    for (unsigned position = 1;; ++position) {
+        std::map<std::string, std::string> keys;
+        for (const std::string& line : SectionLines(plan, std::to_string(day) + "/" + std::to_string(position)))
+            keys[line.substr(0, line.find('='))] = line.substr(line.find('=') + 1);
+        if (keys["Day"].empty())
+            return entries;
+        entries.push_back({position, std::stol(keys["Come"]), std::stol(keys["Go"]), std::stol(keys["WorkTime"])});
+    }
+}
+
+// Today's entry with a plain arrival time and the given state of departure.
+bool FindTimesEntry(const std::string& plan, const CurrentPeriod& period, bool open, StoredEntry& found)
+{
+    for (const StoredEntry& entry : DayEntries(plan, period.today.day))
+        if (entry.come < NO_TIME && (entry.go == NO_TIME) == open) {
+            found = entry;
+            return true;
+        }
+    return false;
+}
+
+bool HasPlanFiles(const ProgramFolder& folder)
+{
+    WIN32_FIND_DATAA found{};
+    const HANDLE search = FindFirstFileA(folder.File("*.SW").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
+    FindClose(search);
+    return true;
+}
+
+class UiTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.Ready()) << "Stundwerk.exe could not be copied: " << STUNDWERK_EXE; }
+
+    // Waits until the month plan list shows rows; null when it does not.
+    static HWND WaitForPlanList(const StundwerkProcess& program)
+    {
+        HWND list = nullptr;
+        WaitUntil([&] {
+            list = program.PlanList();
+            return list && SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) > 0;
+        });
+        return list;
+    }
+
+    ProgramFolder folder;
+};
+
+TEST_F(UiTest, StartsHiddenInTheTrayWithoutOpeningAPlan)
+{
+    folder.WriteSettings({"OpenMonth=0"});
+    StundwerkProcess program(folder.Path());
+    ASSERT_TRUE(program.Started());
+
+    EXPECT_TRUE(WaitUntil([] { return HasTrayTip(INACTIVE_TIP); }));
+    EXPECT_FALSE(IsWindowVisible(program.Frame()));
+    EXPECT_EQ(program.ActivePlanWindow(), nullptr);
+    EXPECT_FALSE(HasPlanFiles(folder));
+}
+
+TEST_F(UiTest, TrayClicksAndMenuShowAndHideTheFrame)
+{
+    folder.WriteSettings({"OpenMonth=0"});
+    StundwerkProcess program(folder.Path());
+    ASSERT_TRUE(program.Started());
+    const HWND frame = program.Frame();
+
+    PostMessageA(frame, TRAY_CALLBACK, TRAY_ICON_ID, WM_LBUTTONDOWN);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(frame) != FALSE; })) << "left click";
+    ASSERT_TRUE(program.ChooseTrayItem(TrayItem::Verbergen));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(frame); })) << "Verbergen";
+    ASSERT_TRUE(program.ChooseTrayItem(TrayItem::Oeffnen));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(frame) != FALSE; })) << "Oeffnen";
+    program.SystemCommand(SC_MINIMIZE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(frame); })) << "minimised to the tray";
+    PostMessageA(frame, TRAY_CALLBACK, TRAY_ICON_ID, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(frame) && !IsIconic(frame); })) << "double click";
+}
+
+class OpenMonthTest : public UiTest, public ::testing::WithParamInterface<unsigned> {};
+
+TEST_P(OpenMonthTest, ShowsTheCurrentPeriodWithTheRowsTheCliPrints)
+{
+    const CurrentPeriod period = PeriodOfToday(GetParam());
+    folder.WriteSettings({"OpenMonth=1", "StartDay=" + std::to_string(period.startDay)});
+    ASSERT_EQ(folder.Cli("entry " + period.FirstDayText() + " 08:00 16:30 --remark \"Messe in K\xF6ln\"").exitCode, 0u);
+
+    StundwerkProcess program(folder.Path());
+    ASSERT_TRUE(program.Started());
+    const HWND list = WaitForPlanList(program);
+    ASSERT_NE(list, nullptr);
+
+    EXPECT_TRUE(IsWindowVisible(program.Frame()));
+    char title[128] = {};
+    GetWindowTextA(program.ActivePlanWindow(), title, sizeof title);
+    EXPECT_EQ(std::string(title), "Monatsplan f\xFCr " + period.MonthAndYear());
+
+    const CliResult shown = folder.Cli("show " + std::to_string(period.month) + " " + std::to_string(period.year));
+    ASSERT_EQ(shown.exitCode, 0u) << shown.output;
+    const std::vector<std::string> rows = ListLines(list);
+    EXPECT_EQ(rows, Lines(shown.output));
+    bool hasEntry = false;
+    for (const std::string& row : rows)
+        hasEntry = hasEntry || row.find("08:00\t16:30") != std::string::npos;
+    EXPECT_TRUE(hasEntry) << "the prepared entry is not listed";
+}
+
+INSTANTIATE_TEST_SUITE_P(FirstBillingDays, OpenMonthTest, ::testing::Values(1u, 15u));
+
+TEST_F(UiTest, KommenAndGehenFromTheTrayMenuRecordTodaysEntry)
+{
+    const CurrentPeriod period = PeriodOfToday(1);
+    const std::string plan = folder.File(period.FileName());
+    folder.WriteSettings({"OpenMonth=1"});
+    ASSERT_EQ(folder.Cli("open " + std::to_string(period.month) + " " + std::to_string(period.year)).exitCode, 0u);
+    StundwerkProcess program(folder.Path());
+    ASSERT_TRUE(program.Started());
+    const HWND list = WaitForPlanList(program);
+    ASSERT_NE(list, nullptr);
+
+    const int beforeArrival = MinutesNow();
+    ASSERT_TRUE(program.ChooseTrayItem(TrayItem::Kommen));
+    StoredEntry arrival{};
+    ASSERT_TRUE(WaitUntil([&] { return FindTimesEntry(plan, period, true, arrival); }));
+    EXPECT_GE(arrival.come, beforeArrival);
+    EXPECT_LE(arrival.come, MinutesNow());
+    const std::vector<std::string> openRow = RowOfEntry(list, period.today.day, arrival.position);
+    ASSERT_EQ(openRow.size(), 8u);
+    EXPECT_TRUE(WaitUntil([&] { return !TrayTipStartingWith("Kommen: " + openRow[2] + ",").empty(); }))
+        << "tray tip: " << TrayTipStartingWith("Kommen");
+
+    ASSERT_TRUE(program.ChooseTrayItem(TrayItem::Kommen));
+    const SeenMessageBox refusal = program.AnswerMessageBox(IDOK);
+    EXPECT_EQ(refusal.title, "Hinweis");
+    EXPECT_NE(refusal.text.find("ohne \"Gehen\"-Zeit"), std::string::npos) << refusal.text;
+
+    ASSERT_TRUE(program.ChooseTrayItem(TrayItem::Gehen));
+    StoredEntry done{};
+    ASSERT_TRUE(WaitUntil([&] { return FindTimesEntry(plan, period, false, done); }));
+    EXPECT_EQ(done.position, arrival.position);
+    EXPECT_EQ(done.come, arrival.come);
+    EXPECT_GE(done.go, done.come);
+    EXPECT_LE(done.go, MinutesNow());
+    EXPECT_EQ(done.workTime, done.go - done.come);
+    const std::vector<std::string> doneRow = RowOfEntry(list, period.today.day, done.position);
+    ASSERT_EQ(doneRow.size(), 8u);
+    EXPECT_EQ(doneRow[2], openRow[2]);
+    EXPECT_NE(doneRow[3], "??:??");
+}
+
+TEST_F(UiTest, SecondStartEndsWithZeroAndLeavesTheFirstHidden)
+{
+    folder.WriteSettings({"OpenMonth=0"});
+    StundwerkProcess first(folder.Path());
+    ASSERT_TRUE(first.Started());
+
+    EXPECT_EQ(RunStundwerkToEnd(folder.Path(), 30000), 0u);
+    EXPECT_TRUE(first.Running());
+    EXPECT_EQ(FindWindowA("Stundwerk", nullptr), first.Frame());
+    EXPECT_FALSE(IsWindowVisible(first.Frame()));
+}
+
+struct QuitCase {
+    const char* name;
+    void (*ask)(const StundwerkProcess& program);
+    int answer;
+};
+
+void PrintTo(const QuitCase& quit, std::ostream* out)
+{
+    *out << quit.name;
+}
+
+class QuitTest : public UiTest, public ::testing::WithParamInterface<QuitCase> {};
+
+TEST_P(QuitTest, AsksFirstAndOnYesSavesSettingsAndGeometry)
+{
+    const QuitCase& quit = GetParam();
+    folder.WriteSettings({"OpenMonth=0", "TimeLag=-5", "HeadLine2=Name: M\xFCller"}, {40, 30, 840, 590});
+    const std::string settingsBefore = ReadBytes(folder.SettingsFile());
+    StundwerkProcess program(folder.Path());
+    ASSERT_TRUE(program.Started());
+    ASSERT_TRUE(WaitUntil([] { return HasTrayTip(INACTIVE_TIP); }));
+
+    quit.ask(program);
+    const SeenMessageBox question = program.AnswerMessageBox(quit.answer);
+    EXPECT_EQ(question.title, "Frage");
+    EXPECT_EQ(question.text, "Wollen Sie Stundwerk wirklich beenden ?");
+
+    DWORD exitCode = STILL_ACTIVE;
+    if (quit.answer == IDNO) {
+        EXPECT_FALSE(program.WaitForExit(1000, exitCode));
+        EXPECT_FALSE(IsWindowVisible(program.Frame()));
+        EXPECT_EQ(ReadBytes(folder.SettingsFile()), settingsBefore);
+        return;
+    }
+    ASSERT_TRUE(program.WaitForExit(15000, exitCode));
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(SectionLines(folder.SettingsFile(), "Window"),
+              (std::vector<std::string>{"Left=40", "Top=30", "Width=800", "Height=560"}));
+    const std::vector<std::string> options = SectionLines(folder.SettingsFile(), "Options");
+    for (const char* line :
+         {"TimeLag=-5", "HeadLine2=Name: M\xFCller", "AutoTimer=1", "OpenMonth=0", "ExportFields=17"})
+        EXPECT_NE(std::find(options.begin(), options.end(), line), options.end()) << line;
+    EXPECT_TRUE(WaitUntil([] { return TrayTipStartingWith("Stundwerk").empty(); })) << "the tray icon stayed";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sources, QuitTest,
+    ::testing::Values(
+        QuitCase{"TrayMenuNein", [](const StundwerkProcess& p) { p.ChooseTrayItem(TrayItem::Beenden); }, IDNO},
+        QuitCase{"TrayMenuJa", [](const StundwerkProcess& p) { p.ChooseTrayItem(TrayItem::Beenden); }, IDYES},
+        QuitCase{"MenuBeendenJa", [](const StundwerkProcess& p) { p.Command(CMD_QUIT); }, IDYES},
+        QuitCase{"CloseBoxJa", [](const StundwerkProcess& p) { p.SystemCommand(SC_CLOSE); }, IDYES}),
+    [](const ::testing::TestParamInfo<QuitCase>& info) { return std::string(info.param.name); });
+
+class DeleteKeyTest : public UiTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(DeleteKeyTest, AsksAndDeletesTheSelectedEntryOnlyOnYes)
+{
+    const CurrentPeriod period = PeriodOfToday(1);
+    const std::string plan = folder.File(period.FileName());
+    folder.WriteSettings({"OpenMonth=1", "SelectDay=1"});
+    ASSERT_EQ(folder.Cli("entry " + DateText(period.today) + " 08:00 16:30").exitCode, 0u);
+    StoredEntry entry{};
+    ASSERT_TRUE(FindTimesEntry(plan, period, false, entry));
+    StundwerkProcess program(folder.Path());
+    ASSERT_TRUE(program.Started());
+    const HWND list = WaitForPlanList(program);
+    ASSERT_NE(list, nullptr);
+    const auto selected = SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+    ASSERT_GE(selected, 0) << "today's entry is not selected";
+    EXPECT_EQ(static_cast<unsigned>(ReadListViewRows(list)[selected].key), period.today.day | entry.position << 16);
+
+    program.KeyToList(VK_DELETE);
+    const SeenMessageBox question = program.AnswerMessageBox(GetParam());
+    EXPECT_EQ(question.title, "Frage");
+    EXPECT_EQ(question.text, "Soll der Eintrag f\xFCr den " + DateText(period.today) + " wirklich gel\xF6scht werden?");
+
+    StoredEntry left{};
+    if (GetParam() == IDNO) {
+        Sleep(500);
+        EXPECT_TRUE(FindTimesEntry(plan, period, false, left));
+    } else {
+        EXPECT_TRUE(WaitUntil([&] { return !FindTimesEntry(plan, period, false, left); }));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, DeleteKeyTest, ::testing::Values(IDNO, IDYES),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return std::string(info.param == IDNO ? "Nein" : "Ja");
+                         });
+
+} // namespace
