@@ -91,6 +91,14 @@ bool SameBytes(std::string_view a, std::string_view b)
     return true;
 }
 
+// Whether a written line reads back as the key it was written for. A key
+// name such as "[x]" or ";c", or a value that closes a "[..." name, makes the
+// line a header or a comment instead, "a=b" makes it the key "a".
+bool ReadsBackAs(const ProfileLine& line, std::string_view key)
+{
+    return IsEntry(line) && SameProfileName(line.name(), TrimProfileBlanks(key));
+}
+
 } // namespace
 
 ProfileDocument::ProfileDocument()
@@ -281,7 +289,9 @@ bool ProfileDocument::SetValue(std::string_view section, std::string_view key, s
         added.lines.push_back(NewLine("[" + OneLine(TrimLeadingProfileBlanks(section)) + "]", "\r\n"));
         added.lines.push_back(NewLine(keyName + "=" + newValue, "\r\n"));
         sections_.push_back(std::move(added));
-        if (2 * sections_.size() > sectionSlots_.size())
+        if (!ReadsBackAs(sections_.back().lines.back(), keyName))
+            Reparse();
+        else if (2 * sections_.size() > sectionSlots_.size())
             IndexSections();
         else
             IndexSection(sections_.size() - 1);
@@ -294,6 +304,8 @@ bool ProfileDocument::SetValue(std::string_view section, std::string_view key, s
             return false;
         // The key keeps the spelling it has in the file.
         line = NewLine(std::string(line.name()) + "=" + newValue, line.terminator());
+        if (!ReadsBackAs(line, keyName))
+            Reparse();
         return true;
     }
     std::size_t position = InsertPosition(*target);
@@ -302,7 +314,16 @@ bool ProfileDocument::SetValue(std::string_view section, std::string_view key, s
         before.bytes += "\r\n";
     target->lines.insert(target->lines.begin() + static_cast<std::ptrdiff_t>(position),
                          NewLine(keyName + "=" + newValue, "\r\n"));
+    if (!ReadsBackAs(target->lines[position], keyName))
+        Reparse();
     return true;
+}
+
+// The file as it reads back, for the rare write whose line reads as
+// something else than the key it was written for.
+void ProfileDocument::Reparse()
+{
+    *this = Parse(Serialize());
 }
 
 bool ProfileDocument::DeleteKey(std::string_view section, std::string_view key)

@@ -64,6 +64,7 @@ private:
     const Section* FindSection(std::string_view section) const;
     Section* FindSection(std::string_view section);
     static std::size_t InsertPosition(const Section& section);
+    void Reparse();
 
     std::vector<Section> sections_; // sections_[0] holds the lines before the first header
     // Open addressing over the headers' name hashes, at most half full: each
