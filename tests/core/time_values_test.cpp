@@ -147,9 +147,10 @@ TEST(TimeValues, RoundTripEveryMinuteOfADay)
 
 TEST(TimeValues, WeekdayAbbreviations)
 {
-    const char* const expected[8] = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa", "??"};
-    for (int i = 0; i < 8; ++i)
-        EXPECT_STREQ(WeekdayAbbreviations[i], expected[i]);
+    std::string all;
+    for (const char* abbreviation : WeekdayAbbreviations)
+        all += std::string(abbreviation) + " ";
+    EXPECT_EQ(all, "So Mo Di Mi Do Fr Sa ?? ");
     EXPECT_STREQ(WeekdayAbbreviations[Calendar().Weekday(1, 1, 2000)], "Sa");
 }
 
@@ -158,20 +159,22 @@ TEST(DateValues, ParseDateTable)
     const struct {
         const char* text;
         const char* read; // day.month.year
-    } cases[] = {{"01.03.2002", "1.3.2002"},
-                 {"1.3.02", "1.3.1902"},
-                 {"31.13.2002", "31.12.2002"},
-                 {"1.1.2002", "1.1.2002"},
-                 {"1.1.20021", "1.1.1920"},
-                 {"5.0.2002", "5.1.2002"},
-                 {"24-12-2006", "24.12.2006"},
-                 {"01.03.2002xyz", "1.3.2002"},
-                 {"1.3.2", "1.3.192"},
-                 {"1.3.", "1.3.1900"},
-                 {"", "0.1.1900"},
-                 {"99.99.9999", "99.12.9999"},
-                 {"1.3.9999", "1.3.9999"},
-                 {"0001.03.2002", "1.3.1920"}};
+    } cases[] = {
+        {"01.03.2002", "1.3.2002"},
+        {"1.3.02", "1.3.1902"},
+        {"31.13.2002", "31.12.2002"},
+        {"1.1.2002", "1.1.2002"},
+        {"1.1.20021", "1.1.1920"},
+        {"5.0.2002", "5.1.2002"},
+        {"24-12-2006", "24.12.2006"},
+        {"01.03.2002xyz", "1.3.2002"},
+        {"1.3.2", "1.3.192"},
+        {"1.3.", "1.3.1900"},
+        {"", "0.1.1900"},
+        {"99.99.9999", "99.12.9999"},
+        {"1.3.9999", "1.3.9999"},
+        {"0001.03.2002", "1.3.1920"},
+    };
     for (const auto& c : cases) {
         EntryRecord r;
         r.weekday = 5;
