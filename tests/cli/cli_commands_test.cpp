@@ -34,120 +34,62 @@ TEST_F(CliTest, CommandsOnPlans)
 {
     // March 2002 with two entries on Tuesday the 5th and one on Wednesday the 6th.
     const std::string fill = "entry 05.03.2002 08:00 12:00;entry 05.03.2002 12:30 17:00;entry 06.03.2002 07:45 16:15;";
-    const char *const M = "032002.SW",
-                      *const nothing = "Es konnten keine auswertbaren Daten in die Zwischenablage exportiert werden.\n";
-    struct Expect {
-        const char *file, *section, *key, *value; // file "ini": the settings file
-    };
+    const char* const nothing = "Es konnten keine auswertbaren Daten in die Zwischenablage exportiert werden.\n";
     const struct {
         const char* options; // further lines of [Options]
         std::string script;  // calls separated by ';': the last one is checked, the others succeed
         int code;
         const char *out, *err; // nullptr: not checked
-        std::vector<Expect> keys;
+        const char* file;      // a plan file, or "ini" for the settings file
+        const char* keys;      // "section:key=value ...", a missing key as "<none>"
     } cases[] = {
         // TimeLag widens both ends; an arrival goes into the period holding today.
-        {"TimeLag=2\nStartDay=15\n",
-         "03.04.2002 07:58 kommen;03.04.2002 16:00 gehen",
-         0,
-         "",
-         "",
-         {{"032002_15.SW", "MAIN", "Month", "3"},
-          {"032002_15.SW", "3/1", "Come", "476"},
-          {"032002_15.SW", "3/1", "Go", "962"}}},
-        {"",
-         fill + "move 05.03.2002 1 down",
-         0,
-         "",
-         "",
-         {{M, "5/1", "Come", "750"},
-          {M, "5/1", "Saldo", "-186"},
-          {M, "5/2", "Come", "480"},
-          {M, "5/2", "Saldo", "24"}}},
-        {"",
-         fill + "move 05.03.2002 1 up",
-         1,
-         "",
+        {"TimeLag=2\nStartDay=15\n", "03.04.2002 07:58 kommen;03.04.2002 16:00 gehen", 0, "", "", "032002_15.SW",
+         "MAIN:Month=3 3/1:Come=476 3/1:Go=962"},
+        {"", fill + "move 05.03.2002 1 down", 0, "", "", "032002.SW",
+         "5/1:Come=750 5/1:Saldo=-186 5/2:Come=480 5/2:Saldo=24"},
+        {"", fill + "move 05.03.2002 1 up", 1, "",
          "Ein Eintrag kann nur innerhalb eines Tages verschoben werden.\n"
          "F\xC3\xBCr andere Tage benutzen Sie bitte Kopieren + Einf\xC3\xBCgen.\n",
-         {}},
-        {"", fill + "delete 05.03.2002 3", 1, "", nullptr, {{M, "5/2", "Come", "750"}}},
-        {"", fill + "delete 05.03.2002 1", 0, "", "", {{M, "5/1", "Come", "750"}, {M, "5/2", "Come", "<none>"}}},
+         "032002.SW", "5/1:Come=480"},
+        {"", fill + "delete 05.03.2002 3", 1, "", nullptr, "032002.SW", "5/2:Come=750"},
+        {"", fill + "delete 05.03.2002 1", 0, "", "", "032002.SW", "5/1:Come=750 5/2:Come=<none>"},
         // The account chain follows: only Wednesday's 8:30 (+0:24) is left.
-        {"",
-         fill + "delete 05.03.2002 1;delete 05.03.2002 1",
-         0,
-         "",
-         "",
-         {{M, "5/1", "Come", "32771"}, {M, "6/1", "Account", "24"}}},
+        {"", fill + "delete 05.03.2002 1;delete 05.03.2002 1", 0, "", "", "032002.SW", "5/1:Come=32771 6/1:Account=24"},
         // Missing days up to the marked day, and "weekdays" empties them again.
-        {"",
-         fill + "fill-missing 08.03.2002",
-         0,
-         "",
-         "",
-         {{M, "1/1", "Come", "32773"},
-          {M, "4/1", "Come", "32773"},
-          {M, "7/1", "Come", "32773"},
-          {M, "7/1", "Info", "Fehltag"},
-          {M, "2/1", "Come", "32771"},
-          {M, "3/1", "Come", "32771"},
-          {M, "8/1", "Come", "32771"}}},
-        {"",
-         fill + "fill-missing 08.03.2002;weekdays 3 2002",
-         0,
-         "",
-         "",
-         {{M, "4/1", "Come", "32771"}, {M, "29/1", "Info", "Karfreitag"}}},
-        {"CheckMissings=0\n",
-         "06.03.2002 09:00 recompute 3 2002",
-         0,
-         "",
-         "",
-         {{M, "5/1", "Come", "32773"}, {M, "6/1", "Come", "32771"}}},
-        {"",
-         fill + "evaluate 3 2002",
-         0,
+        {"", fill + "fill-missing 08.03.2002", 0, "", "", "032002.SW",
+         "1/1:Come=32773 4/1:Come=32773 7/1:Come=32773 7/1:Info=Fehltag 2/1:Come=32771 3/1:Come=32771 8/1:Come=32771"},
+        {"", fill + "fill-missing 08.03.2002;weekdays 3 2002", 0, "", "", "032002.SW",
+         "4/1:Come=32771 29/1:Info=Karfreitag"},
+        {"CheckMissings=0\n", "06.03.2002 09:00 recompute 3 2002", 0, "", "", "032002.SW",
+         "5/1:Come=32773 6/1:Come=32771"},
+        {"", fill + "evaluate 3 2002", 0,
          "Es werden nur abgeschlossene Arbeitstage verrechnet.\nEin Manntag (MT) entspricht 07:36 Stunden.\n\n"
          "Soll-Arbeitstage:\t20 Tage\nIst-Arbeitstage:\t2 Tage\n\n"
          "\xC3\x9C"
          "berstunden:\t0:48 Stunden\nFehlstunden:\t0:00 Stunden\nStundensaldo:\t0:48 Stunden\n\n"
          "Gesamtarbeitszeit:\t16:00 Stunden\nTages-Schnitt:\t8:00 Stunden\n\nGesamtzeit in MT:\t2.11 Tage\n",
-         "",
-         {}},
-        {"", fill + "export 3 2002", 0, "05.03.2002\t0:24\n06.03.2002\t0:24\n", "", {}},
-        {"",
-         fill + "export 3 2002 --fields 31",
-         0,
-         "05.03.2002\t08:00\t17:00\t4:30\t0:24\n06.03.2002\t07:45\t16:15\t8:30\t0:24\n",
-         "",
-         {}},
-        {"", fill + "export 3 2002 --day 6 --fields 6", 0, "07:45\t16:15\n", "", {}},
-        {"", fill + "export 3 2002 --day 7", 1, "", nothing, {}},
-        {"", fill + "export 3 2002 --fields 0", 1, "", nothing, {}},
-        {"", fill + "export 2 2002 --day 30", 1, "", "Es ist kein Eintrag zum Export markiert.\n", {}},
+         "", "032002.SW", ""},
+        {"", fill + "export 3 2002", 0, "05.03.2002\t0:24\n06.03.2002\t0:24\n", "", "032002.SW", ""},
+        {"", fill + "export 3 2002 --fields 31", 0,
+         "05.03.2002\t08:00\t17:00\t4:30\t0:24\n06.03.2002\t07:45\t16:15\t8:30\t0:24\n", "", "032002.SW", ""},
+        {"", fill + "export 3 2002 --day 6 --fields 6", 0, "07:45\t16:15\n", "", "032002.SW", ""},
+        {"", fill + "export 3 2002 --day 7", 1, "", nothing, "032002.SW", ""},
+        {"", fill + "export 3 2002 --fields 0", 1, "", nothing, "032002.SW", ""},
+        {"", fill + "export 2 2002 --day 30", 1, "", "Es ist kein Eintrag zum Export markiert.\n", "032002.SW", ""},
         // --fields is not saved.
-        {"ExportFields=4\n",
-         fill + "export 3 2002 --fields 1",
-         0,
-         "05.03.2002\n06.03.2002\n",
-         "",
-         {{"ini", "Options", "ExportFields", "4"}}},
-        {"",
-         fill + "open 4 2002;delete 06.03.2002 1;carry-over 4 2002",
-         0,
-         "",
+        {"ExportFields=4\n", fill + "export 3 2002 --fields 1", 0, "05.03.2002\n06.03.2002\n", "", "ini",
+         "Options:ExportFields=4"},
+        {"", fill + "open 4 2002;delete 06.03.2002 1;carry-over 4 2002", 0, "",
          "Der Zeitkontostand von M\xC3\xA4rz 2002 wurde \xC3\xBC"
          "bernommen.\n",
-         {{"042002.SW", "MAIN", "Account", "24"}}},
+         "042002.SW", "MAIN:Account=24"},
         // Without a plan of the month before the account is 0.
-        {"",
-         "carry-over 6 2002",
-         0,
-         "",
+        {"", "carry-over 6 2002", 0, "",
          "Es konnte kein Zeitkontostand \xC3\xBC"
          "bernommen werden.\n\nGeben Sie den Kontostand bei Bedarf manuell ein.\n",
-         {{"062002.SW", "MAIN", "Account", "0"}}}};
+         "062002.SW", "MAIN:Account=0"},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.script);
         ResetFolder();
@@ -159,9 +101,13 @@ TEST_F(CliTest, CommandsOnPlans)
         EXPECT_EQ(r.code, c.code);
         EXPECT_TRUE(!c.out || r.out == c.out) << r.out;
         EXPECT_TRUE(!c.err || r.err == c.err) << r.err;
-        for (const Expect& e : c.keys)
-            EXPECT_EQ(Key(e.file == std::string("ini") ? ini : PlanFile(e.file), e.section, e.key), e.value)
-                << e.section << " " << e.key;
+        const std::string file = c.file == std::string("ini") ? ini : PlanFile(c.file);
+        for (const std::string& check : Split(c.keys)) {
+            const std::size_t colon = check.find(':'), equals = check.find('=');
+            EXPECT_EQ(Key(file, check.substr(0, colon), check.substr(colon + 1, equals - colon - 1)),
+                      check.substr(equals + 1))
+                << check;
+        }
     }
 }
 
