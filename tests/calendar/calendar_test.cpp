@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
+#include <string>
 
 #include "calendar/calendar.h"
 
@@ -23,12 +23,10 @@ std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d)
 
 TEST(MonthNames, AreWindows1252)
 {
-    const char* const expected[12] = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
-                                      "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
-    for (int i = 0; i < 12; ++i)
-        EXPECT_STREQ(MonthNames[i], expected[i]);
-    const unsigned char march[] = {0x4D, 0xE4, 0x72, 0x7A, 0x00};
-    EXPECT_EQ(std::memcmp(MonthNames[2], march, sizeof march), 0);
+    std::string all;
+    for (const char* name : MonthNames)
+        all += std::string(name) + " ";
+    EXPECT_EQ(all, "Januar Februar M\xE4rz April Mai Juni Juli August September Oktober November Dezember ");
 }
 
 // Damaged files may hold any number; only real dates are valid.
@@ -67,17 +65,6 @@ TEST(Calendar, DaysBeyondTheMonthAreNormalised)
     }
 }
 
-TEST(Calendar, EasterKnownDates)
-{
-    const struct {
-        int year, dayOfYear;
-    } cases[] = {
-        {2000, 114}, {2002, 90}, {2008, 83}, {2011, 114}, {2038, 115}, {2285, 81}, {2024, 91}, {1818, 81},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(cal.EasterSunday(c.year), c.dayOfYear) << c.year;
-}
-
 // Every valid date from 1583 to 2400 against the reference: the dates the
 // loop visits are consecutive days, so IsValidDate and IsLeapYear are right;
 // the Julian day, its round trip, the running day-of-year count and the
@@ -114,10 +101,11 @@ TEST(Calendar, PropertiesOverGregorianRange)
     ASSERT_EQ(previous, DaysFromCivil(2400, 12, 31));
 }
 
-// Easter against the anonymous Gregorian algorithm (Meeus/Jones/Butcher).
+// Easter against the anonymous Gregorian algorithm (Meeus/Jones/Butcher), up
+// to the last four-digit year.
 TEST(Calendar, EasterMatchesIndependentComputus)
 {
-    for (int y = 1583; y <= 2400; ++y) {
+    for (int y = 1583; y <= 9999; ++y) {
         const int a = y % 19, b = y / 100, c = y % 100, d = b / 4, e = b % 4;
         const int f = (b + 8) / 25, g = (b - f + 1) / 3;
         const int h = (19 * a + b - d - g + 15) % 30;

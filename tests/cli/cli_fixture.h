@@ -42,26 +42,24 @@ protected:
     // stundwrk.ini with WorkingDir and the given further lines of [Options].
     void WriteIni(const std::string& options) { WriteBytes(ini, "[Options]\nWorkingDir=" + plans + "\n" + options); }
 
-    // Runs the CLI with --ini first and the clock of the run.
-    CliResult Run(const char* today, const char* now, const std::vector<const char*>& args)
+    // One call as words: "DD.MM.YYYY HH:MM [option] command ...", or the
+    // command alone on a day long after every plan of the tests (no live
+    // computation); --ini comes first.
+    CliResult Call(const std::string& words)
     {
-        std::vector<const char*> argv = {"--ini", ini.c_str(), "--today", today, "--now", now};
-        argv.insert(argv.end(), args.begin(), args.end());
+        std::vector<std::string> parts = Split(words);
+        if (parts[0].size() != 10 || parts[0][2] != '.')
+            parts.insert(parts.begin(), {"01.01.2030", "12:00"});
+        std::vector<const char*> argv = {"--ini", ini.c_str(), "--today", parts[0].c_str(), "--now", parts[1].c_str()};
+        for (std::size_t i = 2; i < parts.size(); ++i)
+            argv.push_back(parts[i].c_str());
         return RunArgs(argv);
-    }
-
-    // Asserts success and returns stdout.
-    std::string Ok(const char* today, const char* now, const std::vector<const char*>& args)
-    {
-        const CliResult r = Run(today, now, args);
-        EXPECT_EQ(r.code, 0) << r.err;
-        return r.out;
     }
 
     std::string PlanFile(const char* name) const { return plans + name; }
 
-    // A month of April 2002 kept through the CLI, with further global options.
-    void RunScriptedMonth(const std::vector<const char*>& options);
+    // A month of April 2002 kept through the CLI, with a further global option.
+    void RunScriptedMonth(const std::string& option);
     // Empties the folder, for a second run of the same script.
     void ResetFolder()
     {

@@ -7,8 +7,8 @@
 // the plan checks for missing days before the days exist.
 TEST_F(CliTest, March2002Example)
 {
-    Ok("01.01.2030", "12:00", {"correct", "28.02.2002", "12:30"});
-    const CliResult r = Run("04.03.2002", "17:00", {"entry", "04.03.2002", "08:00", "16:30"});
+    ASSERT_EQ(Call("correct 28.02.2002 12:30").code, 0);
+    const CliResult r = Call("04.03.2002 17:00 entry 04.03.2002 08:00 16:30");
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.err, "");
 
@@ -28,46 +28,36 @@ TEST_F(CliTest, March2002Example)
 // April 2002, kept day by day: capture with both breaks, a flexi day, a
 // vacation over a weekend, a sick day, a correction, a deletion, and the
 // closing account carried into May.
-void CliTest::RunScriptedMonth(const std::vector<const char*>& options)
+void CliTest::RunScriptedMonth(const std::string& option)
 {
     // Break 2: 15 minutes above 9 hours.
     WriteIni("RestPerDay2=15\nRestTime2=540\n");
-    struct Step {
-        const char* today;
-        const char* now;
-        std::vector<const char*> args;
+    const char* const script[] = {
+        "02.04.2002 08:00 kommen",
+        "02.04.2002 18:00 gehen",
+        "03.04.2002 08:00 kommen",
+        "03.04.2002 12:00 gehen",
+        "03.04.2002 12:30 kommen",
+        "03.04.2002 15:00 gehen",
+        "04.04.2002 07:00 flexi 04.04.2002",
+        "04.04.2002 07:01 vacation 05.04.2002 09.04.2002 --remark Osterurlaub",
+        "10.04.2002 07:30 kommen",
+        "10.04.2002 16:00 gehen",
+        "11.04.2002 07:00 correct 11.04.2002 10:00 --remark Abgleich",
+        "11.04.2002 07:01 entry 11.04.2002 08:00 16:00",
+        "12.04.2002 07:00 sick 12.04.2002",
+        "12.04.2002 07:01 delete 03.04.2002 2",
+        "12.04.2002 07:02 open 5 2002",
     };
-    const Step script[] = {
-        {"02.04.2002", "08:00", {"kommen"}},
-        {"02.04.2002", "18:00", {"gehen"}},
-        {"03.04.2002", "08:00", {"kommen"}},
-        {"03.04.2002", "12:00", {"gehen"}},
-        {"03.04.2002", "12:30", {"kommen"}},
-        {"03.04.2002", "15:00", {"gehen"}},
-        {"04.04.2002", "07:00", {"flexi", "04.04.2002"}},
-        {"04.04.2002", "07:01", {"vacation", "05.04.2002", "09.04.2002", "--remark", "Osterurlaub"}},
-        {"10.04.2002", "07:30", {"kommen"}},
-        {"10.04.2002", "16:00", {"gehen"}},
-        {"11.04.2002", "07:00", {"correct", "11.04.2002", "10:00", "--remark", "Abgleich"}},
-        {"11.04.2002", "07:01", {"entry", "11.04.2002", "08:00", "16:00"}},
-        {"12.04.2002", "07:00", {"sick", "12.04.2002"}},
-        {"12.04.2002", "07:01", {"delete", "03.04.2002", "2"}},
-        {"12.04.2002", "07:02", {"open", "5", "2002"}},
-    };
-    for (const Step& step : script) {
-        std::vector<const char*> argv = {"stundwerk-cli", "--ini", ini.c_str(), "--today",
-                                         step.today,      "--now", step.now};
-        argv.insert(argv.end(), options.begin(), options.end());
-        argv.insert(argv.end(), step.args.begin(), step.args.end());
-        std::ostringstream out, err;
-        ASSERT_EQ(RunCli(static_cast<int>(argv.size()), argv.data(), out, err), 0)
-            << step.today << " " << step.now << " " << step.args[0] << ": " << err.str();
+    for (const std::string step : script) {
+        const CliResult r = Call(option.empty() ? step : step.substr(0, 17) + option + " " + step.substr(17));
+        ASSERT_EQ(r.code, 0) << step << ": " << r.err;
     }
 }
 
 TEST_F(CliTest, ScriptedMonth)
 {
-    RunScriptedMonth({});
+    RunScriptedMonth("");
     const std::string april = PlanFile("042002.SW");
     ExpectSections(
         april,
@@ -104,36 +94,31 @@ TEST_F(CliTest, ScriptedMonth)
 TEST_F(CliTest, DayKindRefusalsAndRemarks)
 {
     WriteIni("Holidays=1\n");
-    const char* later = "01.01.2030";
     const std::string march = PlanFile("032002.SW");
     // Two working days of vacation wanted, one left; a flexi day on a
-    // Saturday; leaving before arriving.
-    for (const std::vector<const char*>& args : {std::vector<const char*>{"vacation", "04.03.2002", "05.03.2002"},
-                                                 {"flexi", "02.03.2002"},
-                                                 {"entry", "04.03.2002", "16:30", "08:00"},
-                                                 {"entry", "04.03.2002", "Z"}}) {
-        const CliResult r = Run(later, "12:00", args);
-        EXPECT_EQ(r.code, 1) << args[0];
-        EXPECT_NE(r.err, "") << args[0];
+    // Saturday; leaving before arriving; a correction typed as a time.
+    for (const char* call :
+         {"vacation 04.03.2002 05.03.2002", "flexi 02.03.2002", "entry 04.03.2002 16:30 08:00", "entry 04.03.2002 Z"}) {
+        const CliResult r = Call(call);
+        EXPECT_EQ(r.code, 1) << call;
+        EXPECT_NE(r.err, "") << call;
     }
     EXPECT_EQ(Key(march, "4/1", "Come"), "32771");
     EXPECT_EQ(Key(ini, "Options", "GDays"), "0");
-    // "G" books a flexi day as the flexi command does, counter included.
-    Ok(later, "12:00", {"entry", "05.03.2002", "G"});
+    // "G" books a flexi day as the flexi command does, counter included. An
+    // option-like text after the command is the remark; remarks arrive in UTF-8.
+    for (const char* call : {"entry 05.03.2002 G", "entry 04.03.2002 08:00", "remark 04.03.2002 1 -h",
+                             "hours 09.03.2002 2:30 --remark Gr\xC3\xBC\xC3\x9F\xE2\x82\xAC"})
+        ASSERT_EQ(Call(call).code, 0) << call;
     EXPECT_EQ(Key(march, "5/1", "Go"), "32769");
     EXPECT_EQ(Key(ini, "Options", "GDays"), "1");
-
-    Ok(later, "12:00", {"entry", "04.03.2002", "08:00", "--remark", "Gr\xC3\xBC\xC3\x9F \xE2\x82\xAC"});
     EXPECT_EQ(Key(march, "4/1", "Go"), "32767");
-    EXPECT_EQ(Key(march, "4/1", "Info"), "Gr\xFC\xDF \x80");
-    // An option-like text after the command is the remark.
-    Ok(later, "12:00", {"remark", "04.03.2002", "1", "-h"});
     EXPECT_EQ(Key(march, "4/1", "Info"), "-h");
     // A Saturday has no regular working time; the open entry of the 4th
     // leaves every later account unknown.
-    Ok(later, "12:00", {"hours", "09.03.2002", "2:30", "--remark", "Samstag"});
     ExpectSections(
-        march, {{"9/1", "Day=6 Come=32768 Go=32768 Info=Samstag WorkTime=150 Saldo=150 Account=2147483647 NoSaldo=1"}});
+        march,
+        {{"9/1", "Day=6 Come=32768 Go=32768 Info=Gr\xFC\xDF\x80 WorkTime=150 Saldo=150 Account=2147483647 NoSaldo=1"}});
 }
 
 #ifdef _WIN32
@@ -141,13 +126,13 @@ TEST_F(CliTest, DayKindRefusalsAndRemarks)
 // same files, byte for byte.
 TEST_F(CliTest, ScriptedMonthSameFilesWithTheSystemFunctions)
 {
-    RunScriptedMonth({});
+    RunScriptedMonth("");
     const std::string engineApril = ReadBytes(PlanFile("042002.SW"));
     const std::string engineMay = ReadBytes(PlanFile("052002.SW"));
     const std::vector<std::string> engineOptions = SectionLines(ini, "Options");
 
     CliTest::ResetFolder();
-    RunScriptedMonth({"--system-profile"});
+    RunScriptedMonth("--system-profile");
     EXPECT_EQ(ReadBytes(PlanFile("042002.SW")), engineApril);
     EXPECT_EQ(ReadBytes(PlanFile("052002.SW")), engineMay);
     // The settings file was written by hand with LF line ends; Wine rewrites
@@ -158,7 +143,7 @@ TEST_F(CliTest, ScriptedMonthSameFilesWithTheSystemFunctions)
 #else
 TEST_F(CliTest, SystemFunctionsOnlyOnWindows)
 {
-    const CliResult r = Run("12.04.2002", "08:00", {"--system-profile", "open", "4", "2002"});
+    const CliResult r = Call("12.04.2002 08:00 --system-profile open 4 2002");
     EXPECT_EQ(r.code, 2);
     EXPECT_NE(r.err.find("nur unter Windows"), std::string::npos);
 }

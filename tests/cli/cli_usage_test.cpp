@@ -59,7 +59,7 @@ TEST(Cli, SettingsFileArgumentIsChecked)
 TEST_F(CliTest, PlanThatCannotBeCreatedGivesTheSystemsMessage)
 {
     WriteBytes(ini, "[Options]\nWorkingDir=" + folder.File("no/such/folder/") + "\n");
-    const CliResult r = Run("12.03.2002", "08:00", {"open", "3", "2002"});
+    const CliResult r = Call("12.03.2002 08:00 open 3 2002");
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.err.find("Die Datei f\xC3\xBCr den Monatsplan kann nicht angelegt werden."), std::string::npos)
         << r.err;

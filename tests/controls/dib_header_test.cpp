@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "controls/dib_header.h"
@@ -11,12 +12,6 @@
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-void Put(Bytes& out, std::uint32_t value, int width)
-{
-    for (int i = 0; i < width; ++i)
-        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
 
 struct Picture {
     std::int32_t width = 10;
@@ -30,30 +25,20 @@ struct Picture {
     std::size_t extra = 0; // bytes of table and bits after the header, each 0xAB
 };
 
+// "BM", the file header's offset to the bits, a core (12-byte) or info
+// (40-byte) header as little-endian fields {value, bytes}, the extra bytes.
 Bytes Bmp(const Picture& p)
 {
-    Bytes out{'B', 'M'};
-    Put(out, 0, 4);
-    Put(out, 0, 4);
-    Put(out, p.offBits, 4);
-    if (p.core) {
-        Put(out, 12, 4);
-        Put(out, static_cast<std::uint32_t>(p.width), 2);
-        Put(out, static_cast<std::uint32_t>(p.height), 2);
-        Put(out, 1, 2);
-        Put(out, p.bitCount, 2);
-    } else {
-        Put(out, 40, 4);
-        Put(out, static_cast<std::uint32_t>(p.width), 4);
-        Put(out, static_cast<std::uint32_t>(p.height), 4);
-        Put(out, 1, 2);
-        Put(out, p.bitCount, 2);
-        Put(out, p.compression, 4);
-        Put(out, p.sizeImage, 4);
-        Put(out, 0, 8);
-        Put(out, p.clrUsed, 4);
-        Put(out, 0, 4);
-    }
+    const auto w = static_cast<std::uint32_t>(p.width), h = static_cast<std::uint32_t>(p.height);
+    const int n = p.core ? 2 : 4; // bytes of width and height
+    std::vector<std::pair<std::uint32_t, int>> fields = {{0x4D42, 2}, {0, 8}, {p.offBits, 4}, {p.core ? 12u : 40u, 4},
+                                                         {w, n},      {h, n}, {1, 2},         {p.bitCount, 2}};
+    if (!p.core)
+        fields.insert(fields.end(), {{p.compression, 4}, {p.sizeImage, 4}, {0, 8}, {p.clrUsed, 4}, {0, 4}});
+    Bytes out;
+    for (const auto& [value, bytes] : fields)
+        for (int i = 0; i < bytes; ++i)
+            out.push_back(i < 4 ? static_cast<std::uint8_t>(value >> (8 * i)) : 0);
     out.insert(out.end(), p.extra, 0xAB);
     return out;
 }

@@ -21,6 +21,8 @@ TEST_F(PlanTest, ArrivalAndDepartureWithTravelTime)
     EXPECT_EQ(Entry(4, 2).Come, 988);
     EXPECT_EQ(Entry(4, 2).Saldo, 486 + 34 - 30 - 456);
     EXPECT_EQ(Entry(4, 2).Account, 34);
+    plan.SelectToday(); // the day's last row
+    EXPECT_EQ(plan.SelectedEntry(), static_cast<long>(EntryKey(4, 2)));
     // Just after midnight the travel time never reaches into yesterday.
     settings.TimeLag = 15;
     clock.Set(5, 3, 2002, 0, 5);
@@ -170,14 +172,4 @@ TEST_F(PlanTest, TimerOpensTodaysPlanOnlyWithOpenMonth)
     EXPECT_EQ(shell.windows[1].plan->PlanMonth(), 4u);
     march.ComputeCurrentDay(false);
     EXPECT_EQ(shell.windows.size(), 2u); // its window exists now
-}
-
-TEST_F(PlanTest, SelectTodaySelectsTheDaysLastRow)
-{
-    clock.Set(4, 3, 2002, 8, 0);
-    MonthPlan& plan = Open(3, 2002);
-    Add(4, At(8, 0), At(12, 0));
-    Add(4, At(12, 30), At(16, 30));
-    plan.SelectToday();
-    EXPECT_EQ(plan.SelectedEntry(), static_cast<long>(EntryKey(4, 2)));
 }

@@ -208,16 +208,6 @@ TEST_F(PlanTest, CheckDateInPeriod)
     }
 }
 
-TEST_F(PlanTest, EditEntryChoosesTheDialog)
-{
-    MonthPlan& plan = Open(3, 2002);
-    EXPECT_EQ(plan.EditEntry(), MonthPlan::EditTarget::Nothing);
-    Select(29, 1);
-    EXPECT_EQ(plan.EditEntry(), MonthPlan::EditTarget::Remark);
-    Select(4, 1);
-    EXPECT_EQ(plan.EditEntry(), MonthPlan::EditTarget::TimeEntry);
-}
-
 TEST_F(PlanTest, ListRowsShowSaldoOnTheLastRowOfADay)
 {
     MonthPlan& plan = Open(3, 2002);
@@ -248,6 +238,11 @@ TEST_F(PlanTest, ListRowsShowSaldoOnTheLastRowOfADay)
     }
     EXPECT_EQ(rows[4].key, EntryKey(4, 2));
     EXPECT_EQ(plan.dayCounts().workDays, 2u);
+    // Editing a row opens the dialog of its kind.
+    EXPECT_EQ(plan.EditEntry(), MonthPlan::EditTarget::Nothing);
+    Select(29, 1);
+    EXPECT_EQ(plan.EditEntry(), MonthPlan::EditTarget::Remark);
     View().selected = 4;
     EXPECT_EQ(plan.SelectedRowDate(), "04.03.2002");
+    EXPECT_EQ(plan.EditEntry(), MonthPlan::EditTarget::TimeEntry);
 }

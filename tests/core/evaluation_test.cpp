@@ -94,57 +94,18 @@ TEST_F(PlanTest, EvaluationWithZeroHoursPerDayGivesZeroPersonDays)
     EXPECT_NE(report.find("Gesamtzeit in MT:\t0.00 Tage"), std::string::npos) << report;
 }
 
-namespace {
-MonthEvaluation Sample()
-{
-    MonthEvaluation e;
-    e.targetDays = 20;
-    e.actualDays = 19;
-    e.overtime = 130;
-    e.missing = 70;
-    e.balance = 60;
-    e.total = 9120;
-    e.dailyAverage = 480;
-    e.personDayLength = 456;
-    e.personDays = 20.0f;
-    return e;
-}
-} // namespace
-
-TEST(EvaluationReport, FullReport)
-{
-    Settings settings;
-    EXPECT_EQ(EvaluationReport(settings, Sample()),
-              "Es werden nur abgeschlossene Arbeitstage verrechnet.\nEin Manntag (MT) entspricht 07:36 Stunden.\n\n"
-              "Soll-Arbeitstage:\t20 Tage\nIst-Arbeitstage:\t19 Tage\n\n"
-              "\xDC"
-              "berstunden:\t2:10 Stunden\nFehlstunden:\t1:10 Stunden\nStundensaldo:\t1:00 Stunden\n\n"
-              "Gesamtarbeitszeit:\t152:00 Stunden\nTages-Schnitt:\t8:00 Stunden\n\nGesamtzeit in MT:\t20.00 Tage");
-}
-
-TEST(EvaluationReport, ExternalReportHasNoOvertimeLines)
+// The full text of the usual report is checked through the CLI's "evaluate".
+TEST(EvaluationReport, ExternalFormAndCommaFormat)
 {
     Settings settings;
     settings.Extern = 1;
-    MonthEvaluation e = Sample();
-    e.personDayLength = 480;
-    e.personDays = 19.0f;
-    EXPECT_EQ(EvaluationReport(settings, e),
+    EXPECT_EQ(EvaluationReport(settings, {20, 19, 130, 70, 60, 9120, 480, 480, 19.0f}),
               "Es werden nur abgeschlossene Arbeitstage verrechnet.\nEin Manntag (MT) entspricht 08:00 Stunden.\n\n"
               "Soll-Arbeitstage:\t20 Tage\nIst-Arbeitstage:\t19 Tage\n\n"
               "Gesamtarbeitszeit:\t152:00 Stunden\nTages-Schnitt:\t8:00 Stunden\n\nGesamtzeit in MT:\t19.00 Tage");
-}
-
-TEST(EvaluationReport, CommaFormatAndZeroAverage)
-{
-    Settings settings;
+    settings.Extern = 0;
     settings.ComFormat = 1;
-    MonthEvaluation e = Sample();
-    e.actualDays = 0;
-    e.dailyAverage = 0;
-    e.balance = -90;
-    e.personDays = 1.0f / 3.0f;
-    const std::string report = EvaluationReport(settings, e);
+    const std::string report = EvaluationReport(settings, {20, 0, 130, 70, -90, 9120, 0, 456, 1.0f / 3.0f});
     EXPECT_NE(report.find("Stundensaldo:\t-1,500 Stunden"), std::string::npos);
     EXPECT_NE(report.find("Tages-Schnitt:\t0,000 Stunden"), std::string::npos);
     EXPECT_NE(report.find("Gesamtzeit in MT:\t0.33 Tage"), std::string::npos);

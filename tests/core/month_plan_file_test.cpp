@@ -57,29 +57,6 @@ TEST(PeriodDays, OrderAndRanges)
     EXPECT_TRUE(list(PeriodDays::Before(1, 99)).empty());
 }
 
-TEST_F(PlanTest, MarchExampleKeysInOrder)
-{
-    WriteClosedPlan(2, 2002, "750");
-    MonthPlan& plan = Open(3, 2002);
-    Add(4, 480, 990);
-    const std::string file = plan.path();
-    EXPECT_EQ(SectionLines(file, "MAIN"), (std::vector<std::string>{"Account=750", "Month=3", "Year=2002"}));
-    EXPECT_EQ(SectionLines(file, "1/1"),
-              (std::vector<std::string>{"Day=5", "Come=32771", "Go=32771", "Info=", "WorkTime=-2147483645",
-                                        "Saldo=-2147483645", "Account=-2147483645", "NoSaldo=0"}));
-    EXPECT_EQ(SectionLines(file, "2/1"),
-              (std::vector<std::string>{"Day=6", "Come=32771", "Go=32771", "Info=", "WorkTime=-2147483645",
-                                        "Saldo=-2147483645", "Account=-2147483645", "NoSaldo=1"}));
-    EXPECT_EQ(SectionLines(file, "4/1"),
-              (std::vector<std::string>{"Day=1", "Come=480", "Go=990", "Info=", "WorkTime=510", "Saldo=24",
-                                        "Account=774", "NoSaldo=0"}));
-    EXPECT_TRUE(SectionLines(file, "4/2").empty());
-    // A second full recomputation changes no byte.
-    const std::string before = Dump();
-    plan.Recompute(1);
-    EXPECT_EQ(Dump(), before);
-}
-
 TEST_F(PlanTest, ReadEntryDefaultsForDamagedSections)
 {
     MonthPlan& plan = Open(3, 2002);

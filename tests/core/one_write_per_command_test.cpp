@@ -3,29 +3,10 @@
 #include "tests/core/plan_fixture.h"
 
 #include <functional>
-#include <map>
 
 #include "core/day_kind_forms.h"
 #include "core/time_entry_form.h"
-
-namespace {
-
-// The platform's file system, counting the replacements of each file.
-class CountingFileSystem : public ProfileFileSystem {
-public:
-    std::string FullPath(const std::string& path) override { return inner.FullPath(path); }
-    FileStamp Stamp(const std::string& fullPath) override { return inner.Stamp(fullPath); }
-    bool ReadAll(const std::string& fullPath, std::string& bytes) override { return inner.ReadAll(fullPath, bytes); }
-    bool ReplaceAtomically(const std::string& fullPath, const std::string& bytes) override
-    {
-        ++writes[fullPath];
-        return inner.ReplaceAtomically(fullPath, bytes);
-    }
-    ProfileFileSystem& inner = DefaultProfileFileSystem();
-    std::map<std::string, int> writes;
-};
-
-} // namespace
+#include "tests/ini/counting_file_system.h"
 
 TEST_F(PlanTest, EachCommandWritesThePlanOnce)
 {

@@ -131,25 +131,12 @@ TEST(TimeValues, ParseTable)
     }
 }
 
-// What FormatHours writes reads back unchanged, in both display formats.
-TEST(TimeValues, RoundTripEveryMinuteOfADay)
-{
-    for (std::int32_t v = -1440; v <= 1440; ++v) {
-        ASSERT_EQ(ParseH(Hours(v, 0)), v) << Hours(v, 0);
-        ASSERT_EQ(ParseH(Hours(v, 1)), v) << Hours(v, 1);
-        ASSERT_EQ(ParseT(Time(v)), v) << Time(v);
-    }
-    for (std::int32_t v : {2147483646, -2147483640, 32766, 600000, -600001}) {
-        EXPECT_EQ(ParseH(Hours(v, 0)), v);
-        EXPECT_EQ(ParseH(Hours(v, 1)), v);
-    }
-}
-
 TEST(TimeValues, WeekdayAbbreviations)
 {
-    const char* const expected[8] = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa", "??"};
-    for (int i = 0; i < 8; ++i)
-        EXPECT_STREQ(WeekdayAbbreviations[i], expected[i]);
+    std::string all;
+    for (const char* abbreviation : WeekdayAbbreviations)
+        all += std::string(abbreviation) + " ";
+    EXPECT_EQ(all, "So Mo Di Mi Do Fr Sa ?? ");
     EXPECT_STREQ(WeekdayAbbreviations[Calendar().Weekday(1, 1, 2000)], "Sa");
 }
 
@@ -190,24 +177,12 @@ EntryRecord Date(unsigned day, unsigned month, unsigned year)
     return r;
 }
 
-TEST(DateValues, FormatParseRoundTripAndKeyOrder)
+// The round trips of every date are the fuzz target's (ParseFuzz.RoundTrips).
+TEST(DateValues, FormatAndKey)
 {
-    const Calendar cal;
     char buffer[TEXT_BUFFER_SIZE];
-    for (unsigned y : {1000u, 1999u, 2000u, 2002u, 2100u, 9999u}) {
-        long long previousKey = 0;
-        for (unsigned m = 1; m <= 12; ++m) {
-            for (unsigned d = 1; cal.IsValidDate(d, m, y); ++d) {
-                const EntryRecord r = Date(d, m, y);
-                ASSERT_EQ(FormatEntryDate(r, buffer), 10);
-                EntryRecord back;
-                ASSERT_EQ(ParseDate(buffer, back), y) << buffer;
-                ASSERT_EQ(back.day * 100 + back.month, d * 100 + m) << buffer;
-                ASSERT_GT(DateKey(&r), previousKey);
-                previousKey = DateKey(&r);
-            }
-        }
-    }
+    EXPECT_EQ(FormatEntryDate(Date(5, 3, 2002), buffer), 10);
+    EXPECT_STREQ(buffer, "05.03.2002");
     const EntryRecord march = Date(5, 3, 2002);
     EXPECT_EQ(DateKey(&march), 20020305);
     EXPECT_EQ(DateKey(nullptr), 0);

@@ -7,32 +7,10 @@
 
 #include "ini/profile_batch.h"
 #include "ini/profile_engine.h"
+#include "tests/ini/counting_file_system.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
-
-class CountingFileSystem final : public ProfileFileSystem {
-public:
-    std::string FullPath(const std::string& path) override { return real_.FullPath(path); }
-    FileStamp Stamp(const std::string& fullPath) override { return real_.Stamp(fullPath); }
-    bool ReadAll(const std::string& fullPath, std::string& bytes) override
-    {
-        ++reads;
-        return real_.ReadAll(fullPath, bytes);
-    }
-    bool ReplaceAtomically(const std::string& fullPath, const std::string& bytes) override
-    {
-        ++replacements;
-        return !failWrites && real_.ReplaceAtomically(fullPath, bytes);
-    }
-
-    int reads = 0;
-    int replacements = 0;
-    bool failWrites = false;
-
-private:
-    ProfileFileSystem& real_ = DefaultProfileFileSystem();
-};
 
 std::string Read(ProfileStore& store, const std::string& file, const char* key, const char* section = "s")
 {

@@ -1,0 +1,127 @@
+// The commands on capture and on whole periods, each on a fresh folder.
+#include "cli_fixture.h"
+
+namespace {
+
+TEST_F(CliTest, ArrivalLiveValuesAndDeparture)
+{
+    const std::string march = PlanFile("032002.SW");
+    // The run that creates the plan checks for missing days before the days
+    // exist; the next run enters Friday the 1st as a missing day.
+    EXPECT_EQ(Call("04.03.2002 08:00 kommen").code, 0);
+    EXPECT_EQ(Key(march, "1/1", "Come"), "32771");
+    const CliResult again = Call("04.03.2002 08:05 kommen");
+    EXPECT_EQ(again.code, 1);
+    EXPECT_EQ(
+        again.err,
+        "Es existiert noch ein Eintrag ohne \"Gehen\"-Zeit\n\n\"Kommen\"-Zeit kann nicht erfa\xC3\x9Ft werden.\n");
+    const std::vector<std::string> rows = Split(Call("04.03.2002 12:00 show 3 2002").out, '\n');
+    ASSERT_EQ(rows.size(), 31u);
+    EXPECT_EQ(rows[0], "Fr\t01.03.2002\t--.--\t--.--\t--.--\t-7:36\t-7:36\tFehltag");
+    EXPECT_EQ(rows[1], "Sa\t02.03.2002\t.\t.\t.\t.\t.\t ");
+    EXPECT_EQ(rows[3], "Mo\t04.03.2002\t08:00\t12:00T\t4:00T\t-3:36T\t-11:12T\t ");
+    // The live values are never stored.
+    EXPECT_EQ(Key(march, "4/1", "Go"), "32767");
+    EXPECT_EQ(Key(march, "4/1", "Account"), "2147483647");
+    EXPECT_EQ(Call("04.03.2002 16:30 gehen").code, 0);
+    ExpectSections(march, {{"4/1", "Day=1 Come=480 Go=990 Info= WorkTime=510 Saldo=24 Account=-432 NoSaldo=0"}});
+    const CliResult noArrival = Call("04.03.2002 16:45 gehen");
+    EXPECT_EQ(noArrival.code, 1);
+    EXPECT_NE(noArrival.err.find("Es wurde keine \"Kommen\"-Zeit gefunden"), std::string::npos);
+}
+
+TEST_F(CliTest, CommandsOnPlans)
+{
+    // March 2002 with two entries on Tuesday the 5th and one on Wednesday the 6th.
+    const std::string fill = "entry 05.03.2002 08:00 12:00;entry 05.03.2002 12:30 17:00;entry 06.03.2002 07:45 16:15;";
+    const char* const nothing = "Es konnten keine auswertbaren Daten in die Zwischenablage exportiert werden.\n";
+    const struct {
+        const char* options; // further lines of [Options]
+        std::string script;  // calls separated by ';': the last one is checked, the others succeed
+        int code;
+        const char *out, *err; // nullptr: not checked
+        const char* file;      // a plan file, or "ini" for the settings file
+        const char* keys;      // "section:key=value ...", a missing key as "<none>"
+    } cases[] = {
+        // TimeLag widens both ends; an arrival goes into the period holding today.
+        {"TimeLag=2\nStartDay=15\n", "03.04.2002 07:58 kommen;03.04.2002 16:00 gehen", 0, "", "", "032002_15.SW",
+         "MAIN:Month=3 3/1:Come=476 3/1:Go=962"},
+        {"", fill + "move 05.03.2002 1 down", 0, "", "", "032002.SW",
+         "5/1:Come=750 5/1:Saldo=-186 5/2:Come=480 5/2:Saldo=24"},
+        {"", fill + "move 05.03.2002 1 up", 1, "",
+         "Ein Eintrag kann nur innerhalb eines Tages verschoben werden.\n"
+         "F\xC3\xBCr andere Tage benutzen Sie bitte Kopieren + Einf\xC3\xBCgen.\n",
+         "032002.SW", "5/1:Come=480"},
+        {"", fill + "delete 05.03.2002 3", 1, "", nullptr, "032002.SW", "5/2:Come=750"},
+        {"", fill + "delete 05.03.2002 1", 0, "", "", "032002.SW", "5/1:Come=750 5/2:Come=<none>"},
+        // The account chain follows: only Wednesday's 8:30 (+0:24) is left.
+        {"", fill + "delete 05.03.2002 1;delete 05.03.2002 1", 0, "", "", "032002.SW", "5/1:Come=32771 6/1:Account=24"},
+        // Missing days up to the marked day, and "weekdays" empties them again.
+        {"", fill + "fill-missing 08.03.2002", 0, "", "", "032002.SW",
+         "1/1:Come=32773 4/1:Come=32773 7/1:Come=32773 7/1:Info=Fehltag 2/1:Come=32771 3/1:Come=32771 8/1:Come=32771"},
+        {"", fill + "fill-missing 08.03.2002;weekdays 3 2002", 0, "", "", "032002.SW",
+         "4/1:Come=32771 29/1:Info=Karfreitag"},
+        {"CheckMissings=0\n", "06.03.2002 09:00 recompute 3 2002", 0, "", "", "032002.SW",
+         "5/1:Come=32773 6/1:Come=32771"},
+        {"", fill + "evaluate 3 2002", 0,
+         "Es werden nur abgeschlossene Arbeitstage verrechnet.\nEin Manntag (MT) entspricht 07:36 Stunden.\n\n"
+         "Soll-Arbeitstage:\t20 Tage\nIst-Arbeitstage:\t2 Tage\n\n"
+         "\xC3\x9C"
+         "berstunden:\t0:48 Stunden\nFehlstunden:\t0:00 Stunden\nStundensaldo:\t0:48 Stunden\n\n"
+         "Gesamtarbeitszeit:\t16:00 Stunden\nTages-Schnitt:\t8:00 Stunden\n\nGesamtzeit in MT:\t2.11 Tage\n",
+         "", "032002.SW", ""},
+        {"", fill + "export 3 2002", 0, "05.03.2002\t0:24\n06.03.2002\t0:24\n", "", "032002.SW", ""},
+        {"", fill + "export 3 2002 --fields 31", 0,
+         "05.03.2002\t08:00\t17:00\t4:30\t0:24\n06.03.2002\t07:45\t16:15\t8:30\t0:24\n", "", "032002.SW", ""},
+        {"", fill + "export 3 2002 --day 6 --fields 6", 0, "07:45\t16:15\n", "", "032002.SW", ""},
+        {"", fill + "export 3 2002 --day 7", 1, "", nothing, "032002.SW", ""},
+        {"", fill + "export 3 2002 --fields 0", 1, "", nothing, "032002.SW", ""},
+        {"", fill + "export 2 2002 --day 30", 1, "", "Es ist kein Eintrag zum Export markiert.\n", "032002.SW", ""},
+        // --fields is not saved.
+        {"ExportFields=4\n", fill + "export 3 2002 --fields 1", 0, "05.03.2002\n06.03.2002\n", "", "ini",
+         "Options:ExportFields=4"},
+        {"", fill + "open 4 2002;delete 06.03.2002 1;carry-over 4 2002", 0, "",
+         "Der Zeitkontostand von M\xC3\xA4rz 2002 wurde \xC3\xBC"
+         "bernommen.\n",
+         "042002.SW", "MAIN:Account=24"},
+        // Without a plan of the month before the account is 0.
+        {"", "carry-over 6 2002", 0, "",
+         "Es konnte kein Zeitkontostand \xC3\xBC"
+         "bernommen werden.\n\nGeben Sie den Kontostand bei Bedarf manuell ein.\n",
+         "062002.SW", "MAIN:Account=0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.script);
+        ResetFolder();
+        WriteIni(c.options);
+        const std::vector<std::string> calls = Split(c.script, ';');
+        for (std::size_t i = 0; i + 1 < calls.size(); ++i)
+            ASSERT_EQ(Call(calls[i]).code, 0) << calls[i];
+        const CliResult r = Call(calls.back());
+        EXPECT_EQ(r.code, c.code);
+        EXPECT_TRUE(!c.out || r.out == c.out) << r.out;
+        EXPECT_TRUE(!c.err || r.err == c.err) << r.err;
+        const std::string file = c.file == std::string("ini") ? ini : PlanFile(c.file);
+        for (const std::string& check : Split(c.keys)) {
+            const std::size_t colon = check.find(':'), equals = check.find('=');
+            EXPECT_EQ(Key(file, check.substr(0, colon), check.substr(colon + 1, equals - colon - 1)),
+                      check.substr(equals + 1))
+                << check;
+        }
+    }
+}
+
+TEST_F(CliTest, RecomputeRepairsAHandEditedValue)
+{
+    for (const char* call : {"entry 05.03.2002 08:00 16:30", "entry 06.03.2002 08:00 16:30"})
+        ASSERT_EQ(Call(call).code, 0);
+    const std::string march = PlanFile("032002.SW");
+    std::string bytes = ReadBytes(march);
+    const std::size_t at = bytes.find("Account=48");
+    ASSERT_NE(at, std::string::npos);
+    WriteBytes(march, bytes.replace(at, 10, "Account=999"));
+    EXPECT_EQ(Call("recompute 3 2002").code, 0);
+    EXPECT_EQ(Key(march, "6/1", "Account"), "48");
+}
+
+} // namespace
