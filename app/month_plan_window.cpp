@@ -40,6 +40,29 @@ HINSTANCE InstanceOf(HWND window)
     return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
 }
 
+// The width a column needs to show its header in the list's font.
+int HeaderWidth(HWND list, int column)
+{
+    const auto text =
+        static_cast<int>(SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(COLUMNS[column].header)));
+    return text + HEADER_PADDING;
+}
+
+// The room "Bemerkung" has beside the other columns: the list's inside, less
+// a vertical scroll bar even before the rows need one. A column under the
+// border or the scroll bar would only add a horizontal scroll bar.
+int RemarkRoom(HWND list)
+{
+    RECT inside{};
+    GetClientRect(list, &inside);
+    int rest = inside.right - inside.left;
+    if (!(GetWindowLongPtrA(list, GWL_STYLE) & WS_VSCROLL))
+        rest -= GetSystemMetrics(SM_CXVSCROLL);
+    for (int column = 0; column < ColRemark; ++column)
+        rest -= ColumnWidth(list, column);
+    return rest;
+}
+
 void AddIcon(HIMAGELIST list, HINSTANCE instance, int id, int width, int height)
 {
     // The size wanted from the icon file, rather than one scaled by the list.
@@ -73,6 +96,10 @@ MonthPlanWindow::MonthPlanWindow(const char* title, MainFrame* frame, DWORD styl
     CreateColumns();
     ShowWindow(list_.Get(), SW_SHOW);
     LayOut();
+    // The columns fill the list as it opens, whatever the window's size and
+    // the font: "Bemerkung" takes the rest, even when that is less than its
+    // usual width.
+    SetColumnWidth(list_.Get(), ColRemark, std::max(RemarkRoom(list_.Get()), HeaderWidth(list_.Get(), ColRemark)));
 
     const std::string planTitle = FrameCore::PlanTitle(month, year);
     SetWindowTextA(window_, planTitle.c_str());
@@ -122,9 +149,7 @@ void MonthPlanWindow::CreateColumns()
         const int width = index == ColDay && icons ? DAY_COLUMN_WITH_ICONS : COLUMNS[index].width;
         // A font wider than the one the widths were made for must not cut
         // the headers ("Kommen", "Stunden") short.
-        const auto headerWidth = static_cast<int>(
-            SendMessageA(list_.Get(), LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(COLUMNS[index].header)));
-        column.cx = std::max(width, headerWidth + HEADER_PADDING);
+        column.cx = std::max(width, HeaderWidth(list_.Get(), index));
         column.pszText = const_cast<char*>(COLUMNS[index].header);
         column.cchTextMax = 255;
         SendMessageA(list_.Get(), LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
@@ -147,7 +172,7 @@ void MonthPlanWindow::CreateIconLists()
         SendMessageA(list_.Get(), LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(large.Release()))));
     ImageListHandle previousSmall(reinterpret_cast<HIMAGELIST>(
         SendMessageA(list_.Get(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(small.Release()))));
-    SetColumnWidth(list_.Get(), ColDay, DAY_COLUMN_WITH_ICONS);
+    SetDayColumnWidth(DAY_COLUMN_WITH_ICONS);
 }
 
 void MonthPlanWindow::RemoveIconLists()
@@ -156,7 +181,19 @@ void MonthPlanWindow::RemoveIconLists()
     // neither draws with them nor destroys them a second time.
     ImageListHandle small(reinterpret_cast<HIMAGELIST>(SendMessageA(list_.Get(), LVM_SETIMAGELIST, LVSIL_SMALL, 0)));
     ImageListHandle large(reinterpret_cast<HIMAGELIST>(SendMessageA(list_.Get(), LVM_SETIMAGELIST, LVSIL_NORMAL, 0)));
-    SetColumnWidth(list_.Get(), ColDay, COLUMNS[ColDay].width);
+    SetDayColumnWidth(COLUMNS[ColDay].width);
+}
+
+void MonthPlanWindow::SetDayColumnWidth(int width)
+{
+    HWND list = list_.Get();
+    const int change = width - ColumnWidth(list, ColDay);
+    SetColumnWidth(list, ColDay, width);
+    // "Bemerkung" gives or takes the difference, so that the columns fill the
+    // list as before. Before the columns exist there is nothing to balance.
+    const int remark = ColumnWidth(list, ColRemark);
+    if (remark > 0)
+        SetColumnWidth(list, ColRemark, std::max(remark - change, HeaderWidth(list, ColRemark)));
 }
 
 void MonthPlanWindow::LayOut()
@@ -171,17 +208,8 @@ void MonthPlanWindow::LayOut()
         return;
     MoveWindow(list, client.left + MARGIN, client.top + LIST_TOP, width, client.bottom - client.top - LIST_TOP - MARGIN,
                TRUE);
-    // "Bemerkung" grows to fill the list, and never shrinks by itself. The
-    // list's inside counts, less a vertical scroll bar even before the rows
-    // need one: a column under the border or the scroll bar would only add
-    // a horizontal scroll bar.
-    RECT inside{};
-    GetClientRect(list, &inside);
-    int rest = inside.right - inside.left;
-    if (!(GetWindowLongPtrA(list, GWL_STYLE) & WS_VSCROLL))
-        rest -= GetSystemMetrics(SM_CXVSCROLL);
-    for (int column = 0; column < ColRemark; ++column)
-        rest -= ColumnWidth(list, column);
+    // "Bemerkung" grows to fill the list, and never shrinks by itself.
+    const int rest = RemarkRoom(list);
     if (ColumnWidth(list, ColRemark) < rest)
         SetColumnWidth(list, ColRemark, rest);
 }

@@ -57,6 +57,7 @@ private:
     void CreateListView();
     void CreateColumns();
     void LayOut();
+    void SetDayColumnWidth(int width);
     void RememberSelection();
     void RestoreSelection();
     void InsertRow(int index, const ListRow& row);

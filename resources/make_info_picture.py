@@ -3,7 +3,9 @@
 RLE8-compressed, with its bits right after the full colour table (offset
 1078). The about box's texts stand on it transparently, so the picture stays
 light where they are: a pale gradient, a clock at the top left, an accent
-rule and a small week chart at the bottom right. Standard library only:
+rule and a small week chart standing on its right end. The bottom belongs to
+the OK button, which moves right and down with a wider dialog font while the
+picture keeps its size. Standard library only:
 
     /usr/bin/python3 resources/make_info_picture.py
 """
@@ -86,14 +88,16 @@ def clock(px, cx, cy, r):
 
 
 def week_chart(px, left, base):
-    """Five working days as bars: hours against the day's target line."""
+    """Five working days as bars on the rule: hours against the day's target
+    line."""
+    scale = 2.5
     for n, hours in enumerate((8.0, 8.5, 7.5, 9.0, 6.0)):
         x = left + n * 13
-        top = base - int(hours * 3)
+        top = base - int(hours * scale)
         box(px, x, top, x + 9, base, INDEX["bar_edge"])
         box(px, x + 1, top + 1, x + 8, base, INDEX["bar"])
-    stroke(px, left - 3, base - 24, left + 5 * 13, base - 24, 1, INDEX["second"])
-    stroke(px, left - 3, base, left + 5 * 13, base, 1, INDEX["mark"])
+    target = base - int(8.0 * scale)
+    stroke(px, left - 3, target, left + 5 * 13, target, 1, INDEX["second"])
 
 
 def rle8(px):
@@ -115,8 +119,8 @@ def rle8(px):
 def main():
     px = background()
     clock(px, 46, 50, 34)
+    week_chart(px, WIDTH - 12 - 5 * 13, 99)
     stroke(px, 12, 100, WIDTH - 12, 100, 2, INDEX["accent"])
-    week_chart(px, 196, 222)
     bits = rle8(px)
     colours = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in PALETTE)
     offset = 14 + 40 + len(colours)

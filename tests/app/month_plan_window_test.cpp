@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "app/handler_results.h"
 #include "app/list_view.h"
 #include "framework/handles.h"
@@ -23,6 +25,23 @@ LPARAM RowKey(HWND list, int row)
     item.iItem = row;
     SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
     return item.lParam;
+}
+
+int FixedColumns(HWND list)
+{
+    int sum = 0;
+    for (int column = 0; column < ColRemark; ++column)
+        sum += ColumnWidth(list, column);
+    return sum;
+}
+
+// The inside of the list, less its vertical scroll bar.
+int ListInside(HWND list)
+{
+    RECT rect{};
+    GetClientRect(list, &rect);
+    const bool scrollBar = GetWindowLongPtrA(list, GWL_STYLE) & WS_VSCROLL;
+    return static_cast<int>(rect.right - rect.left) - (scrollBar ? 0 : GetSystemMetrics(SM_CXVSCROLL));
 }
 
 int RowImage(HWND list, int row)
@@ -50,6 +69,8 @@ public:
         item.hDC = memory_.Get();
         item.rcItem = {0, 0, WIDTH, HEIGHT};
         window.DrawRow(item);
+        // The cells end where the columns end.
+        right_ = std::min(WIDTH, FixedColumns(window.ListView()) + ColumnWidth(window.ListView(), ColRemark));
         for (int x = 0; x < WIDTH; ++x)
             for (int y = 0; y < HEIGHT; ++y)
                 pixels_[x][y] = GetPixel(memory_.Get(), x, y);
@@ -63,7 +84,7 @@ public:
                     return true;
         return false;
     }
-    COLORREF Background() const { return pixels_[WIDTH - 2][HEIGHT - 1]; }
+    COLORREF Background() const { return pixels_[right_ - 2][HEIGHT - 1]; }
 
     static constexpr int WIDTH = 700;
     static constexpr int HEIGHT = 16;
@@ -72,6 +93,7 @@ private:
     WindowDC screen_;
     MemoryDC memory_;
     BitmapHandle bitmap_;
+    int right_ = WIDTH;
     COLORREF pixels_[WIDTH][HEIGHT] = {};
 };
 
@@ -152,23 +174,10 @@ TEST_F(AppTest, RemarkColumnGrowsWithTheWindowButNeverShrinks)
     MonthPlanWindow& window = OpenPlan(10, 2005);
     HWND list = window.ListView();
     EXPECT_EQ(ColumnWidth(list, ColDay), 50);
-    const auto fixedColumns = [&] {
-        int sum = 0;
-        for (int column = 0; column < ColRemark; ++column)
-            sum += ColumnWidth(list, column);
-        return sum;
-    };
-    // The inside of the list, less its vertical scroll bar.
-    const auto listWidth = [&] {
-        RECT rect{};
-        GetClientRect(list, &rect);
-        const bool scrollBar = GetWindowLongPtrA(list, GWL_STYLE) & WS_VSCROLL;
-        return static_cast<int>(rect.right - rect.left) - (scrollBar ? 0 : GetSystemMetrics(SM_CXVSCROLL));
-    };
     SendMessageA(frame->MdiClient(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(window.Handle()), 0);
     MoveWindow(window.Handle(), 0, 0, 1000, 400, TRUE);
     const int grown = ColumnWidth(list, ColRemark);
-    EXPECT_EQ(grown, listWidth() - fixedColumns());
+    EXPECT_EQ(grown, ListInside(list) - FixedColumns(list));
     MoveWindow(window.Handle(), 0, 0, 500, 400, TRUE);
     EXPECT_EQ(ColumnWidth(list, ColRemark), grown);
 
@@ -177,6 +186,30 @@ TEST_F(AppTest, RemarkColumnGrowsWithTheWindowButNeverShrinks)
     EXPECT_EQ(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0), 0);
     window.CreateIconLists();
     EXPECT_EQ(ColumnWidth(list, ColDay), 50);
+}
+
+// In a plan window narrower than the columns' usual widths "Bemerkung" takes
+// what is left, so the list opens without a horizontal scroll bar; switching
+// the icons on or off keeps the columns filling the list.
+TEST_F(AppTest, ColumnsFillANarrowListAsItOpens)
+{
+    WriteBytes(Ini(), "[Options]\r\nWorkingDir=" + folder.path().string() +
+                          "\r\n[Window]\r\nLeft=0\r\nTop=0\r\nWidth=900\r\nHeight=500\r\n");
+    Start();
+    MonthPlanWindow& window = OpenPlan(10, 2005);
+    HWND list = window.ListView();
+    ASSERT_FALSE(IsZoomed(window.Handle()));
+    const int inside = ListInside(list);
+    ASSERT_LT(inside, FixedColumns(list) + 300);
+    const auto fits = [&](const char* when) {
+        EXPECT_EQ(FixedColumns(list) + ColumnWidth(list, ColRemark), inside) << when;
+        EXPECT_FALSE(GetWindowLongPtrA(list, GWL_STYLE) & WS_HSCROLL) << when;
+    };
+    fits("opened");
+    window.CreateIconLists();
+    fits("icons on");
+    window.RemoveIconLists();
+    fits("icons off");
 }
 
 TEST_F(AppTest, ClosingAPlanWritesWhetherItWasMaximised)

@@ -184,4 +184,33 @@ TEST_F(OptionsSheetTest, ChoosersKeepTheColourOnCancelAndTakeTheFolderTheUserOpe
     EXPECT_STREQ(after, current); // the chooser leaves the program's directory alone
 }
 
+// Every visible control of every page lies inside the page, with a margin of
+// at least 4 dialog units, whatever font the system draws the pages with.
+TEST_F(OptionsSheetTest, EveryControlLiesInsideItsPage)
+{
+    Run([&](HWND sheet) {
+        for (Page page : {TimeProfile, Display, Directory, Warnings, Printout}) {
+            HWND window = ShowPage(sheet, page);
+            RECT inside{};
+            GetClientRect(window, &inside);
+            RECT margin{0, 0, 4, 4};
+            MapDialogRect(window, &margin);
+            InflateRect(&inside, -margin.right, -margin.bottom);
+            for (HWND control = GetWindow(window, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+                if (!IsWindowVisible(control))
+                    continue;
+                RECT rect{};
+                GetWindowRect(control, &rect);
+                MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+                RECT both{};
+                IntersectRect(&both, &rect, &inside);
+                char text[64] = "";
+                GetWindowTextA(control, text, sizeof text);
+                EXPECT_TRUE(EqualRect(&both, &rect)) << "page " << page << ": " << text;
+            }
+        }
+        Click(sheet, IDCANCEL);
+    });
+}
+
 } // namespace

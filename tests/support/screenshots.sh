@@ -1,19 +1,27 @@
 #!/bin/sh
-# Runs the tests of a test program that take pictures and saves the pictures
-# as PNG in the output folder. The tests save BMP files in the current folder
-# or in the folder that STUNDWERK_SCREENSHOTS names.
-# Usage: screenshots.sh test-program.exe output-folder gtest-filter
+# Runs a Windows program that takes pictures and saves them as PNG in the
+# output folder. The program runs in that folder, with STUNDWERK_SCREENSHOTS
+# naming it, and writes BMP files there; each becomes a PNG.
+# Usage: screenshots.sh program.exe output-folder [argument...]
+# The arguments go to the program: for a test program the options that
+# choose its picture tests, for a demo program the BMP files it is to write
+# (each of these must then exist).
 set -u
 exe=$1
 out=$2
-filter=$3
+shift 2
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$out"
 cd "$out" || exit 1
 rm -f ./*.bmp
-STUNDWERK_SCREENSHOTS="Z:$out" "$here/../../tools/wine-run" "$exe" --gtest_color=no --gtest_filter="$filter"
+STUNDWERK_SCREENSHOTS="Z:$out" "$here/../../tools/wine-run" "$exe" "$@"
 status=$?
 [ $status -eq 0 ] || exit $status
+for argument in "$@"; do
+    case $argument in
+    *.bmp) [ -e "$argument" ] || { echo "no picture $out/$argument" >&2; exit 1; } ;;
+    esac
+done
 saved=0
 for picture in ./*.bmp; do
     [ -e "$picture" ] || continue
