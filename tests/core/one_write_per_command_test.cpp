@@ -21,6 +21,7 @@ public:
         ++writes[fullPath];
         return inner.ReplaceAtomically(fullPath, bytes);
     }
+    void RemoveStaleTemporaries(const std::string& fullPath) override { inner.RemoveStaleTemporaries(fullPath); }
     ProfileFileSystem& inner = DefaultProfileFileSystem();
     std::map<std::string, int> writes;
 };

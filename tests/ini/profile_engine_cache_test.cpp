@@ -25,6 +25,7 @@ public:
         ++replacements;
         return !failWrites && real_.ReplaceAtomically(fullPath, bytes);
     }
+    void RemoveStaleTemporaries(const std::string& fullPath) override { real_.RemoveStaleTemporaries(fullPath); }
 
     int reads = 0;
     int replacements = 0;
