@@ -68,13 +68,14 @@ private:
     HANDLE handle_;
 };
 
-// A process that cannot be opened for lack of rights still runs; one that
-// ended but is still held open by someone reports its exit code.
+// OpenProcess names a process id that no process has with
+// ERROR_INVALID_PARAMETER; any other failure (no rights) leaves it running.
+// A process that ended but is still held open reports its exit code.
 bool ProcessRuns(unsigned long id)
 {
     KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
     if (!process.valid())
-        return GetLastError() == ERROR_ACCESS_DENIED;
+        return GetLastError() != ERROR_INVALID_PARAMETER;
     DWORD code = 0;
     return !GetExitCodeProcess(process.get(), &code) || code == STILL_ACTIVE;
 }
