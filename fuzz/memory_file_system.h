@@ -43,6 +43,8 @@ public:
         Put(fullPath, bytes);
         return true;
     }
+    // Nothing here is ever left half-written.
+    void RemoveStaleTemporaries(const std::string&) override {}
 
 private:
     std::map<std::string, std::uint64_t> serials_;

@@ -4,9 +4,13 @@
 
 #include "ini/posix_file_system.h"
 
+#include "ini/temporary_file_name.h"
+
 #include <cerrno>
 #include <climits>
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -66,6 +70,32 @@ bool WriteFully(int fd, const std::string& bytes)
         done += static_cast<std::size_t>(written);
     }
     return true;
+}
+
+class Directory {
+public:
+    explicit Directory(const std::string& path) : dir_(::opendir(path.c_str())) {}
+    ~Directory()
+    {
+        if (dir_)
+            ::closedir(dir_);
+    }
+    Directory(const Directory&) = delete;
+    Directory& operator=(const Directory&) = delete;
+    DIR* get() const { return dir_; }
+
+private:
+    DIR* dir_;
+};
+
+// Signal 0 only asks whether the process exists; EPERM means it does but
+// belongs to another user. An id beyond pid_t came from elsewhere: unknown,
+// so it counts as running.
+bool ProcessRuns(unsigned long id)
+{
+    if (id > static_cast<unsigned long>(INT_MAX))
+        return true;
+    return ::kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
 }
 
 std::string DirectoryOf(const std::string& fullPath)
@@ -134,7 +164,7 @@ bool PosixFileSystem::ReplaceAtomically(const std::string& fullPath, const std::
         mode = info.st_mode & 07777;
     }
     // The process id keeps two programs writing the same file apart.
-    TemporaryFile temporary(fullPath + "." + std::to_string(::getpid()) + ".tmp");
+    TemporaryFile temporary(TemporaryPathFor(fullPath, static_cast<unsigned long>(::getpid())));
     FileDescriptor file(::open(temporary.path().c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode));
     if (!file.valid()) {
         temporary.Release(); // nothing was created
@@ -150,6 +180,21 @@ bool PosixFileSystem::ReplaceAtomically(const std::string& fullPath, const std::
     if (folder.valid())
         ::fsync(folder.get());
     return true;
+}
+
+void PosixFileSystem::RemoveStaleTemporaries(const std::string& fullPath)
+{
+    const std::string folder = DirectoryOf(fullPath);
+    const std::string target = fullPath.substr(fullPath.rfind('/') + 1);
+    Directory directory(folder);
+    if (!directory.get())
+        return;
+    const std::string prefix = folder == "/" ? "/" : folder + "/";
+    while (const dirent* item = ::readdir(directory.get())) {
+        const unsigned long writer = TemporaryFileWriter(item->d_name, target);
+        if (writer != 0 && !ProcessRuns(writer))
+            ::unlink((prefix + item->d_name).c_str());
+    }
 }
 
 ProfileFileSystem& DefaultProfileFileSystem()

@@ -11,6 +11,7 @@ public:
     FileStamp Stamp(const std::string& fullPath) override;
     bool ReadAll(const std::string& fullPath, std::string& bytes) override;
     bool ReplaceAtomically(const std::string& fullPath, const std::string& bytes) override;
+    void RemoveStaleTemporaries(const std::string& fullPath) override;
 };
 
 #endif

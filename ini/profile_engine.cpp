@@ -40,6 +40,11 @@ ProfileEngine::Cache::iterator ProfileEngine::Load(const char* file)
     // says, and a file looked at once in the batch is not looked at again:
     // a batch is one user command, which reads the same keys many times.
     const bool checkedInBatch = entry != cache_.end() && batchDepth_ > 0 && entry->second.batch == batchSerial_;
+    // A file this process has not looked at yet (or no longer remembers)
+    // may have temporary files beside it from a writer killed before its
+    // rename; they are cleared before the file is used.
+    if (entry == cache_.end())
+        files_.RemoveStaleTemporaries(fullPath);
     if (entry == cache_.end() || (!entry->second.dirty && !checkedInBatch)) {
         FileStamp stamp = files_.Stamp(fullPath);
         if (entry == cache_.end() || entry->second.stamp != stamp) {

@@ -3,8 +3,10 @@
 // any platform. Parsed files are cached by identity (full path, last-write
 // time, size), so an unchanged file is parsed once and an outside change is
 // seen by the next call. Lines no edit touches keep their bytes; every change
-// replaces the file atomically. Outside a batch each change is written at
-// once; inside one, the outermost batch's end writes each changed file once.
+// replaces the file atomically, and the first look at a file clears the
+// temporary files that killed writers left beside it. Outside a batch each
+// change is written at once; inside one, the outermost batch's end writes
+// each changed file once.
 #include <cstdint>
 #include <map>
 #include <string>

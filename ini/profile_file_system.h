@@ -34,6 +34,11 @@ public:
     // either complete old or complete new. False (and the file untouched) on
     // any failure: missing or read-only folder, read-only file, disk full.
     virtual bool ReplaceAtomically(const std::string& fullPath, const std::string& bytes) = 0;
+    // Deletes the temporary files ReplaceAtomically left beside fullPath in
+    // processes that were killed before the rename: only those of its naming
+    // pattern whose writer process no longer runs, so that another program
+    // writing the same file at this moment keeps its temporary file.
+    virtual void RemoveStaleTemporaries(const std::string& fullPath) = 0;
 };
 
 // The platform's file system: POSIX natively, Win32 on Windows builds (there

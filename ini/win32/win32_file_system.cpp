@@ -2,20 +2,24 @@
 
 #include <windows.h>
 
+#include "ini/temporary_file_name.h"
+
 namespace {
 
-class FileHandle {
+// A kernel handle: CreateFileA fails with INVALID_HANDLE_VALUE, OpenProcess
+// with a null handle.
+class KernelHandle {
 public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle()
+    explicit KernelHandle(HANDLE handle) : handle_(handle) {}
+    ~KernelHandle()
     {
         if (valid())
             CloseHandle(handle_);
     }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
+    KernelHandle(const KernelHandle&) = delete;
+    KernelHandle& operator=(const KernelHandle&) = delete;
     HANDLE get() const { return handle_; }
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
     bool Close()
     {
         HANDLE handle = handle_;
@@ -44,6 +48,37 @@ public:
 private:
     std::string path_;
 };
+
+class FileSearch {
+public:
+    FileSearch(const std::string& pattern, WIN32_FIND_DATAA& found) : handle_(FindFirstFileA(pattern.c_str(), &found))
+    {
+    }
+    ~FileSearch()
+    {
+        if (handle_ != INVALID_HANDLE_VALUE)
+            FindClose(handle_);
+    }
+    FileSearch(const FileSearch&) = delete;
+    FileSearch& operator=(const FileSearch&) = delete;
+    bool found() const { return handle_ != INVALID_HANDLE_VALUE; }
+    bool Next(WIN32_FIND_DATAA& found) { return FindNextFileA(handle_, &found) != FALSE; }
+
+private:
+    HANDLE handle_;
+};
+
+// OpenProcess names a process id that no process has with
+// ERROR_INVALID_PARAMETER; any other failure (no rights) leaves it running.
+// A process that ended but is still held open reports its exit code.
+bool ProcessRuns(unsigned long id)
+{
+    KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
+    if (!process.valid())
+        return GetLastError() != ERROR_INVALID_PARAMETER;
+    DWORD code = 0;
+    return !GetExitCodeProcess(process.get(), &code) || code == STILL_ACTIVE;
+}
 
 bool WriteFully(HANDLE file, const std::string& bytes)
 {
@@ -91,8 +126,9 @@ FileStamp Win32FileSystem::Stamp(const std::string& fullPath)
 
 bool Win32FileSystem::ReadAll(const std::string& fullPath, std::string& bytes)
 {
-    FileHandle file(CreateFileA(fullPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    KernelHandle file(CreateFileA(fullPath.c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid())
         return false;
     bytes.clear();
@@ -110,9 +146,9 @@ bool Win32FileSystem::ReadAll(const std::string& fullPath, std::string& bytes)
 bool Win32FileSystem::ReplaceAtomically(const std::string& fullPath, const std::string& bytes)
 {
     // The process id keeps two programs writing the same file apart.
-    TemporaryFile temporary(fullPath + "." + std::to_string(GetCurrentProcessId()) + ".tmp");
-    FileHandle file(CreateFileA(temporary.path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    TemporaryFile temporary(TemporaryPathFor(fullPath, GetCurrentProcessId()));
+    KernelHandle file(CreateFileA(temporary.path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
         temporary.Release(); // nothing was created
         return false;
@@ -125,6 +161,24 @@ bool Win32FileSystem::ReplaceAtomically(const std::string& fullPath, const std::
     }
     temporary.Release();
     return true;
+}
+
+void Win32FileSystem::RemoveStaleTemporaries(const std::string& fullPath)
+{
+    const std::size_t slash = fullPath.find_last_of("\\/");
+    const std::string folder = slash == std::string::npos ? "" : fullPath.substr(0, slash + 1);
+    const std::string target = fullPath.substr(folder.size());
+    WIN32_FIND_DATAA found;
+    FileSearch search(fullPath + ".*.tmp", found);
+    if (!search.found())
+        return;
+    do {
+        // A writer still holding its temporary file open (it opens it
+        // unshared) makes DeleteFileA fail as well.
+        const unsigned long writer = TemporaryFileWriter(found.cFileName, target);
+        if (writer != 0 && !ProcessRuns(writer))
+            DeleteFileA((folder + found.cFileName).c_str());
+    } while (search.Next(found));
 }
 
 ProfileFileSystem& DefaultProfileFileSystem()

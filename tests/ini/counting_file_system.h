@@ -21,6 +21,7 @@ public:
         ++writes[fullPath];
         return !failWrites && real_.ReplaceAtomically(fullPath, bytes);
     }
+    void RemoveStaleTemporaries(const std::string& fullPath) override { real_.RemoveStaleTemporaries(fullPath); }
 
     int reads = 0;
     int replacements = 0;
