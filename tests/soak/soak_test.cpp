@@ -21,8 +21,11 @@ namespace {
 
 constexpr unsigned SOAK_DAYS = 30;
 // Memory that may come and go between two measurements without a leak: heap
-// blocks the allocator keeps for reuse.
-constexpr std::size_t PRIVATE_SLACK = 256 * 1024;
+// blocks the allocator and Wine keep for reuse, more of them when a loaded
+// machine lets messages pile up. A leak of one heap block (at least 32 bytes
+// with its header) per simulated minute grows by 1.2 MiB from day 2 to day 30
+// and still fails.
+constexpr std::size_t PRIVATE_SLACK = 1024 * 1024;
 
 struct Day {
     unsigned day, month, year, weekday;
