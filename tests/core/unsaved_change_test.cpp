@@ -89,7 +89,8 @@ TEST_F(PlanTest, UnsavedChangeIsToldOncePerCommand)
         const RecordingPrompts::Message& told = prompts.messages[0];
         EXPECT_EQ(told.title, WARNING_TITLE);
         EXPECT_EQ(told.icon, MessageIcon::Warning);
-        EXPECT_NE(told.text.find("\"" + c.file + "\" konnte nicht gespeichert werden."), std::string::npos)
+        EXPECT_NE(told.text.find("\"" + files.FullPath(c.file) + "\" konnte nicht gespeichert werden."),
+                  std::string::npos)
             << told.text;
         EXPECT_EQ(ReadBytes(planFile), planBytes);
         EXPECT_EQ(ReadBytes(settingsFile), settingsBytes);
