@@ -8,6 +8,7 @@
 #include "app/popup_menus.h"
 #include "app/status_bar.h"
 #include "app/tool_bar.h"
+#include "core/command_scope.h"
 #include "core/settings_file.h"
 #include "resources/resource_ids.h"
 
@@ -85,6 +86,7 @@ MainFrame::~MainFrame()
 
 void MainFrame::OpenCurrentPeriod(int showCommand)
 {
+    const CommandScope command(core_);
     ShowWindow(window_, SW_SHOW);
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     unsigned month = 0, year = 0;
@@ -110,6 +112,8 @@ LRESULT MainFrame::Quit(bool confirm)
     GetWindowRect(window_, &rect);
     WriteFrameGeometry(store_, settings_.SettingsPath, rect);
     SaveSettings(store_, settings_);
+    // Told now: a message box that finds WM_QUIT in the queue closes at once.
+    core_.ReportUnsavedFile();
     PostQuitMessage(0);
     return 0;
 }
@@ -175,6 +179,7 @@ LRESULT MainFrame::OnNotify(WPARAM*, LPARAM* lParam)
 
 LRESULT MainFrame::OnTimer(WPARAM*, LPARAM*)
 {
+    const CommandScope command(core_);
     if (MonthPlanWindow* plan = GetActiveMonthPlan())
         plan->Plan().ComputeCurrentDay(false);
     return MSG_NOT_HANDLED;

@@ -10,6 +10,7 @@
 #include "app/main_frame.h"
 #include "app/month_plan_window.h"
 #include "app/tool_bar.h"
+#include "core/command_scope.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -45,6 +46,7 @@ constexpr const char* NO_PLAN_FOR_DEPARTURE =
 
 LRESULT MainFrame::OnCommand(WPARAM* wParam, LPARAM*)
 {
+    const CommandScope command(core_);
     return RunCommand(LOWORD(*wParam));
 }
 

@@ -12,7 +12,12 @@ HWND MessageBoxPrompts::BoxOwner() const
 
 void MessageBoxPrompts::Tell(const char* text, const char* title, MessageIcon icon)
 {
-    MessageBoxA(BoxOwner(), text, title, icon == MessageIcon::Information ? MB_ICONINFORMATION : MB_OK);
+    UINT style = MB_OK;
+    if (icon == MessageIcon::Information)
+        style = MB_ICONINFORMATION;
+    else if (icon == MessageIcon::Warning)
+        style = MB_ICONWARNING;
+    MessageBoxA(BoxOwner(), text, title, style);
 }
 
 bool MessageBoxPrompts::Ask(const char* text, const char* title, bool questionIcon)

@@ -7,6 +7,7 @@
 #include "app/handler_results.h"
 #include "app/list_view.h"
 #include "app/main_frame.h"
+#include "core/command_scope.h"
 #include "core/period.h"
 #include "resources/resource_ids.h"
 
@@ -309,6 +310,8 @@ LRESULT MonthPlanWindow::OnSysCommand(WPARAM* wParam, LPARAM*)
     // when the MDI client returns. Some MDI clients restore the last child
     // before they destroy it: its state is taken now.
     zoomedWhenClosed_ = IsZoomed(window_) != FALSE;
+    // Closing writes the window state to the settings (OnDestroy).
+    const CommandScope command(frame_->Core());
     SendMessageA(GetParent(window_), WM_MDIDESTROY, reinterpret_cast<WPARAM>(window_), 0);
     return MSG_CHILD_CLOSED;
 }

@@ -239,9 +239,8 @@ int CliRun::Result()
         return EXIT_USAGE;
     if (!session_)
         return 0;
-    if (!session_->Finish()) {
-        err << "stundwerk-cli: Die Dateien konnten nicht geschrieben werden.\n";
-        return EXIT_REFUSED;
-    }
+    // A file that could not be written is told like any refusal.
+    session_->Finish();
+    session_->frame().ReportUnsavedFile();
     return session_->refused() ? EXIT_REFUSED : 0;
 }

@@ -49,6 +49,18 @@ bool FrameCore::PlanExists(const std::string& file)
     return store_.ReadString(SECTION_MAIN, KEY_MONTH, "", month, sizeof month, file.c_str()) > 0;
 }
 
+void FrameCore::ReportUnsavedFile()
+{
+    const std::string file = store_.TakeFailedFile();
+    if (file.empty())
+        return;
+    const std::string text = "Die Datei \"" + file +
+                             "\" konnte nicht gespeichert werden.\n\n"
+                             "Die letzte Änderung ist nicht gesichert. Ist der Datenträger voll oder die Datei "
+                             "schreibgeschützt?";
+    prompts_.Tell(text.c_str(), WARNING_TITLE, MessageIcon::Warning);
+}
+
 int FrameCore::OpenMonthPlan(unsigned month, unsigned year, bool create, bool ask)
 {
     const bool maximised =
@@ -93,6 +105,8 @@ int FrameCore::OpenMonthPlan(unsigned month, unsigned year, bool create, bool as
         // Written now, so that a file that cannot be created is noticed here.
         batch.End();
         if (!PlanExists(file)) {
+            // This message says what failed; the command's end need not repeat it.
+            store_.TakeFailedFile();
             prompts_.Tell("Die Datei für den Monatsplan kann nicht angelegt werden.", "Frage", MessageIcon::None);
             return 0;
         }

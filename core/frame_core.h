@@ -52,6 +52,9 @@ public:
     static std::string PlanTitle(unsigned month, unsigned year);
     // Whether the plan file exists for all purposes: MAIN/Month is not empty.
     bool PlanExists(const std::string& file);
+    // Tells the user about the first file that could not be written since
+    // the last report, if any. The end of a user command (CommandScope) calls it.
+    void ReportUnsavedFile();
 
 private:
     Settings& settings_;
@@ -61,4 +64,6 @@ private:
     FrameShell& shell_;
     EntryRecord copyBuffer_;
     int creating_ = 0; // ScopedCount
+    int commands_ = 0; // CommandScope
+    friend class CommandScope;
 };

@@ -14,7 +14,7 @@ public:
     virtual LocalTime Now() = 0;
 };
 
-enum class MessageIcon { Information, None };
+enum class MessageIcon { Information, Warning, None };
 
 // Title of the warning window (the message dialog). The live computation
 // looks for an open window with this title so that a timer tick never opens

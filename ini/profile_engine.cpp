@@ -96,6 +96,7 @@ bool ProfileEngine::Persist(Cache::iterator entry)
     if (!files_.ReplaceAtomically(fullPath, entry->second.document.Serialize())) {
         // The cached document holds a change the disk does not: forget it,
         // so the next call reads what is really there.
+        NoteFailedFile(fullPath);
         Forget(entry);
         return false;
     }

@@ -2,6 +2,8 @@
 // The private-profile functions on a named file: the one way the core reads
 // and writes settings and month plans. Two backends implement it: the portable
 // engine (every build) and the Win32 system functions (Windows builds only).
+#include <string>
+#include <utility>
 
 class ProfileStore {
 public:
@@ -27,4 +29,19 @@ public:
     // Ends one level; false when writing a changed file failed at the end of
     // the outermost batch (those files then keep their old contents).
     virtual bool EndBatch() { return true; }
+
+    // The first file that kept its old contents against a change since the
+    // last call, or empty; the end of a user command asks, to tell the user
+    // once however many writes of the command failed.
+    std::string TakeFailedFile() { return std::exchange(failedFile_, std::string()); }
+
+protected:
+    void NoteFailedFile(const std::string& file)
+    {
+        if (failedFile_.empty())
+            failedFile_ = file;
+    }
+
+private:
+    std::string failedFile_;
 };

@@ -13,17 +13,27 @@ unsigned SystemProfileStore::ReadInt(const char* section, const char* key, int d
     return GetPrivateProfileIntA(section, key, defaultValue, file);
 }
 
+bool SystemProfileStore::Write(const char* section, const char* key, const char* value, const char* file)
+{
+    if (WritePrivateProfileStringA(section, key, value, file))
+        return true;
+    // A null section is a wrong call, not a file that could not be written.
+    if (section)
+        NoteFailedFile(file ? file : "");
+    return false;
+}
+
 bool SystemProfileStore::WriteString(const char* section, const char* key, const char* value, const char* file)
 {
-    return WritePrivateProfileStringA(section, key, value, file) != FALSE;
+    return Write(section, key, value, file);
 }
 
 bool SystemProfileStore::DeleteKey(const char* section, const char* key, const char* file)
 {
-    return WritePrivateProfileStringA(section, key, nullptr, file) != FALSE;
+    return Write(section, key, nullptr, file);
 }
 
 bool SystemProfileStore::DeleteSection(const char* section, const char* file)
 {
-    return WritePrivateProfileStringA(section, nullptr, nullptr, file) != FALSE;
+    return Write(section, nullptr, nullptr, file);
 }

@@ -11,4 +11,8 @@ public:
     bool WriteString(const char* section, const char* key, const char* value, const char* file) override;
     bool DeleteKey(const char* section, const char* key, const char* file) override;
     bool DeleteSection(const char* section, const char* file) override;
+
+private:
+    // WritePrivateProfileStringA, noting the file when it fails.
+    bool Write(const char* section, const char* key, const char* value, const char* file);
 };

@@ -145,6 +145,11 @@ bool Win32FileSystem::ReadAll(const std::string& fullPath, std::string& bytes)
 
 bool Win32FileSystem::ReplaceAtomically(const std::string& fullPath, const std::string& bytes)
 {
+    // The system functions refuse a read-only file. MoveFileExA does as well
+    // on Windows, but Wine run as root replaces it, so it is asked first.
+    const DWORD attributes = GetFileAttributesA(fullPath.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return false;
     // The process id keeps two programs writing the same file apart.
     TemporaryFile temporary(TemporaryPathFor(fullPath, GetCurrentProcessId()));
     KernelHandle file(CreateFileA(temporary.path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

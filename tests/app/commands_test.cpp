@@ -168,3 +168,27 @@ TEST_F(AppTest, ToolTipsNameTheCommands)
         EXPECT_STREQ(request.szText, c.tip);
     }
 }
+
+// A plan file that cannot be written: "Kommen" tells so once, names the file,
+// and the list shows what the file holds, not the lost arrival.
+TEST_F(AppTest, ArrivalOnAReadOnlyPlanIsToldOnce)
+{
+    WriteOptions({"SelectDay=0", "CheckMissings=0"});
+    Start();
+    MonthPlanWindow& window = OpenPlan(10, 2005);
+    const std::string file = window.Plan().path();
+    const std::string before = ReadBytes(file);
+    ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
+    Command(CMD_RECORD_ARRIVAL);
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    ASSERT_EQ(MessageTexts().size(), 1u);
+    EXPECT_STREQ(boxes.Caught()[0].title.c_str(), WARNING_TITLE);
+    EXPECT_NE(boxes.Caught()[0].text.find(".SW\" konnte nicht gespeichert werden."), std::string::npos)
+        << boxes.Caught()[0].text;
+    EXPECT_EQ(ReadBytes(file), before);
+    const auto rows = static_cast<int>(SendMessageA(window.ListView(), LVM_GETITEMCOUNT, 0, 0));
+    ASSERT_GT(rows, 0);
+    for (int row = 0; row < rows; ++row)
+        EXPECT_NE(RowTexts(window.ListView(), row)[ColCome], "09:00") << "row " << row;
+}

@@ -1,7 +1,24 @@
 // The commands on capture and on whole periods, each on a fresh folder.
 #include "cli_fixture.h"
 
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace {
+
+// The temporary file a run writes beside a file before it replaces it.
+std::string TemporaryBeside(const std::string& file)
+{
+#ifdef _WIN32
+    const long id = _getpid();
+#else
+    const long id = ::getpid();
+#endif
+    return file + "." + std::to_string(id) + ".tmp";
+}
 
 TEST_F(CliTest, ArrivalLiveValuesAndDeparture)
 {
@@ -122,6 +139,25 @@ TEST_F(CliTest, RecomputeRepairsAHandEditedValue)
     WriteBytes(march, bytes.replace(at, 10, "Account=999"));
     EXPECT_EQ(Call("recompute 3 2002").code, 0);
     EXPECT_EQ(Key(march, "6/1", "Account"), "48");
+}
+
+// A plan file that cannot be replaced (a folder stands where the temporary
+// file must go, which stops root too): the run names the file once and fails,
+// and the file is unchanged.
+TEST_F(CliTest, UnwritablePlanIsToldAndTheRunFails)
+{
+    const std::string march = PlanFile("032002.SW");
+    ASSERT_EQ(Call("01.03.2002 07:00 show 3 2002").code, 0);
+    const std::string before = ReadBytes(march);
+    std::filesystem::create_directory(TemporaryBeside(march));
+    const CliResult r = Call("01.03.2002 08:00 kommen");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("032002.SW\" konnte nicht gespeichert werden."), std::string::npos) << r.err;
+    EXPECT_EQ(Split(r.err, '\n').size(), 3u) << "told once: " << r.err;
+    EXPECT_EQ(ReadBytes(march), before);
+    std::filesystem::remove(TemporaryBeside(march));
+    ASSERT_EQ(Call("01.03.2002 08:00 kommen").code, 0);
+    EXPECT_EQ(Key(march, "1/1", "Come"), "480");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// The engine's cache, batches and failure handling, observed through a file
-// system that counts reads and replacements and can be told to fail.
+// The engine's cache and batches, observed through a file system that counts
+// reads and replacements (failed writes: profile_engine_failure_test).
 #include <gtest/gtest.h>
 
 #include <iterator>
@@ -88,25 +88,6 @@ TEST_F(EngineCache, BatchWritesEachFileOnceAtTheOutermostEnd)
     EXPECT_EQ(Read(fresh, file, "Info", "3/0"), "<default>");
     EXPECT_TRUE(engine.WriteString("1/0", "Day", "9", file.c_str()));
     EXPECT_EQ(files.replacements, 3) << "outside a batch every change is written at once";
-}
-
-TEST_F(EngineCache, FailedWriteKeepsTheFileAndTheCacheHonest)
-{
-    WriteBytes(file, "[s]\r\na=1\r\n");
-    EXPECT_EQ(Read(engine, file, "a"), "1");
-    files.failWrites = true;
-    EXPECT_FALSE(engine.WriteString("s", "a", "2", file.c_str()));
-    EXPECT_EQ(ReadBytes(file), "[s]\r\na=1\r\n");
-    EXPECT_EQ(Read(engine, file, "a"), "1");
-    {
-        ProfileBatch batch(engine);
-        EXPECT_TRUE(engine.WriteString("s", "a", "3", file.c_str()));
-        EXPECT_FALSE(batch.End());
-    }
-    EXPECT_EQ(Read(engine, file, "a"), "1");
-    files.failWrites = false;
-    EXPECT_TRUE(engine.WriteString("s", "b", "4", file.c_str()));
-    EXPECT_EQ(ReadBytes(file), "[s]\r\na=1\r\nb=4\r\n");
 }
 
 TEST_F(EngineCache, MissingFolderFailsAndNoTemporaryFileIsLeft)
