@@ -66,29 +66,6 @@ void MendDuration(std::int32_t& value, std::int32_t defaultValue)
         value = defaultValue;
 }
 
-// The file is not trusted: a value no dialog could have produced would
-// otherwise reach period arithmetic, array indexes and loops. StartDay must
-// name a day of a month; WorkDays keeps only the seven weekday bits (0 means
-// no work days); every duration is a time of one day, else its default;
-// TimeLag moves a stamp by at most one day, else 0. The counters, the
-// warning thresholds and the flags are kept as read (a flag is set when
-// nonzero).
-void Mend(Settings& s)
-{
-    const Settings defaults;
-    if (s.StartDay < 1 || s.StartDay > 31)
-        s.StartDay = 1;
-    s.WorkDays &= 0x7F;
-    MendDuration(s.HoursPerDay, defaults.HoursPerDay);
-    MendDuration(s.RestPerDay, defaults.RestPerDay);
-    MendDuration(s.RestTime, defaults.RestTime);
-    MendDuration(s.RestPerDay2, defaults.RestPerDay2);
-    MendDuration(s.RestTime2, defaults.RestTime2);
-    MendDuration(s.MaxTime, defaults.MaxTime);
-    if (s.TimeLag < -kMinutesPerDay || s.TimeLag > kMinutesPerDay)
-        s.TimeLag = 0;
-}
-
 class OptionsWriter {
 public:
     OptionsWriter(ProfileStore& store, const char* file) : store_(store), file_(file) {}
@@ -114,6 +91,30 @@ private:
 };
 
 } // namespace
+
+// Neither the file nor the options sheet's unchecked fields are trusted: an
+// out-of-range value would otherwise reach period arithmetic, array indexes
+// and loops. StartDay must
+// name a day of a month; WorkDays keeps only the seven weekday bits (0 means
+// no work days); every duration is a time of one day, else its default;
+// TimeLag moves a stamp by at most one day, else 0. The counters, the
+// warning thresholds and the flags are kept as read (a flag is set when
+// nonzero).
+void MendSettings(Settings& s)
+{
+    const Settings defaults;
+    if (s.StartDay < 1 || s.StartDay > 31)
+        s.StartDay = 1;
+    s.WorkDays &= 0x7F;
+    MendDuration(s.HoursPerDay, defaults.HoursPerDay);
+    MendDuration(s.RestPerDay, defaults.RestPerDay);
+    MendDuration(s.RestTime, defaults.RestTime);
+    MendDuration(s.RestPerDay2, defaults.RestPerDay2);
+    MendDuration(s.RestTime2, defaults.RestTime2);
+    MendDuration(s.MaxTime, defaults.MaxTime);
+    if (s.TimeLag < -kMinutesPerDay || s.TimeLag > kMinutesPerDay)
+        s.TimeLag = 0;
+}
 
 std::string ProgramDirectory(const char* modulePath)
 {
@@ -200,7 +201,7 @@ void LoadSettings(ProfileStore& store, Settings& s)
     s.ColorStripes = ReadDecimalKey(store, "ColorStripes", defaults.ColorStripes, file);
     s.ColorFreeDays = ReadDecimalKey(store, "ColorFreeDays", defaults.ColorFreeDays, file);
     s.ExportFields = ReadDecimalKey(store, "ExportFields", defaults.ExportFields, file);
-    Mend(s);
+    MendSettings(s);
 }
 
 bool SaveSettings(ProfileStore& store, const Settings& s)
