@@ -5,6 +5,7 @@
 
 #include "ini/profile_batch.h"
 #include "ini/profile_store.h"
+#include "ini/profile_text.h"
 
 namespace {
 
@@ -60,6 +61,17 @@ std::uint32_t ReadDecimalKey(ProfileStore& store, const char* key, std::uint32_t
     return negative ? 0u - value : value;
 }
 
+// A text key into its field, cut to fit. The buffer has room for the quotes
+// that SaveSettings may put around a full-length text: the system copies a
+// quoted value before it removes the closing quote.
+template <std::size_t N>
+void ReadText(ProfileStore& store, const char* key, const char* defaultValue, char (&field)[N], const char* file)
+{
+    char text[N + 2];
+    store.ReadString(kOptions, key, defaultValue, text, sizeof text, file);
+    CopyText(text, field, N);
+}
+
 void MendDuration(std::int32_t& value, std::int32_t defaultValue)
 {
     if (value < 0 || value > kMinutesPerDay)
@@ -75,7 +87,10 @@ public:
     {
         Write(key, "%ld", static_cast<long>(static_cast<std::int32_t>(value)));
     }
-    void Text(const char* key, const char* value) { store_.WriteString(kOptions, key, value, file_); }
+    void Text(const char* key, const char* value)
+    {
+        store_.WriteString(kOptions, key, QuotedProfileText(value).c_str(), file_);
+    }
 
 private:
     template <typename T>
@@ -191,13 +206,13 @@ void LoadSettings(ProfileStore& store, Settings& s)
     std::string defaultDir = DefaultWorkingDir(file);
     char defaultDirText[WORKING_DIR_SIZE];
     CopyText(defaultDir, defaultDirText, sizeof defaultDirText);
-    store.ReadString(kOptions, "WorkingDir", defaultDirText, s.WorkingDir, sizeof s.WorkingDir, file);
+    ReadText(store, "WorkingDir", defaultDirText, s.WorkingDir, file);
     // "WorkingDir=" would put the month plans into the root of the drive.
     if (s.WorkingDir[0] == '\0')
         CopyText(defaultDir, s.WorkingDir, sizeof s.WorkingDir);
-    store.ReadString(kOptions, "HeadLine1", defaults.HeadLine1, s.HeadLine1, sizeof s.HeadLine1, file);
-    store.ReadString(kOptions, "HeadLine2", defaults.HeadLine2, s.HeadLine2, sizeof s.HeadLine2, file);
-    store.ReadString(kOptions, "HeadLine3", defaults.HeadLine3, s.HeadLine3, sizeof s.HeadLine3, file);
+    ReadText(store, "HeadLine1", defaults.HeadLine1, s.HeadLine1, file);
+    ReadText(store, "HeadLine2", defaults.HeadLine2, s.HeadLine2, file);
+    ReadText(store, "HeadLine3", defaults.HeadLine3, s.HeadLine3, file);
     s.ColorStripes = ReadDecimalKey(store, "ColorStripes", defaults.ColorStripes, file);
     s.ColorFreeDays = ReadDecimalKey(store, "ColorFreeDays", defaults.ColorFreeDays, file);
     s.ExportFields = ReadDecimalKey(store, "ExportFields", defaults.ExportFields, file);

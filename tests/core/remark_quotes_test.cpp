@@ -41,6 +41,7 @@ TEST_P(RemarkQuotesTest, RemarksSurviveRewrites)
         "\"",
         "'gemischt\"",
         "Projekt \"X\"",
+        " Arzt ",
         "'" + std::string(253, 'x') + "'",
     };
     MonthPlan& plan = Open(3, 2002);
