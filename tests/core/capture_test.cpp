@@ -26,6 +26,10 @@ TEST_F(PlanTest, ArrivalAndDepartureWithTravelTime)
     clock.Set(5, 3, 2002, 0, 5);
     plan.RecordArrival();
     EXPECT_EQ(Entry(5).Come, 0);
+    // Nor into tomorrow just before midnight.
+    clock.Set(5, 3, 2002, 23, 50);
+    plan.RecordDeparture();
+    EXPECT_EQ(Entry(5).Go, 24 * 60);
     EXPECT_TRUE(prompts.messages.empty());
 }
 
