@@ -31,7 +31,10 @@ int ComboCount(HWND dialog, int id)
 
 } // namespace
 
-DialogResponder::DialogResponder(RandomInput& input, std::string folder) : input_(input), folder_(std::move(folder)) {}
+DialogResponder::DialogResponder(RandomInput& input, MessageBoxCatcher& boxes, std::string folder)
+    : input_(input), boxes_(boxes), folder_(std::move(folder))
+{
+}
 
 DialogResponder::~DialogResponder()
 {
@@ -96,7 +99,8 @@ void DialogResponder::Respond(HWND dialog)
     if (IsMessageBox(dialog))
         return;
     const std::string title = TitleOf(dialog);
-    log_ += " {" + title + "@" + std::to_string(GetTickCount() % 100000) + "}";
+    log_ += " {" + title + "}";
+    boxes_.AnswerYes(input_.Chance(50));
     if (title == WARNING_TITLE) {
         Toggle(dialog, IDC_MESSAGE_DONT_SHOW, 30);
         Press(dialog, IDOK);

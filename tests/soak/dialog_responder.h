@@ -6,18 +6,20 @@
 // stays open is tried again and given up with "Abbrechen" after a few tries.
 // System dialogs (printing, colours, folders) are cancelled, except the file
 // choice of "Monatsplan löschen", which names one of the folder's plans.
-// Message boxes are left to the MessageBoxCatcher. Runs through
-// WhenDialogOpens, arming itself again each time it runs.
+// Message boxes are left to the MessageBoxCatcher; each dialog the responder
+// answers decides anew whether the questions after it get Yes or No. Runs
+// through WhenDialogOpens, arming itself again each time it runs.
 #include <windows.h>
 
 #include <map>
 #include <string>
 
+#include "tests/framework/message_box_catcher.h"
 #include "tests/soak/random_input.h"
 
 class DialogResponder {
 public:
-    DialogResponder(RandomInput& input, std::string folder);
+    DialogResponder(RandomInput& input, MessageBoxCatcher& boxes, std::string folder);
     ~DialogResponder();
     DialogResponder(const DialogResponder&) = delete;
     DialogResponder& operator=(const DialogResponder&) = delete;
@@ -49,6 +51,7 @@ private:
     void DeleteFile(HWND dialog);
 
     RandomInput& input_;
+    MessageBoxCatcher& boxes_;
     std::string folder_;
     unsigned month_ = 1, year_ = 2005;
     std::map<HWND, int> tries_;

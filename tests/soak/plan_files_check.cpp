@@ -295,11 +295,8 @@ std::string PlanFilesCheck::Run(const std::string& folder, const Settings& setti
         const auto found = passed_.find(name);
         if (found == passed_.end())
             return name + " is open but has no file";
-        // A plan that is not active shows new display options only at its
-        // next refresh: its hours may still be in the other format.
-        std::string fault = CompareRows(plan.rows, found->second.rows);
-        if (!fault.empty() && !plan.active && CompareRows(plan.rows, found->second.otherFormatRows).empty())
-            fault.clear();
+        const std::string fault =
+            CompareRows(plan.rows, plan.otherFormat ? found->second.otherFormatRows : found->second.rows);
         if (!fault.empty())
             return name + (plan.active ? " (active)" : "") + ": " + fault;
     }

@@ -21,6 +21,8 @@ struct ShownPlan {
     std::string path;
     std::vector<std::vector<std::string>> rows; // the list's texts, column by column
     bool active = false;
+    // Shown in the other ComFormat: a plan shows a new format at its next refresh.
+    bool otherFormat = false;
 };
 
 class PlanFilesCheck {
