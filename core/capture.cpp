@@ -123,7 +123,11 @@ void MonthPlan::RecordDeparture()
         ProfileBatch batch(store());
         EntryRecord record;
         ReadEntry(now.day, static_cast<unsigned>(position), record);
-        record.Go = WithinDay(MinutesOf(now) + settings().TimeLag);
+        // Never before the arrival: an arrival typed for later today, or a
+        // negative travel-time correction, would otherwise give an entry that
+        // the time entry dialog refuses.
+        const TimeValue go = WithinDay(MinutesOf(now) + settings().TimeLag);
+        record.Go = record.Come >= 0 && record.Come <= MINUTES_PER_DAY && go < record.Come ? record.Come : go;
         WriteEntry(now.day, static_cast<unsigned>(position), record);
         RecomputeDays(now.day);
     }
