@@ -30,7 +30,7 @@
 namespace {
 
 // The seeds CTest runs and the commands of each.
-constexpr std::uint32_t FIXED_SEEDS[] = {1, 2, 3, 4, 5, 6};
+constexpr std::uint32_t FIXED_SEEDS[] = {1, 2, 3, 4, 5, 6, 7, 8};
 constexpr unsigned FIXED_COMMANDS = 300;
 
 enum class Kind { Menu, Key, Tick, NextDay };
@@ -192,16 +192,15 @@ private:
     HHOOK hook_;
 };
 
-BOOL CALLBACK CollectDialog(HWND window, LPARAM titles)
+BOOL CALLBACK CollectDialog(HWND window, LPARAM dialogs)
 {
     char className[16] = {};
     GetClassNameA(window, className, sizeof className);
     if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window))
-        reinterpret_cast<std::vector<HWND>*>(titles)->push_back(window);
+        reinterpret_cast<std::vector<HWND>*>(dialogs)->push_back(window);
     return TRUE;
 }
 
-// The dialogs and message boxes of this thread that are still showing.
 // The settings the recomputation of a plan depends on.
 std::vector<std::int64_t> TimeProfile(const Settings& s)
 {
@@ -209,6 +208,7 @@ std::vector<std::int64_t> TimeProfile(const Settings& s)
             s.MaxTime,     s.WorkDays,   s.StartDay, s.Extern,      s.WorkTimeRests};
 }
 
+// The dialogs and message boxes of this thread that are still showing.
 std::vector<HWND> OpenDialogs()
 {
     std::vector<HWND> dialogs;
