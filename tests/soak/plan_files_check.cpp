@@ -11,6 +11,7 @@
 #include "core/period.h"
 #include "core/plan_keys.h"
 #include "core/settings_file.h"
+#include "ini/profile_text.h"
 #include "fuzz/memory_file_system.h"
 #include "ini/profile_engine.h"
 #include "tests/core/core_fakes.h"
@@ -101,7 +102,7 @@ std::string SavedOptions(Settings settings)
 
 // The settings file loads to the options the program holds. The day
 // counters, the time format and the export's field choice may wait in memory
-// for the next save.
+// for the next save; texts lose the blanks at their ends on the way.
 std::string CheckSettingsFile(const std::string& bytes, const Settings& settings)
 {
     MemoryFileSystem files;
@@ -116,6 +117,12 @@ std::string CheckSettingsFile(const std::string& bytes, const Settings& settings
     held.GDays = loaded.GDays;
     held.ComFormat = loaded.ComFormat;
     held.ExportFields = loaded.ExportFields;
+    for (char* text : {held.HeadLine1, held.HeadLine2, held.HeadLine3, held.WorkingDir}) {
+        if (QuotedProfileText(text) == text) {
+            const std::string trimmed(TrimProfileBlanks(text));
+            std::strcpy(text, trimmed.c_str());
+        }
+    }
     const std::string want = SavedOptions(held), got = SavedOptions(loaded);
     if (want != got)
         return std::string(SETTINGS_FILE) + " does not load to the program's options:\n" + got + "\nheld:\n" + want;
