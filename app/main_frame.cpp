@@ -9,6 +9,7 @@
 #include "app/status_bar.h"
 #include "app/tool_bar.h"
 #include "core/command_scope.h"
+#include "core/period.h"
 #include "core/settings_file.h"
 #include "resources/resource_ids.h"
 
@@ -252,8 +253,17 @@ void MainFrame::UpdateStatusBar()
 
 MonthPlan* MainFrame::CreatePlanWindow(unsigned month, unsigned year, bool maximised)
 {
+    // One window per plan: a second window on the same file would keep rows
+    // that the first one's changes make stale, and act on their keys. The
+    // open one comes to the front, recomputed and listed as a new one is.
+    const std::string title = FrameCore::PlanTitle(month, year);
+    if (MonthPlanWindow* open = MonthPlanWindowOf(FindWindowExA(MdiClient(), nullptr, nullptr, title.c_str()))) {
+        SendMessageA(MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(open->Handle()), 0);
+        open->Plan().Recompute(EffectiveStartDay(settings_));
+        return &open->Plan();
+    }
     const DWORD style = PLAN_WINDOW_STYLE | (maximised ? WS_MAXIMIZE : 0);
-    auto* window = new MonthPlanWindow(FrameCore::PlanTitle(month, year).c_str(), this, style, nullptr, month, year);
+    auto* window = new MonthPlanWindow(title.c_str(), this, style, nullptr, month, year);
     if (!window->Handle()) {
         delete window;
         return nullptr;

@@ -89,10 +89,7 @@ void MonthPlan::RecordArrival()
     }
     const Settings& s = settings();
     EntryRecord record;
-    // Shortly after midnight the travel-time correction would reach back into
-    // the previous day; the arrival is then stored as 00:00.
-    const TimeValue come = MinutesOf(now) - s.TimeLag;
-    record.Come = come < 0 ? 0 : come;
+    record.Come = WithinDay(MinutesOf(now) - s.TimeLag);
     record.Go = NO_TIME;
     record.WorkTime = record.Saldo = record.Account = NO_HOURS;
     record.day = now.day;
@@ -126,7 +123,11 @@ void MonthPlan::RecordDeparture()
         ProfileBatch batch(store());
         EntryRecord record;
         ReadEntry(now.day, static_cast<unsigned>(position), record);
-        record.Go = MinutesOf(now) + settings().TimeLag;
+        // Never before the arrival: an arrival typed for later today, or a
+        // negative travel-time correction, would otherwise give an entry that
+        // the time entry dialog refuses.
+        const TimeValue go = WithinDay(MinutesOf(now) + settings().TimeLag);
+        record.Go = record.Come >= 0 && record.Come <= MINUTES_PER_DAY && go < record.Come ? record.Come : go;
         WriteEntry(now.day, static_cast<unsigned>(position), record);
         RecomputeDays(now.day);
     }

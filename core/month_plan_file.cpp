@@ -34,18 +34,6 @@ std::int32_t TextToInt(const char* text)
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
 }
 
-// Reading a value removes one pair of matching quotes around it ('...' or
-// "...", white space around them aside). A remark that has such a pair is
-// written inside one more pair of double quotes, so that it reads back
-// exactly, its blanks included.
-std::string StoredRemark(const char* info)
-{
-    const std::string_view trimmed = TrimProfileBlanks(info);
-    const bool quoted =
-        trimmed.size() >= 2 && (trimmed.front() == '"' || trimmed.front() == '\'') && trimmed.back() == trimmed.front();
-    return quoted ? "\"" + std::string(info) + "\"" : std::string(info);
-}
-
 bool IsDayOffCode(TimeValue go)
 {
     return go == TimeCode(Vacation) || go == TimeCode(PublicHoliday) || go == TimeCode(SickDay);
@@ -110,7 +98,7 @@ bool MonthPlan::ReadPresentHours(const std::string& section, const char* key, Ho
 
 void MonthPlan::WriteInfo(const std::string& section, const char* info)
 {
-    store().WriteString(section.c_str(), KEY_INFO, StoredRemark(info).c_str(), path_.c_str());
+    store().WriteString(section.c_str(), KEY_INFO, QuotedProfileText(info).c_str(), path_.c_str());
 }
 
 void MonthPlan::WriteNumber(const std::string& section, const char* key, long long value, bool asUnsigned)

@@ -5,6 +5,7 @@
 
 #include "ini/profile_batch.h"
 #include "ini/profile_store.h"
+#include "ini/profile_text.h"
 
 namespace {
 
@@ -60,33 +61,21 @@ std::uint32_t ReadDecimalKey(ProfileStore& store, const char* key, std::uint32_t
     return negative ? 0u - value : value;
 }
 
+// A text key into its field, cut to fit. The buffer has room for the quotes
+// that SaveSettings may put around a full-length text: the system copies a
+// quoted value before it removes the closing quote.
+template <std::size_t N>
+void ReadText(ProfileStore& store, const char* key, const char* defaultValue, char (&field)[N], const char* file)
+{
+    char text[N + 2];
+    store.ReadString(kOptions, key, defaultValue, text, sizeof text, file);
+    CopyText(text, field, N);
+}
+
 void MendDuration(std::int32_t& value, std::int32_t defaultValue)
 {
     if (value < 0 || value > kMinutesPerDay)
         value = defaultValue;
-}
-
-// The file is not trusted: a value no dialog could have produced would
-// otherwise reach period arithmetic, array indexes and loops. StartDay must
-// name a day of a month; WorkDays keeps only the seven weekday bits (0 means
-// no work days); every duration is a time of one day, else its default;
-// TimeLag moves a stamp by at most one day, else 0. The counters, the
-// warning thresholds and the flags are kept as read (a flag is set when
-// nonzero).
-void Mend(Settings& s)
-{
-    const Settings defaults;
-    if (s.StartDay < 1 || s.StartDay > 31)
-        s.StartDay = 1;
-    s.WorkDays &= 0x7F;
-    MendDuration(s.HoursPerDay, defaults.HoursPerDay);
-    MendDuration(s.RestPerDay, defaults.RestPerDay);
-    MendDuration(s.RestTime, defaults.RestTime);
-    MendDuration(s.RestPerDay2, defaults.RestPerDay2);
-    MendDuration(s.RestTime2, defaults.RestTime2);
-    MendDuration(s.MaxTime, defaults.MaxTime);
-    if (s.TimeLag < -kMinutesPerDay || s.TimeLag > kMinutesPerDay)
-        s.TimeLag = 0;
 }
 
 class OptionsWriter {
@@ -98,7 +87,10 @@ public:
     {
         Write(key, "%ld", static_cast<long>(static_cast<std::int32_t>(value)));
     }
-    void Text(const char* key, const char* value) { store_.WriteString(kOptions, key, value, file_); }
+    void Text(const char* key, const char* value)
+    {
+        store_.WriteString(kOptions, key, QuotedProfileText(value).c_str(), file_);
+    }
 
 private:
     template <typename T>
@@ -114,6 +106,30 @@ private:
 };
 
 } // namespace
+
+// Neither the file nor the options sheet's unchecked fields are trusted: an
+// out-of-range value would otherwise reach period arithmetic, array indexes
+// and loops. StartDay must
+// name a day of a month; WorkDays keeps only the seven weekday bits (0 means
+// no work days); every duration is a time of one day, else its default;
+// TimeLag moves a stamp by at most one day, else 0. The counters, the
+// warning thresholds and the flags are kept as read (a flag is set when
+// nonzero).
+void MendSettings(Settings& s)
+{
+    const Settings defaults;
+    if (s.StartDay < 1 || s.StartDay > 31)
+        s.StartDay = 1;
+    s.WorkDays &= 0x7F;
+    MendDuration(s.HoursPerDay, defaults.HoursPerDay);
+    MendDuration(s.RestPerDay, defaults.RestPerDay);
+    MendDuration(s.RestTime, defaults.RestTime);
+    MendDuration(s.RestPerDay2, defaults.RestPerDay2);
+    MendDuration(s.RestTime2, defaults.RestTime2);
+    MendDuration(s.MaxTime, defaults.MaxTime);
+    if (s.TimeLag < -kMinutesPerDay || s.TimeLag > kMinutesPerDay)
+        s.TimeLag = 0;
+}
 
 std::string ProgramDirectory(const char* modulePath)
 {
@@ -190,17 +206,17 @@ void LoadSettings(ProfileStore& store, Settings& s)
     std::string defaultDir = DefaultWorkingDir(file);
     char defaultDirText[WORKING_DIR_SIZE];
     CopyText(defaultDir, defaultDirText, sizeof defaultDirText);
-    store.ReadString(kOptions, "WorkingDir", defaultDirText, s.WorkingDir, sizeof s.WorkingDir, file);
+    ReadText(store, "WorkingDir", defaultDirText, s.WorkingDir, file);
     // "WorkingDir=" would put the month plans into the root of the drive.
     if (s.WorkingDir[0] == '\0')
         CopyText(defaultDir, s.WorkingDir, sizeof s.WorkingDir);
-    store.ReadString(kOptions, "HeadLine1", defaults.HeadLine1, s.HeadLine1, sizeof s.HeadLine1, file);
-    store.ReadString(kOptions, "HeadLine2", defaults.HeadLine2, s.HeadLine2, sizeof s.HeadLine2, file);
-    store.ReadString(kOptions, "HeadLine3", defaults.HeadLine3, s.HeadLine3, sizeof s.HeadLine3, file);
+    ReadText(store, "HeadLine1", defaults.HeadLine1, s.HeadLine1, file);
+    ReadText(store, "HeadLine2", defaults.HeadLine2, s.HeadLine2, file);
+    ReadText(store, "HeadLine3", defaults.HeadLine3, s.HeadLine3, file);
     s.ColorStripes = ReadDecimalKey(store, "ColorStripes", defaults.ColorStripes, file);
     s.ColorFreeDays = ReadDecimalKey(store, "ColorFreeDays", defaults.ColorFreeDays, file);
     s.ExportFields = ReadDecimalKey(store, "ExportFields", defaults.ExportFields, file);
-    Mend(s);
+    MendSettings(s);
 }
 
 bool SaveSettings(ProfileStore& store, const Settings& s)

@@ -26,6 +26,10 @@ std::string DefaultWorkingDir(const char* settingsPath);
 // take their defaults; out-of-range numbers are mended (see the definition).
 void LoadSettings(ProfileStore& store, Settings& settings);
 
+// Puts every value that no setting can mean back into its range (see the
+// definition): what the file gives and what the options sheet applies.
+void MendSettings(Settings& settings);
+
 // Writes every key of section Options in one batch; false when the file
 // could not be written.
 bool SaveSettings(ProfileStore& store, const Settings& settings);

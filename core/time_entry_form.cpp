@@ -105,15 +105,13 @@ bool IsDayOffKind(TimeValue come)
 
 std::string ArrivalNow(MonthPlan& plan)
 {
-    // Shortly after midnight the travel-time correction would reach back into
-    // the previous day; like "Kommen" from the tray the time stops at 00:00.
-    const TimeValue come = NowMinutes(plan) - plan.settings().TimeLag;
-    return TimeText(come < 0 ? 0 : come);
+    // Like "Kommen" and "Gehen" from the tray, the corrected time stays in its day.
+    return TimeText(WithinDay(NowMinutes(plan) - plan.settings().TimeLag));
 }
 
 std::string DepartureNow(MonthPlan& plan)
 {
-    return TimeText(NowMinutes(plan) + plan.settings().TimeLag);
+    return TimeText(WithinDay(NowMinutes(plan) + plan.settings().TimeLag));
 }
 
 TimeEntryFields InitTimeEntry(MonthPlan& plan, unsigned key, const std::string& suggestedDate)
@@ -171,10 +169,11 @@ bool AcceptTimeEntry(MonthPlan& plan, unsigned key, const TimeEntryFields& field
                 prompts.Tell(NEGATIVE_TIMES, "Fehler", MessageIcon::Information);
                 return false;
             }
-            // Clock times of 32767 minutes and more would be stored as "no
+            // Clock times lie within one day, 00:00 to 24:00: "99:99" is no
+            // time, and from 32767 minutes on a time would be stored as "no
             // time" or as a kind code.
-            if ((IsClockTimeText(fields.come) && entry.Come >= NO_TIME) ||
-                (IsClockTimeText(fields.go) && entry.Go >= NO_TIME)) {
+            if ((IsClockTimeText(fields.come) && entry.Come > MINUTES_PER_DAY) ||
+                (IsClockTimeText(fields.go) && entry.Go > MINUTES_PER_DAY)) {
                 prompts.Tell(TIMES_OUT_OF_RANGE, "Fehler", MessageIcon::Information);
                 return false;
             }

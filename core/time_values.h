@@ -50,6 +50,16 @@ constexpr EntryKind HoursCodeKind(HoursValue v)
     return static_cast<EntryKind>(v - HOURS_CODE_BASE);
 }
 
+constexpr TimeValue MINUTES_PER_DAY = 24 * 60;
+
+// A clock time moved by the travel-time correction (TimeLag) stays in its
+// day: an arrival shortly after midnight is stored as 00:00, a departure
+// shortly before it as 24:00.
+constexpr TimeValue WithinDay(TimeValue minutes)
+{
+    return minutes < 0 ? 0 : minutes > MINUTES_PER_DAY ? MINUTES_PER_DAY : minutes;
+}
+
 // Text of each kind's code ("**.**", "GT", ...), indexed by EntryKind.
 extern const char* const EntryKindTexts[ENTRY_KIND_COUNT];
 

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "core/settings_file.h"
+
 namespace {
 
 // Copies every field the sheet edits in one direction or the other.
@@ -47,9 +49,13 @@ OptionsWorkingCopy CopyOptions(const Settings& settings)
     return copy;
 }
 
+// The durations are read with no check: a letter or a time beyond one day
+// is mended here as the next start would mend it in the file, so the running
+// program never computes with a value it could not load again.
 void ApplyOptions(const OptionsWorkingCopy& copy, Settings& settings)
 {
     CopyFields(copy, settings);
+    MendSettings(settings);
 }
 
 const ColourDesign ColourDesigns[COLOUR_DESIGN_COUNT] = {

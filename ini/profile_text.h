@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // 0x09..0x0D, 0x1A (^Z, left by old editors at the end of a file) and the space.
@@ -78,4 +79,17 @@ inline std::uint32_t ProfileNameHash(std::string_view name)
     for (const char c : name)
         hash = (hash ^ kProfileFold[static_cast<unsigned char>(c)]) * 16777619u;
     return hash;
+}
+
+// Reading a value removes the blanks at its ends and then one pair of
+// matching quotes around it ('...' or "..."). A text that has such a pair is
+// written inside one more pair of double quotes, so that it reads back with
+// its quotes; the reader needs room for the two. Any other text is written as
+// it is, as files of earlier versions hold it: blanks at its ends are lost.
+inline std::string QuotedProfileText(std::string_view text)
+{
+    const std::string_view trimmed = TrimProfileBlanks(text);
+    const bool quoted =
+        trimmed.size() >= 2 && (trimmed.front() == '"' || trimmed.front() == '\'') && trimmed.back() == trimmed.front();
+    return quoted ? "\"" + std::string(text) + "\"" : std::string(text);
 }

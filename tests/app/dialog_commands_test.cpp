@@ -84,6 +84,24 @@ TEST_F(DialogCommandsTest, TheMonthDialogOpensThePlanItNames)
     EXPECT_EQ(ReadBytes(folder.File("102005.SW")), "<missing>");
 }
 
+// A second window on the same file would keep rows that the first one's
+// changes make stale.
+TEST_F(DialogCommandsTest, OpeningAnOpenPlanActivatesItsWindow)
+{
+    Start();
+    OpenPlan(10, 2005);
+    OpenPlan(11, 2005);
+    for (UINT command : {CMD_OPEN_MONTH_PLAN, CMD_NEW_MONTH_PLAN}) {
+        boxes.AnswerYes(true); // "existiert bereits. Soll der Monatsplan geöffnet werden?"
+        WhenDialogOpens([](HWND d) { ChooseMonth(d, 10, "2005"); });
+        Command(command);
+        EXPECT_EQ(OpenPlans(), 2) << command;
+        EXPECT_EQ(ActiveFile(), folder.File("102005.SW")) << command;
+        OpenPlan(11, 2005);
+        EXPECT_EQ(OpenPlans(), 2) << command;
+    }
+}
+
 // A new plan whose previous period has no file: the user wants to take the
 // account from another month, then cancels the month dialog.
 TEST_F(DialogCommandsTest, CancelledCarryOverMonthLeavesTheAccountToTheUser)

@@ -28,6 +28,19 @@ TEST_F(PlanTest, ArrivalAndDepartureWithTravelTime)
     clock.Set(5, 3, 2002, 0, 5);
     plan.RecordArrival();
     EXPECT_EQ(Entry(5).Come, 0);
+    // Nor into tomorrow just before midnight.
+    clock.Set(5, 3, 2002, 23, 50);
+    plan.RecordDeparture();
+    EXPECT_EQ(Entry(5).Go, 24 * 60);
+    // A departure never lies before its arrival, here one moved later by a
+    // negative correction.
+    settings.TimeLag = -10;
+    clock.Set(6, 3, 2002, 8, 0);
+    plan.RecordArrival();
+    clock.Set(6, 3, 2002, 8, 15);
+    plan.RecordDeparture();
+    EXPECT_EQ(Entry(6).Come, At(8, 10));
+    EXPECT_EQ(Entry(6).Go, At(8, 10));
     EXPECT_TRUE(prompts.messages.empty());
 }
 

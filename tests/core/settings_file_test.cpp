@@ -137,6 +137,23 @@ TEST_F(SettingsFile, LongTextsAreCutAndAnEmptyFolderIsTheDefault)
     EXPECT_EQ(Saved(LoadFrom("[Options]\r\nWorkingDir=\r\n")), Defaults());
 }
 
+// Reading a value takes off blanks at its ends and a pair of quotes around it.
+TEST_F(SettingsFile, QuotedTextsTypedIntoTheOptionsReadBackAsTyped)
+{
+    const std::string texts[] = {"\"Name\"", "'x'",
+                                 " 'einger\xFC"
+                                 "ckt' ",
+                                 "\"" + std::string(67, 'q') + "\""};
+    for (const std::string& text : texts) {
+        Settings s;
+        std::snprintf(s.HeadLine2, sizeof s.HeadLine2, "%s", text.c_str());
+        std::snprintf(s.WorkingDir, sizeof s.WorkingDir, "%s", text.c_str());
+        const Settings loaded = LoadFrom(Saved(s));
+        EXPECT_EQ(std::string(loaded.HeadLine2), text);
+        EXPECT_EQ(std::string(loaded.WorkingDir), text);
+    }
+}
+
 TEST_F(SettingsFile, MissingEmptyAndDamagedFilesReadAsDefaults)
 {
     std::string junk;

@@ -105,8 +105,9 @@ TEST_F(PlanTest, NowButtonsMoveArrivalEarlierAndDepartureLater)
         const char *arrival, *departure;
     } cases[] = {
         {8, 10, 15, "07:55", "08:25"},  {16, 30, 15, "16:15", "16:45"},
-        {0, 5, 15, "00:00", "00:20"}, // the lag never reaches into yesterday
-        {23, 50, 15, "23:35", "24:05"}, {12, 0, 0, "12:00", "12:00"},
+        {0, 5, 15, "00:00", "00:20"},   // the lag never reaches into yesterday
+        {23, 50, 15, "23:35", "24:00"}, // nor into tomorrow
+        {12, 0, 0, "12:00", "12:00"},   {0, 10, -15, "00:25", "00:00"},
     };
     for (const auto& c : cases) {
         settings.TimeLag = c.lag;
@@ -127,6 +128,8 @@ TEST_F(PlanTest, RefusedTimeEntryTellsTheFirstProblemAndWritesNothing)
         {Times("05.04.2002", "-1:00", "16:00"), NEGATIVE_TIMES}, // times before the date
         {Times("04.03.2002", "546:08", "600:00"), TIMES_OUT_OF_RANGE},
         {Times("04.03.2002", "08:00", "546:07"), TIMES_OUT_OF_RANGE},
+        {Times("04.03.2002", "08:00", "24:01"), TIMES_OUT_OF_RANGE},
+        {Times("04.03.2002", "99:99", "100:00"), TIMES_OUT_OF_RANGE},
         {Hours("04.03.2002", "-2:00"), NEGATIVE_HOURS},
         {Hours("04.03.2002", "U"), NEGATIVE_HOURS}, // a code is no amount of hours
         {Hours("05.04.2002", "-2:00"), NEGATIVE_HOURS},

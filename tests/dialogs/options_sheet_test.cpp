@@ -120,6 +120,24 @@ TEST_F(OptionsSheetTest, PagesReadTheirFieldsBackWithTheirFormats)
     EXPECT_EQ(std::string(settings.HeadLine3), std::string(69, 'x'));
 }
 
+// The durations are read with no check; what no setting can mean is mended as
+// loading the settings file mends it.
+TEST_F(OptionsSheetTest, DurationsBeyondOneDayOrLettersTakeTheirDefaults)
+{
+    settings.HoursPerDay = 480;
+    settings.TimeLag = 5;
+    Run([&](HWND sheet) {
+        HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+        Type(page, IDC_OPT_HOURS_PER_DAY, "99:99");
+        Type(page, IDC_OPT_MAX_TIME, "24:00");
+        Type(page, IDC_OPT_TIME_LAG, "K");
+        Click(sheet, IDOK);
+    });
+    EXPECT_EQ(settings.HoursPerDay, Settings().HoursPerDay);
+    EXPECT_EQ(settings.MaxTime, 24 * 60);
+    EXPECT_EQ(settings.TimeLag, 0);
+}
+
 TEST_F(OptionsSheetTest, NotesAboutTheDayComputationWhileItIsOff)
 {
     settings.AutoTimer = 0;

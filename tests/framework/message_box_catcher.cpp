@@ -19,6 +19,8 @@ std::vector<CaughtMessageBox>& Boxes()
     return boxes;
 }
 
+} // namespace
+
 // A message box has its text, its icon and its buttons and nothing else;
 // an application dialog has labels with the same id as the text.
 bool IsMessageBox(HWND window)
@@ -35,6 +37,8 @@ bool IsMessageBox(HWND window)
     }
     return true;
 }
+
+namespace {
 
 // Looks at each message box once its WM_INITDIALOG has filled in the texts.
 LRESULT CALLBACK AfterWindowProcedure(int code, WPARAM wParam, LPARAM lParam)

@@ -12,6 +12,9 @@ struct CaughtMessageBox {
     std::string text;
 };
 
+// Whether the window is a system message box rather than a dialog.
+bool IsMessageBox(HWND window);
+
 class MessageBoxCatcher {
 public:
     enum Mode { ANSWER, LEAVE_OPEN };

@@ -83,6 +83,10 @@ void CALLBACK CloseForgottenDialog(HWND, UINT, UINT_PTR timer, DWORD)
 
 void CALLBACK RunScript(HWND, UINT, UINT_PTR timer, DWORD)
 {
+    if (!Scripts().count(timer)) {
+        KillTimer(nullptr, timer); // disarmed; its last tick was already waiting
+        return;
+    }
     HWND dialog = FindWindowFor(Scripts()[timer].title);
     if (!dialog)
         return; // not shown yet: the timer comes again
@@ -104,6 +108,13 @@ void WhenWindowOpens(const std::string& title, std::function<void(HWND window)> 
 {
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, RunScript);
     Scripts()[timer] = {title, std::move(script)};
+}
+
+void DisarmDialogScripts()
+{
+    for (const auto& armed : Scripts())
+        KillTimer(nullptr, armed.first);
+    Scripts().clear();
 }
 
 std::string TitleOf(HWND window)

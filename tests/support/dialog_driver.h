@@ -17,6 +17,9 @@ void WhenDialogOpens(std::function<void(HWND dialog)> script);
 // windows that need not be on top: a system print dialog, a message box.
 void WhenWindowOpens(const std::string& title, std::function<void(HWND window)> script);
 
+// Drops every script that has not run yet, as before a test's end.
+void DisarmDialogScripts();
+
 std::string TitleOf(HWND window);
 void Type(HWND dialog, int id, const std::string& text);
 std::string TextOf(HWND dialog, int id);
