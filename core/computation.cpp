@@ -191,15 +191,18 @@ void MonthPlan::RecomputeDays(unsigned firstDay)
     }
 }
 
-void MonthPlan::StoreEntry(unsigned day, unsigned position, EntryRecord& record)
+bool MonthPlan::StoreEntry(unsigned day, unsigned position, EntryRecord& record)
 {
+    bool saved = false;
     {
         ProfileBatch batch(store());
         if (!WriteEntry(day, position, record))
-            return;
+            return false;
         RecomputeDays(day != 0 ? day : record.day);
+        saved = batch.End();
     }
     RefreshList();
+    return saved;
 }
 
 void MonthPlan::Recompute(unsigned firstDay)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calendar/calendar.h"
+#include "core/day_counters.h"
 #include "core/form_support.h"
 #include "core/frame_core.h"
 #include "core/month_plan.h"
@@ -79,6 +80,7 @@ bool AcceptDayRange(MonthPlan& plan, const DayRangeFields& fields, RangeKind kin
     const std::vector<EntryRecord> days = WorkDaysOfRange(plan, from, to);
     const auto count = static_cast<std::int32_t>(days.size());
     Settings& s = plan.settings();
+    DayCountersBefore counters(s);
     if (kind == RangeKind::Vacation) {
         const auto remaining = static_cast<std::int32_t>(s.Holidays);
         if (static_cast<long long>(remaining) - count < 0) {
@@ -105,6 +107,7 @@ bool AcceptDayRange(MonthPlan& plan, const DayRangeFields& fields, RangeKind kin
         // missing day's place, whose balance the later accounts still hold.
         if (!days.empty())
             plan.RecomputeDays(days.front().day);
+        counters.RestoreUnless(batch.End());
     }
     plan.RefreshList();
     return true;
@@ -156,8 +159,9 @@ bool StoreFlexiDay(MonthPlan& plan, const EntryRecord& date, const std::string& 
         return false;
     }
     EntryRecord entry = DayOfKind(day, FlexiDay, remark);
+    DayCountersBefore counters(plan.settings());
     ++plan.settings().GDays;
-    plan.StoreEntry(KeyDay(key), KeyPosition(key), entry);
+    counters.RestoreUnless(plan.StoreEntry(KeyDay(key), KeyPosition(key), entry));
     return true;
 }
 

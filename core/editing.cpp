@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "calendar/calendar.h"
+#include "core/day_counters.h"
 #include "core/frame_core.h"
 #include "core/month_plan.h"
 #include "core/period.h"
@@ -83,6 +84,7 @@ void MonthPlan::DeleteEntry()
         return;
     ProfileBatch batch(store());
     Settings& s = settings();
+    DayCountersBefore counters(s);
     // Counted days go back to their counters; they never drop below zero.
     if (IsKind(record.Come, Vacation))
         ++s.Holidays;
@@ -104,7 +106,7 @@ void MonthPlan::DeleteEntry()
         DeleteEntrySection(day, j);
     }
     RecomputeDays(day);
-    batch.End();
+    counters.RestoreUnless(batch.End());
     RefreshList();
 }
 

@@ -74,8 +74,9 @@ public:
     // Recompute without the list refresh, inside the caller's batch.
     void RecomputeDays(unsigned firstDay);
     // Writes one entry (day 0: a slot of the record's day) and recomputes
-    // from its day as one change of the file, then refreshes the list.
-    void StoreEntry(unsigned day, unsigned position, EntryRecord& record);
+    // from its day as one change of the file, then refreshes the list. False
+    // when the entry found no place or the file could not be written.
+    bool StoreEntry(unsigned day, unsigned position, EntryRecord& record);
 
     // --- list ---
     void RefreshList();

@@ -2,9 +2,12 @@
 // file; the file keeps its old contents and the list shows what it holds.
 #include "tests/core/plan_fixture.h"
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
 
 #include "core/command_scope.h"
+#include "core/day_kind_forms.h"
 #include "core/settings_file.h"
 #include "core/time_entry_form.h"
 #include "tests/ini/counting_file_system.h"
@@ -45,6 +48,7 @@ TEST_F(PlanTest, UnsavedChangeIsToldOncePerCommand)
         const std::string& file;
         std::function<void()> command;
         std::function<void()> before = nullptr; // on a working disk
+        bool countersKept = true;               // vacation, sick and flexi day counters
     } commands[] = {
         {"Gehen", planFile, [&] { plan.RecordDeparture(); }},
         {"Kommen", planFile, [&] { plan.RecordArrival(); }, [&] { plan.RecordDeparture(); }},
@@ -55,11 +59,33 @@ TEST_F(PlanTest, UnsavedChangeIsToldOncePerCommand)
              fields.go = "12:00";
              EXPECT_TRUE(AcceptTimeEntry(plan, 0, fields));
          }},
+        {"vacation", planFile,
+         [&] {
+             DayRangeFields fields = InitVacation(plan, "06.03.2002");
+             EXPECT_TRUE(AcceptVacation(plan, fields));
+         }},
+        {"sick days", planFile,
+         [&] {
+             DayRangeFields fields = InitSickDays(plan, "06.03.2002");
+             EXPECT_TRUE(AcceptSickDays(plan, fields));
+         }},
+        {"flexi day", planFile,
+         [&] {
+             DayEntryFields fields = InitDayEntry(plan, "07.03.2002");
+             EXPECT_TRUE(AcceptFlexiDay(plan, fields));
+         }},
+        {"deleting a vacation day", planFile, [&] { plan.DeleteEntry(); },
+         [&] {
+             DayRangeFields fields = InitVacation(plan, "08.03.2002");
+             ASSERT_TRUE(AcceptVacation(plan, fields));
+             Select(8);
+         }},
         {"settings", settingsFile,
          [&] {
              settings.Holidays += 5;
              EXPECT_FALSE(SaveSettings(disk, settings));
-         }},
+         },
+         nullptr, false},
         {"Kommen, settings and an inner command: the first file once", planFile,
          [&] {
              {
@@ -77,6 +103,7 @@ TEST_F(PlanTest, UnsavedChangeIsToldOncePerCommand)
         plan.RefreshList();
         const std::vector<std::string> rows = RowTexts(View().rows);
         const std::string planBytes = ReadBytes(planFile), settingsBytes = ReadBytes(settingsFile);
+        const std::uint32_t counters[] = {settings.Holidays, settings.Sickdays, settings.GDays};
         prompts.messages.clear();
         files.failWrites = true;
         {
@@ -85,8 +112,11 @@ TEST_F(PlanTest, UnsavedChangeIsToldOncePerCommand)
         }
         files.failWrites = false;
 
-        ASSERT_EQ(prompts.messages.size(), 1u);
-        const RecordingPrompts::Message& told = prompts.messages[0];
+        // A question the command asks first (deleting) comes before the warning.
+        const auto questions = std::count_if(prompts.messages.begin(), prompts.messages.end(),
+                                             [](const RecordingPrompts::Message& m) { return m.title == "Frage"; });
+        ASSERT_EQ(prompts.messages.size(), static_cast<std::size_t>(questions) + 1);
+        const RecordingPrompts::Message& told = prompts.messages.back();
         EXPECT_EQ(told.title, WARNING_TITLE);
         EXPECT_EQ(told.icon, MessageIcon::Warning);
         EXPECT_NE(told.text.find("\"" + files.FullPath(c.file) + "\" konnte nicht gespeichert werden."),
@@ -95,6 +125,10 @@ TEST_F(PlanTest, UnsavedChangeIsToldOncePerCommand)
         EXPECT_EQ(ReadBytes(planFile), planBytes);
         EXPECT_EQ(ReadBytes(settingsFile), settingsBytes);
         EXPECT_EQ(RowTexts(View().rows), rows) << "the list shows what the file holds";
+        if (c.countersKept) {
+            const std::uint32_t after[] = {settings.Holidays, settings.Sickdays, settings.GDays};
+            EXPECT_TRUE(std::equal(std::begin(counters), std::end(counters), after)) << "counters follow the file";
+        }
     }
     EXPECT_EQ(disk.TakeFailedFile(), "");
 }
