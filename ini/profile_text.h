@@ -84,12 +84,13 @@ inline std::uint32_t ProfileNameHash(std::string_view name)
 // Reading a value removes the blanks at its ends and then one pair of
 // matching quotes around it ('...' or "..."). A text that has such a pair is
 // written inside one more pair of double quotes, so that it reads back with
-// its quotes; the reader needs room for the two. Any other text is written as
-// it is, as files of earlier versions hold it: blanks at its ends are lost.
+// its quotes; the reader needs room for the two. Any other text is written
+// without the blanks at its ends, as it reads back, so that writing a value
+// read from the file again changes no byte.
 inline std::string QuotedProfileText(std::string_view text)
 {
     const std::string_view trimmed = TrimProfileBlanks(text);
     const bool quoted =
         trimmed.size() >= 2 && (trimmed.front() == '"' || trimmed.front() == '\'') && trimmed.back() == trimmed.front();
-    return quoted ? "\"" + std::string(text) + "\"" : std::string(text);
+    return quoted ? "\"" + std::string(text) + "\"" : std::string(trimmed);
 }

@@ -55,6 +55,22 @@ TEST_P(RemarkQuotesTest, RemarksSurviveRewrites)
         EXPECT_EQ(Entry(day++).Info, remark);
 }
 
+// Reading drops the blanks at a remark's ends; they are not written either,
+// so that rewriting the entries changes no byte of the file.
+TEST_P(RemarkQuotesTest, BlanksAtTheEndsOfRemarksAreNotWritten)
+{
+    const std::string remarks[] = {" Arzt ", "Arzt  ", "\t8:00 "};
+    MonthPlan& plan = Open(3, 2002);
+    unsigned day = 1;
+    for (const std::string& remark : remarks)
+        ASSERT_TRUE(AcceptRemark(plan, EntryKey(day++, 1), remark)) << remark;
+    const std::string written = ReadBytes(plan.path());
+    plan.Recompute(1);
+    EXPECT_EQ(ReadBytes(plan.path()), written);
+    EXPECT_EQ(std::string(Entry(1).Info), "Arzt");
+    EXPECT_EQ(std::string(Entry(3).Info), "8:00");
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, RemarkQuotesTest, ::testing::ValuesIn(Backends()),
                          [](const ::testing::TestParamInfo<ProfileStore*>& info) {
                              return info.param == nullptr ? std::string("Engine") : std::string("System");

@@ -118,10 +118,9 @@ std::string CheckSettingsFile(const std::string& bytes, const Settings& settings
     held.ComFormat = loaded.ComFormat;
     held.ExportFields = loaded.ExportFields;
     for (char* text : {held.HeadLine1, held.HeadLine2, held.HeadLine3, held.WorkingDir}) {
-        if (QuotedProfileText(text) == text) {
-            const std::string trimmed(TrimProfileBlanks(text));
+        const std::string trimmed(TrimProfileBlanks(text));
+        if (QuotedProfileText(text) == trimmed)
             std::strcpy(text, trimmed.c_str());
-        }
     }
     const std::string want = SavedOptions(held), got = SavedOptions(loaded);
     if (want != got)
