@@ -61,6 +61,10 @@ private:
     void RememberSelection();
     void RestoreSelection();
     void InsertRow(int index, const ListRow& row);
+    // Writes the cells of a listed row that differ from shown_.
+    void WriteRow(int index, const ListRow& row);
+    // How many rows differ between rows and shown_, added and removed ones counted.
+    int RowsToWrite(const std::vector<ListRow>& rows) const;
     COLORREF RowTextColour(int row);
 
     MainFrame* frame_;
@@ -69,6 +73,8 @@ private:
     bool destroyed_ = false;
     bool zoomedWhenClosed_ = false;
     OwnedWindow list_;
+    // What the list shows, row by row.
+    std::vector<ListRow> shown_;
     std::unique_ptr<TBControl> header_;
 };
 

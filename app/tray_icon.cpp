@@ -41,6 +41,10 @@ void TrayIcon::Restore()
 
 void TrayIcon::SetIcon(HICON icon)
 {
+    // Every change goes to the shell's process and back: the icon it already
+    // shows is not sent again (the day timer sets it on every tick).
+    if (icon == icon_)
+        return;
     icon_ = icon;
     if (added_)
         Notify(NIM_MODIFY, NIF_ICON);

@@ -224,3 +224,53 @@ TEST_F(AppTest, ClosingAPlanWritesWhetherItWasMaximised)
         EXPECT_EQ(SectionLines(Ini(), "Custom"), std::vector<std::string>{maximised ? "OpenMode=1" : "OpenMode=0"});
     }
 }
+
+TEST_F(AppTest, ARefreshKeepsTheSelectionAndTheScrollPosition)
+{
+    // The list stays where it was scrolled to, only as far moved as brings
+    // the selected row fully into view; the focus goes with the selection.
+    WriteBytes(Ini(), "[Options]\r\nWorkingDir=" + folder.path().string() +
+                          "\r\nSelectDay=0\r\n[Window]\r\nLeft=0\r\nTop=0\r\nWidth=900\r\nHeight=400\r\n");
+    Start();
+    MonthPlanWindow& window = OpenPlan(10, 2005);
+    HWND list = window.ListView();
+    const int count = ListView_GetItemCount(list);
+    const int perPage = ListView_GetCountPerPage(list);
+    ASSERT_GT(count, perPage + 2);
+    RECT row{};
+    ListView_GetItemRect(list, 0, &row, LVIR_BOUNDS);
+    const int bottom = count - perPage;
+    const struct {
+        int selected;
+        int top;
+        int focused;
+    } cases[] = {
+        {-1, 0, -1},
+        {-1, bottom, -1},
+        {-1, 3, 2},
+        {2, 0, 2},
+        {2, bottom, 2},
+        {2, 1, 5},
+        {count - 1, 0, -1},
+        {count - 1, bottom, -1},
+        {count - 1, 1, count - 1},
+        {perPage, 0, perPage},
+        {perPage, 1, perPage},
+        {perPage - 1, bottom, perPage - 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.selected) + " at top " + std::to_string(c.top));
+        ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+        if (c.selected >= 0)
+            ListView_SetItemState(list, c.selected, LVIS_SELECTED, LVIS_SELECTED);
+        if (c.focused >= 0)
+            ListView_SetItemState(list, c.focused, LVIS_FOCUSED, LVIS_FOCUSED);
+        ListView_Scroll(list, 0, (c.top - ListView_GetTopIndex(list)) * (row.bottom - row.top));
+        ASSERT_EQ(ListView_GetTopIndex(list), c.top);
+        window.Plan().RefreshList();
+        const int top = c.selected < 0 ? c.top : std::clamp(c.top, c.selected - perPage + 1, c.selected);
+        EXPECT_EQ(ListView_GetTopIndex(list), top);
+        EXPECT_EQ(window.SelectedRow(), c.selected);
+        EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_FOCUSED), c.selected);
+    }
+}

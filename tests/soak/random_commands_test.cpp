@@ -145,8 +145,8 @@ std::set<HWND>& ChangedLists()
     return lists;
 }
 
-// The lists among them that were emptied and filled again: a refresh, which
-// shows the time format of the moment.
+// The lists among them that were refreshed (the list's room set for its
+// rows), which then show the time format of the moment.
 std::set<HWND>& RefilledLists()
 {
     static std::set<HWND> lists;
@@ -170,7 +170,7 @@ LRESULT CALLBACK WatchLists(int code, WPARAM wParam, LPARAM lParam)
         case LVM_SORTITEMSEX:
         case LVM_SETITEMCOUNT:
             ChangedLists().insert(call->hwnd);
-            if (call->message == LVM_DELETEALLITEMS)
+            if (call->message == LVM_SETITEMCOUNT)
                 RefilledLists().insert(call->hwnd);
             break;
         default:
