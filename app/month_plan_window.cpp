@@ -71,6 +71,18 @@ void AddIcon(HIMAGELIST list, HINSTANCE instance, int id, int width, int height)
     ImageList_ReplaceIcon(list, -1, icon.Get());
 }
 
+// A row's first cell with its icon and key, for inserting or rewriting the row.
+LVITEMA RowItem(int index, const ListRow& row)
+{
+    LVITEMA item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+    item.iItem = index;
+    item.pszText = const_cast<char*>(row.text[ColDay].c_str());
+    item.iImage = row.icon;
+    item.lParam = static_cast<LPARAM>(row.key);
+    return item;
+}
+
 } // namespace
 
 MonthPlanWindow* MonthPlanWindowOf(HWND window)
@@ -217,12 +229,7 @@ void MonthPlanWindow::LayOut()
 
 void MonthPlanWindow::InsertRow(int index, const ListRow& row)
 {
-    LVITEMA item{};
-    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
-    item.iItem = index;
-    item.pszText = const_cast<char*>(row.text[ColDay].c_str());
-    item.iImage = row.icon;
-    item.lParam = static_cast<LPARAM>(row.key);
+    LVITEMA item = RowItem(index, row);
     const auto inserted =
         static_cast<int>(SendMessageA(list_.Get(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
     for (int column = ColDate; column < LIST_COLUMNS; ++column)
@@ -233,12 +240,7 @@ void MonthPlanWindow::WriteRow(int index, const ListRow& row)
 {
     const ListRow& shown = shown_[static_cast<std::size_t>(index)];
     if (row.key != shown.key || row.icon != shown.icon || row.text[ColDay] != shown.text[ColDay]) {
-        LVITEMA item{};
-        item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
-        item.iItem = index;
-        item.pszText = const_cast<char*>(row.text[ColDay].c_str());
-        item.iImage = row.icon;
-        item.lParam = static_cast<LPARAM>(row.key);
+        LVITEMA item = RowItem(index, row);
         SendMessageA(list_.Get(), LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
     }
     for (int column = ColDate; column < LIST_COLUMNS; ++column) {
