@@ -180,17 +180,6 @@ TEST_F(Dialogs, DestructionInAnyOrderKeepsHeadCountAndLinks)
     } while (std::next_permutation(order.begin(), order.end()));
 }
 
-TEST_F(Dialogs, UnknownWindowGetsZeroAndReachesNoObject)
-{
-    bool reached = false;
-    auto* dialog = new ScriptedDialog(IDOK, [&](ScriptedDialog&, HWND, int) { reached = true; });
-    HWND stranger = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, Module(), nullptr);
-    EXPECT_EQ(Dialog::DialogProcedure(stranger, WM_COMMAND, IDOK, 0), 0);
-    EXPECT_FALSE(reached);
-    DestroyWindow(stranger);
-    delete dialog;
-}
-
 constexpr INT_PTR HANDLED = 0x55;
 
 struct DialogCall {
@@ -202,6 +191,12 @@ struct DialogCall {
 
 // A modeless dialog whose handlers record what reached them and return HANDLED.
 class RecordingDialog : public ModelessDialog {
+    INT_PTR Record(const char* handler, HWND dialog, WPARAM* wParam, LPARAM* lParam)
+    {
+        calls.push_back({handler, dialog, wParam ? *wParam : 0, lParam ? *lParam : 0});
+        return HANDLED;
+    }
+
 public:
     RecordingDialog() : ModelessDialog(Module()) {}
     std::vector<DialogCall> calls;
@@ -217,16 +212,10 @@ public:
     WITH_PARAMETERS(OnMouseActivate) WITH_PARAMETERS(OnSize) WITH_PARAMETERS(OnSizing)
 #undef WINDOW_ONLY
 #undef WITH_PARAMETERS
-        // clang-format on
-
-        private : INT_PTR Record(const char* handler, HWND dialog, WPARAM* wParam, LPARAM* lParam)
-    {
-        calls.push_back({handler, dialog, wParam ? *wParam : 0, lParam ? *lParam : 0});
-        return HANDLED;
-    }
+    // clang-format on
 };
 
-TEST_F(Dialogs, EachMessageReachesItsHandlerWithItsArguments)
+TEST_F(Dialogs, EachMessageReachesItsHandlerWithItsArgumentsAndStrangersNone)
 {
     struct Route {
         UINT message;
@@ -271,6 +260,12 @@ TEST_F(Dialogs, EachMessageReachesItsHandlerWithItsArguments)
         EXPECT_EQ(call.wParam, route.withParameters ? route.wParam : 0);
         EXPECT_EQ(call.lParam, route.withParameters ? lParam : 0);
     }
+    // A window that is no dialog of ours gets 0 and reaches no object.
+    dialog->calls.clear();
+    HWND stranger = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, Module(), nullptr);
+    EXPECT_EQ(Dialog::DialogProcedure(stranger, WM_COMMAND, IDOK, 0), 0);
+    EXPECT_TRUE(dialog->calls.empty());
+    DestroyWindow(stranger);
     dialog->Destroy(window);
     EXPECT_EQ(Access::LiveCount(), 0);
 }

@@ -133,10 +133,12 @@ TEST(Dispatch, FailuresAreFatalWithTheirMessages)
     EXPECT_EQ(FrameworkErrorOf([&] { window.Dispatch(WM_USER + 1, 0, 0); }), "Incorrect window-handler in WndProc.");
 }
 
-class Throwing : public RecordingWindow {
+// A window whose commands and painting fail.
+class Failing : public RecordingWindow {
 public:
-    Throwing() : RecordingWindow(MSG_NOT_HANDLED) {}
+    Failing() : RecordingWindow(MSG_NOT_HANDLED) {}
     LRESULT OnCommand(WPARAM*, LPARAM*) override { throw FrameworkError("Broken command."); }
+    LRESULT OnPaint(WPARAM*, LPARAM*) override { throw FrameworkError("Broken paint."); }
 };
 
 TEST(DispatchDeathTest, AnExceptionInAHandlerEndsTheProgramWithItsMessage)
@@ -145,17 +147,11 @@ TEST(DispatchDeathTest, AnExceptionInAHandlerEndsTheProgramWithItsMessage)
     EXPECT_EXIT(
         {
             MessageBoxCatcher catcher;
-            Throwing window;
+            Failing window;
             SendMessageA(window.Handle(), WM_COMMAND, 1, 0);
         },
         testing::ExitedWithCode(FATAL_EXIT_CODE), "Error: Broken command\\.");
 }
-
-class FailingPaint : public RecordingWindow {
-public:
-    FailingPaint() : RecordingWindow(MSG_NOT_HANDLED) {}
-    LRESULT OnPaint(WPARAM*, LPARAM*) override { throw FrameworkError("Broken paint."); }
-};
 
 // The error box runs a message loop; the window, never validated, asks to be
 // painted again under it and fails again. That second failure must end the
@@ -166,7 +162,7 @@ TEST(DispatchDeathTest, AFailureWhileTheErrorBoxIsOpenEndsTheProgramAtOnce)
     EXPECT_EXIT(
         {
             MessageBoxCatcher watcher(MessageBoxCatcher::LEAVE_OPEN);
-            FailingPaint window;
+            Failing window;
             ShowWindow(window.Handle(), SW_SHOW);
             UpdateWindow(window.Handle());
         },

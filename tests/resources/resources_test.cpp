@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstring>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -30,9 +30,9 @@ std::wstring From1252(const char* text)
 }
 
 struct Item {
-    UINT id; // 0: separator
+    UINT id; // {}: a separator
     const char* text;
-    bool grey;
+    bool grey = false;
 };
 
 struct Popup {
@@ -41,76 +41,34 @@ struct Popup {
     std::vector<Item> items;
 };
 
-const Item kSeparator{0, nullptr, false};
-
 // The menu bar as the program shows it; "\b" sets off a key name.
-const std::vector<Popup>& ExpectedMenu()
-{
-    static const std::vector<Popup> menu{
-        {"&Datei",
-         false,
-         {{40002, "&Neu...", false},
-          {40001, "Ö&ffnen...", false},
-          {40010, "Lö&schen...", false},
-          {145, "Schl&ießen\bStrg+F4", true},
-          {147, "&Alles schließen      \bAlt Gr+F4", true},
-          kSeparator,
-          {155, "&Einstellungen...", false},
-          kSeparator,
-          {123, "&Drucken...\bStrg+P", true},
-          kSeparator,
-          {151, "&Beenden\bAlt+F4/ESC", false}}},
-        {"&Bearbeiten",
-         true,
-         {{40006, "&Eintrag ändern...", false},
-          {40008, "Eintrag &löschen", false},
-          kSeparator,
-          {40013, "Eintrag &kopieren", false},
-          {40014, "Eintrag ein&fügen", false},
-          {40011, "Eintrag nach &oben", false},
-          {40012, "Eintrag nach &unten", false},
-          kSeparator,
-          {40029, "&Zwischenablagen-Export ...", false}}},
-        {"&Einträge",
-         true,
-         {{40003, "&Arbeitszeit erfassen...", false},
-          {40007, "&Gleittag erfassen...", false},
-          {40015, "U&rlaubstag erfassen...", false},
-          {40018, "Krank&heit erfassen...", false},
-          {40016, "Fe&iertag erfassen...", false},
-          kSeparator,
-          {40020, "Kon&tostands-Übernahme...", false},
-          {40005, "&Zeitkonto-Korrektur...", false},
-          kSeparator,
-          {40009, "Aktuellen Tag berechnen", false},
-          {40023, "&Monatszeiten neu berechnen", false},
-          {40024, "&Wochentage neu berechnen", false},
-          {40028, "Fehltage &bis Markierung eintragen", false},
-          kSeparator,
-          {40030, "Anzeigef&ormat für Zeiten wechseln", false}}},
-        {"&Werte",
-         true,
-         {{40017, "&Urlaubstage...", false},
-          {40019, "&Krankheitstage...", false},
-          {40021, "Gleittage...", false},
-          kSeparator,
-          {40026, "&Monatsauswertung", false}}},
-        {"&Fenster",
-         true,
-         {{139, "&Vergrößern\bStrg+F8", false},
-          {176, "Ver&kleinern\bStrg+F7", false},
-          kSeparator,
-          {173, "&Nebeneinander", false},
-          {116, "Ü&bereinander", false},
-          {132, "Über&lappend", false},
-          {141, "&Symbole anordnen", false},
-          kSeparator,
-          {175, "V&orhergehendes\bStrg+F5", false},
-          {174, "Nä&chstes\bStrg+F6", false}}},
-        {"&Hilfe", false, {{108, "&Info", false}}},
-    };
-    return menu;
-}
+// clang-format off
+const std::vector<Popup> kMenu{
+    {"&Datei", false,
+     {{40002, "&Neu..."}, {40001, "Ö&ffnen..."}, {40010, "Lö&schen..."}, {145, "Schl&ießen\bStrg+F4", true},
+      {147, "&Alles schließen      \bAlt Gr+F4", true}, {}, {155, "&Einstellungen..."}, {},
+      {123, "&Drucken...\bStrg+P", true}, {}, {151, "&Beenden\bAlt+F4/ESC"}}},
+    {"&Bearbeiten", true,
+     {{40006, "&Eintrag ändern..."}, {40008, "Eintrag &löschen"}, {}, {40013, "Eintrag &kopieren"},
+      {40014, "Eintrag ein&fügen"}, {40011, "Eintrag nach &oben"}, {40012, "Eintrag nach &unten"}, {},
+      {40029, "&Zwischenablagen-Export ..."}}},
+    {"&Einträge", true,
+     {{40003, "&Arbeitszeit erfassen..."}, {40007, "&Gleittag erfassen..."}, {40015, "U&rlaubstag erfassen..."},
+      {40018, "Krank&heit erfassen..."}, {40016, "Fe&iertag erfassen..."}, {},
+      {40020, "Kon&tostands-Übernahme..."}, {40005, "&Zeitkonto-Korrektur..."}, {},
+      {40009, "Aktuellen Tag berechnen"}, {40023, "&Monatszeiten neu berechnen"},
+      {40024, "&Wochentage neu berechnen"}, {40028, "Fehltage &bis Markierung eintragen"}, {},
+      {40030, "Anzeigef&ormat für Zeiten wechseln"}}},
+    {"&Werte", true,
+     {{40017, "&Urlaubstage..."}, {40019, "&Krankheitstage..."}, {40021, "Gleittage..."}, {},
+      {40026, "&Monatsauswertung"}}},
+    {"&Fenster", true,
+     {{139, "&Vergrößern\bStrg+F8"}, {176, "Ver&kleinern\bStrg+F7"}, {}, {173, "&Nebeneinander"},
+      {116, "Ü&bereinander"}, {132, "Über&lappend"}, {141, "&Symbole anordnen"}, {},
+      {175, "V&orhergehendes\bStrg+F5"}, {174, "Nä&chstes\bStrg+F6"}}},
+    {"&Hilfe", false, {{108, "&Info"}}},
+};
+// clang-format on
 
 struct Key {
     const char* name; // as the menu text names it
@@ -125,54 +83,43 @@ const std::vector<Key> kKeys{
     {"Strg+F7", FCONTROL, VK_F7, 176}, {"Strg+F5", FCONTROL, VK_F5, 175},          {"Strg+F6", FCONTROL, VK_F6, 174},
 };
 
-struct MenuEntry {
-    UINT type, state, id;
-    HMENU popup;
-    std::wstring text;
-};
-
-MenuEntry ReadEntry(HMENU menu, int position)
+// Checks the menu entry at position (a separator when text is null; id 0:
+// not checked) and gives its submenu.
+HMENU CheckEntry(HMENU menu, int position, UINT id, const char* text, bool grey)
 {
-    MenuEntry entry{};
-    wchar_t text[256] = {};
+    wchar_t buffer[256] = {};
     MENUITEMINFOW info{};
-    info.cbSize = sizeof(info);
+    info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
-    info.dwTypeData = text;
+    info.dwTypeData = buffer;
     info.cch = 255;
-    EXPECT_TRUE(GetMenuItemInfoW(menu, position, TRUE, &info)) << position;
-    entry.type = info.fType;
-    entry.state = info.fState;
-    entry.id = info.wID;
-    entry.popup = info.hSubMenu;
-    entry.text = text;
-    return entry;
+    EXPECT_TRUE(GetMenuItemInfoW(menu, position, TRUE, &info));
+    if (!text) {
+        EXPECT_TRUE(info.fType & MFT_SEPARATOR);
+        return info.hSubMenu;
+    }
+    EXPECT_EQ(std::wstring(buffer), From1252(text));
+    EXPECT_EQ((info.fState & MFS_GRAYED) != 0, grey);
+    if (id) {
+        EXPECT_EQ(info.wID, id);
+    }
+    return info.hSubMenu;
 }
 
 TEST(Resources, MenuBarHasEveryPopupItemTextAndGreyState)
 {
     HMENU bar = LoadMenuA(Module(), MAKEINTRESOURCEA(SWMENU));
     ASSERT_NE(bar, nullptr);
-    const auto& expected = ExpectedMenu();
-    ASSERT_EQ(GetMenuItemCount(bar), static_cast<int>(expected.size()));
-    for (int p = 0; p < static_cast<int>(expected.size()); ++p) {
-        const MenuEntry popup = ReadEntry(bar, p);
-        EXPECT_EQ(popup.text, From1252(expected[p].text));
-        EXPECT_EQ((popup.state & MFS_GRAYED) != 0, expected[p].grey) << expected[p].text;
-        ASSERT_NE(popup.popup, nullptr) << expected[p].text;
-        const auto& items = expected[p].items;
-        ASSERT_EQ(GetMenuItemCount(popup.popup), static_cast<int>(items.size())) << expected[p].text;
+    ASSERT_EQ(GetMenuItemCount(bar), static_cast<int>(kMenu.size()));
+    for (int p = 0; p < static_cast<int>(kMenu.size()); ++p) {
+        SCOPED_TRACE(kMenu[p].text);
+        HMENU popup = CheckEntry(bar, p, 0, kMenu[p].text, kMenu[p].grey);
+        ASSERT_NE(popup, nullptr);
+        const auto& items = kMenu[p].items;
+        ASSERT_EQ(GetMenuItemCount(popup), static_cast<int>(items.size()));
         for (int i = 0; i < static_cast<int>(items.size()); ++i) {
-            const MenuEntry item = ReadEntry(popup.popup, i);
-            const std::string where = std::string(expected[p].text) + " #" + std::to_string(i);
-            if (items[i].id == 0) {
-                EXPECT_TRUE(item.type & MFT_SEPARATOR) << where;
-                continue;
-            }
-            EXPECT_EQ(item.id, items[i].id) << where;
-            EXPECT_EQ(item.text, From1252(items[i].text)) << where;
-            EXPECT_EQ((item.state & MFS_GRAYED) != 0, items[i].grey) << where;
-            EXPECT_EQ(item.popup, nullptr) << where;
+            SCOPED_TRACE(i);
+            EXPECT_EQ(CheckEntry(popup, i, items[i].id, items[i].text, items[i].grey), nullptr);
         }
     }
     DestroyMenu(bar);
@@ -186,38 +133,33 @@ TEST(Resources, AcceleratorsAreExactlyTheKeysTheMenuNames)
     CopyAcceleratorTableA(table, loaded.data(), static_cast<int>(loaded.size()));
     DestroyAcceleratorTable(table);
 
-    using Entry = std::tuple<int, int, int>;
-    std::vector<Entry> actual, wanted;
+    std::multiset<std::tuple<int, int, int>> actual, wanted;
     for (const ACCEL& a : loaded)
-        actual.emplace_back(a.fVirt & ~FNOINVERT, a.key, a.cmd);
+        actual.emplace(a.fVirt & ~FNOINVERT, a.key, a.cmd);
     for (const Key& k : kKeys)
-        wanted.emplace_back(FVIRTKEY | k.modifiers, k.key, k.command);
-    std::sort(actual.begin(), actual.end());
-    std::sort(wanted.begin(), wanted.end());
+        wanted.emplace(FVIRTKEY | k.modifiers, k.key, k.command);
     EXPECT_EQ(actual, wanted);
 
     // Every key name in a menu text has its keys, and every key is named on its item.
-    std::vector<std::pair<UINT, std::string>> named, bound;
-    for (const Popup& popup : ExpectedMenu())
+    std::set<std::pair<UINT, std::string>> named, bound;
+    for (const Popup& popup : kMenu)
         for (const Item& item : popup.items)
             if (const char* tab = item.text ? std::strchr(item.text, '\b') : nullptr)
-                named.emplace_back(item.id, tab + 1);
+                named.emplace(item.id, tab + 1);
     for (const Key& k : kKeys)
-        if (bound.empty() || bound.back() != std::make_pair(UINT{k.command}, std::string(k.name)))
-            bound.emplace_back(k.command, k.name);
-    std::sort(named.begin(), named.end());
-    std::sort(bound.begin(), bound.end());
+        bound.emplace(k.command, k.name);
     EXPECT_EQ(named, bound);
 }
 
-#pragma pack(push, 2)
-struct GroupIconEntry {
-    BYTE width, height, colours, reserved;
-    WORD planes, bitCount;
-    DWORD bytes;
-    WORD id;
-};
-#pragma pack(pop)
+// The bytes of a resource of this program; empty when there is none.
+std::string ResourceBytes(int id, int type)
+{
+    HRSRC found = FindResourceA(Module(), MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(type));
+    if (!found)
+        return {};
+    return std::string(static_cast<const char*>(LockResource(LoadResource(Module(), found))),
+                       SizeofResource(Module(), found));
+}
 
 TEST(Resources, EveryIconHas32And16PixelImagesIn16Colours)
 {
@@ -228,18 +170,17 @@ TEST(Resources, EveryIconHas32And16PixelImagesIn16Colours)
                          IDI_DEF_GDAY, IDI_DEF_HOLIDAY, IDI_DEF_ACCOUNT, IDI_DEF_SICKDAY, IDI_DEF_FDAY, IDI_DEF_MISSING,
                          IDI_DEF_DATA, IDI_DEF_NOSALDO};
     for (int id : icons) {
-        HRSRC found = FindResourceA(Module(), MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(14)); // RT_GROUP_ICON
-        ASSERT_NE(found, nullptr) << id;
-        const auto* directory = static_cast<const WORD*>(LockResource(LoadResource(Module(), found)));
-        ASSERT_EQ(directory[2], 2) << id;
-        const auto* entries = reinterpret_cast<const GroupIconEntry*>(directory + 3);
-        EXPECT_EQ(entries[0].width, 32) << id;
-        EXPECT_EQ(entries[1].width, 16) << id;
-        for (int e = 0; e < 2; ++e)
-            EXPECT_EQ(entries[e].bitCount, 4) << id;
-        for (int size : {32, 16}) {
+        SCOPED_TRACE(id);
+        // RT_GROUP_ICON: a 6-byte head, then 14 bytes per image, its width
+        // first and its bits per pixel at byte 6.
+        const std::string directory = ResourceBytes(id, 14);
+        ASSERT_EQ(directory.size(), 6u + 2 * 14);
+        for (int e = 0; e < 2; ++e) {
+            const int size = e == 0 ? 32 : 16;
+            EXPECT_EQ(static_cast<BYTE>(directory[6 + 14 * e]), size);
+            EXPECT_EQ(directory[6 + 14 * e + 6], 4);
             HANDLE icon = LoadImageA(Module(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0);
-            EXPECT_NE(icon, nullptr) << id << " at " << size;
+            EXPECT_NE(icon, nullptr) << size;
             DestroyIcon(static_cast<HICON>(icon));
         }
     }
@@ -247,21 +188,14 @@ TEST(Resources, EveryIconHas32And16PixelImagesIn16Colours)
 
 TEST(Resources, ToolBarStripIs26ImagesOf16By15In16Colours)
 {
-    HRSRC found = FindResourceA(Module(), MAKEINTRESOURCEA(IDB_TOOLBAR), MAKEINTRESOURCEA(2)); // RT_BITMAP
-    ASSERT_NE(found, nullptr);
-    const auto* header = static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(Module(), found)));
+    const std::string strip = ResourceBytes(IDB_TOOLBAR, 2); // RT_BITMAP
+    ASSERT_GE(strip.size(), sizeof(BITMAPINFOHEADER));
+    const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(strip.data());
     EXPECT_EQ(header->biWidth, 16 * TOOLBAR_IMAGE_COUNT);
     EXPECT_EQ(header->biWidth, 416);
     EXPECT_EQ(header->biHeight, 15);
     EXPECT_EQ(header->biBitCount, 4);
-
-    HBITMAP strip = LoadBitmapA(Module(), MAKEINTRESOURCEA(IDB_TOOLBAR));
-    ASSERT_NE(strip, nullptr);
-    BITMAP size{};
-    GetObjectA(strip, sizeof(size), &size);
-    EXPECT_EQ(size.bmWidth, 416);
-    EXPECT_EQ(size.bmHeight, 15);
-    DeleteObject(strip);
+    EXPECT_GE(strip.size(), 40u + 16 * 4 + 208 * 15) << "the colour table and every row are there";
 }
 
 TEST(Resources, VersionInfoIsGermanWindows1252WithTheProjectVersion)
@@ -294,10 +228,8 @@ TEST(Resources, VersionInfoIsGermanWindows1252WithTheProjectVersion)
 
 TEST(Resources, ManifestRunsAsInvokerWithoutCommonControls6)
 {
-    HRSRC found = FindResourceA(Module(), MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)); // RT_MANIFEST
-    ASSERT_NE(found, nullptr);
-    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(Module(), found))),
-                               SizeofResource(Module(), found));
+    const std::string manifest = ResourceBytes(1, 24); // RT_MANIFEST
+    ASSERT_FALSE(manifest.empty());
     EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
     EXPECT_NE(manifest.find("supportedOS"), std::string::npos);
     EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos);

@@ -23,41 +23,28 @@ std::map<UINT_PTR, Armed>& Scripts()
     return scripts;
 }
 
-BOOL CALLBACK FindDialog(HWND window, LPARAM result)
-{
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window) && IsWindowEnabled(window)) {
-        *reinterpret_cast<HWND*>(result) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-struct TitleSearch {
-    const std::string* title;
+struct WindowSearch {
+    const std::string* title; // empty: the enabled dialog on top
     HWND found;
 };
 
-BOOL CALLBACK FindTitled(HWND window, LPARAM data)
+BOOL CALLBACK FindWanted(HWND window, LPARAM data)
 {
-    auto* search = reinterpret_cast<TitleSearch*>(data);
-    if (IsWindowVisible(window) && TitleOf(window) == *search->title) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
+    auto* search = reinterpret_cast<WindowSearch*>(data);
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    const bool wanted = search->title->empty() ? lstrcmpA(className, "#32770") == 0 && IsWindowEnabled(window)
+                                               : TitleOf(window) == *search->title;
+    if (!wanted || !IsWindowVisible(window))
+        return TRUE;
+    search->found = window;
+    return FALSE;
 }
 
 HWND FindWindowFor(const std::string& title)
 {
-    if (title.empty()) {
-        HWND dialog = nullptr;
-        EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
-        return dialog;
-    }
-    TitleSearch search{&title, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), FindTitled, reinterpret_cast<LPARAM>(&search));
+    WindowSearch search{&title, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindWanted, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
