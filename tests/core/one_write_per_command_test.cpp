@@ -6,7 +6,6 @@
 
 #include "core/day_kind_forms.h"
 #include "core/time_entry_form.h"
-#include "tests/ini/read_value.h"
 
 TEST_F(CountedPlanTest, EachCommandWritesThePlanOnce)
 {

@@ -17,6 +17,7 @@
 #include "core/settings.h"
 #include "tests/core/core_fakes.h"
 #include "tests/ini/counting_file_system.h"
+#include "tests/ini/read_value.h"
 #include "tests/support/temp_folder.h"
 
 class PlanTest : public ::testing::Test {
@@ -129,12 +130,7 @@ protected:
             store.WriteString("28/1", "Account", "-2147483645", file.c_str());
         }
     }
-    std::string MainAccount(const std::string& file)
-    {
-        char account[32];
-        store.ReadString("MAIN", "Account", "", account, sizeof account, file.c_str());
-        return account;
-    }
+    std::string MainAccount(const std::string& file) { return ReadValue(store, file, "MAIN", "Account"); }
 
     TempFolder folder;
     Settings settings;
