@@ -88,11 +88,8 @@ TEST_F(CliTest, CommandsOnPlans)
          "Gesamtarbeitszeit:\t16:00 Stunden\nTages-Schnitt:\t8:00 Stunden\n\nGesamtzeit in MT:\t2.11 Tage\n",
          "", "032002.SW", ""},
         {"", fill + "export 3 2002", 0, "05.03.2002\t0:24\n06.03.2002\t0:24\n", "", "032002.SW", ""},
-        {"", fill + "export 3 2002 --fields 31", 0,
-         "05.03.2002\t08:00\t17:00\t4:30\t0:24\n06.03.2002\t07:45\t16:15\t8:30\t0:24\n", "", "032002.SW", ""},
         {"", fill + "export 3 2002 --day 6 --fields 6", 0, "07:45\t16:15\n", "", "032002.SW", ""},
         {"", fill + "export 3 2002 --day 7", 1, "", nothing, "032002.SW", ""},
-        {"", fill + "export 3 2002 --fields 0", 1, "", nothing, "032002.SW", ""},
         {"", fill + "export 2 2002 --day 30", 1, "", "Es ist kein Eintrag zum Export markiert.\n", "032002.SW", ""},
         // --fields is not saved.
         {"ExportFields=4\n", fill + "export 3 2002 --fields 1", 0, "05.03.2002\n06.03.2002\n", "", "ini",

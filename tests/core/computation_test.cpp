@@ -165,21 +165,3 @@ TEST_F(PlanTest, RecomputeStoresTheAccountsEachEntryComputesAlone)
     }
     EXPECT_EQ(checked, 12); // with the holidays of 29 March and 1 April
 }
-
-TEST_F(PlanTest, IsFreeDay)
-{
-    MonthPlan& plan = Open(3, 2002);
-    AddKind(4, Vacation);
-    const struct {
-        unsigned day;
-        int free, weekday;
-    } cases[] = {{4, 1, 1}, {5, 0, 2}, {2, 1, 6}, {3, 1, 0}, {29, 1, 5}, {31, 1, 0}};
-    for (const auto& c : cases) {
-        EntryRecord r;
-        r.day = c.day;
-        r.month = 3;
-        r.year = 2002;
-        EXPECT_EQ(plan.IsFreeDay(r), c.free) << c.day;
-        EXPECT_EQ(r.weekday, c.weekday);
-    }
-}

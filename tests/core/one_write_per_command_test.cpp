@@ -6,18 +6,10 @@
 
 #include "core/day_kind_forms.h"
 #include "core/time_entry_form.h"
-#include "tests/ini/counting_file_system.h"
 
-TEST_F(PlanTest, EachCommandWritesThePlanOnce)
+TEST_F(CountedPlanTest, EachCommandWritesThePlanOnce)
 {
-    CountingFileSystem files;
-    ProfileEngine counted{files};
-    FrameCore countedFrame{settings, counted, clock, prompts, shell};
-    shell.Attach(countedFrame);
-    settings.CheckMissings = 0;
-    clock.Set(4, 3, 2002, 8, 0);
-    ASSERT_EQ(countedFrame.OpenMonthPlan(3, 2002, false, false), 1);
-    MonthPlan& plan = Plan();
+    MonthPlan& plan = OpenMarch();
     const std::string file = files.FullPath(plan.path());
     // The MAIN keys first, so that a plan that cannot be created is noticed
     // before any day is written; then the days of the period.
@@ -67,9 +59,7 @@ TEST_F(PlanTest, EachCommandWritesThePlanOnce)
         EXPECT_EQ(files.writes[file], c.writes) << c.name;
         // What the engine holds is on disk.
         ProfileEngine fresh(files);
-        char fromDisk[64] = {}, cached[64] = {};
-        fresh.ReadString("4/1", "Account", "", fromDisk, sizeof fromDisk, plan.path().c_str());
-        counted.ReadString("4/1", "Account", "", cached, sizeof cached, plan.path().c_str());
-        EXPECT_STREQ(fromDisk, cached) << c.name;
+        EXPECT_EQ(ReadValue(fresh, plan.path(), "4/1", "Account"), ReadValue(counted, plan.path(), "4/1", "Account"))
+            << c.name;
     }
 }

@@ -16,6 +16,8 @@
 #include "ini/profile_engine.h"
 #include "core/settings.h"
 #include "tests/core/core_fakes.h"
+#include "tests/ini/counting_file_system.h"
+#include "tests/ini/read_value.h"
 #include "tests/support/temp_folder.h"
 
 class PlanTest : public ::testing::Test {
@@ -128,12 +130,7 @@ protected:
             store.WriteString("28/1", "Account", "-2147483645", file.c_str());
         }
     }
-    std::string MainAccount(const std::string& file)
-    {
-        char account[32];
-        store.ReadString("MAIN", "Account", "", account, sizeof account, file.c_str());
-        return account;
-    }
+    std::string MainAccount(const std::string& file) { return ReadValue(store, file, "MAIN", "Account"); }
 
     TempFolder folder;
     Settings settings;
@@ -143,4 +140,25 @@ protected:
     RecordingPrompts prompts;
     FakeFrameShell shell;
     FrameCore frame{settings, store, clock, prompts, shell};
+};
+
+// Plans on an engine whose file system counts the replacements of files and
+// can be told to fail them. The clock stands on Monday 4 March 2002, 08:00.
+class CountedPlanTest : public PlanTest {
+protected:
+    CountedPlanTest()
+    {
+        shell.Attach(countedFrame);
+        settings.CheckMissings = 0;
+        clock.Set(4, 3, 2002, 8, 0);
+    }
+    MonthPlan& OpenMarch()
+    {
+        EXPECT_EQ(countedFrame.OpenMonthPlan(3, 2002, false, false), 1);
+        return Plan();
+    }
+
+    CountingFileSystem files;
+    ProfileEngine counted{files};
+    FrameCore countedFrame{settings, counted, clock, prompts, shell};
 };

@@ -10,7 +10,6 @@
 #include "core/day_kind_forms.h"
 #include "core/settings_file.h"
 #include "core/time_entry_form.h"
-#include "tests/ini/counting_file_system.h"
 
 namespace {
 
@@ -28,17 +27,10 @@ std::vector<std::string> RowTexts(const std::vector<ListRow>& rows)
 
 } // namespace
 
-TEST_F(PlanTest, UnsavedChangeIsToldOncePerCommand)
+TEST_F(CountedPlanTest, UnsavedChangeIsToldOncePerCommand)
 {
-    CountingFileSystem files;
-    ProfileEngine disk{files};
-    FrameCore diskFrame{settings, disk, clock, prompts, shell};
-    shell.Attach(diskFrame);
-    settings.CheckMissings = 0;
-    clock.Set(4, 3, 2002, 7, 0);
-    ASSERT_EQ(diskFrame.OpenMonthPlan(3, 2002, false, false), 1);
-    MonthPlan& plan = Plan();
-    ASSERT_TRUE(SaveSettings(disk, settings));
+    MonthPlan& plan = OpenMarch();
+    ASSERT_TRUE(SaveSettings(counted, settings));
     plan.RecordArrival(); // an open entry for "Gehen"
     const std::string planFile = plan.path();
     const std::string settingsFile = settings.SettingsPath;
@@ -83,16 +75,16 @@ TEST_F(PlanTest, UnsavedChangeIsToldOncePerCommand)
         {"settings", settingsFile,
          [&] {
              settings.Holidays += 5;
-             EXPECT_FALSE(SaveSettings(disk, settings));
+             EXPECT_FALSE(SaveSettings(counted, settings));
          },
          nullptr, false},
         {"Kommen, settings and an inner command: the first file once", planFile,
          [&] {
              {
-                 const CommandScope inner(diskFrame);
+                 const CommandScope inner(countedFrame);
                  plan.RecordArrival();
              }
-             EXPECT_FALSE(SaveSettings(disk, settings));
+             EXPECT_FALSE(SaveSettings(counted, settings));
          }},
     };
     clock.Set(4, 3, 2002, 18, 0);
@@ -107,7 +99,7 @@ TEST_F(PlanTest, UnsavedChangeIsToldOncePerCommand)
         prompts.messages.clear();
         files.failWrites = true;
         {
-            const CommandScope command(diskFrame);
+            const CommandScope command(countedFrame);
             c.command();
         }
         files.failWrites = false;
@@ -130,5 +122,5 @@ TEST_F(PlanTest, UnsavedChangeIsToldOncePerCommand)
             EXPECT_TRUE(std::equal(std::begin(counters), std::end(counters), after)) << "counters follow the file";
         }
     }
-    EXPECT_EQ(disk.TakeFailedFile(), "");
+    EXPECT_EQ(counted.TakeFailedFile(), "");
 }

@@ -8,16 +8,10 @@
 #include "ini/profile_batch.h"
 #include "ini/profile_engine.h"
 #include "tests/ini/counting_file_system.h"
+#include "tests/ini/read_value.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
-
-std::string Read(ProfileStore& store, const std::string& file, const char* key, const char* section = "s")
-{
-    char buffer[64];
-    unsigned length = store.ReadString(section, key, "<default>", buffer, sizeof buffer, file.c_str());
-    return std::string(buffer, length);
-}
 
 class EngineCache : public ::testing::Test {
 protected:
@@ -31,7 +25,7 @@ TEST_F(EngineCache, FileIsParsedOnceAndUnchangedValuesAreNotWritten)
 {
     WriteBytes(file, "[s]\r\na=1\r\nb=2\r\n");
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(Read(engine, file, "a"), "1");
+        EXPECT_EQ(ReadValue(engine, file, "s", "a"), "1");
         EXPECT_EQ(engine.ReadInt("s", "b", 0, file.c_str()), 2u);
     }
     EXPECT_TRUE(engine.WriteString("s", "a", "1", file.c_str()));
@@ -40,26 +34,26 @@ TEST_F(EngineCache, FileIsParsedOnceAndUnchangedValuesAreNotWritten)
     EXPECT_EQ(files.replacements, 0);
     EXPECT_TRUE(engine.WriteString("s", "a", "2", file.c_str()));
     EXPECT_TRUE(engine.WriteString("s", "c", "3", file.c_str()));
-    EXPECT_EQ(Read(engine, file, "a"), "2");
+    EXPECT_EQ(ReadValue(engine, file, "s", "a"), "2");
     EXPECT_EQ(files.reads, 1) << "own writes need no re-read";
 }
 
 TEST_F(EngineCache, OutsideChangesAreSeenByTheNextCall)
 {
     WriteBytes(file, "[s]\r\na=1\r\n");
-    EXPECT_EQ(Read(engine, file, "a"), "1");
+    EXPECT_EQ(ReadValue(engine, file, "s", "a"), "1");
     WriteBytes(file, "[s]\r\na=22\r\n");
-    EXPECT_EQ(Read(engine, file, "a"), "22");
+    EXPECT_EQ(ReadValue(engine, file, "s", "a"), "22");
     // Same size, written at once: the replaced file is another file.
     std::string other = folder.File("other.ini");
     WriteBytes(other, "[s]\r\na=33\r\n");
     std::filesystem::rename(other, file);
-    EXPECT_EQ(Read(engine, file, "a"), "33");
+    EXPECT_EQ(ReadValue(engine, file, "s", "a"), "33");
     WriteBytes(file, "[s]\r\na=33\r\nz=outside\r\n");
     EXPECT_TRUE(engine.WriteString("s", "a", "2", file.c_str()));
     EXPECT_EQ(ReadBytes(file), "[s]\r\na=2\r\nz=outside\r\n");
     std::filesystem::remove(file);
-    EXPECT_EQ(Read(engine, file, "a"), "<default>");
+    EXPECT_EQ(ReadValue(engine, file, "s", "a"), "<default>");
 }
 
 TEST_F(EngineCache, BatchWritesEachFileOnceAtTheOutermostEnd)
@@ -76,16 +70,16 @@ TEST_F(EngineCache, BatchWritesEachFileOnceAtTheOutermostEnd)
         EXPECT_TRUE(engine.DeleteKey("3/0", "Info", file.c_str()));
         EXPECT_TRUE(engine.WriteString("s", "a", "2", second.c_str()));
         EXPECT_EQ(files.replacements, 0);
-        EXPECT_EQ(Read(engine, file, "Day", "31/0"), "31") << "reads inside a batch see its changes";
-        EXPECT_EQ(Read(engine, file, "Info", "3/0"), "<default>");
+        EXPECT_EQ(ReadValue(engine, file, "31/0", "Day"), "31") << "reads inside a batch see its changes";
+        EXPECT_EQ(ReadValue(engine, file, "3/0", "Info"), "<default>");
         EXPECT_TRUE(outer.End());
         EXPECT_TRUE(outer.End()) << "a second End changes nothing";
     }
     EXPECT_EQ(files.replacements, 2);
     EXPECT_EQ(ReadBytes(second), "[s]\r\na=2\r\n");
     ProfileEngine fresh;
-    EXPECT_EQ(Read(fresh, file, "Day", "17/0"), "17");
-    EXPECT_EQ(Read(fresh, file, "Info", "3/0"), "<default>");
+    EXPECT_EQ(ReadValue(fresh, file, "17/0", "Day"), "17");
+    EXPECT_EQ(ReadValue(fresh, file, "3/0", "Info"), "<default>");
     EXPECT_TRUE(engine.WriteString("1/0", "Day", "9", file.c_str()));
     EXPECT_EQ(files.replacements, 3) << "outside a batch every change is written at once";
 }
@@ -94,7 +88,7 @@ TEST_F(EngineCache, MissingFolderFailsAndNoTemporaryFileIsLeft)
 {
     std::string lost = folder.File("no-such-folder/x.ini");
     EXPECT_FALSE(engine.WriteString("s", "k", "v", lost.c_str()));
-    EXPECT_EQ(Read(engine, lost, "k"), "<default>");
+    EXPECT_EQ(ReadValue(engine, lost, "s", "k"), "<default>");
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(engine.WriteString("s", "k", std::to_string(i).c_str(), file.c_str()));
     std::filesystem::directory_iterator entries(folder.path());

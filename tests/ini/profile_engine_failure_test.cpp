@@ -13,6 +13,7 @@
 #include "ini/profile_batch.h"
 #include "ini/profile_engine.h"
 #include "tests/ini/counting_file_system.h"
+#include "tests/ini/read_value.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -32,13 +33,6 @@ bool CanFail(Failure failure)
 #else
     return ::geteuid() != 0;
 #endif
-}
-
-std::string Read(ProfileStore& store, const std::string& file, const char* section, const char* key)
-{
-    char buffer[64];
-    const unsigned length = store.ReadString(section, key, "<default>", buffer, sizeof buffer, file.c_str());
-    return std::string(buffer, length);
 }
 
 TEST(EngineFailure, FailedWritesLeaveFileAndReadsAsTheyWere)
@@ -63,7 +57,7 @@ TEST(EngineFailure, FailedWritesLeaveFileAndReadsAsTheyWere)
         WriteBytes(file, "[s]\r\na=1\r\n[t]\r\nb=2\r\n");
         CountingFileSystem files;
         ProfileEngine engine(files);
-        ASSERT_EQ(Read(engine, file, "s", "a"), "1");
+        ASSERT_EQ(ReadValue(engine, file, "s", "a"), "1");
 
         files.failWrites = c.failure == Failure::DiskFull;
         if (c.failure == Failure::ReadOnlyFile)
@@ -75,17 +69,17 @@ TEST(EngineFailure, FailedWritesLeaveFileAndReadsAsTheyWere)
         const std::string before = ReadBytes(file);
 
         EXPECT_FALSE(engine.WriteString("s", "a", "2", file.c_str()));
-        EXPECT_EQ(Read(engine, file, "s", "a"), c.failure == Failure::VanishedFolder ? "<default>" : "1");
+        EXPECT_EQ(ReadValue(engine, file, "s", "a"), c.failure == Failure::VanishedFolder ? "<default>" : "1");
         {
             ProfileBatch batch(engine);
             EXPECT_TRUE(engine.WriteString("s", "a", "3", file.c_str()));
             EXPECT_TRUE(engine.DeleteSection("t", file.c_str()));
-            EXPECT_EQ(Read(engine, file, "s", "a"), "3") << "the batch sees its own change";
+            EXPECT_EQ(ReadValue(engine, file, "s", "a"), "3") << "the batch sees its own change";
             EXPECT_FALSE(batch.End());
         }
         EXPECT_EQ(ReadBytes(file), before);
-        EXPECT_EQ(Read(engine, file, "s", "a"), c.failure == Failure::VanishedFolder ? "<default>" : "1");
-        EXPECT_EQ(Read(engine, file, "t", "b"), c.failure == Failure::VanishedFolder ? "<default>" : "2");
+        EXPECT_EQ(ReadValue(engine, file, "s", "a"), c.failure == Failure::VanishedFolder ? "<default>" : "1");
+        EXPECT_EQ(ReadValue(engine, file, "t", "b"), c.failure == Failure::VanishedFolder ? "<default>" : "2");
         EXPECT_EQ(engine.TakeFailedFile(), file) << "the first failure of the command";
         EXPECT_EQ(engine.TakeFailedFile(), "") << "told once";
 

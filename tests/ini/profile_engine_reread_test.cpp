@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ini/profile_engine.h"
+#include "tests/ini/read_value.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -43,9 +44,7 @@ const RereadCase kCases[] = {
 
 std::string Read(ProfileEngine& engine, const Write& w, const std::string& file)
 {
-    char buffer[64];
-    engine.ReadString(w.section, w.key, "<none>", buffer, sizeof buffer, file.c_str());
-    return buffer;
+    return ReadValue(engine, file, w.section, w.key);
 }
 
 TEST(EngineReread, WritesAndReadsFollowTheFileAfterALineReadsDifferently)
