@@ -1,9 +1,9 @@
 // Random command sequences on the running program, in-process: menu, tool
-// bar and tray commands, keys on the month plan list and timer ticks with a
-// moving clock, each dialog answered with generated input (dialog_responder.h).
-// After every command no dialog may be left open and the files must hold
-// (plan_files_check.h). A seed gives one sequence; a failure names the seed
-// and the command, and
+// bar and tray commands (now and then "Beenden" and a new start), keys on the
+// month plan list and timer ticks with a moving clock, each dialog answered
+// with generated input (dialog_responder.h). After every command no dialog
+// may be left open and the files must hold (plan_files_check.h). A seed gives
+// one sequence; a failure names the seed and the command, and
 //   STUNDWERK_SEED=<seed> STUNDWERK_COMMANDS=<count> [STUNDWERK_TRACE=1]
 // runs that seed alone up to that command (the trace prints each command);
 // STUNDWERK_SEED=<first>-<last> runs a range of seeds.
@@ -258,8 +258,10 @@ protected:
     void Run(const RandomCommand& command, RandomInput& input, PlanFilesCheck& check)
     {
         const std::vector<std::int64_t> profile = TimeProfile(frame->GetSettings());
-        // Questions get Yes or No by chance; "Beenden" is always declined.
-        boxes.AnswerYes(command.id != CMD_QUIT && input.Chance(50));
+        // Questions get Yes or No by chance; "Beenden" is confirmed less
+        // often, and then the program ends and starts again on its files.
+        const bool quit = command.id == CMD_QUIT && input.Chance(25);
+        boxes.AnswerYes(command.id == CMD_QUIT ? quit : input.Chance(50));
         switch (command.kind) {
         case Kind::Menu:
             // "Löschen" is in the menu only while no plan is open.
@@ -282,10 +284,29 @@ protected:
         }
         }
         Pump();
+        if (quit)
+            Restart();
         if (TimeProfile(frame->GetSettings()) != profile)
             RecomputeAfterNewProfile(check);
         // The test's ticks are the only ones: the options restart the timer.
         KillTimer(frame->Handle(), DAY_TIMER_ID);
+    }
+
+    // The program ended by "Beenden" starts again, as from the autostart entry.
+    void Restart()
+    {
+        if (!TakeQuitMessage()) {
+            restartFault_ = "\"Beenden\" was confirmed and the program went on";
+            return;
+        }
+        frame.reset();
+        TakeQuitMessage();
+        shown_.clear();
+        ChangedLists().clear();
+        RefilledLists().clear();
+        Start();
+        Pump();
+        ++restarts_;
     }
 
     std::vector<ShownPlan> ShownPlans()
@@ -328,10 +349,14 @@ protected:
         bool read = false;
     };
     std::map<HWND, Shown> shown_;
+    std::string restartFault_;
+    unsigned restarts_ = 0;
 
     // What is wrong after a command, or "".
     std::string Fault(PlanFilesCheck& check)
     {
+        if (!restartFault_.empty())
+            return restartFault_;
         if (!IsWindow(frame->Handle()) || TakeQuitMessage())
             return "the program ended";
         const std::vector<HWND> dialogs = OpenDialogs();
@@ -389,7 +414,8 @@ TEST_P(RandomCommandsTest, EveryCommandLeavesTheFilesConsistent)
                       << "\n  again: STUNDWERK_SEED=" << seed << " STUNDWERK_COMMANDS=" << index + 1;
         return;
     }
-    std::printf("seed %u: %u commands in %lu s\n", seed, count, (GetTickCount() - begun) / 1000);
+    std::printf("seed %u: %u commands, %u new starts, in %lu s\n", seed, count, restarts_,
+                (GetTickCount() - begun) / 1000);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomCommandsTest, ::testing::ValuesIn(Seeds()));
