@@ -15,6 +15,7 @@ TEST_F(Screenshots, FrameAndNarrowPlan)
     WriteOptions({"CheckMissings=0"}, "Left=0\r\nTop=0\r\nWidth=1000\r\nHeight=700");
     clock.Set(12, 10, 2005, 8, 5);
     Start();
+    ShowWindow(frame->Handle(), SW_SHOWNORMAL);
     MonthPlanWindow& window = OpenPlan(10, 2005);
     AddEntry(2, At(10, 0), At(12, 30), "Sonntagsdienst");
     AddEntry(2, At(13, 0), At(14, 0));
