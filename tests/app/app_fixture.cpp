@@ -77,7 +77,7 @@ void AppTest::AddEntry(unsigned day, TimeValue come, TimeValue go, const char* r
     lstrcpynA(record.Info, remark, sizeof record.Info);
     record.NoSaldo = IsWorkDay(frame->GetSettings(), record.weekday) ? 0 : 1;
     if (IsTimeCode(come) && come != TimeCode(DirectHours)) {
-        record.NoSaldo = 1;
+        record.NoSaldo = come == TimeCode(FlexiDay) || come == TimeCode(MissingDay) ? 0 : 1;
         record.WorkTime = HoursCode(TimeCodeKind(come));
         record.Saldo = 0;
     }
