@@ -38,11 +38,13 @@ AppTest::~AppTest()
     TakeQuitMessage();
 }
 
-void AppTest::WriteOptions(const std::vector<std::string>& lines)
+void AppTest::WriteOptions(const std::vector<std::string>& lines, const std::string& window)
 {
     std::string text = "[Options]\r\nWorkingDir=" + folder.path().string() + "\r\n";
     for (const std::string& line : lines)
         text += line + "\r\n";
+    if (!window.empty())
+        text += "[Window]\r\n" + window + "\r\n";
     WriteBytes(Ini(), text);
 }
 
@@ -64,7 +66,7 @@ MonthPlanWindow& AppTest::OpenPlan(unsigned month, unsigned year)
     return *window;
 }
 
-void AppTest::AddEntry(unsigned day, TimeValue come, TimeValue go)
+void AppTest::AddEntry(unsigned day, TimeValue come, TimeValue go, const char* remark)
 {
     MonthPlan& plan = Active()->Plan();
     EntryRecord record;
@@ -72,8 +74,13 @@ void AppTest::AddEntry(unsigned day, TimeValue come, TimeValue go)
     record.Come = come;
     record.Go = go;
     record.WorkTime = record.Saldo = record.Account = NO_HOURS;
-    record.Info[0] = '\0';
+    lstrcpynA(record.Info, remark, sizeof record.Info);
     record.NoSaldo = IsWorkDay(frame->GetSettings(), record.weekday) ? 0 : 1;
+    if (IsTimeCode(come) && come != TimeCode(DirectHours)) {
+        record.NoSaldo = come == TimeCode(FlexiDay) || come == TimeCode(MissingDay) ? 0 : 1;
+        record.WorkTime = HoursCode(TimeCodeKind(come));
+        record.Saldo = 0;
+    }
     ASSERT_EQ(plan.WriteEntry(0, 0, record), 1);
     plan.Recompute(EffectiveStartDay(frame->GetSettings()));
 }

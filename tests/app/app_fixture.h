@@ -22,15 +22,16 @@ protected:
     ~AppTest() override;
 
     // Section Options of stundwrk.ini: WorkingDir is the folder, then the
-    // given "Key=Value" lines.
-    void WriteOptions(const std::vector<std::string>& lines = {});
+    // given "Key=Value" lines; then section Window with its lines, if any.
+    void WriteOptions(const std::vector<std::string>& lines = {}, const std::string& window = "");
     // Builds the frame (shown normally once a plan opens).
     MainFrame& Start();
     // Creates the period's plan without questions; it becomes the active one.
     MonthPlanWindow& OpenPlan(unsigned month, unsigned year);
     MonthPlanWindow* Active() { return frame->GetActiveMonthPlan(); }
-    // Writes an entry on the day's free slot of the active plan and recomputes.
-    void AddEntry(unsigned day, TimeValue come, TimeValue go);
+    // Writes an entry on the day's free slot of the active plan and recomputes;
+    // a day kind (vacation, flexi day) counts as its dialog books it.
+    void AddEntry(unsigned day, TimeValue come, TimeValue go, const char* remark = "");
     // Runs what is waiting in this thread's queue.
     static void Pump();
     LRESULT Command(UINT command) { return SendMessageA(frame->Handle(), WM_COMMAND, command, 0); }

@@ -4,32 +4,19 @@
 
 #include <commctrl.h>
 
+#include <array>
+
 #include "app/handler_results.h"
 #include "tests/controls/bb_control_access.h"
 #include "resources/resource_ids.h"
 
 namespace {
 
-// What a person sees of the commands that need an open plan.
-struct CommandStates {
-    bool fileItems;   // "Schl&ießen", "&Alles schließen", "&Drucken..."
-    bool deleteFile;  // "Lö&schen..."
-    bool popups;      // "&Bearbeiten" to "&Fenster"
-    bool toolButtons; // e.g. "Arbeitszeit erfassen"
-    bool barItems;    // "Kommen" and "Schließen"
-
-    bool operator==(const CommandStates& other) const
-    {
-        return fileItems == other.fileItems && deleteFile == other.deleteFile && popups == other.popups &&
-               toolButtons == other.toolButtons && barItems == other.barItems;
-    }
-};
-
-std::ostream& operator<<(std::ostream& out, const CommandStates& s)
-{
-    return out << "file " << s.fileItems << ", delete " << s.deleteFile << ", popups " << s.popups << ", tools "
-               << s.toolButtons << ", bar " << s.barItems;
-}
+// What a person sees of the commands that need an open plan, in this order:
+// the file items "Schl&ießen", "&Alles schließen" and "&Drucken...";
+// "Lö&schen..."; the popups "&Bearbeiten" to "&Fenster"; the tool buttons
+// (e.g. "Arbeitszeit erfassen"); the bar's "Kommen" and "Schließen".
+using CommandStates = std::array<bool, 5>;
 
 bool Enabled(UINT state)
 {
@@ -40,19 +27,17 @@ CommandStates StatesOf(MainFrame& frame, int menuOffset)
 {
     HMENU menu = GetMenu(frame.Handle());
     HMENU file = GetSubMenu(menu, menuOffset);
-    CommandStates states{};
-    states.fileItems = Enabled(GetMenuState(file, CMD_CLOSE_MONTH_PLAN, MF_BYCOMMAND)) &&
-                       Enabled(GetMenuState(file, CMD_CLOSE_ALL, MF_BYCOMMAND)) &&
-                       Enabled(GetMenuState(file, CMD_PRINT, MF_BYCOMMAND));
-    states.deleteFile = Enabled(GetMenuState(file, CMD_DELETE_MONTH_PLAN_FILE, MF_BYCOMMAND));
-    states.popups = true;
+    bool popups = true;
     for (int position = menuOffset + 1; position <= menuOffset + 4; ++position)
-        states.popups = states.popups && Enabled(GetMenuState(menu, position, MF_BYPOSITION));
+        popups = popups && Enabled(GetMenuState(menu, position, MF_BYPOSITION));
     const LRESULT tool = SendMessageA(frame.ToolBar(), TB_GETSTATE, CMD_ENTER_WORK_TIME, 0);
-    states.toolButtons = (tool & TBSTATE_ENABLED) && !(tool & TBSTATE_INDETERMINATE);
-    states.barItems = !BBControlTestAccess::IsItemDisabled(*frame.ButtonBar(), 0, 0) &&
-                      !BBControlTestAccess::IsItemDisabled(*frame.ButtonBar(), 1, 2);
-    return states;
+    return {Enabled(GetMenuState(file, CMD_CLOSE_MONTH_PLAN, MF_BYCOMMAND)) &&
+                Enabled(GetMenuState(file, CMD_CLOSE_ALL, MF_BYCOMMAND)) &&
+                Enabled(GetMenuState(file, CMD_PRINT, MF_BYCOMMAND)),
+            Enabled(GetMenuState(file, CMD_DELETE_MONTH_PLAN_FILE, MF_BYCOMMAND)), popups,
+            (tool & TBSTATE_ENABLED) && !(tool & TBSTATE_INDETERMINATE),
+            !BBControlTestAccess::IsItemDisabled(*frame.ButtonBar(), 0, 0) &&
+                !BBControlTestAccess::IsItemDisabled(*frame.ButtonBar(), 1, 2)};
 }
 
 constexpr CommandStates NO_PLAN{false, true, false, false, false};
@@ -96,13 +81,19 @@ TEST_F(AppTest, AMaximisedPlanMovesThePopupsOnePositionRight)
     EXPECT_EQ(StatesOf(*frame, 1), PLAN_OPEN);
 }
 
+// Only "Kommen" and "Gehen" tell that they need a plan.
 TEST_F(AppTest, PlanCommandsWithoutAPlanDoNothing)
 {
     Start();
-    for (UINT command : {CMD_DELETE_ENTRY, CMD_COPY_ENTRY, CMD_PASTE_ENTRY, CMD_MOVE_ENTRY_UP, CMD_RECOMPUTE,
-                         CMD_FILL_MISSING_DAYS, CMD_TOGGLE_TIME_FORMAT, CMD_CLOSE_MONTH_PLAN, CMD_CLOSE_ALL})
+    for (UINT command :
+         {CMD_DELETE_ENTRY, CMD_COPY_ENTRY, CMD_PASTE_ENTRY, CMD_MOVE_ENTRY_UP, CMD_RECOMPUTE, CMD_FILL_MISSING_DAYS,
+          CMD_TOGGLE_TIME_FORMAT, CMD_CLOSE_MONTH_PLAN, CMD_CLOSE_ALL, CMD_RECORD_ARRIVAL, CMD_RECORD_DEPARTURE})
         Command(command);
-    EXPECT_TRUE(boxes.Caught().empty());
+    EXPECT_EQ(MessageTexts(),
+              (std::vector<std::string>{
+                  "Hinweis: Es ist kein Monatsplan geöffnet.\n\nDer \"Kommen\"-Eintrag kann nicht vorgenommen werden.",
+                  "Hinweis: Es ist kein Monatsplan geöffnet.\n\nDer \"Gehen\"-Eintrag kann nicht vorgenommen werden.",
+              }));
     EXPECT_EQ(frame->GetSettings().ComFormat, 0u);
 }
 

@@ -172,7 +172,7 @@ TEST_F(DialogCommandsTest, OptionsApplyTheStartDayAndAlwaysSaveAndRestartTheTime
     }
 }
 
-TEST_F(DialogCommandsTest, ATimeEntryFromTheCommandShowsInTheList)
+TEST_F(DialogCommandsTest, ATimeEntryFromTheCommandShowsInTheListAndTheEvaluation)
 {
     Start();
     MonthPlanWindow& window = OpenPlan(10, 2005);
@@ -192,12 +192,7 @@ TEST_F(DialogCommandsTest, ATimeEntryFromTheCommandShowsInTheList)
             found.push_back(texts[ColDate] + " " + texts[ColCome] + "-" + texts[ColGo] + " " + texts[ColHours]);
     }
     EXPECT_EQ(found, std::vector<std::string>{"05.10.2005 08:00-16:30 8:30"});
-}
 
-TEST_F(DialogCommandsTest, TheEvaluationCommandShowsTheReport)
-{
-    Start();
-    OpenPlan(10, 2005);
     EXPECT_EQ(Command(CMD_MONTHLY_EVALUATION), MSG_HANDLED);
     EXPECT_EQ(Titles(), std::vector<std::string>{EVALUATION_TITLE});
 }

@@ -18,13 +18,14 @@ constexpr COLORREF STRIPES = RGB(0xDF, 0xEF, 0xFF); // ColorStripes 16773087
 constexpr COLORREF WHITE = RGB(255, 255, 255);
 constexpr COLORREF BLACK = RGB(0, 0, 0);
 
-LPARAM RowKey(HWND list, int row)
+// The row's item data and icon.
+LVITEMA RowItem(HWND list, int row)
 {
     LVITEMA item{};
     item.mask = LVIF_PARAM | LVIF_IMAGE;
     item.iItem = row;
     SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    return item.lParam;
+    return item;
 }
 
 int FixedColumns(HWND list)
@@ -42,15 +43,6 @@ int ListInside(HWND list)
     GetClientRect(list, &rect);
     const bool scrollBar = GetWindowLongPtrA(list, GWL_STYLE) & WS_VSCROLL;
     return static_cast<int>(rect.right - rect.left) - (scrollBar ? 0 : GetSystemMetrics(SM_CXVSCROLL));
-}
-
-int RowImage(HWND list, int row)
-{
-    LVITEMA item{};
-    item.mask = LVIF_IMAGE;
-    item.iItem = row;
-    SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    return item.iImage;
 }
 
 // One row drawn into a memory bitmap, in the DC's own raster font so that
@@ -112,8 +104,9 @@ TEST_F(AppTest, ListRowsAreTheCoresRows)
     for (size_t row = 0; row < rows.size(); ++row) {
         SCOPED_TRACE(row);
         const int index = static_cast<int>(row);
-        EXPECT_EQ(RowKey(list, index), static_cast<LPARAM>(rows[row].key));
-        EXPECT_EQ(RowImage(list, index), rows[row].icon);
+        const LVITEMA item = RowItem(list, index);
+        EXPECT_EQ(item.lParam, static_cast<LPARAM>(rows[row].key));
+        EXPECT_EQ(item.iImage, rows[row].icon);
         EXPECT_EQ(RowTexts(list, index), std::vector<std::string>(rows[row].text, rows[row].text + LIST_COLUMNS));
     }
     char counts[64] = {};
@@ -168,48 +161,36 @@ TEST_F(AppTest, RowsAreDrawnInTheColoursOfTheirDays)
     }
 }
 
-TEST_F(AppTest, RemarkColumnGrowsWithTheWindowButNeverShrinks)
-{
-    Start();
-    MonthPlanWindow& window = OpenPlan(10, 2005);
-    HWND list = window.ListView();
-    EXPECT_EQ(ColumnWidth(list, ColDay), 50);
-    SendMessageA(frame->MdiClient(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(window.Handle()), 0);
-    MoveWindow(window.Handle(), 0, 0, 1000, 400, TRUE);
-    const int grown = ColumnWidth(list, ColRemark);
-    EXPECT_EQ(grown, ListInside(list) - FixedColumns(list));
-    MoveWindow(window.Handle(), 0, 0, 500, 400, TRUE);
-    EXPECT_EQ(ColumnWidth(list, ColRemark), grown);
-
-    window.RemoveIconLists();
-    EXPECT_EQ(ColumnWidth(list, ColDay), 35);
-    EXPECT_EQ(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0), 0);
-    window.CreateIconLists();
-    EXPECT_EQ(ColumnWidth(list, ColDay), 50);
-}
-
 // In a plan window narrower than the columns' usual widths "Bemerkung" takes
 // what is left, so the list opens without a horizontal scroll bar; switching
-// the icons on or off keeps the columns filling the list.
-TEST_F(AppTest, ColumnsFillANarrowListAsItOpens)
+// the icons on or off keeps the columns filling the list. A wider window
+// widens "Bemerkung", a narrower one leaves it as it is.
+TEST_F(AppTest, ColumnsFillANarrowListAndRemarkGrowsButNeverShrinks)
 {
-    WriteBytes(Ini(), "[Options]\r\nWorkingDir=" + folder.path().string() +
-                          "\r\n[Window]\r\nLeft=0\r\nTop=0\r\nWidth=900\r\nHeight=500\r\n");
+    WriteOptions({}, "Left=0\r\nTop=0\r\nWidth=900\r\nHeight=500");
     Start();
     MonthPlanWindow& window = OpenPlan(10, 2005);
     HWND list = window.ListView();
     ASSERT_FALSE(IsZoomed(window.Handle()));
     const int inside = ListInside(list);
     ASSERT_LT(inside, FixedColumns(list) + 300);
-    const auto fits = [&](const char* when) {
+    const auto fits = [&](const char* when, int dayWidth) {
+        EXPECT_EQ(ColumnWidth(list, ColDay), dayWidth) << when;
         EXPECT_EQ(FixedColumns(list) + ColumnWidth(list, ColRemark), inside) << when;
         EXPECT_FALSE(GetWindowLongPtrA(list, GWL_STYLE) & WS_HSCROLL) << when;
     };
-    fits("opened");
-    window.CreateIconLists();
-    fits("icons on");
+    fits("opened", 50);
     window.RemoveIconLists();
-    fits("icons off");
+    fits("icons off", 35);
+    EXPECT_EQ(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0), 0);
+    window.CreateIconLists();
+    fits("icons on", 50);
+
+    MoveWindow(window.Handle(), 0, 0, 1000, 400, TRUE);
+    const int grown = ColumnWidth(list, ColRemark);
+    EXPECT_EQ(grown, ListInside(list) - FixedColumns(list));
+    MoveWindow(window.Handle(), 0, 0, 500, 400, TRUE);
+    EXPECT_EQ(ColumnWidth(list, ColRemark), grown);
 }
 
 TEST_F(AppTest, ClosingAPlanWritesWhetherItWasMaximised)
@@ -229,8 +210,7 @@ TEST_F(AppTest, ARefreshKeepsTheSelectionAndTheScrollPosition)
 {
     // The list stays where it was scrolled to, only as far moved as brings
     // the selected row fully into view; the focus goes with the selection.
-    WriteBytes(Ini(), "[Options]\r\nWorkingDir=" + folder.path().string() +
-                          "\r\nSelectDay=0\r\n[Window]\r\nLeft=0\r\nTop=0\r\nWidth=900\r\nHeight=400\r\n");
+    WriteOptions({"SelectDay=0"}, "Left=0\r\nTop=0\r\nWidth=900\r\nHeight=400");
     Start();
     MonthPlanWindow& window = OpenPlan(10, 2005);
     HWND list = window.ListView();

@@ -91,6 +91,18 @@ protected:
         Plan().Recompute(day);
     }
     void AddKind(unsigned day, EntryKind kind) { Add(day, TimeCode(kind), TimeCode(kind)); }
+    // March 2002: a long Monday in two parts, a Tuesday with a vacation, a
+    // Wednesday with direct hours and a Thursday with one entry.
+    MonthPlan& FillWeek()
+    {
+        MonthPlan& plan = Open(3, 2002);
+        Add(4, At(8, 0), At(12, 0));
+        Add(4, At(12, 30), At(17, 0));
+        AddKind(5, Vacation);
+        Add(6, TimeCode(DirectHours), TimeCode(DirectHours), 300);
+        Add(7, At(7, 45), At(16, 15));
+        return plan;
+    }
     void Correct(unsigned day, HoursValue account)
     {
         Add(day, TimeCode(AccountCorrection), TimeCode(AccountCorrection), NO_HOURS, account);

@@ -22,6 +22,13 @@ protected:
 // that count days save the settings all the same.
 TEST_F(DialogCommandsTest, EachCommandOpensItsDialogWithTheSelectedDate)
 {
+    // The tab stops before "OK" and "Abbrechen".
+    const std::vector<int> times = {IDC_ENTRY_TIMES_MODE, IDC_ENTRY_COME,     IDC_ENTRY_COME_NOW, IDC_ENTRY_GO,
+                                    IDC_ENTRY_GO_NOW,     IDC_ENTRY_NO_SALDO, IDC_ENTRY_REMARK};
+    std::vector<int> newTimes = times;
+    newTimes.insert(newTimes.begin(), IDC_ENTRY_DATE);
+    const std::vector<int> remark = {IDC_DAY_REMARK}, day = {IDC_DAY_DATE, IDC_DAY_REMARK},
+                           days = {IDC_DAY_DATE, IDC_DAY_UNTIL, IDC_DAY_REMARK}, count = {IDC_DAYS_COUNT};
     const struct {
         UINT command;
         unsigned selectedDay;
@@ -29,40 +36,18 @@ TEST_F(DialogCommandsTest, EachCommandOpensItsDialogWithTheSelectedDate)
         std::vector<int> tabOrder;
         bool savesSettings;
     } cases[] = {
-        {CMD_ENTER_WORK_TIME,
-         6,
-         "Zeiterfassung",
-         {IDC_ENTRY_DATE, IDC_ENTRY_TIMES_MODE, IDC_ENTRY_COME, IDC_ENTRY_COME_NOW, IDC_ENTRY_GO, IDC_ENTRY_GO_NOW,
-          IDC_ENTRY_NO_SALDO, IDC_ENTRY_REMARK, IDOK, IDCANCEL},
-         false},
-        {CMD_EDIT_ENTRY, 6, "Bemerkung ändern", {IDC_DAY_REMARK, IDOK, IDCANCEL}, false},
-        {CMD_EDIT_ENTRY, 7, "Bemerkung ändern", {IDC_DAY_REMARK, IDOK, IDCANCEL}, false},
-        {CMD_EDIT_ENTRY,
-         8,
-         "Zeiterfassung",
-         {IDC_ENTRY_TIMES_MODE, IDC_ENTRY_COME, IDC_ENTRY_COME_NOW, IDC_ENTRY_GO, IDC_ENTRY_GO_NOW, IDC_ENTRY_NO_SALDO,
-          IDC_ENTRY_REMARK, IDOK, IDCANCEL},
-         false},
-        {CMD_ENTER_FLEXI_DAY, 6, "Gleittagerfassung", {IDC_DAY_DATE, IDC_DAY_REMARK, IDOK, IDCANCEL}, true},
-        {CMD_ENTER_HOLIDAY, 6, "Feiertagserfassung", {IDC_DAY_DATE, IDC_DAY_REMARK, IDOK, IDCANCEL}, false},
-        {CMD_ENTER_VACATION,
-         6,
-         "Urlaubstageerfassung",
-         {IDC_DAY_DATE, IDC_DAY_UNTIL, IDC_DAY_REMARK, IDOK, IDCANCEL},
-         true},
-        {CMD_ENTER_SICK_DAYS,
-         6,
-         "Krankheitstageerfassung",
-         {IDC_DAY_DATE, IDC_DAY_UNTIL, IDC_DAY_REMARK, IDOK, IDCANCEL},
-         true},
-        {CMD_ACCOUNT_CORRECTION,
-         6,
-         "Zeitkonto korrigieren",
-         {IDC_DAY_DATE, IDC_DAY_ACCOUNT, IDC_DAY_REMARK, IDOK, IDCANCEL},
-         false},
-        {CMD_VACATION_DAY_COUNT, 6, "Urlaubstage", {IDC_DAYS_COUNT, IDOK, IDCANCEL}, true},
-        {CMD_SICK_DAY_COUNT, 6, "Krankheitstage", {IDC_DAYS_COUNT, IDOK, IDCANCEL}, true},
-        {CMD_FLEXI_DAY_COUNT, 6, "Gleittage", {IDC_DAYS_COUNT, IDOK, IDCANCEL}, true},
+        {CMD_ENTER_WORK_TIME, 6, "Zeiterfassung", newTimes, false},
+        {CMD_EDIT_ENTRY, 6, "Bemerkung ändern", remark, false},
+        {CMD_EDIT_ENTRY, 7, "Bemerkung ändern", remark, false},
+        {CMD_EDIT_ENTRY, 8, "Zeiterfassung", times, false},
+        {CMD_ENTER_FLEXI_DAY, 6, "Gleittagerfassung", day, true},
+        {CMD_ENTER_HOLIDAY, 6, "Feiertagserfassung", day, false},
+        {CMD_ENTER_VACATION, 6, "Urlaubstageerfassung", days, true},
+        {CMD_ENTER_SICK_DAYS, 6, "Krankheitstageerfassung", days, true},
+        {CMD_ACCOUNT_CORRECTION, 6, "Zeitkonto korrigieren", {IDC_DAY_DATE, IDC_DAY_ACCOUNT, IDC_DAY_REMARK}, false},
+        {CMD_VACATION_DAY_COUNT, 6, "Urlaubstage", count, true},
+        {CMD_SICK_DAY_COUNT, 6, "Krankheitstage", count, true},
+        {CMD_FLEXI_DAY_COUNT, 6, "Gleittage", count, true},
     };
     const std::string plan = Dump();
     for (const auto& c : cases) {
@@ -70,7 +55,9 @@ TEST_F(DialogCommandsTest, EachCommandOpensItsDialogWithTheSelectedDate)
         Select(c.selectedDay);
         WhenDialogOpens([&](HWND d) {
             EXPECT_EQ(TitleOf(d), c.title) << c.command;
-            EXPECT_EQ(TabOrder(d), c.tabOrder) << c.title;
+            std::vector<int> tabOrder = c.tabOrder;
+            tabOrder.insert(tabOrder.end(), {IDOK, IDCANCEL});
+            EXPECT_EQ(TabOrder(d), tabOrder) << c.title;
             if (GetDlgItem(d, IDC_DAY_DATE) && c.command != CMD_EDIT_ENTRY) {
                 EXPECT_EQ(TextOf(d, IDC_DAY_DATE), "06.05.2002") << c.title;
             }

@@ -35,17 +35,6 @@ std::string ClipboardText()
 
 class ReportPlanTest : public PlanTest {
 protected:
-    // March 2002: a Monday in two parts, a vacation, direct hours, one entry.
-    MonthPlan& FillWeek()
-    {
-        MonthPlan& plan = Open(3, 2002);
-        Add(4, At(8, 0), At(12, 0));
-        Add(4, At(12, 30), At(17, 0));
-        AddKind(5, Vacation);
-        Add(6, TimeCode(DirectHours), TimeCode(DirectHours), 300);
-        Add(7, At(7, 45), At(16, 15));
-        return plan;
-    }
     ClipboardExportTarget clipboard{nullptr};
 };
 

@@ -23,19 +23,12 @@ HINSTANCE Module()
     return GetModuleHandleA(nullptr);
 }
 
-BOOL CALLBACK CountNotice(HWND window, LPARAM counter)
-{
-    char title[64];
-    if (GetWindowTextA(window, title, sizeof title) > 0 && lstrcmpA(title, WARNING_TITLE) == 0)
-        ++*reinterpret_cast<int*>(counter);
-    return TRUE;
-}
-
-// Windows titled WARNING_TITLE in this thread.
+// Windows titled WARNING_TITLE; the reports run alone on the display.
 int NoticeWindows()
 {
     int count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountNotice, reinterpret_cast<LPARAM>(&count));
+    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, nullptr, WARNING_TITLE)) != nullptr;)
+        ++count;
     return count;
 }
 

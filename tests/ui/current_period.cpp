@@ -29,8 +29,7 @@ CurrentPeriod PeriodOfToday(unsigned startDay)
 {
     SYSTEMTIME now{};
     GetLocalTime(&now);
-    CurrentPeriod period{
-        {now.wDay, now.wMonth, now.wYear}, now.wMonth, now.wYear, startDay, now.wHour * 60 + now.wMinute};
+    CurrentPeriod period{{now.wDay, now.wMonth, now.wYear}, now.wMonth, now.wYear, startDay};
     if (startDay > 1 && now.wDay < startDay) {
         period.month = now.wMonth == 1 ? 12 : now.wMonth - 1u;
         period.year = now.wMonth == 1 ? now.wYear - 1u : now.wYear;

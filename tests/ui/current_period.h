@@ -10,8 +10,6 @@ struct Date {
 struct CurrentPeriod {
     Date today;
     unsigned month, year, startDay;
-    // Minutes since midnight when the period was taken.
-    int now;
 
     // The month plan file's name: MMYYYY.SW, or MMYYYY_S.SW for a first billing day S other than 1.
     std::string FileName() const;

@@ -167,18 +167,3 @@ SeenMessageBox StundwerkProcess::AnswerMessageBox(int button, DWORD timeoutMs) c
     WaitUntil([&] { return !IsWindow(box); });
     return seen;
 }
-
-DWORD RunStundwerkToEnd(const std::string& folder, DWORD timeoutMs)
-{
-    PROCESS_INFORMATION process = Start(folder);
-    if (!process.hProcess)
-        return STILL_ACTIVE;
-    DWORD exitCode = STILL_ACTIVE;
-    if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0)
-        GetExitCodeProcess(process.hProcess, &exitCode);
-    else
-        TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return exitCode;
-}

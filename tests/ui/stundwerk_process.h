@@ -56,7 +56,3 @@ private:
     PROCESS_INFORMATION process_{};
     HWND frame_ = nullptr;
 };
-
-// Runs folder\Stundwerk.exe to its end; the exit code, or STILL_ACTIVE when
-// it was still running after the time (it is then ended).
-DWORD RunStundwerkToEnd(const std::string& folder, DWORD timeoutMs);

@@ -101,12 +101,12 @@ std::vector<TrayIcon> TrayIcons()
     return icons;
 }
 
-std::vector<std::string> TrayIconTips()
+std::string TrayTipStartingWith(const std::string& prefix)
 {
-    std::vector<std::string> tips;
     for (const TrayIcon& icon : TrayIcons())
-        tips.push_back(icon.tip);
-    return tips;
+        if (icon.tip.rfind(prefix, 0) == 0)
+            return icon.tip;
+    return {};
 }
 
 void ForgetVanishedTrayIcons()

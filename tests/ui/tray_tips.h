@@ -13,8 +13,8 @@ struct TrayIcon {
 
 // Every tray icon with its tooltip text.
 std::vector<TrayIcon> TrayIcons();
-// The tooltip texts of all tray icons.
-std::vector<std::string> TrayIconTips();
+// The first tray icon tooltip that starts with prefix, or "".
+std::string TrayTipStartingWith(const std::string& prefix);
 
 // Lets the shell forget the icons of programs that were ended without
 // removing them: it drops an icon when it cannot pass a mouse message on.

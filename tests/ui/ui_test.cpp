@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <sstream>
 #include <string>
@@ -69,20 +70,9 @@ std::vector<std::string> RowOfEntry(HWND list, unsigned day, unsigned position)
     return {};
 }
 
-bool HasTrayTip(const std::string& tip)
+bool ShowsInactiveTip()
 {
-    for (const std::string& shown : TrayIconTips())
-        if (shown == tip)
-            return true;
-    return false;
-}
-
-std::string TrayTipStartingWith(const std::string& prefix)
-{
-    for (const std::string& shown : TrayIconTips())
-        if (shown.rfind(prefix, 0) == 0)
-            return shown;
-    return {};
+    return TrayTipStartingWith(INACTIVE_TIP) == INACTIVE_TIP;
 }
 
 struct StoredEntry {
@@ -142,18 +132,6 @@ protected:
 
     ProgramFolder folder;
 };
-
-TEST_F(UiTest, StartsHiddenInTheTrayWithoutOpeningAPlan)
-{
-    folder.WriteSettings({"OpenMonth=0"});
-    StundwerkProcess program(folder.Path());
-    ASSERT_TRUE(program.Started());
-
-    EXPECT_TRUE(WaitUntil([] { return HasTrayTip(INACTIVE_TIP); }));
-    EXPECT_FALSE(IsWindowVisible(program.Frame()));
-    EXPECT_EQ(program.ActivePlanWindow(), nullptr);
-    EXPECT_FALSE(HasPlanFiles(folder));
-}
 
 TEST_F(UiTest, TrayClicksAndMenuShowAndHideTheFrame)
 {
@@ -245,16 +223,33 @@ TEST_F(UiTest, KommenAndGehenFromTheTrayMenuRecordTodaysEntry)
     EXPECT_NE(doneRow[3], "??:??");
 }
 
-TEST_F(UiTest, SecondStartEndsWithZeroAndLeavesTheFirstHidden)
+// A second copy brings the first forward and ends; the first ends with 0,
+// without a question and keeping its geometry, when the session ends.
+TEST_F(UiTest, SecondStartEndsWithZeroAndTheFirstEndsWithTheSession)
 {
     folder.WriteSettings({"OpenMonth=0"});
     StundwerkProcess first(folder.Path());
     ASSERT_TRUE(first.Started());
+    EXPECT_TRUE(WaitUntil(ShowsInactiveTip));
+    EXPECT_EQ(first.ActivePlanWindow(), nullptr);
+    EXPECT_FALSE(HasPlanFiles(folder));
 
-    EXPECT_EQ(RunStundwerkToEnd(folder.Path(), 30000), 0u);
+    DWORD exitCode = STILL_ACTIVE;
+    {
+        const StundwerkProcess second(folder.Path());
+        EXPECT_TRUE(second.WaitForExit(30000, exitCode));
+        EXPECT_EQ(exitCode, 0u);
+    }
     EXPECT_TRUE(first.Running());
     EXPECT_EQ(FindWindowA("Stundwerk", nullptr), first.Frame());
     EXPECT_FALSE(IsWindowVisible(first.Frame()));
+
+    std::remove(folder.SettingsFile().c_str());
+    PostMessageA(first.Frame(), WM_QUERYENDSESSION, 0, 0);
+    ASSERT_TRUE(first.WaitForExit(30000, exitCode));
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(SectionLines(folder.SettingsFile(), "Window"),
+              (std::vector<std::string>{"Left=40", "Top=30", "Width=800", "Height=560"}));
 }
 
 struct QuitCase {
@@ -277,7 +272,7 @@ TEST_P(QuitTest, AsksFirstAndOnYesSavesSettingsAndGeometry)
     const std::string settingsBefore = ReadBytes(folder.SettingsFile());
     StundwerkProcess program(folder.Path());
     ASSERT_TRUE(program.Started());
-    ASSERT_TRUE(WaitUntil([] { return HasTrayTip(INACTIVE_TIP); }));
+    ASSERT_TRUE(WaitUntil(ShowsInactiveTip));
 
     quit.ask(program);
     const SeenMessageBox question = program.AnswerMessageBox(quit.answer);
