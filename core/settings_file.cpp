@@ -112,7 +112,10 @@ private:
 // and loops. StartDay must
 // name a day of a month; WorkDays keeps only the seven weekday bits (0 means
 // no work days); every duration is a time of one day, else its default;
-// TimeLag moves a stamp by at most one day, else 0. The counters, the
+// TimeLag moves a stamp by at most one day, else 0; an empty WorkingDir (or
+// one of blanks) is the default folder, since it would put the month plans
+// into whatever the current directory is, where the next start, which reads
+// the default, would not find them. The counters, the
 // warning thresholds and the flags are kept as read (a flag is set when
 // nonzero).
 void MendSettings(Settings& s)
@@ -129,6 +132,9 @@ void MendSettings(Settings& s)
     MendDuration(s.MaxTime, defaults.MaxTime);
     if (s.TimeLag < -kMinutesPerDay || s.TimeLag > kMinutesPerDay)
         s.TimeLag = 0;
+    const std::size_t length = strnlen(s.WorkingDir, sizeof s.WorkingDir);
+    if (std::string(s.WorkingDir, length).find_first_not_of(" \t") == std::string::npos)
+        CopyText(DefaultWorkingDir(s.SettingsPath), s.WorkingDir, sizeof s.WorkingDir);
 }
 
 std::string ProgramDirectory(const char* modulePath)
@@ -207,9 +213,6 @@ void LoadSettings(ProfileStore& store, Settings& s)
     char defaultDirText[WORKING_DIR_SIZE];
     CopyText(defaultDir, defaultDirText, sizeof defaultDirText);
     ReadText(store, "WorkingDir", defaultDirText, s.WorkingDir, file);
-    // "WorkingDir=" would put the month plans into the root of the drive.
-    if (s.WorkingDir[0] == '\0')
-        CopyText(defaultDir, s.WorkingDir, sizeof s.WorkingDir);
     ReadText(store, "HeadLine1", defaults.HeadLine1, s.HeadLine1, file);
     ReadText(store, "HeadLine2", defaults.HeadLine2, s.HeadLine2, file);
     ReadText(store, "HeadLine3", defaults.HeadLine3, s.HeadLine3, file);

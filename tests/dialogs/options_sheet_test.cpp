@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "dialogs/choosers.h"
@@ -113,22 +114,25 @@ TEST_F(OptionsSheetTest, PagesReadTheirFieldsBackWithTheirFormats)
     EXPECT_EQ(std::string(settings.HeadLine3), std::string(69, 'x'));
 }
 
-// The durations are read with no check; what no setting can mean is mended as
+// The fields are read with no check; what no setting can mean is mended as
 // loading the settings file mends it.
-TEST_F(OptionsSheetTest, DurationsBeyondOneDayOrLettersTakeTheirDefaults)
+TEST_F(OptionsSheetTest, DurationsBeyondOneDayLettersAndAnEmptyFolderTakeTheirDefaults)
 {
     settings.HoursPerDay = 480;
     settings.TimeLag = 5;
+    std::snprintf(settings.SettingsPath, sizeof settings.SettingsPath, "%s", "C:\\Zeit\\stundwrk.ini");
     Run([&](HWND sheet) {
         HWND page = PropSheet_GetCurrentPageHwnd(sheet);
         Type(page, IDC_OPT_HOURS_PER_DAY, "99:99");
         Type(page, IDC_OPT_MAX_TIME, "24:00");
         Type(page, IDC_OPT_TIME_LAG, "K");
+        Type(ShowPage(sheet, Directory), IDC_OPT_WORKING_DIR, "  ");
         Click(sheet, IDOK);
     });
     EXPECT_EQ(settings.HoursPerDay, Settings().HoursPerDay);
     EXPECT_EQ(settings.MaxTime, 24 * 60);
     EXPECT_EQ(settings.TimeLag, 0);
+    EXPECT_EQ(std::string(settings.WorkingDir), "C:\\Zeit\\");
 }
 
 TEST_F(OptionsSheetTest, NotesAboutTheDayComputationWhileItIsOff)
