@@ -31,8 +31,8 @@ int ComboCount(HWND dialog, int id)
 
 } // namespace
 
-DialogResponder::DialogResponder(RandomInput& input, MessageBoxCatcher& boxes, std::string folder)
-    : input_(input), boxes_(boxes), folder_(std::move(folder))
+DialogResponder::DialogResponder(RandomInput& input, MessageBoxCatcher& boxes, std::vector<std::string> folders)
+    : input_(input), boxes_(boxes), folders_(std::move(folders)), workingDir_(folders_.front())
 {
 }
 
@@ -181,11 +181,10 @@ void DialogResponder::Export(HWND dialog)
     Finish(dialog, 60);
 }
 
-// The folder page is left alone: the plans must stay in the checked folder.
 void DialogResponder::Options(HWND sheet)
 {
     for (int index = 0; index < OPTIONS_PAGES; ++index) {
-        if (index == DIRECTORY_PAGE || !input_.Chance(40))
+        if (!input_.Chance(index == DIRECTORY_PAGE ? 15 : 40))
             continue;
         PropSheet_SetCurSel(sheet, nullptr, index);
         HWND page = PropSheet_GetCurrentPageHwnd(sheet);
@@ -218,6 +217,15 @@ void DialogResponder::Options(HWND sheet)
             if (input_.Chance(3))
                 Press(page, input_.Chance(50) ? IDC_OPT_STRIPE_COLOUR : IDC_OPT_FREE_DAY_COLOUR);
             break;
+        case DIRECTORY_PAGE:
+            if (input_.Chance(10)) {
+                Press(page, IDC_OPT_CHOOSE_DIR);
+            } else {
+                const std::string& folder = folders_[input_.Below(static_cast<unsigned>(folders_.size()))];
+                Type(page, IDC_OPT_WORKING_DIR, folder);
+                log_ += " folder \"" + folder + "\"";
+            }
+            break;
         case 3:
             Toggle(page, IDC_OPT_WARN_WORK_TIME, 15);
             Toggle(page, IDC_OPT_WARN_ACCOUNT, 15);
@@ -240,7 +248,8 @@ void DialogResponder::Options(HWND sheet)
 void DialogResponder::DeleteFile(HWND dialog)
 {
     std::vector<std::string> plans;
-    for (const auto& item : std::filesystem::directory_iterator(folder_)) {
+    std::error_code error;
+    for (const auto& item : std::filesystem::directory_iterator(workingDir_, error)) {
         if (item.path().extension() == ".SW")
             plans.push_back(item.path().filename().string());
     }

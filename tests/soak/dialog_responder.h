@@ -5,7 +5,8 @@
 // buttons and then OK or "Abbrechen"; a dialog that refuses its input and
 // stays open is tried again and given up with "Abbrechen" after a few tries.
 // System dialogs (printing, colours, folders) are cancelled, except the file
-// choice of "Monatsplan löschen", which names one of the folder's plans.
+// choice of "Monatsplan löschen", which names one of the working folder's
+// plans. The folder page is given one of a few folders.
 // Message boxes are left to the MessageBoxCatcher; each dialog the responder
 // answers decides anew whether the questions after it get Yes or No. Runs
 // through WhenDialogOpens, arming itself again each time it runs.
@@ -13,13 +14,15 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "tests/framework/message_box_catcher.h"
 #include "tests/soak/random_input.h"
 
 class DialogResponder {
 public:
-    DialogResponder(RandomInput& input, MessageBoxCatcher& boxes, std::string folder);
+    // folders: what the folder page may be given; the plans' folder first.
+    DialogResponder(RandomInput& input, MessageBoxCatcher& boxes, std::vector<std::string> folders);
     ~DialogResponder();
     DialogResponder(const DialogResponder&) = delete;
     DialogResponder& operator=(const DialogResponder&) = delete;
@@ -31,6 +34,8 @@ public:
         month_ = month;
         year_ = year;
     }
+    // The folder the program's month plans are in now.
+    void SetWorkingDir(std::string folder) { workingDir_ = std::move(folder); }
     // What the responder did since the last call, for a failure message.
     std::string TakeLog();
 
@@ -52,7 +57,8 @@ private:
 
     RandomInput& input_;
     MessageBoxCatcher& boxes_;
-    std::string folder_;
+    std::vector<std::string> folders_;
+    std::string workingDir_;
     unsigned month_ = 1, year_ = 2005;
     std::map<HWND, int> tries_;
     std::string log_;

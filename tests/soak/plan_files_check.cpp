@@ -1,6 +1,7 @@
 #include "tests/soak/plan_files_check.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <filesystem>
 #include <set>
@@ -161,6 +162,28 @@ std::string CompareRows(const std::vector<std::vector<std::string>>& list,
     return "";
 }
 
+// A file's path as a key: the program's paths and the folder listing's may
+// differ in separators and case and still name one file.
+std::string PathKey(const std::string& path)
+{
+    std::string key = std::filesystem::path(path).lexically_normal().string();
+    for (char& c : key)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return key;
+}
+
+// The regular files of a folder; none for a folder that does not exist.
+std::vector<std::filesystem::path> FilesIn(const std::string& folder)
+{
+    std::vector<std::filesystem::path> files;
+    std::error_code error;
+    for (const auto& item : std::filesystem::directory_iterator(folder, error)) {
+        if (item.is_regular_file(error))
+            files.push_back(item.path());
+    }
+    return files;
+}
+
 } // namespace
 
 std::string PlanFilesCheck::CheckPlan(const std::string& name, const std::string& bytes,
@@ -255,52 +278,54 @@ std::string PlanFilesCheck::CheckPlan(const std::string& name, const std::string
     return "";
 }
 
-std::string PlanFilesCheck::Run(const std::string& folder, const Settings& settings, const LocalTime& now,
+std::string PlanFilesCheck::Run(const std::vector<std::string>& folders, const Settings& settings, const LocalTime& now,
                                 const std::vector<ShownPlan>& shown)
 {
     const std::string settingsKey = SettingsBytes(settings);
-    std::set<std::string> open;
     for (const ShownPlan& plan : shown)
-        open.insert(std::filesystem::path(plan.path).filename().string());
-    for (const std::string& name : open)
-        stale_.erase(name);
+        stale_.erase(PathKey(plan.path));
     std::map<std::string, Passed> current;
-    for (const auto& item : std::filesystem::directory_iterator(folder)) {
-        const std::string name = item.path().filename().string();
-        const std::string bytes = ReadBytes(item.path().string());
-        if (name == SETTINGS_FILE) {
-            const std::string key = bytes + settingsKey;
-            if (key != passedSettingsFile_) {
-                const std::string fault = CheckSettingsFile(bytes, settings);
-                if (!fault.empty())
-                    return fault;
-                passedSettingsFile_ = key;
+    for (std::size_t index = 0; index < folders.size(); ++index) {
+        // Files of the further folders are named with their folder.
+        const std::string where = index == 0 ? "" : std::filesystem::path(folders[index]).filename().string() + "\\";
+        for (const std::filesystem::path& file : FilesIn(folders[index])) {
+            const std::string name = file.filename().string();
+            const std::string key = PathKey(file.string());
+            const std::string bytes = ReadBytes(file.string());
+            if (index == 0 && name == SETTINGS_FILE) {
+                const std::string settingsBytes = bytes + settingsKey;
+                if (settingsBytes != passedSettingsFile_) {
+                    const std::string fault = CheckSettingsFile(bytes, settings);
+                    if (!fault.empty())
+                        return fault;
+                    passedSettingsFile_ = settingsBytes;
+                }
+                continue;
             }
-            continue;
+            auto found = passed_.find(key);
+            const bool recompute = !stale_.count(key);
+            if (found != passed_.end() && found->second.bytes == bytes && found->second.settings == settingsKey &&
+                (found->second.recomputed || !recompute)) {
+                current[key] = std::move(found->second);
+                continue;
+            }
+            Passed passed;
+            const std::string fault = CheckPlan(name, bytes, settings, now, recompute, passed);
+            if (!fault.empty())
+                return where + fault;
+            passed.bytes = bytes;
+            passed.settings = settingsKey;
+            passed.recomputed = recompute;
+            current[key] = std::move(passed);
         }
-        auto found = passed_.find(name);
-        const bool recompute = !stale_.count(name);
-        if (found != passed_.end() && found->second.bytes == bytes && found->second.settings == settingsKey &&
-            (found->second.recomputed || !recompute)) {
-            current[name] = std::move(found->second);
-            continue;
-        }
-        Passed passed;
-        const std::string fault = CheckPlan(name, bytes, settings, now, recompute, passed);
-        if (!fault.empty())
-            return fault;
-        passed.bytes = bytes;
-        passed.settings = settingsKey;
-        passed.recomputed = recompute;
-        current[name] = std::move(passed);
     }
     passed_ = std::move(current);
 
     for (const ShownPlan& plan : shown) {
         const std::string name = std::filesystem::path(plan.path).filename().string();
-        const auto found = passed_.find(name);
+        const auto found = passed_.find(PathKey(plan.path));
         if (found == passed_.end())
-            return name + " is open but has no file";
+            return plan.path + " is open but has no file";
         const std::string fault =
             CompareRows(plan.rows, plan.otherFormat ? found->second.otherFormatRows : found->second.rows);
         if (!fault.empty())
@@ -309,10 +334,12 @@ std::string PlanFilesCheck::Run(const std::string& folder, const Settings& setti
     return "";
 }
 
-void PlanFilesCheck::KeepClosedPlansStale(const std::string& folder, const std::vector<ShownPlan>& shown)
+void PlanFilesCheck::KeepClosedPlansStale(const std::vector<std::string>& folders, const std::vector<ShownPlan>& shown)
 {
-    for (const auto& item : std::filesystem::directory_iterator(folder))
-        stale_.insert(item.path().filename().string());
+    for (const std::string& folder : folders) {
+        for (const std::filesystem::path& file : FilesIn(folder))
+            stale_.insert(PathKey(file.string()));
+    }
     for (const ShownPlan& plan : shown)
-        stale_.erase(std::filesystem::path(plan.path).filename().string());
+        stale_.erase(PathKey(plan.path));
 }

@@ -28,12 +28,13 @@ struct ShownPlan {
 class PlanFilesCheck {
 public:
     // The first fault found, or "" when everything holds.
-    std::string Run(const std::string& folder, const Settings& settings, const LocalTime& now,
+    // folders: the working folders the plans may be in, the settings file's first.
+    std::string Run(const std::vector<std::string>& folders, const Settings& settings, const LocalTime& now,
                     const std::vector<ShownPlan>& shown);
     // After the time profile changed: the plans that are not open keep the
     // values computed with the old one until they are opened again (opening
     // recomputes), so their recomputation is not compared till then.
-    void KeepClosedPlansStale(const std::string& folder, const std::vector<ShownPlan>& shown);
+    void KeepClosedPlansStale(const std::vector<std::string>& folders, const std::vector<ShownPlan>& shown);
 
 private:
     struct Passed {
@@ -46,7 +47,7 @@ private:
     std::string CheckPlan(const std::string& name, const std::string& bytes, const Settings& settings,
                           const LocalTime& now, bool recompute, Passed& passed);
 
-    std::map<std::string, Passed> passed_; // by file name
+    std::map<std::string, Passed> passed_; // by path
     std::string passedSettingsFile_;
-    std::set<std::string> stale_; // file names
+    std::set<std::string> stale_; // paths
 };

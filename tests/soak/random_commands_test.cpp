@@ -252,7 +252,7 @@ protected:
         }
         if (active)
             SendMessageA(frame->MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(active->Handle()), 0);
-        check.KeepClosedPlansStale(folder.path().string(), ShownPlans());
+        check.KeepClosedPlansStale(folders_, ShownPlans());
     }
 
     void Run(const RandomCommand& command, RandomInput& input, PlanFilesCheck& check)
@@ -350,6 +350,10 @@ protected:
     };
     std::map<HWND, Shown> shown_;
     std::string restartFault_;
+    // What the folder page is given: the settings file's folder, one that
+    // exists, one the first new plan creates, and one on no drive.
+    const std::vector<std::string> folders_ = {folder.path().string(), folder.File("Zweiter Ordner"),
+                                               folder.File("Neu"), "Q:\\Nirgends"};
     unsigned restarts_ = 0;
 
     // What is wrong after a command, or "".
@@ -369,7 +373,7 @@ protected:
             Pump();
             return "left open:" + titles;
         }
-        return check.Run(folder.path().string(), frame->GetSettings(), clock.now, ShownPlans());
+        return check.Run(folders_, frame->GetSettings(), clock.now, ShownPlans());
     }
 };
 
@@ -383,7 +387,8 @@ TEST_P(RandomCommandsTest, EveryCommandLeavesTheFilesConsistent)
     const DWORD begun = GetTickCount();
 
     RandomInput input(seed);
-    DialogResponder responder(input, boxes, folder.path().string());
+    CreateDirectoryA(folders_[1].c_str(), nullptr);
+    DialogResponder responder(input, boxes, folders_);
     PlanFilesCheck check;
     clock.Set(12, 10, 2005, 9, 0);
     Start();
@@ -395,6 +400,7 @@ TEST_P(RandomCommandsTest, EveryCommandLeavesTheFilesConsistent)
         const RandomCommand& command = PickCommand(input);
         if (MonthPlanWindow* active = Active())
             responder.SetPeriod(active->Plan().PlanMonth(), active->Plan().PlanYear());
+        responder.SetWorkingDir(frame->GetSettings().WorkingDir);
         const std::size_t boxesBefore = boxes.Caught().size();
         const DWORD started = GetTickCount();
         Run(command, input, check);
