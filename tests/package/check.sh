@@ -5,32 +5,48 @@
 # from an older version that keeps the data, and the silent uninstall that
 # keeps them too.
 # Usage: check.sh VERSION DIST-FOLDER
-# Exit codes: 0 passed, 1 failed, 77 skipped (no 32-bit Wine).
+# Where 32-bit programs cannot run, the installer (a 32-bit program) cannot
+# either: its checks are reported skipped with the reason, the zips' are run.
+# Exit codes: 0 passed, 1 failed.
 set -uo pipefail
 version=$1
 dist=$(cd "$2" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 
-if ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
-    echo "SKIPPED: the installer is a 32-bit program and 32-bit Wine (wine32) is not installed"
-    exit 77
-fi
 # The program needs a display while it runs beside the checks.
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
-failures=0
+failures=0 skipped=0
 pass() { echo "check: ok   $*"; }
 fail() {
     echo "check: FAIL $*"
     failures=$((failures + 1))
 }
+skip() {
+    echo "check: skip $*"
+    skipped=$((skipped + 1))
+}
 expect() { # expect DESCRIPTION COMMAND...
     local what=$1
     shift
     if "$@" >/dev/null 2>&1; then pass "$what"; else fail "$what"; fi
+}
+# An uninstall or update check says something only about what was installed:
+# after a failed install it is skipped, never passed.
+installed=0
+expect_installed() { # expect_installed DESCRIPTION COMMAND...
+    if [ "$installed" -eq 1 ]; then expect "$@"; else skip "$1 (the install before it failed)"; fi
+}
+finish() {
+    if [ "$failures" -eq 0 ]; then
+        echo "check: all passed, $skipped skipped"
+        exit 0
+    fi
+    echo "check: $failures failed, $skipped skipped"
+    exit 1
 }
 
 # --- The zips -----------------------------------------------------------
@@ -64,6 +80,12 @@ expect "Stundwerk.exe VERSIONINFO is $version" \
     sh -c "od -An -tx1 -v '$work/win32/Stundwerk/Stundwerk.exe' | tr -d ' \n' | grep -q '$version_utf16'"
 
 # --- The installer in a throwaway Wine prefix ----------------------------
+. "$root/tools/wine-arch"
+if ! wine_arch_win32_runs; then
+    skip "the installer's checks: it is a 32-bit program and $WINE_ARCH_REASON"
+    rm -rf "$work"
+    finish
+fi
 setup=$dist/Stundwerk-$version-setup.exe
 export WINEPREFIX=$work/prefix WINEDEBUG=-all
 # No menu files in the user's real desktop for the prefix's shortcuts.
@@ -95,13 +117,18 @@ install() { # install SETUP-FILE
 older=$work/Stundwerk-0.0.1-setup.exe
 makensis -V1 -INPUTCHARSET UTF8 -DVERSION=0.0.1 -DSTAGE="$dist/stage/win32/Stundwerk" -DOUTFILE="$older" \
     "$root/packaging/stundwerk.nsi" || exit 1
-expect "silent install of an older version exits 0" install "$older"
-expect "older version registered" test "$(reg_value "$uninstall_key" DisplayVersion)" = 0.0.1
+if install "$older"; then
+    pass "silent install of an older version exits 0"
+    installed=1
+else
+    fail "silent install of an older version exits 0"
+fi
+expect_installed "older version registered" test "$(reg_value "$uninstall_key" DisplayVersion)" = 0.0.1
 
 # The installed program starts and registers its main window class.
 wine "$installdir/Stundwerk.exe" &
 program=$!
-expect "Stundwerk.exe runs with a window of class \"Stundwerk\"" wine "$work/find_window.exe" Stundwerk 60
+expect_installed "Stundwerk.exe runs with a window of class \"Stundwerk\"" wine "$work/find_window.exe" Stundwerk 60
 wine taskkill /f /im Stundwerk.exe >/dev/null 2>&1
 wait "$program" 2>/dev/null
 wineserver -w
@@ -109,27 +136,34 @@ wineserver -w
 # The CLI stamps into the installed folder: the settings file and the month
 # plans live beside the programs.
 printf '[Options]\r\nHoursPerDay=480\r\n' >"$installdir/stundwrk.ini"
-expect "stundwerk-cli kommen" wine "$installdir/stundwerk-cli.exe" --today 04.03.2002 --now 08:00 kommen
+expect_installed "stundwerk-cli kommen" wine "$installdir/stundwerk-cli.exe" --today 04.03.2002 --now 08:00 kommen
 plan=$installdir/032002.SW
-expect "month plan 032002.SW written beside the program" grep -q '^Come=480' "$plan"
-cp "$plan" "$work/plan.before"
-cp "$installdir/stundwrk.ini" "$work/ini.before"
+expect_installed "month plan 032002.SW written beside the program" grep -q '^Come=480' "$plan"
+cp "$plan" "$work/plan.before" 2>/dev/null
+cp "$installdir/stundwrk.ini" "$work/ini.before" 2>/dev/null
 
-expect "silent update to $version exits 0" install "$setup"
-expect "update keeps the month plan byte for byte" cmp "$plan" "$work/plan.before"
-expect "update keeps stundwrk.ini byte for byte" cmp "$installdir/stundwrk.ini" "$work/ini.before"
+if install "$setup"; then
+    pass "silent update to $version exits 0"
+    installed=1
+else
+    fail "silent update to $version exits 0"
+    installed=0
+fi
+expect_installed "update keeps the month plan byte for byte" cmp "$plan" "$work/plan.before"
+expect_installed "update keeps stundwrk.ini byte for byte" cmp "$installdir/stundwrk.ini" "$work/ini.before"
 for file in Stundwerk.exe stundwerk-cli.exe LIESMICH.txt Deinstallieren.exe; do
-    expect "installed $file" test -f "$installdir/$file"
+    expect_installed "installed $file" test -f "$installdir/$file"
 done
-expect "installed Stundwerk.exe is the 32-bit zip's" cmp "$installdir/Stundwerk.exe" "$work/win32/Stundwerk/Stundwerk.exe"
-expect "Start-menu entry" test -f "$startmenu/Stundwerk.lnk"
-expect "autostart entry" test "$(reg_value "$run_key" Stundwerk)" = "\"$installdir_win\\Stundwerk.exe\""
+expect_installed "installed Stundwerk.exe is the 32-bit zip's" cmp "$installdir/Stundwerk.exe" "$work/win32/Stundwerk/Stundwerk.exe"
+expect_installed "Start-menu entry" test -f "$startmenu/Stundwerk.lnk"
+expect_installed "autostart entry" test "$(reg_value "$run_key" Stundwerk)" = "\"$installdir_win\\Stundwerk.exe\""
 for pair in "DisplayName=Stundwerk" "DisplayVersion=$version" "Publisher=Stundwerk-Projekt" "NoModify=0x1" "NoRepair=0x1"; do
     got=$(reg_value "$uninstall_key" "${pair%%=*}")
-    if [ "$got" = "${pair#*=}" ]; then pass "uninstall entry $pair"; else fail "uninstall entry ${pair%%=*}: '$got'"; fi
+    if [ "$installed" -eq 0 ]; then skip "uninstall entry $pair (the install before it failed)"
+    elif [ "$got" = "${pair#*=}" ]; then pass "uninstall entry $pair"; else fail "uninstall entry ${pair%%=*}: '$got'"; fi
 done
-expect "uninstall entry UninstallString" test "$(reg_value "$uninstall_key" UninstallString)" = "\"$installdir_win\\Deinstallieren.exe\""
-expect "uninstall entry EstimatedSize" test -n "$(reg_value "$uninstall_key" EstimatedSize)"
+expect_installed "uninstall entry UninstallString" test "$(reg_value "$uninstall_key" UninstallString)" = "\"$installdir_win\\Deinstallieren.exe\""
+expect_installed "uninstall entry EstimatedSize" test -n "$(reg_value "$uninstall_key" EstimatedSize)"
 
 uninstall() {
     wine "$installdir/Deinstallieren.exe" /S
@@ -137,19 +171,14 @@ uninstall() {
     wineserver -w
     return $rc
 }
-expect "silent uninstall exits 0" uninstall
+expect_installed "silent uninstall exits 0" uninstall
 for file in Stundwerk.exe stundwerk-cli.exe LIESMICH.txt Deinstallieren.exe; do
-    expect "uninstall removes $file" test ! -e "$installdir/$file"
+    expect_installed "uninstall removes $file" test ! -e "$installdir/$file"
 done
-expect "uninstall removes the Start-menu entry" test ! -e "$startmenu/Stundwerk.lnk"
-expect "uninstall removes the autostart entry" test -z "$(reg_value "$run_key" Stundwerk)"
-expect "uninstall removes the uninstall entry" sh -c "! wine reg query '$uninstall_key'"
-expect "uninstall keeps the month plan byte for byte" cmp "$plan" "$work/plan.before"
-expect "uninstall keeps stundwrk.ini byte for byte" cmp "$installdir/stundwrk.ini" "$work/ini.before"
+expect_installed "uninstall removes the Start-menu entry" test ! -e "$startmenu/Stundwerk.lnk"
+expect_installed "uninstall removes the autostart entry" test -z "$(reg_value "$run_key" Stundwerk)"
+expect_installed "uninstall removes the uninstall entry" sh -c "! wine reg query '$uninstall_key'"
+expect_installed "uninstall keeps the month plan byte for byte" cmp "$plan" "$work/plan.before"
+expect_installed "uninstall keeps stundwrk.ini byte for byte" cmp "$installdir/stundwrk.ini" "$work/ini.before"
 
-if [ "$failures" -eq 0 ]; then
-    echo "check: all passed"
-    exit 0
-fi
-echo "check: $failures failed"
-exit 1
+finish
