@@ -43,7 +43,8 @@ CliSession::CliSession(const LocalTime& now, const std::string& settingsPath, st
     std::snprintf(settings_.SettingsPath, sizeof settings_.SettingsPath, "%s", settingsPath.c_str());
     // Read first to know the plans' folder, then again under the lock.
     frame_.ReadSettingsFile();
-    locked_ = lock_.Take(*store_, settings_, [this] { frame_.ReadSettingsFile(); }, lockWaitMs);
+    locked_ = lock_.Take(
+        *store_, settings_, [this] { frame_.ReadSettingsFile(); }, lockWaitMs);
     if (!locked_)
         Refuse(FILES_LOCKED);
     batch_.emplace(*store_);

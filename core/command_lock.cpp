@@ -6,10 +6,9 @@
 #include "core/settings_file.h"
 #include "ini/profile_store.h"
 
-const char* const FILES_LOCKED =
-    "Die Dateien von Stundwerk werden gerade von einem anderen Programm bearbeitet\n"
-    "(z.B. einem zweiten Stundwerk mit einem offenen Dialog oder stundwerk-cli).\n\n"
-    "Der Befehl wurde nicht ausgeführt. Bitte versuchen Sie es später noch einmal.";
+const char* const FILES_LOCKED = "Die Dateien von Stundwerk werden gerade von einem anderen Programm bearbeitet\n"
+                                 "(z.B. einem zweiten Stundwerk mit einem offenen Dialog oder stundwerk-cli).\n\n"
+                                 "Der Befehl wurde nicht ausgeführt. Bitte versuchen Sie es später noch einmal.";
 
 namespace {
 

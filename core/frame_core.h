@@ -73,8 +73,8 @@ private:
     UserPrompts& prompts_;
     FrameShell& shell_;
     EntryRecord copyBuffer_;
-    int creating_ = 0; // ScopedCount
-    int commands_ = 0; // CommandScope
+    int creating_ = 0;      // ScopedCount
+    int commands_ = 0;      // CommandScope
     bool unlocked_ = false; // CommandScope: the command could not lock its files
     Settings asRead_;       // the settings as the file held them at the last read or save
     friend class CommandScope;
