@@ -56,7 +56,7 @@ MainFrame::MainFrame(const MainFrameSetup& setup)
     const RECT rect = ReadFrameGeometry(store_, settings_.SettingsPath, defaults);
     MoveWindow(window_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
 
-    LoadSettings(store_, settings_);
+    core_.ReadSettingsFile();
 
     // In this order: the button bar fills the height between the other two.
     toolBar_.Reset(CreateToolBar(window_, MdiClient(), toolBarHeight_));
@@ -81,13 +81,20 @@ MainFrame::~MainFrame()
     tray_.Remove();
     buttonBar_.reset();
     // The month plan windows go with the frame; their files are up to date.
-    if (IsWindow(window_))
+    // Each writes its window state as it goes.
+    if (IsWindow(window_)) {
+        const CommandScope command(core_, CommandScope::WhenLocked::Skip);
         DestroyWindow(window_);
+    }
 }
 
 void MainFrame::OpenCurrentPeriod(int showCommand)
 {
     const CommandScope command(core_);
+    if (!command.Held()) {
+        ShowWindow(window_, showCommand);
+        return;
+    }
     ShowWindow(window_, SW_SHOW);
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     unsigned month = 0, year = 0;
@@ -107,12 +114,17 @@ LRESULT MainFrame::Quit(bool confirm)
 {
     if (confirm && !prompts_.Ask("Wollen Sie Stundwerk wirklich beenden ?", "Frage", true))
         return MSG_HANDLED;
+    // Without the lock (told) the program ends without saving: every change
+    // but the window's place was saved by its own command.
+    const CommandScope command(core_);
     // The normal rectangle is the one to keep, not a minimised or maximised one.
     ShowWindow(window_, SW_SHOWNORMAL);
     RECT rect{};
     GetWindowRect(window_, &rect);
-    WriteFrameGeometry(store_, settings_.SettingsPath, rect);
-    SaveSettings(store_, settings_);
+    if (command.Held()) {
+        WriteFrameGeometry(store_, settings_.SettingsPath, rect);
+        core_.SaveSettingsFile();
+    }
     // Told now: a message box that finds WM_QUIT in the queue closes at once.
     core_.ReportUnsavedFile();
     PostQuitMessage(0);
@@ -180,7 +192,10 @@ LRESULT MainFrame::OnNotify(WPARAM*, LPARAM* lParam)
 
 LRESULT MainFrame::OnTimer(WPARAM*, LPARAM*)
 {
-    const CommandScope command(core_);
+    // A tick that finds the files locked leaves the day to the next one.
+    const CommandScope command(core_, CommandScope::WhenLocked::Skip);
+    if (!command.Held())
+        return MSG_NOT_HANDLED;
     if (MonthPlanWindow* plan = GetActiveMonthPlan())
         plan->Plan().ComputeCurrentDay(false);
     return MSG_NOT_HANDLED;

@@ -47,6 +47,8 @@ constexpr const char* NO_PLAN_FOR_DEPARTURE =
 LRESULT MainFrame::OnCommand(WPARAM* wParam, LPARAM*)
 {
     const CommandScope command(core_);
+    if (!command.Held())
+        return MSG_HANDLED;
     return RunCommand(LOWORD(*wParam));
 }
 

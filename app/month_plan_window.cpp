@@ -374,6 +374,8 @@ LRESULT MonthPlanWindow::OnSysCommand(WPARAM* wParam, LPARAM*)
     zoomedWhenClosed_ = IsZoomed(window_) != FALSE;
     // Closing writes the window state to the settings (OnDestroy).
     const CommandScope command(frame_->Core());
+    if (!command.Held())
+        return MSG_HANDLED;
     SendMessageA(GetParent(window_), WM_MDIDESTROY, reinterpret_cast<WPARAM>(window_), 0);
     return MSG_CHILD_CLOSED;
 }

@@ -3,7 +3,6 @@
 #include "app/main_frame.h"
 #include "app/month_plan_window.h"
 #include "core/month_plan.h"
-#include "core/settings_file.h"
 #include "dialogs/commands.h"
 
 namespace {
@@ -45,7 +44,7 @@ void MainFrame::OnOptions()
     }
     MonthPlanWindow* active = GetActiveMonthPlan();
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    SaveSettings(store_, settings_);
+    core_.SaveSettingsFile();
 
     KillTimer(window_, DAY_TIMER_ID);
     if (settings_.AutoTimer)

@@ -16,15 +16,20 @@
 
 namespace {
 
+// An hour: longer than any command, short enough to end a forgotten script.
+constexpr unsigned MAX_WAIT_SECONDS = 3600;
+
 const char* const HelpIntro =
     "stundwerk-cli: Gleitzeiterfassung auf der Kommandozeile\n"
     "\n"
-    "Aufruf: stundwerk-cli [--ini DATEI] [--today TT.MM.JJJJ] [--now HH:MM] BEFEHL [ARGUMENTE]\n"
+    "Aufruf: stundwerk-cli [--ini DATEI] [--today TT.MM.JJJJ] [--now HH:MM] [--wait SEKUNDEN] BEFEHL [ARGUMENTE]\n"
     "\n"
     "Globale Optionen:\n"
     "  --ini DATEI          Einstellungsdatei (Vorgabe: stundwrk.ini neben dem Programm)\n"
     "  --today TT.MM.JJJJ   das heutige Datum für diesen Aufruf (Vorgabe: die lokale Zeit)\n"
     "  --now HH:MM          die Uhrzeit für diesen Aufruf (Vorgabe: die lokale Zeit)\n"
+    "  --wait SEKUNDEN      so lange auf den Befehl eines anderen Programms an denselben\n"
+    "                       Dateien warten (Vorgabe: 10)\n"
     "  --system-profile     (nur Windows) die INI-Funktionen des Systems statt der eigenen\n"
     "\n"
     "DATUM ist TT.MM.JJJJ; es gehört zum Monatsplan, dessen Abrechnungszeitraum es enthält.\n"
@@ -101,7 +106,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
             run.systemProfile = true;
             continue;
         }
-        if (!optionsEnded && (arg == "--ini" || arg == "--today" || arg == "--now")) {
+        if (!optionsEnded && (arg == "--ini" || arg == "--today" || arg == "--now" || arg == "--wait")) {
             if (!hasValue)
                 return run.Usage(Utf8ToCp1252(arg) + " erwartet einen Wert.");
             const std::string value = argv[++i];
@@ -114,6 +119,12 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
                     return run.Usage("--ini: der Pfad ist länger als " + std::to_string(SETTINGS_PATH_SIZE - 1) +
                                      " Zeichen.");
                 run.iniPath = path;
+            } else if (arg == "--wait") {
+                unsigned seconds = 0;
+                if (!ParseCliNumber(value, 0, MAX_WAIT_SECONDS, seconds))
+                    return run.Usage("--wait erwartet eine Zahl von Sekunden von 0 bis " +
+                                     std::to_string(MAX_WAIT_SECONDS) + ", nicht \"" + Utf8ToCp1252(value) + "\".");
+                run.lockWaitMs = seconds * 1000;
             } else if (arg == "--today") {
                 if (!ParseCliDate(value, today))
                     return run.Usage("--today erwartet ein gültiges Datum TT.MM.JJJJ, nicht \"" + Utf8ToCp1252(value) +
@@ -181,7 +192,7 @@ CliSession& CliRun::Session()
         std::string path = iniPath;
         if (path.empty())
             path = SettingsFilePath(ProgramPath().c_str());
-        session_ = std::make_unique<CliSession>(now, path, MakeProfileStore(systemProfile), err);
+        session_ = std::make_unique<CliSession>(now, path, MakeProfileStore(systemProfile), err, lockWaitMs);
     }
     return *session_;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/arguments.h"
+#include "core/command_lock.h"
 #include "core/time_values.h"
 
 class CliSession;
@@ -22,8 +23,9 @@ public:
     std::ostream& out;
     std::ostream& err;
     std::string command;
-    std::string iniPath;        // empty: stundwrk.ini beside the program
-    bool systemProfile = false; // the Win32 private-profile functions instead of the engine
+    std::string iniPath;                        // empty: stundwrk.ini beside the program
+    bool systemProfile = false;                 // the Win32 private-profile functions instead of the engine
+    unsigned lockWaitMs = COMMAND_LOCK_WAIT_MS; // --wait
     LocalTime now;
     bool sessionStarted() const { return session_ != nullptr; }
 

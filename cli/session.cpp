@@ -6,7 +6,6 @@
 
 #include "cli/text_output.h"
 #include "core/period.h"
-#include "core/settings_file.h"
 
 namespace {
 
@@ -38,12 +37,17 @@ void CliPlanView::ShowRows(const std::vector<ListRow>& rows)
 void CliPlanView::UpdateRow(int, const ListRow&) {}
 
 CliSession::CliSession(const LocalTime& now, const std::string& settingsPath, std::unique_ptr<ProfileStore> store,
-                       std::ostream& err)
-    : now_(now), err_(err), store_(std::move(store)), frame_(settings_, *store_, *this, *this, *this),
-      batch_(std::in_place, *store_)
+                       std::ostream& err, unsigned lockWaitMs)
+    : now_(now), err_(err), store_(std::move(store)), frame_(settings_, *store_, *this, *this, *this)
 {
     std::snprintf(settings_.SettingsPath, sizeof settings_.SettingsPath, "%s", settingsPath.c_str());
-    LoadSettings(*store_, settings_);
+    // Read first to know the plans' folder, then again under the lock.
+    frame_.ReadSettingsFile();
+    locked_ = lock_.Take(
+        *store_, settings_, [this] { frame_.ReadSettingsFile(); }, lockWaitMs);
+    if (!locked_)
+        Refuse(FILES_LOCKED);
+    batch_.emplace(*store_);
 }
 
 CliSession::~CliSession() = default;
@@ -68,6 +72,8 @@ bool CliSession::WindowExists(const char* title)
 
 MonthPlan* CliSession::OpenPlan(unsigned month, unsigned year)
 {
+    if (!locked_)
+        return nullptr;
     const std::size_t before = windows_.size();
     const bool creating = !frame_.PlanExists(MonthPlanFileName(settings_, month, year));
     // Every command opens its plan before it changes anything, so ending the
@@ -112,7 +118,7 @@ void CliSession::Note(const char* text)
 
 bool CliSession::SaveSettingsFile()
 {
-    return SaveSettings(*store_, settings_);
+    return locked_ && frame_.SaveSettingsFile();
 }
 
 void CliSession::SaveChangedCounters(const DayCounters& before)

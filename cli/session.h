@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "core/command_lock.h"
 #include "core/frame_core.h"
 #include "ini/profile_batch.h"
 #include "core/month_plan.h"
@@ -46,9 +47,12 @@ struct DayCounters {
 
 class CliSession : public FrameShell, public Clock, public UserPrompts {
 public:
-    // settingsPath: the settings file; LoadSettings reads it at once.
+    // settingsPath: the settings file. The run's files are locked at once
+    // (waiting at most lockWaitMs for another process's command) and the
+    // settings read under the lock; when the wait ends without the lock, the
+    // run is refused and opens no plan.
     CliSession(const LocalTime& now, const std::string& settingsPath, std::unique_ptr<ProfileStore> store,
-               std::ostream& err);
+               std::ostream& err, unsigned lockWaitMs = COMMAND_LOCK_WAIT_MS);
     ~CliSession() override;
     CliSession(const CliSession&) = delete;
     CliSession& operator=(const CliSession&) = delete;
@@ -70,7 +74,8 @@ public:
     // Prints a refusal of the CLI itself (Windows-1252 text) and marks the run refused.
     void Refuse(const std::string& text);
     bool refused() const { return refused_; }
-    // Saves the settings file (the day counters after booking days).
+    // Saves what the run changed in the settings file (the day counters
+    // after booking days).
     bool SaveSettingsFile();
     // Saves it when the day counters differ from before.
     void SaveChangedCounters(const DayCounters& before);
@@ -104,6 +109,9 @@ private:
     std::unique_ptr<ProfileStore> store_;
     FrameCore frame_;
     std::vector<std::unique_ptr<PlanWindow>> windows_;
+    // Held for the whole run, which is one user command.
+    CommandLock lock_;
+    bool locked_ = false;
     // One command's changes reach the disk together, each file once.
     // Ended while a plan file is created, so that creation writes the new
     // file at once and notices a file that cannot be written.

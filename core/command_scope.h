@@ -1,32 +1,33 @@
 #pragma once
-// One user command (a menu command, a timer tick, closing a window) as far as
-// saving goes: the end of the outermost scope tells the user, once, about the
+// One user command (a menu command, a timer tick, closing a window): the
+// outermost scope locks the command's files against other processes (see
+// CommandLock) and brings the settings' day counters up to date under the
+// lock; its end releases the lock and then tells the user, once, about the
 // first file that could not be written during it, so that a lost change never
 // passes for a saved one. Inner scopes, such as a timer tick inside a dialog,
-// leave the report to the outer one.
-#include <exception>
+// share the outer one's lock and leave the report to it.
+#include <optional>
 
+#include "core/command_lock.h"
 #include "core/frame_core.h"
 
 class CommandScope {
 public:
-    explicit CommandScope(FrameCore& frame) : frame_(frame), exceptions_(std::uncaught_exceptions())
-    {
-        ++frame_.commands_;
-    }
-    ~CommandScope()
-    {
-        // Still counted while the message is open, so that a timer tick under
-        // the message box shows no second one. An exception on its way out
-        // leaves the report to the next command.
-        if (frame_.commands_ == 1 && std::uncaught_exceptions() == exceptions_)
-            frame_.ReportUnsavedFile();
-        --frame_.commands_;
-    }
+    enum class WhenLocked { Tell, Skip };
+
+    // WhenLocked::Tell shows a "Fehler" box when the files stay locked by
+    // another process; Skip (a timer tick, which comes again) says nothing.
+    explicit CommandScope(FrameCore& frame, WhenLocked whenLocked = WhenLocked::Tell);
+    ~CommandScope();
     CommandScope(const CommandScope&) = delete;
     CommandScope& operator=(const CommandScope&) = delete;
+
+    // False when the files could not be locked: the command must then change
+    // nothing and read nothing it would act on.
+    bool Held() const { return !frame_.unlocked_; }
 
 private:
     FrameCore& frame_;
     int exceptions_;
+    std::optional<CommandLock> lock_; // the outermost scope's
 };

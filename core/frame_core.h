@@ -56,6 +56,16 @@ public:
     // the last report, if any. The end of a user command (CommandScope) calls it.
     void ReportUnsavedFile();
 
+    // The settings file (frame_settings.cpp). Reads it into the settings.
+    void ReadSettingsFile();
+    // Writes what changed since the last read or save, on top of what the
+    // file holds now; false when the file could not be written.
+    bool SaveSettingsFile();
+    // Takes over the day counters another process changed in the file since
+    // the last read or save, where this process left them unchanged. Runs
+    // under the command lock, before the command uses them.
+    void RefreshSettingsFile();
+
 private:
     Settings& settings_;
     ProfileStore& store_;
@@ -63,7 +73,9 @@ private:
     UserPrompts& prompts_;
     FrameShell& shell_;
     EntryRecord copyBuffer_;
-    int creating_ = 0; // ScopedCount
-    int commands_ = 0; // CommandScope
+    int creating_ = 0;      // ScopedCount
+    int commands_ = 0;      // CommandScope
+    bool unlocked_ = false; // CommandScope: the command could not lock its files
+    Settings asRead_;       // the settings as the file held them at the last read or save
     friend class CommandScope;
 };

@@ -1,7 +1,10 @@
 #include "core/settings_file.h"
 
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "ini/profile_batch.h"
 #include "ini/profile_store.h"
@@ -78,32 +81,83 @@ void MendDuration(std::int32_t& value, std::int32_t defaultValue)
         value = defaultValue;
 }
 
-class OptionsWriter {
+// Every key of section Options with the text SaveSettings writes for it.
+class OptionsTexts {
 public:
-    OptionsWriter(ProfileStore& store, const char* file) : store_(store), file_(file) {}
-    void Unsigned(const char* key, std::uint32_t value) { Write(key, "%u", static_cast<unsigned>(value)); }
-    void Signed(const char* key, std::int32_t value) { Write(key, "%d", static_cast<int>(value)); }
-    void Long(const char* key, std::uint32_t value)
-    {
-        Write(key, "%ld", static_cast<long>(static_cast<std::int32_t>(value)));
-    }
-    void Text(const char* key, const char* value)
-    {
-        store_.WriteString(kOptions, key, QuotedProfileText(value).c_str(), file_);
-    }
+    explicit OptionsTexts(const Settings& s);
+    using Entry = std::pair<const char*, std::string>;
+    const std::vector<Entry>& entries() const { return entries_; }
 
 private:
+    void Unsigned(const char* key, std::uint32_t value) { Number(key, "%u", static_cast<unsigned>(value)); }
+    void Signed(const char* key, std::int32_t value) { Number(key, "%d", static_cast<int>(value)); }
+    void Long(const char* key, std::uint32_t value)
+    {
+        Number(key, "%ld", static_cast<long>(static_cast<std::int32_t>(value)));
+    }
+    void Text(const char* key, const char* value) { entries_.emplace_back(key, QuotedProfileText(value)); }
     template <typename T>
-    void Write(const char* key, const char* format, T value)
+    void Number(const char* key, const char* format, T value)
     {
         char text[24];
         std::snprintf(text, sizeof text, format, value);
-        store_.WriteString(kOptions, key, text, file_);
+        entries_.emplace_back(key, text);
     }
 
-    ProfileStore& store_;
-    const char* file_;
+    std::vector<Entry> entries_;
 };
+
+OptionsTexts::OptionsTexts(const Settings& s)
+{
+    Unsigned("StartDay", s.StartDay);
+    Unsigned("GDays", s.GDays);
+    Unsigned("Sickdays", s.Sickdays);
+    Unsigned("Holidays", s.Holidays);
+    Unsigned("HoursPerDay", static_cast<std::uint32_t>(s.HoursPerDay));
+    Unsigned("RestPerDay", static_cast<std::uint32_t>(s.RestPerDay));
+    Unsigned("RestTime", static_cast<std::uint32_t>(s.RestTime));
+    Unsigned("RestPerDay2", static_cast<std::uint32_t>(s.RestPerDay2));
+    Unsigned("RestTime2", static_cast<std::uint32_t>(s.RestTime2));
+    Unsigned("MaxTime", static_cast<std::uint32_t>(s.MaxTime));
+    Unsigned("WorkDays", s.WorkDays);
+    Signed("TimeLag", s.TimeLag);
+    Signed("WWorkTime", s.WWorkTime);
+    Signed("WAccount", s.WAccount);
+    Unsigned("OpenMonth", s.OpenMonth);
+    Unsigned("SelectDay", s.SelectDay);
+    Unsigned("Separate", s.Separate);
+    Unsigned("AutoTimer", s.AutoTimer);
+    Unsigned("WarnWorkTime", s.WarnWorkTime);
+    Unsigned("WarnAccount", s.WarnAccount);
+    Unsigned("CheckMissings", s.CheckMissings);
+    Unsigned("Icons", s.Icons);
+    Unsigned("Extern", s.Extern);
+    Unsigned("ComFormat", s.ComFormat);
+    Unsigned("WorkTimeRests", s.WorkTimeRests);
+    Text("WorkingDir", s.WorkingDir);
+    Text("HeadLine1", s.HeadLine1);
+    Text("HeadLine2", s.HeadLine2);
+    Text("HeadLine3", s.HeadLine3);
+    Long("ColorStripes", s.ColorStripes);
+    Long("ColorFreeDays", s.ColorFreeDays);
+    Long("ExportFields", s.ExportFields);
+}
+
+// The names of the keys section Options has in the file now.
+std::vector<std::string> OptionsKeysInFile(ProfileStore& store, const char* file)
+{
+    char names[4096];
+    const unsigned length = store.ReadString(kOptions, nullptr, "", names, sizeof names, file);
+    std::vector<std::string> keys;
+    for (unsigned start = 0; start < length;) {
+        const std::string name(names + start);
+        if (name.empty())
+            break;
+        keys.push_back(name);
+        start += static_cast<unsigned>(name.size()) + 1;
+    }
+    return keys;
+}
 
 } // namespace
 
@@ -225,38 +279,29 @@ void LoadSettings(ProfileStore& store, Settings& s)
 bool SaveSettings(ProfileStore& store, const Settings& s)
 {
     ProfileBatch batch(store);
-    OptionsWriter out(store, s.SettingsPath);
-    out.Unsigned("StartDay", s.StartDay);
-    out.Unsigned("GDays", s.GDays);
-    out.Unsigned("Sickdays", s.Sickdays);
-    out.Unsigned("Holidays", s.Holidays);
-    out.Unsigned("HoursPerDay", static_cast<std::uint32_t>(s.HoursPerDay));
-    out.Unsigned("RestPerDay", static_cast<std::uint32_t>(s.RestPerDay));
-    out.Unsigned("RestTime", static_cast<std::uint32_t>(s.RestTime));
-    out.Unsigned("RestPerDay2", static_cast<std::uint32_t>(s.RestPerDay2));
-    out.Unsigned("RestTime2", static_cast<std::uint32_t>(s.RestTime2));
-    out.Unsigned("MaxTime", static_cast<std::uint32_t>(s.MaxTime));
-    out.Unsigned("WorkDays", s.WorkDays);
-    out.Signed("TimeLag", s.TimeLag);
-    out.Signed("WWorkTime", s.WWorkTime);
-    out.Signed("WAccount", s.WAccount);
-    out.Unsigned("OpenMonth", s.OpenMonth);
-    out.Unsigned("SelectDay", s.SelectDay);
-    out.Unsigned("Separate", s.Separate);
-    out.Unsigned("AutoTimer", s.AutoTimer);
-    out.Unsigned("WarnWorkTime", s.WarnWorkTime);
-    out.Unsigned("WarnAccount", s.WarnAccount);
-    out.Unsigned("CheckMissings", s.CheckMissings);
-    out.Unsigned("Icons", s.Icons);
-    out.Unsigned("Extern", s.Extern);
-    out.Unsigned("ComFormat", s.ComFormat);
-    out.Unsigned("WorkTimeRests", s.WorkTimeRests);
-    out.Text("WorkingDir", s.WorkingDir);
-    out.Text("HeadLine1", s.HeadLine1);
-    out.Text("HeadLine2", s.HeadLine2);
-    out.Text("HeadLine3", s.HeadLine3);
-    out.Long("ColorStripes", s.ColorStripes);
-    out.Long("ColorFreeDays", s.ColorFreeDays);
-    out.Long("ExportFields", s.ExportFields);
+    const OptionsTexts texts(s);
+    for (const auto& [key, text] : texts.entries())
+        store.WriteString(kOptions, key, text.c_str(), s.SettingsPath);
+    return batch.End();
+}
+
+bool SaveSettingsChanges(ProfileStore& store, const Settings& s, const Settings& asRead)
+{
+    ProfileBatch batch(store);
+    const std::vector<std::string> present = OptionsKeysInFile(store, s.SettingsPath);
+    auto inFile = [&](const char* key) {
+        return std::any_of(present.begin(), present.end(),
+                           [&](const std::string& name) { return SameProfileName(name, key); });
+    };
+    const OptionsTexts before(asRead), after(s);
+    const auto& old = before.entries();
+    const auto& now = after.entries();
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        const auto& [key, text] = now[i];
+        // An unchanged value the file holds stays as the file has it: another
+        // process may have written it since.
+        if (text != old[i].second || !inFile(key))
+            store.WriteString(kOptions, key, text.c_str(), s.SettingsPath);
+    }
     return batch.End();
 }

@@ -33,3 +33,9 @@ void MendSettings(Settings& settings);
 // Writes every key of section Options in one batch; false when the file
 // could not be written.
 bool SaveSettings(ProfileStore& store, const Settings& settings);
+
+// Writes, in one batch, the keys whose values differ from asRead (the
+// settings as this process last read or wrote them) and those the file
+// lacks; every other key keeps what the file holds now, which another
+// process may have changed. False when the file could not be written.
+bool SaveSettingsChanges(ProfileStore& store, const Settings& settings, const Settings& asRead);

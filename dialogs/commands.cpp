@@ -5,7 +5,6 @@
 #include "core/counter_forms.h"
 #include "core/frame_core.h"
 #include "core/month_plan.h"
-#include "core/settings_file.h"
 #include "dialogs/day_kind_dialogs.h"
 #include "dialogs/options_sheet.h"
 #include "dialogs/time_entry_dialog.h"
@@ -34,7 +33,7 @@ void ChangeSelectedEntry(HWND frame, MonthPlan& plan)
 bool RunCounterDialog(HWND frame, FrameCore& core, DayCounter counter)
 {
     new DayCountDialog(Module(), frame, core.settings(), counter);
-    SaveSettings(core.store(), core.settings());
+    core.SaveSettingsFile();
     return true;
 }
 
@@ -75,7 +74,7 @@ bool RunPlanDialog(UINT command, HWND frame, FrameCore& core, MonthPlan& plan)
     // "G" in Kommen books a flexi day too; its count is saved at once like
     // the flexi-day dialog's.
     if (counts || settings.GDays != flexiDays)
-        SaveSettings(core.store(), core.settings());
+        core.SaveSettingsFile();
     return true;
 }
 

@@ -47,14 +47,19 @@ ProfileEngine::Cache::iterator ProfileEngine::Load(const char* file)
         files_.RemoveStaleTemporaries(fullPath);
     if (entry == cache_.end() || (!entry->second.dirty && !checkedInBatch)) {
         FileStamp stamp = files_.Stamp(fullPath);
-        if (entry == cache_.end() || entry->second.stamp != stamp) {
+        const bool recheck = entry != cache_.end() && entry->second.recheck;
+        if (entry == cache_.end() || entry->second.stamp != stamp || recheck) {
             std::string bytes;
             if (!stamp.exists || !files_.ReadAll(fullPath, bytes))
                 bytes.clear();
             CachedFile& cached = cache_[fullPath];
+            if (!recheck || bytes != cached.bytes) {
+                cached.document = ProfileDocument::Parse(bytes);
+                cached.bytes = std::move(bytes);
+            }
             cached.stamp = stamp;
-            cached.document = ProfileDocument::Parse(bytes);
             cached.dirty = false;
+            cached.recheck = false;
             entry = cache_.find(fullPath);
         }
     }
@@ -93,7 +98,8 @@ void ProfileEngine::Evict(Cache::iterator keep)
 bool ProfileEngine::Persist(Cache::iterator entry)
 {
     const std::string& fullPath = entry->first;
-    if (!files_.ReplaceAtomically(fullPath, entry->second.document.Serialize())) {
+    std::string bytes = entry->second.document.Serialize();
+    if (!files_.ReplaceAtomically(fullPath, bytes)) {
         // The cached document holds a change the disk does not: forget it,
         // so the next call reads what is really there.
         NoteFailedFile(fullPath);
@@ -101,6 +107,7 @@ bool ProfileEngine::Persist(Cache::iterator entry)
         return false;
     }
     entry->second.stamp = files_.Stamp(fullPath);
+    entry->second.bytes = std::move(bytes);
     entry->second.dirty = false;
     return true;
 }
@@ -208,4 +215,14 @@ bool ProfileEngine::EndBatch()
     }
     Evict(cache_.end());
     return written;
+}
+
+void ProfileEngine::Recheck()
+{
+    // Also inside a batch: a file already looked at in it is looked at again.
+    last_ = cache_.end();
+    for (auto& entry : cache_) {
+        entry.second.recheck = !entry.second.dirty;
+        entry.second.batch = 0;
+    }
 }

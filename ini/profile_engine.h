@@ -34,11 +34,16 @@ public:
 
     void BeginBatch() override;
     bool EndBatch() override;
+    // The next look at each cached file reads its bytes and parses them
+    // again unless they are the ones it holds.
+    void Recheck() override;
 
 private:
     struct CachedFile {
         FileStamp stamp;
         ProfileDocument document;
+        std::string bytes;       // the file as last read or written
+        bool recheck = false;    // compare bytes at the next look (Recheck)
         bool dirty = false;      // changed inside a batch, not yet written
         std::uint64_t batch = 0; // the batch in which the disk was last compared
         std::uint64_t lastUse = 0;

@@ -30,6 +30,13 @@ public:
     // the outermost batch (those files then keep their old contents).
     virtual bool EndBatch() { return true; }
 
+    // Another process may have changed the files since they were last read
+    // (it held the command lock meanwhile): the next look at each file must
+    // see its contents as they are now, even when a change kept the file's
+    // size and time (times are coarse). Backends that read the disk on every
+    // call ignore it.
+    virtual void Recheck() {}
+
     // The first file that kept its old contents against a change since the
     // last call, or empty; the end of a user command asks, to tell the user
     // once however many writes of the command failed.

@@ -154,6 +154,22 @@ TEST_F(SettingsFile, QuotedTextsTypedIntoTheOptionsReadBackAsTyped)
     }
 }
 
+// Another process changed the file since it was read: a save of the copy read
+// before keeps those values and adds what this copy changed and what the
+// file lacks.
+TEST_F(SettingsFile, SavingChangesKeepsWhatAnotherProcessWrote)
+{
+    const Settings asRead = LoadFrom("[Options]\r\nHolidays=30\r\nHeadLine2=Name:\r\n");
+    Settings changed = asRead;
+    std::snprintf(changed.HeadLine2, sizeof changed.HeadLine2, "Name: Muster");
+    WriteBytes(file, "[Options]\r\nHolidays=28\r\nHeadLine2=Name:\r\n");
+    ASSERT_TRUE(SaveSettingsChanges(engine, changed, asRead));
+    const Settings again = LoadFrom(ReadBytes(file));
+    EXPECT_EQ(again.Holidays, 28u);
+    EXPECT_STREQ(again.HeadLine2, "Name: Muster");
+    EXPECT_NE(ReadBytes(file).find("ExportFields=17"), std::string::npos) << "a missing key is written";
+}
+
 TEST_F(SettingsFile, MissingEmptyAndDamagedFilesReadAsDefaults)
 {
     std::string junk;

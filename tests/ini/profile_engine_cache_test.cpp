@@ -49,6 +49,13 @@ TEST_F(EngineCache, OutsideChangesAreSeenByTheNextCall)
     WriteBytes(other, "[s]\r\na=33\r\n");
     std::filesystem::rename(other, file);
     EXPECT_EQ(ReadValue(engine, file, "s", "a"), "33");
+    // Changed in place within the time's granularity: seen after Recheck,
+    // which a command does once it holds the lock.
+    const auto time = std::filesystem::last_write_time(file);
+    WriteBytes(file, "[s]\r\na=44\r\n");
+    std::filesystem::last_write_time(file, time);
+    engine.Recheck();
+    EXPECT_EQ(ReadValue(engine, file, "s", "a"), "44");
     WriteBytes(file, "[s]\r\na=33\r\nz=outside\r\n");
     EXPECT_TRUE(engine.WriteString("s", "a", "2", file.c_str()));
     EXPECT_EQ(ReadBytes(file), "[s]\r\na=2\r\nz=outside\r\n");

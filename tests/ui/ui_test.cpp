@@ -306,6 +306,33 @@ INSTANTIATE_TEST_SUITE_P(
         QuitCase{"CloseBoxJa", [](const StundwerkProcess& p) { p.SystemCommand(SC_CLOSE); }, IDYES}),
     [](const ::testing::TestParamInfo<QuitCase>& info) { return std::string(info.param.name); });
 
+// The program and stundwerk-cli on one folder: a CLI command waits for the
+// program's command (here the question of "Beenden") and fails without
+// changing anything when the wait ends; the program's save at its end keeps
+// the vacation the CLI booked meanwhile.
+TEST_F(UiTest, CliWaitsForTheProgramsCommandAndTheProgramKeepsTheCliCounters)
+{
+    folder.WriteSettings({"OpenMonth=0", "Holidays=30"});
+    StundwerkProcess program(folder.Path());
+    ASSERT_TRUE(program.Started());
+    ASSERT_TRUE(WaitUntil(ShowsInactiveTip));
+    const CliResult booked = folder.Cli("vacation 15.01.2003");
+    ASSERT_EQ(booked.exitCode, 0u) << booked.output;
+
+    program.Command(CMD_QUIT);
+    ASSERT_TRUE(WaitUntil([&] { return program.FindWindowOfClass("#32770") != nullptr; }));
+    const CliResult locked = folder.Cli("--wait 0 vacation 14.02.2003");
+    EXPECT_EQ(locked.exitCode, 1u);
+    EXPECT_NE(locked.output.find("anderen Programm bearbeitet"), std::string::npos) << locked.output;
+    EXPECT_EQ(program.AnswerMessageBox(IDYES).title, "Frage");
+    DWORD exitCode = STILL_ACTIVE;
+    ASSERT_TRUE(program.WaitForExit(15000, exitCode));
+
+    const std::vector<std::string> options = SectionLines(folder.SettingsFile(), "Options");
+    EXPECT_NE(std::find(options.begin(), options.end(), "Holidays=29"), options.end());
+    EXPECT_EQ(GetFileAttributesA(folder.File("022003.SW").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
 class DeleteKeyTest : public UiTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(DeleteKeyTest, AsksAndDeletesTheSelectedEntryOnlyOnYes)

@@ -1,0 +1,31 @@
+#include "core/command_scope.h"
+
+#include <exception>
+
+CommandScope::CommandScope(FrameCore& frame, WhenLocked whenLocked)
+    : frame_(frame), exceptions_(std::uncaught_exceptions())
+{
+    // Counted before the message below, so that a timer tick under it is an
+    // inner scope and finds the files unlocked.
+    if (++frame_.commands_ > 1)
+        return;
+    lock_.emplace();
+    frame_.unlocked_ = !lock_->Take(frame_.store(), frame_.settings(), [this] { frame_.RefreshSettingsFile(); });
+    if (frame_.unlocked_ && whenLocked == WhenLocked::Tell)
+        frame_.prompts().Tell(FILES_LOCKED, "Fehler", MessageIcon::Warning);
+}
+
+CommandScope::~CommandScope()
+{
+    if (frame_.commands_ == 1) {
+        // Released before a message can keep the other processes waiting.
+        lock_.reset();
+        frame_.unlocked_ = false;
+        // Still counted while the message is open, so that a timer tick under
+        // the message box shows no second one. An exception on its way out
+        // leaves the report to the next command.
+        if (std::uncaught_exceptions() == exceptions_)
+            frame_.ReportUnsavedFile();
+    }
+    --frame_.commands_;
+}
