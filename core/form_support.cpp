@@ -79,3 +79,71 @@ bool ParseUnsignedField(const std::string& text, std::uint32_t& value)
     value = static_cast<std::uint32_t>(number);
     return true;
 }
+
+namespace {
+
+bool IsFieldBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::size_t DigitsFrom(const std::string& text, std::size_t pos)
+{
+    std::size_t end = pos;
+    while (end < text.size() && text[end] >= '0' && text[end] <= '9')
+        ++end;
+    return end - pos;
+}
+
+// The magnitude in minutes of a number of hours as ParseHours reads it, or
+// -1 when the text is none. Each part is read on its own, so that no
+// 32-bit wrap can hide an amount that is too large.
+long long HoursFieldMinutes(const std::string& number)
+{
+    // ParseHours reads at most nine digits of the hours and of the minutes.
+    constexpr std::size_t MAX_PART_DIGITS = 9;
+    const std::size_t hoursDigits = DigitsFrom(number, 0);
+    const char separator = hoursDigits < number.size() ? number[hoursDigits] : '\0';
+    std::size_t minutesDigits = 0;
+    if (separator == ':' || separator == ',' || separator == '.')
+        minutesDigits = DigitsFrom(number, hoursDigits + 1);
+    else if (separator != '\0')
+        return -1;
+    // A fraction after the comma may have any number of digits.
+    const bool fraction = separator == ',';
+    if (hoursDigits + (separator != '\0' ? 1 : 0) + minutesDigits != number.size() ||
+        hoursDigits + minutesDigits == 0 || hoursDigits > MAX_PART_DIGITS ||
+        (!fraction && minutesDigits > MAX_PART_DIGITS))
+        return -1;
+    const long long hours = hoursDigits == 0 ? 0 : std::stoll(number.substr(0, hoursDigits));
+    char minutes[TEXT_BUFFER_SIZE];
+    std::snprintf(minutes, sizeof minutes, "0%s", number.c_str() + hoursDigits);
+    return hours * 60 + ParseHours(minutes);
+}
+
+} // namespace
+
+bool ReadHoursField(MonthPlan& plan, const std::string& text, const char* label, HoursValue& value)
+{
+    const std::string field = FieldText(text);
+    std::size_t first = 0, last = field.size();
+    while (first < last && IsFieldBlank(field[first]))
+        ++first;
+    while (last > first && IsFieldBlank(field[last - 1]))
+        --last;
+    char number[TEXT_BUFFER_SIZE];
+    std::snprintf(number, sizeof number, "%s", field.substr(first, last - first).c_str());
+    const bool negative = number[0] == '-';
+    const long long minutes = HoursFieldMinutes(number + (negative ? 1 : 0));
+    if (minutes < 0 || minutes > MAX_FIELD_HOURS * 60) {
+        char message[TEXT_BUFFER_SIZE];
+        std::snprintf(message, sizeof message,
+                      "Bitte geben Sie unter \"%s\" eine Stundenzahl wie 7:30 oder 7,5 ein\n"
+                      "(zwischen -%lld:00 und %lld:00).",
+                      label, MAX_FIELD_HOURS, MAX_FIELD_HOURS);
+        plan.frame().prompts().Tell(message, "Fehler", MessageIcon::Information);
+        return false;
+    }
+    value = ParseHours(number);
+    return true;
+}

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/entry_record.h"
+#include "core/time_values.h"
 
 class MonthPlan;
 
@@ -33,6 +34,17 @@ bool ReadEntryDate(MonthPlan& plan, const std::string& text, EntryRecord& record
 // Tells the user and returns false when the record's date does not exist
 // ("Das Datum 31.04.2002 ist ungültig.").
 bool CheckDateExists(MonthPlan& plan, const EntryRecord& record);
+
+// The largest amount a value field of hours takes, either way: the account
+// and the hours are 32-bit minutes, beyond which they wrap onto the codes.
+constexpr long long MAX_FIELD_HOURS = 35791394;
+
+// Reads a value field of hours: [-]hours, optionally followed by ":", ","
+// or "." and the minutes or the fraction, blanks around it, read as
+// ParseHours reads it. Tells the user what the field named label accepts and
+// returns false for an empty field, a code letter, any other text and an
+// amount beyond MAX_FIELD_HOURS.
+bool ReadHoursField(MonthPlan& plan, const std::string& text, const char* label, HoursValue& value);
 
 // An unsigned decimal number field: blanks around the digits are allowed,
 // a sign or any other character is not, and the value must fit 32 bits.
