@@ -16,7 +16,8 @@
 
 namespace {
 
-const char* const FREE_DAY = "Am angegebenen Tag kann kein %s eingetragen werden,\nweil dieser Tag sowieso arbeitsfrei ist.";
+const char* const FREE_DAY =
+    "Am angegebenen Tag kann kein %s eingetragen werden,\nweil dieser Tag sowieso arbeitsfrei ist.";
 const char* const BOOKED_ALREADY = "Am angegebenen Tag ist bereits ein %s eingetragen.";
 const char* const NO_WORK_DAY_IN_RANGE = "Im angegebenen Zeitraum liegt kein Arbeitstag.";
 const char* const RANGE_ENDS_BEFORE_START = "Das Datum unter \"bis:\" liegt vor dem ersten Tag des Zeitraums.";

@@ -14,6 +14,15 @@ std::string FieldText(const std::string& text)
     return text.size() > MAX_FIELD_LENGTH ? text.substr(0, MAX_FIELD_LENGTH) : text;
 }
 
+std::string TrimmedFieldText(const std::string& text)
+{
+    const std::string field = FieldText(text);
+    const std::size_t first = field.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return std::string();
+    return field.substr(first, field.find_last_not_of(" \t") + 1 - first);
+}
+
 void SetRemark(EntryRecord& record, const std::string& text)
 {
     const std::string remark = FieldText(text);
@@ -82,11 +91,6 @@ bool ParseUnsignedField(const std::string& text, std::uint32_t& value)
 
 namespace {
 
-bool IsFieldBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 std::size_t DigitsFrom(const std::string& text, std::size_t pos)
 {
     std::size_t end = pos;
@@ -125,14 +129,8 @@ long long HoursFieldMinutes(const std::string& number)
 
 bool ReadHoursField(MonthPlan& plan, const std::string& text, const char* label, HoursValue& value)
 {
-    const std::string field = FieldText(text);
-    std::size_t first = 0, last = field.size();
-    while (first < last && IsFieldBlank(field[first]))
-        ++first;
-    while (last > first && IsFieldBlank(field[last - 1]))
-        --last;
     char number[TEXT_BUFFER_SIZE];
-    std::snprintf(number, sizeof number, "%s", field.substr(first, last - first).c_str());
+    std::snprintf(number, sizeof number, "%s", TrimmedFieldText(text).c_str());
     const bool negative = number[0] == '-';
     const long long minutes = HoursFieldMinutes(number + (negative ? 1 : 0));
     if (minutes < 0 || minutes > MAX_FIELD_HOURS * 60) {

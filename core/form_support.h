@@ -19,6 +19,9 @@ constexpr std::size_t MAX_SUGGESTED_DATE_LENGTH = 15;
 // The text as a dialog reads it from its control: at most 255 characters.
 std::string FieldText(const std::string& text);
 
+// FieldText without the blanks and tabs around it.
+std::string TrimmedFieldText(const std::string& text);
+
 // Copies a field into a record's remark, cut to fit.
 void SetRemark(EntryRecord& record, const std::string& text);
 
@@ -36,7 +39,8 @@ bool ReadEntryDate(MonthPlan& plan, const std::string& text, EntryRecord& record
 bool CheckDateExists(MonthPlan& plan, const EntryRecord& record);
 
 // The largest amount a value field of hours takes, either way: the account
-// and the hours are 32-bit minutes, beyond which they wrap onto the codes.
+// and the hours are 32-bit minutes, which a few minutes more would turn into
+// "not computable" or a kind code.
 constexpr long long MAX_FIELD_HOURS = 35791394;
 
 // Reads a value field of hours: [-]hours, optionally followed by ":", ","

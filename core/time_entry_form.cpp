@@ -64,9 +64,7 @@ bool IsLetter(char c)
 // the parser would read as 00:00.
 bool CodeLetterText(const std::string& text, std::string& parsed)
 {
-    const std::string field = FieldText(text);
-    const std::size_t first = field.find_first_not_of(" \t");
-    std::string word = first == std::string::npos ? "" : field.substr(first, field.find_last_not_of(" \t") + 1 - first);
+    std::string word = TrimmedFieldText(text);
     for (char& c : word)
         c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
     for (const char* code : EntryKindTexts) {
@@ -75,8 +73,8 @@ bool CodeLetterText(const std::string& text, std::string& parsed)
             return true;
         }
     }
-    parsed = field;
-    return std::none_of(field.begin(), field.end(), IsLetter);
+    parsed = FieldText(text);
+    return std::none_of(parsed.begin(), parsed.end(), IsLetter);
 }
 
 // Whether the parser reads the text as a clock time rather than a code

@@ -109,8 +109,8 @@ TEST_F(CliTest, DayKindRefusalsAndRemarks)
     // "G" and "u" book a flexi and a vacation day as the flexi and vacation
     // commands do, counters included. An option-like text after the command
     // is the remark; remarks arrive in UTF-8.
-    for (const char* call : {"entry 05.03.2002 G", "entry 06.03.2002 u", "entry 04.03.2002 08:00", "remark 04.03.2002 1 -h",
-                             "hours 09.03.2002 2:30 --remark Gr\xC3\xBC\xC3\x9F\xE2\x82\xAC"})
+    for (const char* call : {"entry 05.03.2002 G", "entry 06.03.2002 u", "entry 04.03.2002 08:00",
+                             "remark 04.03.2002 1 -h", "hours 09.03.2002 2:30 --remark Gr\xC3\xBC\xC3\x9F\xE2\x82\xAC"})
         ASSERT_EQ(Call(call).code, 0) << call;
     EXPECT_EQ(Key(march, "5/1", "Go"), "32769");
     EXPECT_EQ(Key(ini, "Options", "GDays"), "1");
