@@ -49,7 +49,7 @@ int TimeEntry(CliRun& run, bool hoursMode)
     CliSession& session = run.Session();
     const DayCounters before(session.settings());
     AcceptTimeEntry(*plan, 0, fields);
-    // "G" in Kommen books a flexi day, which counts.
+    // "G", "U" and "K" in Kommen book counted days.
     session.SaveChangedCounters(before);
     return run.Result();
 }

@@ -20,8 +20,9 @@ const CliCommand Table[] = {
     {"gehen", "", "Erfassung: Gehen (jetzt, im Monatsplan des heutigen Tages)", 0, 0, nullptr, nullptr, LeaveCommand},
     {"entry", "DATUM KOMMEN [GEHEN] [--remark TEXT] [--no-saldo]",
      "neuer Eintrag mit Zeiten (ohne GEHEN: offener Eintrag); --no-saldo: Tag hat keine Regelarbeitszeit "
-     "(an arbeitsfreien Tagen immer); KOMMEN U, K oder F bucht Urlaub, Krankheit oder Feiertag, G einen Gleittag "
-     "wie flexi; Z, -- und * werden abgelehnt (correct, fill-missing, hours)",
+     "(an arbeitsfreien Tagen immer); KOMMEN F bucht einen Feiertag, G, U oder K einen Gleit-, Urlaubs- oder "
+     "Krankheitstag wie flexi, vacation und sick (auch klein geschrieben); Z, -- und * werden abgelehnt (correct, "
+     "fill-missing, hours), ebenso andere Buchstaben und ? unter KOMMEN",
      2, 3, " --remark ", " --no-saldo ", EntryCommand},
     {"hours", "DATUM STUNDEN [--remark TEXT] [--no-saldo]", "neuer Eintrag mit direkt erfassten Stunden (z.B. 7:30)", 2,
      2, " --remark ", " --no-saldo ", HoursCommand},

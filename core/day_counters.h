@@ -16,6 +16,11 @@ public:
     DayCountersBefore(const DayCountersBefore&) = delete;
     DayCountersBefore& operator=(const DayCountersBefore&) = delete;
 
+    bool Changed() const
+    {
+        return settings_.Holidays != holidays_ || settings_.Sickdays != sickdays_ || settings_.GDays != flexiDays_;
+    }
+
     void RestoreUnless(bool saved)
     {
         if (saved)

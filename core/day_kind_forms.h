@@ -9,6 +9,8 @@
 // the command that opened the dialog saves them with SaveSettings.
 #include <string>
 
+#include "core/time_values.h"
+
 class MonthPlan;
 struct EntryRecord;
 
@@ -45,19 +47,25 @@ DayRangeFields InitVacation(MonthPlan& plan, const std::string& suggestedDate);
 DayRangeFields InitSickDays(MonthPlan& plan, const std::string& suggestedDate);
 AccountCorrectionFields InitAccountCorrection(MonthPlan& plan, const std::string& suggestedDate);
 
-// One flexi day; refused on a day that is free anyway. GDays + 1.
+// One flexi day; refused on a day that is free anyway or holds a flexi day.
+// GDays + 1.
 bool AcceptFlexiDay(MonthPlan& plan, const DayEntryFields& fields);
-// The flexi day of AcceptFlexiDay on a date already read and checked
-// (ReadEntryDate): the free-day check, GDays + 1 and the entry, at key (day
-// | position << 16) or with key 0 at the day's free slot. The time entry
-// dialog books "G" in "Kommen" with it.
-bool StoreFlexiDay(MonthPlan& plan, const EntryRecord& date, const std::string& remark, unsigned key);
+// One counted day (FlexiDay, Vacation or SickDay) on a date already read and
+// checked (ReadEntryDate), as its dialog books that day alone: refused on a
+// day that is free anyway or already holds that kind, and a vacation day
+// when none is left; otherwise the counter and the entry, at key (day |
+// position << 16) or with key 0 at the day's free slot. The time entry
+// dialog books "G", "U" and "K" in "Kommen" with it.
+bool StoreCountedDay(MonthPlan& plan, const EntryRecord& date, EntryKind kind, const std::string& remark, unsigned key);
 // One public holiday; no free-day check, no counter.
 bool AcceptHolidayEntry(MonthPlan& plan, const DayEntryFields& fields);
-// Vacation on every day of the range that is not free anyway; refused when
-// more days are needed than Holidays holds, otherwise Holidays - n.
+// Vacation on every day of the range that is not free anyway and holds no
+// vacation yet; refused when the range ends before it starts, when it holds
+// no such day (a range of one day as StoreCountedDay refuses it), or when
+// more days are needed than Holidays holds; otherwise Holidays - n.
 bool AcceptVacation(MonthPlan& plan, const DayRangeFields& fields);
-// Sick days on every day of the range that is not free anyway; Sickdays + n.
+// Sick days likewise, without a limit; Sickdays + n.
 bool AcceptSickDays(MonthPlan& plan, const DayRangeFields& fields);
-// Sets the running account to the entered value from the date on.
+// Sets the running account to the entered value from the date on; refused
+// when the value is no number of hours (ReadHoursField).
 bool AcceptAccountCorrection(MonthPlan& plan, const AccountCorrectionFields& fields);

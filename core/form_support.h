@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/entry_record.h"
+#include "core/time_values.h"
 
 class MonthPlan;
 
@@ -17,6 +18,9 @@ constexpr std::size_t MAX_SUGGESTED_DATE_LENGTH = 15;
 
 // The text as a dialog reads it from its control: at most 255 characters.
 std::string FieldText(const std::string& text);
+
+// FieldText without the blanks and tabs around it.
+std::string TrimmedFieldText(const std::string& text);
 
 // Copies a field into a record's remark, cut to fit.
 void SetRemark(EntryRecord& record, const std::string& text);
@@ -33,6 +37,18 @@ bool ReadEntryDate(MonthPlan& plan, const std::string& text, EntryRecord& record
 // Tells the user and returns false when the record's date does not exist
 // ("Das Datum 31.04.2002 ist ungültig.").
 bool CheckDateExists(MonthPlan& plan, const EntryRecord& record);
+
+// The largest amount a value field of hours takes, either way: the account
+// and the hours are 32-bit minutes, which a few minutes more would turn into
+// "not computable" or a kind code.
+constexpr long long MAX_FIELD_HOURS = 35791394;
+
+// Reads a value field of hours: [-]hours, optionally followed by ":", ","
+// or "." and the minutes or the fraction, blanks around it, read as
+// ParseHours reads it. Tells the user what the field named label accepts and
+// returns false for an empty field, a code letter, any other text and an
+// amount beyond MAX_FIELD_HOURS.
+bool ReadHoursField(MonthPlan& plan, const std::string& text, const char* label, HoursValue& value);
 
 // An unsigned decimal number field: blanks around the digits are allowed,
 // a sign or any other character is not, and the value must fit 32 bits.

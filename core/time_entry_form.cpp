@@ -1,6 +1,7 @@
 // The time entry dialog's logic.
 #include "core/time_entry_form.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "calendar/calendar.h"
@@ -25,6 +26,8 @@ const char* const DIRECT_HOURS_CODE =
     "Bitte wählen Sie dafür \"Stunden\" und geben Sie die Stunden dort ein.";
 const char* const DAY_KIND_IN_GO = "Urlaub (U), Krankheit (K), Feiertag (F) und Gleittag (G) werden unter "
                                    "\"Kommen\" eingetragen.";
+const char* const NOT_A_TIME = "Unter \"Kommen\" und \"Gehen\" werden Uhrzeiten wie 08:00 eingetragen,\n"
+                               "unter \"Kommen\" auch U (Urlaub), K (Krankheit), F (Feiertag) oder G (Gleittag).";
 
 TimeValue NowMinutes(MonthPlan& plan)
 {
@@ -48,6 +51,31 @@ struct FieldBuffer {
     }
     char chars[TEXT_BUFFER_SIZE];
 };
+
+bool IsLetter(char c)
+{
+    // Every non-ASCII character of Windows-1252 counts too: none belongs in a time.
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || static_cast<unsigned char>(c) >= 0x80;
+}
+
+// A "Kommen" or "Gehen" text as the parser is to read it: a code letter or
+// its list text ("UT"), in either case and with blanks around it, becomes
+// the capital letter. False for any other text that holds a letter, which
+// the parser would read as 00:00.
+bool CodeLetterText(const std::string& text, std::string& parsed)
+{
+    std::string word = TrimmedFieldText(text);
+    for (char& c : word)
+        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    for (const char* code : EntryKindTexts) {
+        if (IsLetter(code[0]) && (word == code || word == std::string(1, code[0]))) {
+            parsed = word.substr(0, 1);
+            return true;
+        }
+    }
+    parsed = FieldText(text);
+    return std::none_of(parsed.begin(), parsed.end(), IsLetter);
+}
 
 // Whether the parser reads the text as a clock time rather than a code
 // letter or "no time".
@@ -96,9 +124,9 @@ const char* CodeRefusal(TimeValue come, TimeValue go)
     return nullptr;
 }
 
-bool IsDayOffKind(TimeValue come)
+bool IsCountedKind(TimeValue come)
 {
-    return come == TimeCode(Vacation) || come == TimeCode(PublicHoliday) || come == TimeCode(SickDay);
+    return come == TimeCode(FlexiDay) || come == TimeCode(Vacation) || come == TimeCode(SickDay);
 }
 
 } // namespace
@@ -161,8 +189,13 @@ bool AcceptTimeEntry(MonthPlan& plan, unsigned key, const TimeEntryFields& field
     UserPrompts& prompts = plan.frame().prompts();
     EntryRecord entry;
     if (!fields.hoursMode) {
+        std::string comeText, goText;
+        if (!fields.come.empty() && (!CodeLetterText(fields.come, comeText) || !CodeLetterText(fields.go, goText))) {
+            prompts.Tell(NOT_A_TIME, "Fehler", MessageIcon::Information);
+            return false;
+        }
         if (!fields.come.empty()) {
-            FieldBuffer come(fields.come), go(fields.go);
+            FieldBuffer come(comeText), go(goText);
             entry.Come = ParseTime(come.chars);
             entry.Go = ParseTime(go.chars);
             if (entry.Come < 0 || entry.Go < 0) {
@@ -172,9 +205,15 @@ bool AcceptTimeEntry(MonthPlan& plan, unsigned key, const TimeEntryFields& field
             // Clock times lie within one day, 00:00 to 24:00: "99:99" is no
             // time, and from 32767 minutes on a time would be stored as "no
             // time" or as a kind code.
-            if ((IsClockTimeText(fields.come) && entry.Come > MINUTES_PER_DAY) ||
-                (IsClockTimeText(fields.go) && entry.Go > MINUTES_PER_DAY)) {
+            if ((IsClockTimeText(comeText) && entry.Come > MINUTES_PER_DAY) ||
+                (IsClockTimeText(goText) && entry.Go > MINUTES_PER_DAY)) {
                 prompts.Tell(TIMES_OUT_OF_RANGE, "Fehler", MessageIcon::Information);
+                return false;
+            }
+            // "?" means "not yet" in "Gehen" only: an entry without arrival
+            // could never be closed.
+            if (entry.Come == NO_TIME) {
+                prompts.Tell(NOT_A_TIME, "Fehler", MessageIcon::Information);
                 return false;
             }
             if (const char* refusal = CodeRefusal(entry.Come, entry.Go)) {
@@ -186,8 +225,8 @@ bool AcceptTimeEntry(MonthPlan& plan, unsigned key, const TimeEntryFields& field
             entry.Come = entry.Go = TimeCode(EmptyDay);
         }
     } else {
-        FieldBuffer hours(fields.hours);
-        entry.WorkTime = ParseHours(hours.chars);
+        if (!ReadHoursField(plan, fields.hours, "Stunden", entry.WorkTime))
+            return false;
         if (entry.WorkTime < 0) {
             prompts.Tell(NEGATIVE_HOURS, "Fehler", MessageIcon::Information);
             return false;
@@ -214,14 +253,13 @@ bool AcceptTimeEntry(MonthPlan& plan, unsigned key, const TimeEntryFields& field
         prompts.Tell(COME_AFTER_GO, "Fehler", MessageIcon::Information);
         return false;
     }
-    // "G" books the flexi day exactly as the flexi-day dialog does on that
-    // date: its free-day check, its message and the GDays counter.
-    if (entry.Come == TimeCode(FlexiDay))
-        return StoreFlexiDay(plan, entry, entry.Info, exists ? key : 0);
+    // "G", "U" and "K" book the day exactly as the flexi-day, vacation and
+    // sick-day dialogs do on that date: their checks, messages and counters.
+    if (IsCountedKind(entry.Come))
+        return StoreCountedDay(plan, entry, TimeCodeKind(entry.Come), entry.Info, exists ? key : 0);
     entry.NoSaldo = fields.noSaldo ? 1 : 0;
-    if (IsDayOffKind(entry.Come)) {
-        // A code letter typed into "Kommen" books a whole day of that kind,
-        // with the values the day-kind dialogs give it.
+    if (entry.Come == TimeCode(PublicHoliday)) {
+        // "F" books a public holiday with the values the holiday dialog gives it.
         entry.WorkTime = HoursCode(TimeCodeKind(entry.Come));
         entry.Saldo = 0;
         entry.NoSaldo = 1;

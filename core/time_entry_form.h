@@ -33,8 +33,10 @@ std::string DepartureNow(MonthPlan& plan);
 // OK: checks the fields (telling the user what is wrong, title "Fehler"),
 // writes the entry at the key (0: the day's free slot) and recomputes the
 // period from the entry's day. False keeps the dialog open; nothing is
-// written then. Code letters in "Kommen": U, K and F book a whole day of
-// that kind, G a flexi day exactly as AcceptFlexiDay (its note on a free day,
-// GDays + 1); Z, -- and * are refused in "Kommen" and "Gehen", and "Gehen"
-// takes no day-kind letter other than the one in "Kommen".
+// written then. Code letters in "Kommen" (either case): F books a public
+// holiday, G, U and K a flexi, vacation or sick day exactly as their dialogs
+// book that day (StoreCountedDay: the free-day check, the counter); Z, --
+// and * are refused in "Kommen" and "Gehen", and "Gehen" takes no day-kind
+// letter other than the one in "Kommen". Other text with a letter, "?" in
+// "Kommen" and hours that ReadHoursField refuses are refused too.
 bool AcceptTimeEntry(MonthPlan& plan, unsigned key, const TimeEntryFields& fields);

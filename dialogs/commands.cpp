@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/counter_forms.h"
+#include "core/day_counters.h"
 #include "core/frame_core.h"
 #include "core/month_plan.h"
 #include "dialogs/day_kind_dialogs.h"
@@ -40,8 +41,7 @@ bool RunCounterDialog(HWND frame, FrameCore& core, DayCounter counter)
 bool RunPlanDialog(UINT command, HWND frame, FrameCore& core, MonthPlan& plan)
 {
     const std::string date = plan.SelectedRowDate();
-    const Settings& settings = core.settings();
-    const std::uint32_t flexiDays = settings.GDays;
+    const DayCountersBefore before(core.settings());
     bool counts = false;
     switch (command) {
     case CMD_ENTER_WORK_TIME:
@@ -71,9 +71,9 @@ bool RunPlanDialog(UINT command, HWND frame, FrameCore& core, MonthPlan& plan)
     default:
         return false;
     }
-    // "G" in Kommen books a flexi day too; its count is saved at once like
-    // the flexi-day dialog's.
-    if (counts || settings.GDays != flexiDays)
+    // "G", "U" and "K" in Kommen book counted days too; their counts are
+    // saved at once like their dialogs'.
+    if (counts || before.Changed())
         core.SaveSettingsFile();
     return true;
 }

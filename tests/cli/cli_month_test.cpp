@@ -96,22 +96,25 @@ TEST_F(CliTest, DayKindRefusalsAndRemarks)
     WriteIni("Holidays=1\n");
     const std::string march = PlanFile("032002.SW");
     // Two working days of vacation wanted, one left; a flexi day on a
-    // Saturday; leaving before arriving; a correction typed as a time.
-    for (const char* call :
-         {"vacation 04.03.2002 05.03.2002", "flexi 02.03.2002", "entry 04.03.2002 16:30 08:00", "entry 04.03.2002 Z"}) {
+    // Saturday; leaving before arriving; a correction typed as a time; an
+    // account that is no number.
+    for (const char* call : {"vacation 04.03.2002 05.03.2002", "flexi 02.03.2002", "entry 04.03.2002 16:30 08:00",
+                             "entry 04.03.2002 Z", "correct 04.03.2002 abc"}) {
         const CliResult r = Call(call);
         EXPECT_EQ(r.code, 1) << call;
         EXPECT_NE(r.err, "") << call;
     }
     EXPECT_EQ(Key(march, "4/1", "Come"), "32771");
     EXPECT_EQ(Key(ini, "Options", "GDays"), "0");
-    // "G" books a flexi day as the flexi command does, counter included. An
-    // option-like text after the command is the remark; remarks arrive in UTF-8.
-    for (const char* call : {"entry 05.03.2002 G", "entry 04.03.2002 08:00", "remark 04.03.2002 1 -h",
-                             "hours 09.03.2002 2:30 --remark Gr\xC3\xBC\xC3\x9F\xE2\x82\xAC"})
+    // "G" and "u" book a flexi and a vacation day as the flexi and vacation
+    // commands do, counters included. An option-like text after the command
+    // is the remark; remarks arrive in UTF-8.
+    for (const char* call : {"entry 05.03.2002 G", "entry 06.03.2002 u", "entry 04.03.2002 08:00",
+                             "remark 04.03.2002 1 -h", "hours 09.03.2002 2:30 --remark Gr\xC3\xBC\xC3\x9F\xE2\x82\xAC"})
         ASSERT_EQ(Call(call).code, 0) << call;
     EXPECT_EQ(Key(march, "5/1", "Go"), "32769");
     EXPECT_EQ(Key(ini, "Options", "GDays"), "1");
+    EXPECT_EQ(Key(ini, "Options", "Holidays"), "0");
     EXPECT_EQ(Key(march, "4/1", "Go"), "32767");
     EXPECT_EQ(Key(march, "4/1", "Info"), "-h");
     // A Saturday has no regular working time; the open entry of the 4th

@@ -12,6 +12,8 @@ const char* const FREE_ANYWAY =
     "Am angegebenen Tag kann kein Gleittag eingetragen werden,\nweil dieser Tag sowieso arbeitsfrei ist.";
 const char* const OUTSIDE_MARCH = "Das Datum muß zwischen 01.03.2002 und 31.03.2002 liegen.";
 const char* const OUTSIDE_APRIL = "Das Datum muß zwischen 01.04.2002 und 30.04.2002 liegen.";
+const char* const NO_ACCOUNT = "Bitte geben Sie unter \"Zeitkontostand\" eine Stundenzahl wie 7:30 oder 7,5 ein\n"
+                               "(zwischen -35791394:00 und 35791394:00).";
 
 // The OK button of each dialog with the given fields.
 using Accept = std::function<bool(MonthPlan&)>;
@@ -26,6 +28,10 @@ Accept Holiday(const char* date, const char* remark = "")
 Accept Vacations(const char* from, const char* to, const char* remark = "")
 {
     return [=](MonthPlan& p) { return AcceptVacation(p, {from, to, remark}); };
+}
+Accept SickDays(const char* from, const char* to)
+{
+    return [=](MonthPlan& p) { return AcceptSickDays(p, {from, to, ""}); };
 }
 Accept Correction(const char* date, const char* account, const char* remark = "")
 {
@@ -99,6 +105,24 @@ TEST_F(PlanTest, DayDialogRefusalsTellWhyAndWriteNothing)
         {Flexi("10.04.2002"), OUTSIDE_MARCH, "Fehler"},
         {Holiday("01.04.2002"), OUTSIDE_MARCH, "Fehler"},
         {Correction("01.04.2002", "1:00"), OUTSIDE_MARCH, "Fehler"},
+        {Vacations("09.03.2002", ""),
+         "Am angegebenen Tag kann kein Urlaubstag eingetragen werden,\nweil dieser Tag sowieso arbeitsfrei ist.",
+         "Hinweis"},
+        {SickDays("29.03.2002", "29.03.2002"),
+         "Am angegebenen Tag kann kein Krankheitstag eingetragen werden,\nweil dieser Tag sowieso arbeitsfrei ist.",
+         "Hinweis"},
+        {Vacations("09.03.2002", "10.03.2002"), "Im angegebenen Zeitraum liegt kein Arbeitstag.", "Hinweis"},
+        {SickDays("11.03.2002", "08.03.2002"), "Das Datum unter \"bis:\" liegt vor dem ersten Tag des Zeitraums.",
+         "Fehler"},
+        // The 14th holds a time entry, then one day of each counted kind.
+        {Flexi("14.03.2002"), "Am angegebenen Tag ist bereits ein Gleittag eingetragen.", "Hinweis"},
+        {Vacations("14.03.2002", ""), "Am angegebenen Tag ist bereits ein Urlaubstag eingetragen.", "Hinweis"},
+        {SickDays("14.03.2002", ""), "Am angegebenen Tag ist bereits ein Krankheitstag eingetragen.", "Hinweis"},
+        {Correction("04.03.2002", "abc"), NO_ACCOUNT, "Fehler"},
+        {Correction("04.03.2002", " "), NO_ACCOUNT, "Fehler"},
+        {Correction("04.03.2002", "U"), NO_ACCOUNT, "Fehler"},
+        {Correction("04.03.2002", "-35791394:01"), NO_ACCOUNT, "Fehler"},
+        {Correction("04.03.2002", "99999999999"), NO_ACCOUNT, "Fehler"},
         {Vacations("04.03.2002", "06.03.2002"),
          "Sie haben noch 1 Urlaubstage zur Verf\xFCgung,\nben\xF6tigen f\xFCr den angegebenen Zeitraum aber 3 "
          "Tage.\n\nPr\xFC"
@@ -107,6 +131,9 @@ TEST_F(PlanTest, DayDialogRefusalsTellWhyAndWriteNothing)
     };
     MonthPlan& plan = Open(3, 2002);
     ASSERT_TRUE(AcceptVacation(plan, {"12.03.2002", "", ""}));
+    Add(14, At(8, 0), At(12, 0));
+    for (EntryKind kind : {FlexiDay, Vacation, SickDay})
+        AddKind(14, kind);
     settings.Holidays = 1;
     settings.GDays = 3;
     const std::string before = Dump();
@@ -150,7 +177,6 @@ TEST_F(PlanTest, RangesBookTheExistingWorkDays)
     } cases[] = {
         {false, "08.03.2002", "11.03.2002", "8 11 "}, // Friday to Monday
         {false, "08.03.2002", "", "8 "},
-        {false, "11.03.2002", "08.03.2002", ""},       // from after to
         {false, "27.03.2002", "29.03.2002", "27 28 "}, // Good Friday is a holiday
         {false, "01.03.2002", "31.03.2002", "1 4 5 6 7 8 11 12 13 14 15 18 19 20 21 22 25 26 27 28 "},
         // Over a month end only the days that exist.
@@ -190,13 +216,15 @@ TEST_F(PlanTest, DaysBookedAlreadyAreSkippedAndNotCounted)
     settings.Sickdays = 2;
     ASSERT_TRUE(AcceptFlexiDay(plan, {"06.03.2002", ""}));
     ASSERT_TRUE(AcceptVacation(plan, {"07.03.2002", "", ""}));
+    Add(8, At(8, 0), At(12, 0));
+    AddKind(8, SickDay); // after a time entry
     ASSERT_TRUE(AcceptSickDays(plan, {"05.03.2002", "11.03.2002", "Krankheitstag"}));
-    EXPECT_EQ(settings.Sickdays, 2u + 3u); // 5th, 8th, 11th
+    EXPECT_EQ(settings.Sickdays, 2u + 2u); // 5th, 11th
     EXPECT_EQ(Entry(6).Come, TimeCode(FlexiDay));
     EXPECT_EQ(Entry(7).Come, TimeCode(Vacation));
-    for (unsigned day : {5u, 8u, 11u})
+    for (unsigned day : {5u, 11u})
         EXPECT_EQ(Entry(day).Come, TimeCode(SickDay));
-    EXPECT_EQ(plan.EntryCount(6) + plan.EntryCount(7), 2u);
+    EXPECT_EQ(plan.EntryCount(6) + plan.EntryCount(7) + plan.EntryCount(8), 4u);
 }
 
 TEST_F(PlanTest, VacationOverAMissingDayCorrectsTheLaterAccounts)

@@ -23,6 +23,10 @@ const char* const DIRECT_HOURS_CODE =
     "Bitte wählen Sie dafür \"Stunden\" und geben Sie die Stunden dort ein.";
 const char* const DAY_KIND_IN_GO = "Urlaub (U), Krankheit (K), Feiertag (F) und Gleittag (G) werden unter "
                                    "\"Kommen\" eingetragen.";
+const char* const NOT_A_TIME = "Unter \"Kommen\" und \"Gehen\" werden Uhrzeiten wie 08:00 eingetragen,\n"
+                               "unter \"Kommen\" auch U (Urlaub), K (Krankheit), F (Feiertag) oder G (Gleittag).";
+const char* const NO_HOURS_TEXT = "Bitte geben Sie unter \"Stunden\" eine Stundenzahl wie 7:30 oder 7,5 ein\n"
+                                  "(zwischen -35791394:00 und 35791394:00).";
 
 TimeEntryFields Times(const char* date, const char* come, const char* go)
 {
@@ -131,7 +135,11 @@ TEST_F(PlanTest, RefusedTimeEntryTellsTheFirstProblemAndWritesNothing)
         {Times("04.03.2002", "08:00", "24:01"), TIMES_OUT_OF_RANGE},
         {Times("04.03.2002", "99:99", "100:00"), TIMES_OUT_OF_RANGE},
         {Hours("04.03.2002", "-2:00"), NEGATIVE_HOURS},
-        {Hours("04.03.2002", "U"), NEGATIVE_HOURS}, // a code is no amount of hours
+        {Hours("04.03.2002", "U"), NO_HOURS_TEXT}, // a code is no amount of hours
+        {Hours("04.03.2002", ""), NO_HOURS_TEXT},
+        {Hours("04.03.2002", "7 Std"), NO_HOURS_TEXT},
+        {Hours("04.03.2002", "35791394:01"), NO_HOURS_TEXT},
+        {Hours("04.03.2002", "35791394:14"), NO_HOURS_TEXT}, // wraps onto a code
         {Hours("05.04.2002", "-2:00"), NEGATIVE_HOURS},
         {Times("05.04.2002", "08:00", "16:00"), OUTSIDE_MARCH},
         {Times("05.04.2002", "17:00", "08:00"), OUTSIDE_MARCH}, // date before order
@@ -151,6 +159,11 @@ TEST_F(PlanTest, RefusedTimeEntryTellsTheFirstProblemAndWritesNothing)
         {Times("04.03.2002", "08:00", "G"), DAY_KIND_IN_GO},
         {Times("04.03.2002", "K", "U"), DAY_KIND_IN_GO},
         {Times("04.03.2002", "08:00", "."), DAY_KIND_IN_GO},
+        // Letters that are no code, before everything else; "?" has no arrival.
+        {Times("05.04.2002", "x", ""), NOT_A_TIME},
+        {Times("04.03.2002", "08:00", "abc"), NOT_A_TIME},
+        {Times("04.03.2002", "?", "16:00"), NOT_A_TIME},
+        {Times("04.03.2002", "z", ""), CORRECTION_CODE}, // a code in lower case
     };
     MonthPlan& plan = Open(3, 2002, 750);
     const std::string before = Dump();
@@ -175,10 +188,10 @@ TEST_F(PlanTest, AcceptedTimeEntryIsStoredWithItsComputedValues)
         {Times("04.03.2002", "08:00", ""), 480, NO_TIME, NO_HOURS, NO_HOURS, NO_HOURS},
         {Times("04.03.2002", "", "16:00"), TimeCode(EmptyDay), TimeCode(EmptyDay), HoursCode(EmptyDay),
          HoursCode(EmptyDay), HoursCode(EmptyDay)},
-        {Hours("04.03.2002", "7:30"), TimeCode(DirectHours), TimeCode(DirectHours), 450, -36, 714},
-        {Hours("04.03.2002", ""), TimeCode(DirectHours), TimeCode(DirectHours), 0, -456, 294},
-        // A code letter books a whole day of its kind.
-        {Times("04.03.2002", "U", ""), TimeCode(Vacation), TimeCode(Vacation), HoursCode(Vacation), 0, 750},
+        {Hours("04.03.2002", " 7:30 "), TimeCode(DirectHours), TimeCode(DirectHours), 450, -36, 714},
+        {Hours("04.03.2002", "0"), TimeCode(DirectHours), TimeCode(DirectHours), 0, -456, 294},
+        // A code letter, in either case, books a whole day of its kind.
+        {Times("04.03.2002", " u ", "U"), TimeCode(Vacation), TimeCode(Vacation), HoursCode(Vacation), 0, 750},
     };
     for (const auto& c : cases) {
         MonthPlan& plan = Open(3, 2002, 750);
@@ -189,30 +202,55 @@ TEST_F(PlanTest, AcceptedTimeEntryIsStoredWithItsComputedValues)
     }
 }
 
-TEST_F(PlanTest, FlexiDayCodeInKommenIsTheFlexiDayDialog)
+TEST_F(PlanTest, CountedDayCodesInKommenAreTheirDialogs)
 {
-    // Each date booked through "G" in Kommen and through the flexi-day
-    // dialog: the same file, messages and counter.
-    auto book = [&](const char* date, bool dialog) {
-        settings.GDays = 2;
-        MonthPlan& plan = Open(3, 2002, 750);
-        Add(5, At(8, 0), At(16, 30));
-        AddKind(12, Vacation);
-        prompts.messages.clear();
-        TimeEntryFields fields = Times(date, "G", "");
-        fields.remark = "frei";
-        const bool accepted = dialog ? AcceptFlexiDay(plan, {date, "frei"}) : AcceptTimeEntry(plan, 0, fields);
-        std::string messages;
-        for (const RecordingPrompts::Message& m : prompts.messages)
-            messages += m.title + ": " + m.text + "\n";
-        EXPECT_EQ(accepted, messages.empty()) << date;
-        return std::make_tuple(Dump(), messages, settings.GDays);
+    // Each date booked through a letter in Kommen and through the letter's
+    // dialog: the same file, messages and counters.
+    using Dialog = bool (*)(MonthPlan&, const char* date);
+    const Dialog flexi = [](MonthPlan& p, const char* date) { return AcceptFlexiDay(p, {date, "frei"}); };
+    const Dialog vacation = [](MonthPlan& p, const char* date) { return AcceptVacation(p, {date, "", "frei"}); };
+    const Dialog sick = [](MonthPlan& p, const char* date) { return AcceptSickDays(p, {date, date, "frei"}); };
+    const struct {
+        const char* letter;
+        EntryKind kind;
+        Dialog dialog;
+        const char* date;
+        std::uint32_t holidays;
+        bool booked;
+    } cases[] = {
+        {"G", FlexiDay, flexi, "04.03.2002", 1, true},
+        {"G", FlexiDay, flexi, "13.03.2002", 1, false}, // a flexi day after a time entry
+        {"U", Vacation, vacation, "04.03.2002", 1, true},
+        {"U", Vacation, vacation, "04.03.2002", 0, false}, // no vacation left
+        {"U", Vacation, vacation, "09.03.2002", 1, false}, // a Saturday
+        {"U", Vacation, vacation, "13.03.2002", 1, false},
+        {"K", SickDay, sick, "04.03.2002", 1, true},
+        {"K", SickDay, sick, "29.03.2002", 1, false}, // Good Friday
     };
-    for (const char* date : {"04.03.2002", "09.03.2002", "29.03.2002", "12.03.2002", "05.04.2002"})
-        EXPECT_EQ(book(date, false), book(date, true)) << date;
-    EXPECT_EQ(settings.GDays, 2u); // the last date lies outside the period
+    for (const auto& c : cases) {
+        auto book = [&](bool dialog) {
+            settings.Holidays = c.holidays;
+            settings.Sickdays = 2;
+            settings.GDays = 3;
+            MonthPlan& plan = Open(3, 2002, 750);
+            Add(13, At(8, 0), At(12, 0));
+            AddKind(13, c.kind);
+            prompts.messages.clear();
+            TimeEntryFields fields = Times(c.date, c.letter, "");
+            fields.remark = "frei";
+            const bool accepted = dialog ? c.dialog(plan, c.date) : AcceptTimeEntry(plan, 0, fields);
+            std::string messages;
+            for (const RecordingPrompts::Message& m : prompts.messages)
+                messages += m.title + ": " + m.text + "\n";
+            EXPECT_EQ(accepted, c.booked) << c.letter << c.date;
+            EXPECT_EQ(accepted, messages.empty()) << c.letter << c.date;
+            return std::make_tuple(Dump(), messages, settings.Holidays, settings.Sickdays, settings.GDays);
+        };
+        EXPECT_EQ(book(false), book(true)) << c.letter << c.date;
+    }
 
     // Typed over an existing entry, the flexi day takes its place.
+    settings.GDays = 2;
     MonthPlan& plan = Open(3, 2002, 750);
     Add(4, At(8, 0), At(16, 30));
     ASSERT_TRUE(AcceptTimeEntry(plan, EntryKey(4, 1), Times("04.03.2002", "G", "")));

@@ -69,17 +69,22 @@ TEST_F(DialogCommandsTest, EachCommandOpensItsDialogWithTheSelectedDate)
     EXPECT_EQ(Dump(), plan);
 }
 
-TEST_F(DialogCommandsTest, ATimeEntryThatBooksAFlexiDaySavesTheCount)
+TEST_F(DialogCommandsTest, ATimeEntryThatBooksACountedDaySavesTheCount)
 {
-    std::remove(settings.SettingsPath);
-    WhenDialogOpens([&](HWND d) {
-        Type(d, IDC_ENTRY_DATE, "10.05.2002");
-        Type(d, IDC_ENTRY_COME, "G");
-        Click(d, IDOK);
-    });
-    EXPECT_TRUE(RunDialogForCommand(CMD_ENTER_WORK_TIME, nullptr, frame, &Plan()));
-    EXPECT_EQ(settings.GDays, 1u);
-    EXPECT_NE(ReadBytes(settings.SettingsPath).find("GDays=1"), std::string::npos);
+    const struct {
+        const char *date, *letter, *saved;
+    } cases[] = {{"10.05.2002", "G", "GDays=1"}, {"13.05.2002", "U", "Holidays=29"}};
+    settings.Holidays = 30;
+    for (const auto& c : cases) {
+        std::remove(settings.SettingsPath);
+        WhenDialogOpens([&](HWND d) {
+            Type(d, IDC_ENTRY_DATE, c.date);
+            Type(d, IDC_ENTRY_COME, c.letter);
+            Click(d, IDOK);
+        });
+        EXPECT_TRUE(RunDialogForCommand(CMD_ENTER_WORK_TIME, nullptr, frame, &Plan()));
+        EXPECT_NE(ReadBytes(settings.SettingsPath).find(c.saved), std::string::npos) << c.letter;
+    }
 }
 
 TEST_F(DialogCommandsTest, OtherCommandsAndMissingPlansDoNothing)
