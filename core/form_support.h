@@ -18,7 +18,8 @@ constexpr std::size_t MAX_SUGGESTED_DATE_LENGTH = 15;
 // The text as a dialog reads it from its control: at most 255 characters.
 std::string FieldText(const std::string& text);
 
-// Copies a field into a record's remark, cut to fit.
+// Copies a field into a record's remark, cut to fit; control characters
+// (tab, CR, LF and the others below 0x20, and DEL) become blanks.
 void SetRemark(EntryRecord& record, const std::string& text);
 
 // The date an entry dialog starts with: the suggested date (cut to 15
