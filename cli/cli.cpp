@@ -13,6 +13,7 @@
 #include "cli/text_output.h"
 #include "core/month_plan.h"
 #include "core/settings_file.h"
+#include "core/time_values.h"
 
 namespace {
 
@@ -223,6 +224,11 @@ bool CliRun::MonthYear(std::size_t index, unsigned& month, unsigned& year)
     if (!ParseCliNumber(monthText, 1, 12, month)) {
         Usage("der Monat muss eine Zahl von 1 bis 12 sein, nicht \"" + Utf8ToCp1252(monthText) + "\".");
         return false;
+    }
+    // A two-digit year reads as in the date fields of the dialogs.
+    if (yearText.size() == 2 && ParseCliNumber(yearText, 0, 99, year)) {
+        year = ParseDateYear(yearText);
+        return true;
     }
     if (!ParseCliNumber(yearText, 1, 9999, year)) {
         Usage("das Jahr muss eine Zahl von 1 bis 9999 sein, nicht \"" + Utf8ToCp1252(yearText) + "\".");

@@ -12,7 +12,7 @@ namespace {
 // Messages that report the outcome of a carry-over rather than refuse the command.
 const char* const NOTE_PREFIXES[] = {
     "Der Zeitkontostand von ",
-    "Es konnte kein Zeitkontostand übernommen werden.\n\nGeben Sie",
+    "Es konnte kein Zeitkontostand übernommen werden",
 };
 
 // The question that would start another round of the month search.

@@ -25,7 +25,13 @@ std::string TrimmedFieldText(const std::string& text)
 
 void SetRemark(EntryRecord& record, const std::string& text)
 {
-    const std::string remark = FieldText(text);
+    // A remark is one field of a line: a tab would split the columns of the
+    // tab-separated list output, a line break the line of the file.
+    std::string remark = FieldText(text);
+    for (char& c : remark) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = ' ';
+    }
     const std::size_t length = remark.size() < INFO_SIZE - 1 ? remark.size() : INFO_SIZE - 1;
     std::memcpy(record.Info, remark.data(), length);
     record.Info[length] = '\0';

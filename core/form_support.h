@@ -22,7 +22,8 @@ std::string FieldText(const std::string& text);
 // FieldText without the blanks and tabs around it.
 std::string TrimmedFieldText(const std::string& text);
 
-// Copies a field into a record's remark, cut to fit.
+// Copies a field into a record's remark, cut to fit; control characters
+// (tab, CR, LF and the others below 0x20, and DEL) become blanks.
 void SetRemark(EntryRecord& record, const std::string& text);
 
 // The date an entry dialog starts with: the suggested date (cut to 15

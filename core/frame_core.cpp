@@ -11,7 +11,9 @@
 #include "core/period.h"
 #include "core/plan_keys.h"
 #include "core/scoped_count.h"
+#include "core/time_values.h"
 #include "ini/profile_batch.h"
+#include "ini/profile_file_system.h"
 #include "ini/profile_store.h"
 
 namespace {
@@ -49,6 +51,30 @@ bool FrameCore::PlanExists(const std::string& file)
     return store_.ReadString(SECTION_MAIN, KEY_MONTH, "", month, sizeof month, file.c_str()) > 0;
 }
 
+bool FrameCore::RefuseUnreadablePlan(const std::string& file, bool ask)
+{
+    // An empty file holds nothing to lose; any other file without MAIN/Month
+    // is someone's data (damaged, or saved by an editor with a UTF-8 byte
+    // order mark, which hides a MAIN header on the first line from the
+    // profile functions). Creating the period over it would empty the first
+    // entry of every day and add a second MAIN.
+    ProfileFileSystem& files = DefaultProfileFileSystem();
+    const FileStamp stamp = files.Stamp(files.FullPath(file));
+    if (!stamp.exists || stamp.size == 0)
+        return false;
+    // The live computation tries to open today's period every minute: it
+    // tells about the same file once.
+    if (ask || file != refusedFile_) {
+        const std::string text = "Die Datei \"" + file +
+                                 "\" ist kein lesbarer Monatsplan: Im Abschnitt [MAIN] fehlt der Eintrag \"Month\", "
+                                 "oder die Datei beginnt mit einer UTF-8-Kennung (BOM).\n\n"
+                                 "Der Monatsplan wird nicht geöffnet, die Datei bleibt unverändert.";
+        prompts_.Tell(text.c_str(), "Fehler", MessageIcon::Warning);
+    }
+    refusedFile_ = file;
+    return true;
+}
+
 void FrameCore::ReportUnsavedFile()
 {
     const std::string file = store_.TakeFailedFile();
@@ -67,6 +93,8 @@ int FrameCore::OpenMonthPlan(unsigned month, unsigned year, bool create, bool as
         !shell_.HasActivePlan() && store_.ReadInt("Custom", "OpenMode", 0, settings_.SettingsPath) == 1;
     const std::string file = MonthPlanFileName(settings_, month, year);
     const bool exists = PlanExists(file);
+    if (!exists && RefuseUnreadablePlan(file, ask))
+        return 0;
 
     char text[512];
     bool createPlan = false;
@@ -148,7 +176,7 @@ HoursValue FrameCore::CarryOverAccount(unsigned month, unsigned year, bool inter
         previousYear = year - 1;
     }
     HoursValue account = ReadClosingAccount(MonthPlanFileName(settings_, previousMonth, previousYear));
-    char text[256];
+    char text[512];
     if (account != NO_HOURS) {
         if (interactive) {
             std::snprintf(text, sizeof text, "Der Zeitkontostand von %s %u wurde übernommen.", MonthName(previousMonth),
@@ -157,12 +185,25 @@ HoursValue FrameCore::CarryOverAccount(unsigned month, unsigned year, bool inter
         }
         return account;
     }
-    if (!interactive)
+    // Told every time, also when no question was asked: an account that
+    // silently starts at zero looks like a correct carry-over.
+    auto startAtZero = [&]() {
+        char zero[TEXT_BUFFER_SIZE];
+        FormatHours(settings_, 0, zero);
+        std::snprintf(text, sizeof text,
+                      "Es konnte kein Zeitkontostand übernommen werden: Der Monatsplan für %s %u fehlt oder hat "
+                      "keinen abgeschlossenen Kontostand.\n\nDer Kontostand beginnt mit %s. Geben Sie ihn bei Bedarf "
+                      "manuell ein.",
+                      MonthName(previousMonth), previousYear, zero);
+        prompts_.Tell(text, "Hinweis", MessageIcon::Information);
         return 0;
+    };
+    if (!interactive)
+        return startAtZero();
     if (!prompts_.Ask("Der Monatsplan mit dem Zeitkontostand des Vormonats\nkonnte nicht geöffnet werden.\n\n"
                       "Soll der Stand aus einem anderen Monat übernommen werden?",
                       "Frage", true))
-        return 0;
+        return startAtZero();
     for (;;) {
         unsigned chosenMonth = previousMonth, chosenYear = previousYear;
         if (!prompts_.AskMonth(chosenMonth, chosenYear))

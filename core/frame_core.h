@@ -40,7 +40,8 @@ public:
     bool creating() const { return creating_ > 0; }
 
     // 1 when a window was opened or the user declined; 0 when the file could
-    // not be created.
+    // not be created or holds something that is no readable plan (told, left
+    // unchanged).
     int OpenMonthPlan(unsigned month, unsigned year, bool create, bool ask);
     // The opening account of the period starting in (month, year).
     HoursValue CarryOverAccount(unsigned month, unsigned year, bool interactive);
@@ -67,15 +68,20 @@ public:
     void RefreshSettingsFile();
 
 private:
+    // Whether a file exists that is no readable plan; tells the user so
+    // (without ask only the first time in a row for the same file).
+    bool RefuseUnreadablePlan(const std::string& file, bool ask);
+
     Settings& settings_;
     ProfileStore& store_;
     Clock& clock_;
     UserPrompts& prompts_;
     FrameShell& shell_;
     EntryRecord copyBuffer_;
-    int creating_ = 0;      // ScopedCount
-    int commands_ = 0;      // CommandScope
-    bool unlocked_ = false; // CommandScope: the command could not lock its files
-    Settings asRead_;       // the settings as the file held them at the last read or save
+    std::string refusedFile_; // the last file RefuseUnreadablePlan refused
+    int creating_ = 0;        // ScopedCount
+    int commands_ = 0;        // CommandScope
+    bool unlocked_ = false;   // CommandScope: the command could not lock its files
+    Settings asRead_;         // the settings as the file held them at the last read or save
     friend class CommandScope;
 };

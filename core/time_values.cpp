@@ -197,6 +197,20 @@ HoursValue ParseHours(char* text)
     }
 }
 
+unsigned ParseDateYear(std::string_view text)
+{
+    char yearText[8] = {};
+    if (text.size() == 4) {
+        text.copy(yearText, 4);
+    } else if (text.empty()) {
+        std::memcpy(yearText, "1900", 4);
+    } else {
+        std::memcpy(yearText, "19", 2);
+        text.copy(yearText + 2, 2);
+    }
+    return static_cast<std::uint32_t>(std::strtol(yearText, nullptr, 10));
+}
+
 unsigned ParseDate(const char* text, EntryRecord& record)
 {
     const std::size_t length = std::strlen(text);
@@ -221,20 +235,9 @@ unsigned ParseDate(const char* text, EntryRecord& record)
         month = 12;
     skipSeparator();
 
-    // The year runs to the tenth character of the text; anything but four
-    // characters is read as a two-digit year of the 1900s, no year as 1900.
+    // The year runs to the tenth character of the text.
     const std::size_t end = length < 10 ? length : 10;
-    char yearText[8] = {};
-    const std::size_t yearLength = pos < end ? end - pos : 0;
-    if (yearLength == 4) {
-        std::memcpy(yearText, text + pos, 4);
-    } else if (yearLength == 0) {
-        std::memcpy(yearText, "1900", 4);
-    } else {
-        std::memcpy(yearText, "19", 2);
-        std::memcpy(yearText + 2, text + pos, yearLength < 2 ? yearLength : 2);
-    }
-    const auto year = static_cast<std::uint32_t>(std::strtol(yearText, nullptr, 10));
+    const unsigned year = ParseDateYear(std::string_view(text + pos, pos < end ? end - pos : 0));
 
     record.day = day;
     record.month = month;

@@ -2,6 +2,7 @@
 // Times are whole minutes in a signed 32-bit integer. Two value domains share
 // the unit and reserve different values for "no value" and the entry-kind codes.
 #include <cstdint>
+#include <string_view>
 
 struct Settings;
 
@@ -88,6 +89,10 @@ int FormatHours(const Settings& settings, HoursValue value, char* buffer);
 // Both may write into text: a leading "-" becomes "0".
 TimeValue ParseTime(char* text);
 HoursValue ParseHours(char* text);
+// The year part of a date text: four characters as they are, anything else
+// as a year of the 1900s from its first two characters ("02" is 1902), no
+// year as 1900.
+unsigned ParseDateYear(std::string_view text);
 // Fills day, month and year of record; returns the year.
 unsigned ParseDate(const char* text, EntryRecord& record);
 int FormatEntryDate(const EntryRecord& record, char* buffer);

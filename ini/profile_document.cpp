@@ -107,6 +107,12 @@ ProfileDocument::ProfileDocument()
     IndexSections();
 }
 
+// A UTF-8 byte order mark (EF BB BF) at the start is neither white space nor
+// a sign of the encoding: as for the system's ANSI functions on Windows it is
+// the first bytes of the first line. A header on that line is therefore no
+// header, and the keys under it belong to the lines before the first header;
+// a header on a later line is found as usual. (Wine instead reads such a file
+// as UTF-8 and finds the header.)
 ProfileDocument ProfileDocument::Parse(std::string_view bytes)
 {
     ProfileDocument document;

@@ -26,7 +26,8 @@ protected:
     void WriteOptions(const std::vector<std::string>& lines = {}, const std::string& window = "");
     // Builds the frame (shown normally once a plan opens).
     MainFrame& Start();
-    // Creates the period's plan without questions; it becomes the active one.
+    // Creates the period's plan without questions (its carry-over note is
+    // not kept among the caught boxes); it becomes the active one.
     MonthPlanWindow& OpenPlan(unsigned month, unsigned year);
     MonthPlanWindow* Active() { return frame->GetActiveMonthPlan(); }
     // Writes an entry on the day's free slot of the active plan and recomputes;

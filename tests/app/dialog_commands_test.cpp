@@ -57,7 +57,12 @@ TEST_F(DialogCommandsTest, TheMonthDialogOpensThePlanItNames)
         std::vector<std::string> titles;
     } cases[] = {
         // October has no plan: the carry-over question, answered No.
-        {"Neu, November", CMD_NEW_MONTH_PLAN, [](HWND d) { ChooseMonth(d, 11, "2005"); }, "112005.SW", {"Frage"}},
+        // No account from another month: the account starts at 0:00, told.
+        {"Neu, November",
+         CMD_NEW_MONTH_PLAN,
+         [](HWND d) { ChooseMonth(d, 11, "2005"); },
+         "112005.SW",
+         {"Frage", "Hinweis"}},
         {"Öffnen, Abbrechen", CMD_OPEN_MONTH_PLAN, [](HWND d) { Click(d, IDCANCEL); }, nullptr, {}},
         // The proposed month is today's; opening a missing plan asks first.
         {"Öffnen, October as proposed, not created",

@@ -52,6 +52,20 @@ TEST_F(CliTest, CommandsOnPlans)
     // March 2002 with two entries on Tuesday the 5th and one on Wednesday the 6th.
     const std::string fill = "entry 05.03.2002 08:00 12:00;entry 05.03.2002 12:30 17:00;entry 06.03.2002 07:45 16:15;";
     const char* const nothing = "Es konnten keine auswertbaren Daten in die Zwischenablage exportiert werden.\n";
+    // A plan created without a plan of the month before starts at 0:00, told.
+    auto zeroNote = [](const std::string& period) {
+        return "Es konnte kein Zeitkontostand \xC3\xBC"
+               "bernommen werden: Der Monatsplan f\xC3\xBCr " +
+               period +
+               " fehlt oder hat keinen abgeschlossenen Kontostand.\n\nDer Kontostand beginnt mit 0:00. "
+               "Geben Sie ihn bei Bedarf manuell ein.\n";
+    };
+    const std::string februaryNote = zeroNote("Februar 2002");
+    const std::string noMarkedEntry = zeroNote("Januar 2002") + "Es ist kein Eintrag zum Export markiert.\n";
+    // Opening June, then the command itself.
+    const std::string mayNotes = zeroNote("Mai 2002") +
+                                 "Es konnte kein Zeitkontostand \xC3\xBC"
+                                 "bernommen werden.\n\nGeben Sie den Kontostand bei Bedarf manuell ein.\n";
     const struct {
         const char* options; // further lines of [Options]
         std::string script;  // calls separated by ';': the last one is checked, the others succeed
@@ -78,8 +92,10 @@ TEST_F(CliTest, CommandsOnPlans)
          "1/1:Come=32773 4/1:Come=32773 7/1:Come=32773 7/1:Info=Fehltag 2/1:Come=32771 3/1:Come=32771 8/1:Come=32771"},
         {"", fill + "fill-missing 08.03.2002;weekdays 3 2002", 0, "", "", "032002.SW",
          "4/1:Come=32771 29/1:Info=Karfreitag"},
-        {"CheckMissings=0\n", "06.03.2002 09:00 recompute 3 2002", 0, "", "", "032002.SW",
+        {"CheckMissings=0\n", "06.03.2002 09:00 recompute 3 2002", 0, "", februaryNote.c_str(), "032002.SW",
          "5/1:Come=32773 6/1:Come=32771"},
+        // A two-digit year as in the date fields.
+        {"", "open 4 02", 0, "", nullptr, "041902.SW", "MAIN:Year=1902"},
         {"", fill + "evaluate 3 2002", 0,
          "Es werden nur abgeschlossene Arbeitstage verrechnet.\nEin Manntag (MT) entspricht 07:36 Stunden.\n\n"
          "Soll-Arbeitstage:\t20 Tage\nIst-Arbeitstage:\t2 Tage\n\n"
@@ -90,7 +106,7 @@ TEST_F(CliTest, CommandsOnPlans)
         {"", fill + "export 3 2002", 0, "05.03.2002\t0:24\n06.03.2002\t0:24\n", "", "032002.SW", ""},
         {"", fill + "export 3 2002 --day 6 --fields 6", 0, "07:45\t16:15\n", "", "032002.SW", ""},
         {"", fill + "export 3 2002 --day 7", 1, "", nothing, "032002.SW", ""},
-        {"", fill + "export 2 2002 --day 30", 1, "", "Es ist kein Eintrag zum Export markiert.\n", "032002.SW", ""},
+        {"", fill + "export 2 2002 --day 30", 1, "", noMarkedEntry.c_str(), "032002.SW", ""},
         // --fields is not saved.
         {"ExportFields=4\n", fill + "export 3 2002 --fields 1", 0, "05.03.2002\n06.03.2002\n", "", "ini",
          "Options:ExportFields=4"},
@@ -99,10 +115,7 @@ TEST_F(CliTest, CommandsOnPlans)
          "bernommen.\n",
          "042002.SW", "MAIN:Account=24"},
         // Without a plan of the month before the account is 0.
-        {"", "carry-over 6 2002", 0, "",
-         "Es konnte kein Zeitkontostand \xC3\xBC"
-         "bernommen werden.\n\nGeben Sie den Kontostand bei Bedarf manuell ein.\n",
-         "062002.SW", "MAIN:Account=0"},
+        {"", "carry-over 6 2002", 0, "", mayNotes.c_str(), "062002.SW", "MAIN:Account=0"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.script);

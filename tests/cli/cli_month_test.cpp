@@ -110,8 +110,11 @@ TEST_F(CliTest, DayKindRefusalsAndRemarks)
     // commands do, counters included. An option-like text after the command
     // is the remark; remarks arrive in UTF-8.
     for (const char* call : {"entry 05.03.2002 G", "entry 06.03.2002 u", "entry 04.03.2002 08:00",
-                             "remark 04.03.2002 1 -h", "hours 09.03.2002 2:30 --remark Gr\xC3\xBC\xC3\x9F\xE2\x82\xAC"})
+                             "remark 04.03.2002 1 -h", "hours 09.03.2002 2:30 --remark Gr\xC3\xBC\xC3\x9F\xE2\x82\xAC",
+                             "remark 05.03.2002 1 a\tb\x7F\x01"})
         ASSERT_EQ(Call(call).code, 0) << call;
+    // Control characters are stored as blanks: a tab would split the columns of "show".
+    EXPECT_EQ(Key(march, "5/1", "Info"), "a b");
     EXPECT_EQ(Key(march, "5/1", "Go"), "32769");
     EXPECT_EQ(Key(ini, "Options", "GDays"), "1");
     EXPECT_EQ(Key(ini, "Options", "Holidays"), "0");

@@ -82,6 +82,12 @@ const std::vector<CaughtMessageBox>& MessageBoxCatcher::Caught() const
     return Boxes();
 }
 
+void MessageBoxCatcher::Forget(std::size_t first)
+{
+    if (first < Boxes().size())
+        Boxes().resize(first);
+}
+
 void MessageBoxCatcher::AnswerYes(bool yes)
 {
     answerYes = yes;

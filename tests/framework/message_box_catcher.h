@@ -24,6 +24,8 @@ public:
     MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
 
     const std::vector<CaughtMessageBox>& Caught() const;
+    // Forgets the boxes caught from the first-th on (those a test's setup caused).
+    void Forget(std::size_t first);
     // While set, questions (boxes with a Yes button) are answered Yes;
     // otherwise every box gets OK, which a yes/no box takes as No.
     void AnswerYes(bool yes);

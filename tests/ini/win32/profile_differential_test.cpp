@@ -118,12 +118,23 @@ std::vector<DiffCase> Cases()
     const char* const listZero = "Wine ends a cut list with one zero where Windows writes two";
     const char* const rawBreaks = "the engine writes CR and LF as blanks, the system writes them raw";
     const char* const bigValue = "Wine 8 does not store a value over 64 KB";
+    const char* const bomAsUtf8 = "Wine reads a file that starts with a UTF-8 byte order mark as UTF-8 (and writes it "
+                                  "back so); Windows reads the mark as the first bytes of the first line";
     return {
         {"crlf", "[a]\r\nx=1\r\n[s]\r\nk=v\r\n", readBoth},
         {"lf only", "[a]\nx=1\n[s]\nk=v\n", readBoth},
         {"cr only", "[a]\rx=1\r[s]\rk=v\r", readBoth},
         {"mixed endings", "[a]\r\nx=1\n\r[s]\rk=v", readBoth},
         {"trailing ctrl-z", "[s]\r\nk=v\r\n\x1A", {Read("s", "k"), Write("s", "j", "1")}, ctrlZ},
+        {"utf-8 byte order mark before the first header",
+         "\xEF\xBB\xBF[s]\r\nk=v\r\n[t]\r\nx=1\r\n",
+         {Read("s", "k"), Read("t", "x"), Write("s", "k", "w")},
+         bomAsUtf8},
+        {"utf-8 byte order mark on a line of its own", "\xEF\xBB\xBF\r\n[s]\r\nk=v\r\n", {Read("s", "k")}},
+        {"utf-8 byte order mark and a letter in utf-8",
+         "\xEF\xBB\xBF\r\n[s]\r\nk=\xC3\xA4\r\n",
+         {Read("s", "k")},
+         bomAsUtf8},
         {"tabs around", "\t[s]\t\r\n\tk\t=\tv\t\r\n", {Read("s", "k")}},
         {"spaced header", "[ Sec ]\r\nk=v\r\n", {Read("Sec", "k"), Read(" sec ", "K")}},
         {"junk after header", "[Sec] junk\r\nk=v\r\n", {Read("Sec", "k")}},
