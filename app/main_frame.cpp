@@ -8,6 +8,7 @@
 #include "app/popup_menus.h"
 #include "app/status_bar.h"
 #include "app/tool_bar.h"
+#include "app/waiting_dialog.h"
 #include "core/command_scope.h"
 #include "core/period.h"
 #include "core/settings_file.h"
@@ -195,17 +196,21 @@ LRESULT MainFrame::OnQueryEndSession(WPARAM*, LPARAM*)
 
 LRESULT MainFrame::OnTrayNotify(WPARAM*, LPARAM* lParam)
 {
-    switch (LOWORD(*lParam)) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        RestoreFromTray();
-        break;
-    case WM_RBUTTONDOWN:
-        ShowTrayMenu();
-        break;
-    default:
-        break;
+    const UINT mouse = LOWORD(*lParam);
+    if (mouse != WM_LBUTTONDOWN && mouse != WM_LBUTTONDBLCLK && mouse != WM_RBUTTONDOWN)
+        return MSG_HANDLED;
+    // While a dialog or question waits for an answer the tray runs no
+    // command: the dialog's OK would write over what the command changed.
+    // Its window comes to the front instead, as a click on the taskbar
+    // button of a program with an open dialog brings that dialog.
+    if (HWND dialog = FindWaitingDialog()) {
+        SetForegroundWindow(dialog);
+        return MSG_HANDLED;
     }
+    if (mouse == WM_RBUTTONDOWN)
+        ShowTrayMenu();
+    else
+        RestoreFromTray();
     return MSG_HANDLED;
 }
 
