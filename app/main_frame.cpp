@@ -256,6 +256,14 @@ void MainFrame::UpdateStatusBar()
         ShowDayCounts(statusBar_.Get(), plan->Plan().dayCounts());
 }
 
+void MainFrame::LastPlanClosed()
+{
+    UpdateCommandStates(false, 0);
+    ClearDayCounts(statusBar_.Get());
+    SetTrayTip(TIP_TIMER_OFF);
+    SetTrayIconActive(false);
+}
+
 MonthPlan* MainFrame::CreatePlanWindow(unsigned month, unsigned year, bool maximised)
 {
     // One window per plan: a second window on the same file would keep rows
