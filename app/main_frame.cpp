@@ -128,8 +128,12 @@ void MainFrame::LayoutClient()
     const int height = client.bottom - client.top;
     if (toolBar_.Get())
         SendMessageA(toolBar_.Get(), TB_AUTOSIZE, 0, 0);
-    if (statusBar_.Get())
+    if (statusBar_.Get()) {
         MoveWindow(statusBar_.Get(), client.left, client.bottom - statusBarHeight_, width, statusBarHeight_, TRUE);
+        // Moved, Wine's status bar leaves its parts blank until something
+        // else paints it: they are painted again now.
+        InvalidateRect(statusBar_.Get(), nullptr, TRUE);
+    }
     const int barsHeight = toolBarHeight_ + statusBarHeight_;
     if (buttonBar_)
         SetWindowPos(buttonBar_->GetBarWindow(), nullptr, client.left, client.top + toolBarHeight_, BUTTON_BAR_WIDTH,
