@@ -47,6 +47,8 @@ bool OpenedEntry::StillAsShown(MonthPlan& plan) const
     const bool exists = plan.ReadEntry(KeyDay(key_), KeyPosition(key_), now) != 0;
     if (exists == exists_ && (!exists || SameAsShown(now, shown_)))
         return true;
+    // The list behind the dialog shows the change as well.
+    plan.RefreshList();
     plan.frame().prompts().Tell(ENTRY_CHANGED_MEANWHILE, "Hinweis", MessageIcon::Information);
     return false;
 }

@@ -19,8 +19,9 @@ public:
     OpenedEntry(MonthPlan& plan, unsigned key);
 
     // True when the entry at the key still holds what the dialog showed.
-    // Otherwise tells the user (title "Hinweis") and returns false: the
-    // dialog then shows the entry as it is now and stays open.
+    // Otherwise refreshes the list, tells the user (title "Hinweis") and
+    // returns false: the dialog then shows the entry as it is now and stays
+    // open.
     bool StillAsShown(MonthPlan& plan) const;
 
 private:
