@@ -31,6 +31,10 @@ inline int ColumnWidth(HWND list, int column)
 inline void SetColumnWidth(HWND list, int column, int width)
 {
     SendMessageA(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0));
+    // Wine's list view paints again only the strip a column gains or the
+    // columns right of it, but an owner-drawn cell fits its text to its
+    // width: the whole list is painted again.
+    InvalidateRect(list, nullptr, FALSE);
 }
 
 inline int SelectedListRow(HWND list)

@@ -8,6 +8,7 @@
 #include "app/popup_menus.h"
 #include "app/status_bar.h"
 #include "app/tool_bar.h"
+#include "app/waiting_dialog.h"
 #include "core/command_scope.h"
 #include "core/period.h"
 #include "core/settings_file.h"
@@ -139,8 +140,12 @@ void MainFrame::LayoutClient()
     const int height = client.bottom - client.top;
     if (toolBar_.Get())
         SendMessageA(toolBar_.Get(), TB_AUTOSIZE, 0, 0);
-    if (statusBar_.Get())
+    if (statusBar_.Get()) {
         MoveWindow(statusBar_.Get(), client.left, client.bottom - statusBarHeight_, width, statusBarHeight_, TRUE);
+        // Moved, Wine's status bar leaves its parts blank until something
+        // else paints it: they are painted again now.
+        InvalidateRect(statusBar_.Get(), nullptr, TRUE);
+    }
     const int barsHeight = toolBarHeight_ + statusBarHeight_;
     if (buttonBar_)
         SetWindowPos(buttonBar_->GetBarWindow(), nullptr, client.left, client.top + toolBarHeight_, BUTTON_BAR_WIDTH,
@@ -210,17 +215,21 @@ LRESULT MainFrame::OnQueryEndSession(WPARAM*, LPARAM*)
 
 LRESULT MainFrame::OnTrayNotify(WPARAM*, LPARAM* lParam)
 {
-    switch (LOWORD(*lParam)) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        RestoreFromTray();
-        break;
-    case WM_RBUTTONDOWN:
-        ShowTrayMenu();
-        break;
-    default:
-        break;
+    const UINT mouse = LOWORD(*lParam);
+    if (mouse != WM_LBUTTONDOWN && mouse != WM_LBUTTONDBLCLK && mouse != WM_RBUTTONDOWN)
+        return MSG_HANDLED;
+    // While a dialog or question waits for an answer the tray runs no
+    // command: the dialog's OK would write over what the command changed.
+    // Its window comes to the front instead, as a click on the taskbar
+    // button of a program with an open dialog brings that dialog.
+    if (HWND dialog = FindWaitingDialog()) {
+        SetForegroundWindow(dialog);
+        return MSG_HANDLED;
     }
+    if (mouse == WM_RBUTTONDOWN)
+        ShowTrayMenu();
+    else
+        RestoreFromTray();
     return MSG_HANDLED;
 }
 
@@ -264,6 +273,14 @@ void MainFrame::UpdateStatusBar()
 {
     if (MonthPlanWindow* plan = GetActiveMonthPlan())
         ShowDayCounts(statusBar_.Get(), plan->Plan().dayCounts());
+}
+
+void MainFrame::LastPlanClosed()
+{
+    UpdateCommandStates(false, 0);
+    ClearDayCounts(statusBar_.Get());
+    SetTrayTip(TIP_TIMER_OFF);
+    SetTrayIconActive(false);
 }
 
 MonthPlan* MainFrame::CreatePlanWindow(unsigned month, unsigned year, bool maximised)

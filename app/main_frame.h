@@ -59,6 +59,9 @@ public:
     void ShowEntryMenu();
     // The status bar shows the active month plan's day counts.
     void UpdateStatusBar();
+    // Greys the plan commands, empties the status bar and shows the tray
+    // as the program starts: nothing is computed live any more.
+    void LastPlanClosed();
     MonthPlanWindow* GetActiveMonthPlan();
 
     FrameCore& Core() { return core_; }

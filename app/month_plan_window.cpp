@@ -427,7 +427,7 @@ LRESULT MonthPlanWindow::OnDestroy(WPARAM*, LPARAM*)
 {
     HWND client = GetParent(window_);
     if (!SendMessageA(client, WM_MDIGETACTIVE, 0, 0))
-        frame_->UpdateCommandStates(false, 0);
+        frame_->LastPlanClosed();
     // The next first plan window opens maximised when this one was.
     frame_->Store().WriteString("Custom", "OpenMode", zoomedWhenClosed_ || IsZoomed(window_) ? "1" : "0",
                                 frame_->GetSettings().SettingsPath);

@@ -15,6 +15,15 @@ HWND CreateStatusBar(HWND frame, int& height)
     return statusBar;
 }
 
+void ClearDayCounts(HWND statusBar)
+{
+    if (!statusBar)
+        return;
+    int edges[] = {-1};
+    SendMessageA(statusBar, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(edges));
+    SendMessageA(statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(""));
+}
+
 void ShowDayCounts(HWND statusBar, const DayCounts& counts)
 {
     if (!statusBar)

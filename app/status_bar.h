@@ -10,3 +10,5 @@ constexpr int STATUS_BAR_ID = 1001;
 // Null when it cannot be created; height then stays as it was.
 HWND CreateStatusBar(HWND frame, int& height);
 void ShowDayCounts(HWND statusBar, const DayCounts& counts);
+// One empty part, as the bar starts: no plan is open.
+void ClearDayCounts(HWND statusBar);

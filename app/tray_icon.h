@@ -20,6 +20,7 @@ public:
     void Remove();
 
     const char* Tip() const { return tip_; }
+    HICON Icon() const { return icon_; }
 
 private:
     void Notify(DWORD action, UINT flags);

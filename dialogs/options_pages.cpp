@@ -189,7 +189,9 @@ void ReadDisplay(HWND page)
 void DisplayCommand(HWND page, int id, int code)
 {
     OptionsWorkingCopy& copy = Copy();
-    if (id != IDC_OPT_DESIGN && code != BN_CLICKED)
+    // The list also reports focus and its drop-down: only a new choice
+    // applies a design, over a colour chosen before it.
+    if (code != (id == IDC_OPT_DESIGN ? CBN_SELCHANGE : BN_CLICKED))
         return;
     switch (id) {
     case IDC_OPT_DESIGN: {

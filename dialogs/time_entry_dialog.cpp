@@ -21,7 +21,7 @@ void SetNowIcon(HINSTANCE module, HWND dialog, int id)
 
 TimeEntryDialog::TimeEntryDialog(HINSTANCE module, HWND parent, MonthPlan& plan, unsigned key,
                                  const std::string& suggestedDate)
-    : ModalDialog(module), plan_(plan), key_(key), suggestedDate_(suggestedDate)
+    : ModalDialog(module), plan_(plan), key_(key), suggestedDate_(suggestedDate), opened_(plan, key)
 {
     DoModal(parent, "DLG_GETDATA");
 }
@@ -30,7 +30,13 @@ INT_PTR TimeEntryDialog::OnInitDialog(HWND dialog)
 {
     SetNowIcon(module_, dialog, IDC_ENTRY_COME_NOW);
     SetNowIcon(module_, dialog, IDC_ENTRY_GO_NOW);
+    ShowFields(dialog);
+    CenterWindow(dialog);
+    return 1;
+}
 
+void TimeEntryDialog::ShowFields(HWND dialog)
+{
     const TimeEntryFields fields = InitTimeEntry(plan_, key_, suggestedDate_);
     SetControlText(dialog, IDC_ENTRY_DATE, fields.date);
     EnableControl(dialog, IDC_ENTRY_DATE, fields.dateEnabled);
@@ -42,8 +48,6 @@ INT_PTR TimeEntryDialog::OnInitDialog(HWND dialog)
     CheckRadioButton(dialog, IDC_ENTRY_TIMES_MODE, IDC_ENTRY_HOURS_MODE,
                      fields.hoursMode ? IDC_ENTRY_HOURS_MODE : IDC_ENTRY_TIMES_MODE);
     ApplyMode(dialog);
-    CenterWindow(dialog);
-    return 1;
 }
 
 void TimeEntryDialog::ApplyMode(HWND dialog)
@@ -65,6 +69,11 @@ bool TimeEntryDialog::Accept(HWND dialog)
     fields.noSaldo = IsChecked(dialog, IDC_ENTRY_NO_SALDO);
     fields.hoursMode = IsChecked(dialog, IDC_ENTRY_HOURS_MODE);
     PromptOwnerScope owner(plan_.frame().prompts(), PromptOwnerOf(dialog));
+    if (!opened_.StillAsShown(plan_)) {
+        opened_ = OpenedEntry(plan_, key_);
+        ShowFields(dialog);
+        return false;
+    }
     return AcceptTimeEntry(plan_, key_, fields);
 }
 

@@ -5,6 +5,7 @@
 // change. Created with new; runs and deletes itself inside the constructor.
 #include <string>
 
+#include "core/opened_entry.h"
 #include "framework/modal_dialog.h"
 
 class MonthPlan;
@@ -19,10 +20,13 @@ public:
     INT_PTR OnCommand(HWND* dialog, WPARAM* wParam, LPARAM* lParam) override;
 
 private:
+    // The fields of the entry as the file holds it now.
+    void ShowFields(HWND dialog);
     void ApplyMode(HWND dialog);
     bool Accept(HWND dialog);
 
     MonthPlan& plan_;
     unsigned key_;
     std::string suggestedDate_;
+    OpenedEntry opened_;
 };

@@ -1,9 +1,12 @@
 #include "dialogs/value_dialogs.h"
 
 #include "calendar/calendar.h"
+#include "core/frame_core.h"
 #include "core/month_form.h"
+#include "core/month_plan.h"
 #include "core/remark_form.h"
 #include "dialogs/dialog_controls.h"
+#include "dialogs/prompt_owner.h"
 #include "resources/resource_ids.h"
 
 MonthDialog::MonthDialog(HINSTANCE module, HWND parent, unsigned* month, unsigned* year, const Settings& settings,
@@ -53,7 +56,7 @@ bool DayCountDialog::Accept(HWND dialog)
 }
 
 RemarkDialog::RemarkDialog(HINSTANCE module, HWND parent, MonthPlan& plan, unsigned key)
-    : ValueDialog(module), plan_(plan), key_(key)
+    : ValueDialog(module), plan_(plan), key_(key), opened_(plan, key)
 {
     DoModal(parent, "DLG_GETINFO");
 }
@@ -65,5 +68,11 @@ void RemarkDialog::Fill(HWND dialog)
 
 bool RemarkDialog::Accept(HWND dialog)
 {
+    PromptOwnerScope owner(plan_.frame().prompts(), PromptOwnerOf(dialog));
+    if (!opened_.StillAsShown(plan_)) {
+        opened_ = OpenedEntry(plan_, key_);
+        Fill(dialog);
+        return false;
+    }
     return AcceptRemark(plan_, key_, ControlText(dialog, IDC_DAY_REMARK));
 }

@@ -3,6 +3,7 @@
 // the settings, the remark of an entry. Created with new; each runs and
 // deletes itself inside its constructor.
 #include "core/counter_forms.h"
+#include "core/opened_entry.h"
 #include "dialogs/value_dialog.h"
 
 class Clock;
@@ -55,4 +56,5 @@ protected:
 private:
     MonthPlan& plan_;
     unsigned key_;
+    OpenedEntry opened_;
 };

@@ -2,6 +2,8 @@
 // day timer, and "Kommen"/"Gehen" through the frame's commands.
 #include "tests/app/app_fixture.h"
 
+#include <commctrl.h>
+
 #include "app/handler_results.h"
 #include "app/list_view.h"
 #include "resources/resource_ids.h"
@@ -174,6 +176,16 @@ TEST_F(AppTest, ArrivalTimerTickAndDepartureShowInTodaysRowAndTheTip)
     Command(CMD_RECORD_DEPARTURE);
     EXPECT_EQ(todaysRow()[ColGo], "16:30");
     EXPECT_TRUE(boxes.Caught().empty()) << MessageTexts()[0];
+
+    // Closing the last plan leaves the tray and the status bar as at the start.
+    frame->SetTrayIconActive(true); // as a warning leaves it
+    Command(CMD_CLOSE_MONTH_PLAN);
+    EXPECT_STREQ(frame->Tray().Tip(), TIP_TIMER_OFF);
+    EXPECT_EQ(frame->Tray().Icon(), LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_ICON1)));
+    char part[64] = "?";
+    SendMessageA(frame->StatusBar(), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(part));
+    EXPECT_EQ(SendMessageA(frame->StatusBar(), SB_GETPARTS, 0, 0), 1);
+    EXPECT_STREQ(part, "");
 }
 
 TEST_F(AppTest, TrayAndMinimisingShowAndHideTheFrame)

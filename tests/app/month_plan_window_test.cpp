@@ -191,6 +191,18 @@ TEST_F(AppTest, ColumnsFillANarrowListAndRemarkGrowsButNeverShrinks)
     EXPECT_EQ(grown, ListInside(list) - FixedColumns(list));
     MoveWindow(window.Handle(), 0, 0, 500, 400, TRUE);
     EXPECT_EQ(ColumnWidth(list, ColRemark), grown);
+
+    // A cell fits its text to its width: a grown column is painted again as
+    // a whole, and the status bar too when the frame grows.
+    ShowWindow(frame->Handle(), SW_SHOWNORMAL);
+    SendMessageA(frame->MdiClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(window.Handle()), 0);
+    RedrawWindow(frame->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    MoveWindow(frame->Handle(), 0, 0, 1200, 600, TRUE);
+    GdiObject<HRGN> repainted(CreateRectRgn(0, 0, 0, 0));
+    GetUpdateRgn(list, repainted.Get(), FALSE);
+    EXPECT_TRUE(PtInRegion(repainted.Get(), FixedColumns(list) + 4, 40));
+    GetUpdateRgn(frame->StatusBar(), repainted.Get(), FALSE);
+    EXPECT_TRUE(PtInRegion(repainted.Get(), 4, 4));
 }
 
 TEST_F(AppTest, ClosingAPlanWritesWhetherItWasMaximised)

@@ -164,8 +164,9 @@ TEST_F(OptionsSheetTest, ChoosersKeepTheColourOnCancelAndTakeTheFolderTheUserOpe
     const std::string parent = std::string(current).substr(0, std::string(current).rfind('\\'));
     Run([&](HWND sheet) {
         HWND page = ShowPage(sheet, Display);
+        Choose(page, IDC_OPT_DESIGN, 3);
         WhenDialogOpens([](HWND colours) { Click(colours, IDCANCEL); });
-        Click(page, IDC_OPT_STRIPE_COLOUR);
+        Click(page, IDC_OPT_FREE_DAY_COLOUR);
         WhenDialogOpens([](HWND colours) {
             // The colour dialog's red, green and blue fields.
             const std::pair<int, const char*> fields[] = {{706, "10"}, {707, "20"}, {708, "30"}};
@@ -173,7 +174,10 @@ TEST_F(OptionsSheetTest, ChoosersKeepTheColourOnCancelAndTakeTheFolderTheUserOpe
                 Type(colours, id, value);
             Click(colours, IDOK);
         });
-        Click(page, IDC_OPT_FREE_DAY_COLOUR);
+        Click(page, IDC_OPT_STRIPE_COLOUR);
+        // Only a new choice applies a design, not the focus passing the list.
+        SetFocus(GetDlgItem(page, IDC_OPT_DESIGN));
+        SetFocus(GetDlgItem(page, IDC_OPT_STRIPE_COLOUR));
         page = ShowPage(sheet, Directory);
         WhenDialogOpens([&](HWND chooser) {
             EXPECT_EQ(TextOf(chooser, IDC_OPENDIR_PATH), current);
@@ -191,8 +195,8 @@ TEST_F(OptionsSheetTest, ChoosersKeepTheColourOnCancelAndTakeTheFolderTheUserOpe
         EXPECT_EQ(TextOf(page, IDC_OPT_WORKING_DIR), parent);
         Click(sheet, IDOK);
     });
-    EXPECT_EQ(settings.ColorStripes, 16773087u);
-    EXPECT_EQ(settings.ColorFreeDays, RGB(10, 20, 30));
+    EXPECT_EQ(settings.ColorStripes, RGB(10, 20, 30));
+    EXPECT_EQ(settings.ColorFreeDays, 255u);
     EXPECT_EQ(settings.WorkingDir, parent);
     char after[MAX_PATH] = {};
     GetCurrentDirectoryA(sizeof after, after);

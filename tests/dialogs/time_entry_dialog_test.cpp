@@ -106,6 +106,25 @@ TEST_F(TimeEntryDialogTest, EachRefusalKeepsTheDialogOpenWithTheUsersText)
     EXPECT_EQ(Dump(), before);
 }
 
+TEST_F(TimeEntryDialogTest, AnEntryChangedMeanwhileIsShownAgainAndOverwrittenOnlyByTheNextOk)
+{
+    Add(3, At(8, 0), NO_TIME);
+    Run(EntryKey(3, 1), "", [&](HWND d) {
+        EXPECT_EQ(TextOf(d, IDC_ENTRY_GO), "??:??");
+        Plan().RecordDeparture(); // "Erfassung: Gehen" from the tray
+        Type(d, IDC_ENTRY_REMARK, "Termin");
+        Click(d, IDOK);
+        EXPECT_TRUE(IsOpen(d));
+        EXPECT_EQ(TextOf(d, IDC_ENTRY_GO), "08:25");
+        EXPECT_EQ(TextOf(d, IDC_ENTRY_REMARK), "");
+        ExpectOnlyFrom(d, ENTRY_CHANGED_MEANWHILE, "Hinweis");
+        Type(d, IDC_ENTRY_REMARK, "Termin");
+        Click(d, IDOK);
+    });
+    EXPECT_EQ(Kind(3), std::make_tuple(At(8, 0), At(8, 25), At(0, 25)));
+    EXPECT_STREQ(Entry(3).Info, "Termin");
+}
+
 TEST_F(TimeEntryDialogTest, WorksFromTheKeyboardAndKnowsFreeWeekdays)
 {
     Run(0, "05.06.2002", [&](HWND d) {

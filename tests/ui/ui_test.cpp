@@ -26,6 +26,7 @@ namespace {
 
 constexpr long NO_TIME = 32767;
 constexpr WORD CMD_QUIT = 151;
+constexpr WORD CMD_ENTER_WORK_TIME = 40003;
 const char* const INACTIVE_TIP = "Stundwerk: Tagesberechnung nicht aktiv.";
 
 std::string Utf8(const std::string& cp1252)
@@ -221,6 +222,39 @@ TEST_F(UiTest, KommenAndGehenFromTheTrayMenuRecordTodaysEntry)
     ASSERT_EQ(doneRow.size(), 8u);
     EXPECT_EQ(doneRow[2], openRow[2]);
     EXPECT_NE(doneRow[3], "??:??");
+}
+
+// While a dialog waits for an answer, a click on the tray icon opens no menu
+// and runs no command: the dialog comes to the front, above the frame it
+// disables.
+TEST_F(UiTest, TrayClicksWhileADialogIsOpenBringTheDialogToTheFront)
+{
+    const CurrentPeriod period = PeriodOfToday(1);
+    folder.WriteSettings({"OpenMonth=1"});
+    ASSERT_EQ(folder.Cli("open " + std::to_string(period.month) + " " + std::to_string(period.year)).exitCode, 0u);
+    StundwerkProcess program(folder.Path());
+    ASSERT_TRUE(program.Started());
+    ASSERT_NE(WaitForPlanList(program), nullptr);
+    program.Command(CMD_ENTER_WORK_TIME);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (dialog = program.FindWindowOfClass("#32770")) != nullptr; }));
+    const auto above = [&](HWND window) {
+        for (HWND next = GetWindow(dialog, GW_HWNDNEXT); next; next = GetWindow(next, GW_HWNDNEXT))
+            if (next == window)
+                return true;
+        return false;
+    };
+    for (const LPARAM click : {WM_RBUTTONDOWN, WM_LBUTTONDOWN}) {
+        DWORD_PTR result = 0;
+        EXPECT_TRUE(
+            SendMessageTimeoutA(program.Frame(), TRAY_CALLBACK, TRAY_ICON_ID, click, SMTO_NORMAL, 5000, &result))
+            << "the tray menu opened";
+        EXPECT_EQ(program.FindWindowOfClass("#32768"), nullptr);
+        EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; })) << click;
+        EXPECT_TRUE(above(program.Frame())) << click;
+    }
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
 }
 
 // A second copy brings the first forward and ends; the first ends with 0,
