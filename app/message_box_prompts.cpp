@@ -1,5 +1,6 @@
 #include "app/message_box_prompts.h"
 
+#include "core/user_wait.h"
 #include "dialogs/commands.h"
 #include "dialogs/message_dialog.h"
 
@@ -17,12 +18,15 @@ void MessageBoxPrompts::Tell(const char* text, const char* title, MessageIcon ic
         style = MB_ICONINFORMATION;
     else if (icon == MessageIcon::Warning)
         style = MB_ICONWARNING;
+    // While a box waits for the user, other processes may use the files.
+    const UserWait wait(core_);
     MessageBoxA(BoxOwner(), text, title, style);
 }
 
 bool MessageBoxPrompts::Ask(const char* text, const char* title, bool questionIcon)
 {
     const UINT icon = questionIcon ? MB_ICONQUESTION : MB_ICONINFORMATION;
+    const UserWait wait(core_);
     return MessageBoxA(BoxOwner(), text, title, MB_YESNO | icon) == IDYES;
 }
 
@@ -40,6 +44,7 @@ bool MessageBoxPrompts::AskMonth(unsigned& month, unsigned& year)
 // may be hidden in the tray.
 bool MessageBoxPrompts::ShowWarning(const char* text)
 {
+    const UserWait wait(core_);
     return ShowWarningNotice(GetModuleHandleA(nullptr), text);
 }
 

@@ -3,6 +3,7 @@
 #include "app/main_frame.h"
 #include "app/month_plan_window.h"
 #include "core/month_plan.h"
+#include "core/user_wait.h"
 #include "dialogs/commands.h"
 
 namespace {
@@ -28,7 +29,10 @@ void MainFrame::OnOptions()
     const auto startDay = settings_.StartDay;
     const auto stripes = settings_.ColorStripes;
 
-    EditOptions(window_, settings_);
+    {
+        const UserWait wait(core_);
+        EditOptions(window_, settings_);
+    }
 
     // The button bar's background is the stripe colour.
     if (settings_.ColorStripes != stripes) {

@@ -4,6 +4,7 @@
 #include "app/print_month_plan.h"
 #include "core/evaluation.h"
 #include "core/month_plan.h"
+#include "core/user_wait.h"
 #include "dialogs/export_dialog.h"
 #include "dialogs/info_dialog.h"
 #include "resources/resource_ids.h"
@@ -11,12 +12,14 @@
 void ShowMonthlyEvaluation(HWND planWindow, MonthPlan& plan)
 {
     const std::string report = EvaluateMonth(plan);
+    const UserWait wait(plan.frame());
     MessageBoxA(planWindow, report.c_str(), EVALUATION_TITLE, MB_OK);
 }
 
 void OpenExportDialog(HINSTANCE module, HWND parent, HWND planWindow, MonthPlan& plan)
 {
     ClipboardExportTarget clipboard(planWindow);
+    const UserWait wait(plan.frame());
     new ExportDialog(module, parent, plan.settings(), plan, clipboard);
 }
 

@@ -4,11 +4,10 @@
 // CommandLock) and brings the settings' day counters up to date under the
 // lock; its end releases the lock and then tells the user, once, about the
 // first file that could not be written during it, so that a lost change never
-// passes for a saved one. Inner scopes, such as a timer tick inside a dialog,
-// share the outer one's lock and leave the report to it.
-#include <optional>
-
-#include "core/command_lock.h"
+// passes for a saved one. Inner scopes share the outer one's lock and leave
+// the report to it; while the program waits for the user (UserWait) the lock
+// is given back, and an inner scope then (a dialog's OK, a timer tick under a
+// dialog) takes it for itself.
 #include "core/frame_core.h"
 
 class CommandScope {
@@ -29,5 +28,6 @@ public:
 private:
     FrameCore& frame_;
     int exceptions_;
-    std::optional<CommandLock> lock_; // the outermost scope's
+    bool takesLock_ = false;     // this scope took the lock and gives it back
+    bool unlockedAround_ = false; // the frame's unlocked_ before this scope took the lock
 };

@@ -4,6 +4,7 @@
 // operations that belong to no single plan (opening and creating plans).
 #include <string>
 
+#include "core/command_lock.h"
 #include "core/entry_record.h"
 #include "core/settings.h"
 #include "core/shell.h"
@@ -82,6 +83,10 @@ private:
     int creating_ = 0;        // ScopedCount
     int commands_ = 0;        // CommandScope
     bool unlocked_ = false;   // CommandScope: the command could not lock its files
+    CommandLock lock_;        // CommandScope, UserWait
+    bool locked_ = false;     // lock_ is held
+    int waits_ = 0;           // UserWait
     Settings asRead_;         // the settings as the file held them at the last read or save
     friend class CommandScope;
+    friend class UserWait;
 };

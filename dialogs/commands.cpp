@@ -6,6 +6,7 @@
 #include "core/day_counters.h"
 #include "core/frame_core.h"
 #include "core/month_plan.h"
+#include "core/user_wait.h"
 #include "dialogs/day_kind_dialogs.h"
 #include "dialogs/options_sheet.h"
 #include "dialogs/time_entry_dialog.h"
@@ -33,44 +34,56 @@ void ChangeSelectedEntry(HWND frame, MonthPlan& plan)
 
 bool RunCounterDialog(HWND frame, FrameCore& core, DayCounter counter)
 {
-    new DayCountDialog(Module(), frame, core.settings(), counter);
+    {
+        const UserWait wait(core);
+        new DayCountDialog(Module(), frame, core.settings(), counter);
+    }
     core.SaveSettingsFile();
     return true;
 }
 
-bool RunPlanDialog(UINT command, HWND frame, FrameCore& core, MonthPlan& plan)
+// Runs the dialog of one entry or day-kind command; false for another command.
+// Its OK takes the lock for its own writes.
+bool RunEntryDialog(UINT command, HWND frame, FrameCore& core, MonthPlan& plan, bool& counts)
 {
     const std::string date = plan.SelectedRowDate();
-    const DayCountersBefore before(core.settings());
-    bool counts = false;
+    const UserWait wait(core);
     switch (command) {
     case CMD_ENTER_WORK_TIME:
         new TimeEntryDialog(Module(), frame, plan, 0, date);
-        break;
+        return true;
     case CMD_EDIT_ENTRY:
         ChangeSelectedEntry(frame, plan);
-        break;
+        return true;
     case CMD_ENTER_HOLIDAY:
         new HolidayEntryDialog(Module(), frame, plan, date);
-        break;
+        return true;
     case CMD_ACCOUNT_CORRECTION:
         new AccountCorrectionDialog(Module(), frame, plan, date);
-        break;
+        return true;
     case CMD_ENTER_FLEXI_DAY:
         new FlexiDayDialog(Module(), frame, plan, date);
         counts = true;
-        break;
+        return true;
     case CMD_ENTER_VACATION:
         new VacationDialog(Module(), frame, plan, date);
         counts = true;
-        break;
+        return true;
     case CMD_ENTER_SICK_DAYS:
         new SickDaysDialog(Module(), frame, plan, date);
         counts = true;
-        break;
+        return true;
     default:
         return false;
     }
+}
+
+bool RunPlanDialog(UINT command, HWND frame, FrameCore& core, MonthPlan& plan)
+{
+    const DayCountersBefore before(core.settings());
+    bool counts = false;
+    if (!RunEntryDialog(command, frame, core, plan, counts))
+        return false;
     // "G", "U" and "K" in Kommen book counted days too; their counts are
     // saved at once like their dialogs'.
     if (counts || before.Changed())
@@ -96,6 +109,7 @@ bool RunDialogForCommand(UINT command, HWND frame, FrameCore& core, MonthPlan* p
 
 bool AskMonthPlan(HWND owner, FrameCore& core, unsigned& month, unsigned& year)
 {
+    const UserWait wait(core);
     new MonthDialog(Module(), owner, &month, &year, core.settings(), core.clock());
     return month != 0;
 }

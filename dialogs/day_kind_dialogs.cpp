@@ -2,8 +2,8 @@
 
 #include "core/frame_core.h"
 #include "core/month_plan.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/dialog_controls.h"
-#include "dialogs/prompt_owner.h"
 #include "resources/resource_ids.h"
 
 // Each constructor runs the dialog last, when the object is complete: the
@@ -11,12 +11,12 @@
 
 namespace {
 
-// Runs one Accept function of the core with its messages owned by the dialog.
+// Runs one Accept function of the core as the dialog's own command.
 template <typename Fields>
 bool AcceptOwned(MonthPlan& plan, HWND dialog, bool (*accept)(MonthPlan&, const Fields&), const Fields& fields)
 {
-    PromptOwnerScope owner(plan.frame().prompts(), PromptOwnerOf(dialog));
-    return accept(plan, fields);
+    const DialogCommand command(plan.frame(), dialog);
+    return command.Held() && accept(plan, fields);
 }
 
 } // namespace

@@ -3,8 +3,8 @@
 #include "core/frame_core.h"
 #include "core/month_plan.h"
 #include "core/time_entry_form.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/dialog_controls.h"
-#include "dialogs/prompt_owner.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -68,7 +68,9 @@ bool TimeEntryDialog::Accept(HWND dialog)
     fields.remark = ControlText(dialog, IDC_ENTRY_REMARK);
     fields.noSaldo = IsChecked(dialog, IDC_ENTRY_NO_SALDO);
     fields.hoursMode = IsChecked(dialog, IDC_ENTRY_HOURS_MODE);
-    PromptOwnerScope owner(plan_.frame().prompts(), PromptOwnerOf(dialog));
+    const DialogCommand command(plan_.frame(), dialog);
+    if (!command.Held())
+        return false;
     if (!opened_.StillAsShown(plan_)) {
         opened_ = OpenedEntry(plan_, key_);
         ShowFields(dialog);

@@ -5,8 +5,8 @@
 #include "core/month_form.h"
 #include "core/month_plan.h"
 #include "core/remark_form.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/dialog_controls.h"
-#include "dialogs/prompt_owner.h"
 #include "resources/resource_ids.h"
 
 MonthDialog::MonthDialog(HINSTANCE module, HWND parent, unsigned* month, unsigned* year, const Settings& settings,
@@ -68,7 +68,9 @@ void RemarkDialog::Fill(HWND dialog)
 
 bool RemarkDialog::Accept(HWND dialog)
 {
-    PromptOwnerScope owner(plan_.frame().prompts(), PromptOwnerOf(dialog));
+    const DialogCommand command(plan_.frame(), dialog);
+    if (!command.Held())
+        return false;
     if (!opened_.StillAsShown(plan_)) {
         opened_ = OpenedEntry(plan_, key_);
         Fill(dialog);

@@ -34,6 +34,7 @@ public:
 
     void BeginBatch() override;
     bool EndBatch() override;
+    bool InBatch() const override { return batchDepth_ > 0; }
     // The next look at each cached file reads its bytes and parses them
     // again unless they are the ones it holds.
     void Recheck() override;

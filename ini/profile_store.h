@@ -29,6 +29,8 @@ public:
     // Ends one level; false when writing a changed file failed at the end of
     // the outermost batch (those files then keep their old contents).
     virtual bool EndBatch() { return true; }
+    // Whether a batch is open, with changes that may not be written yet.
+    virtual bool InBatch() const { return false; }
 
     // Another process may have changed the files since they were last read
     // (it held the command lock meanwhile): the next look at each file must
