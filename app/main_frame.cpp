@@ -271,6 +271,21 @@ MonthPlan* MainFrame::CreatePlanWindow(unsigned month, unsigned year, bool maxim
     return &window->Plan();
 }
 
+void MainFrame::DeletePlanWindow(MonthPlanWindow* window)
+{
+    if (core_.inCommand())
+        closedPlans_.emplace_back(window);
+    else
+        delete window;
+}
+
+void MainFrame::CommandEnded()
+{
+    // Swapped out first: a destructor must not find the list half cleared.
+    std::vector<std::unique_ptr<MonthPlanWindow>> closed;
+    closed.swap(closedPlans_);
+}
+
 bool MainFrame::HasActivePlan()
 {
     return GetActiveMonthPlan() != nullptr;

@@ -3,7 +3,8 @@
 // saving goes: the end of the outermost scope tells the user, once, about the
 // first file that could not be written during it, so that a lost change never
 // passes for a saved one. Inner scopes, such as a timer tick inside a dialog,
-// leave the report to the outer one.
+// leave the report to the outer one. Its end also tells the shell that no
+// plan operation is under way any more.
 #include <exception>
 
 #include "core/frame_core.h"
@@ -21,7 +22,8 @@ public:
         // leaves the report to the next command.
         if (frame_.commands_ == 1 && std::uncaught_exceptions() == exceptions_)
             frame_.ReportUnsavedFile();
-        --frame_.commands_;
+        if (--frame_.commands_ == 0)
+            frame_.shell().CommandEnded();
     }
     CommandScope(const CommandScope&) = delete;
     CommandScope& operator=(const CommandScope&) = delete;

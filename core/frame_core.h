@@ -24,6 +24,9 @@ public:
     virtual bool WindowExists(const char* title) = 0;
     virtual void SetTrayTip(const char* /*text*/) {}
     virtual void SetTrayIconActive(bool /*warning*/) {}
+    // The outermost user command has ended (CommandScope): no operation of
+    // any plan is under way any more.
+    virtual void CommandEnded() {}
 };
 
 class FrameCore {
@@ -38,6 +41,8 @@ public:
     EntryRecord& copyBuffer() { return copyBuffer_; }
     // Whether a plan is being created: the live computation opens no plan then.
     bool creating() const { return creating_ > 0; }
+    // Whether a user command (CommandScope) is under way.
+    bool inCommand() const { return commands_ > 0; }
 
     // 1 when a window was opened or the user declined; 0 when the file could
     // not be created.
