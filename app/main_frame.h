@@ -78,6 +78,7 @@ public:
 
     // FrameShell
     MonthPlan* CreatePlanWindow(unsigned month, unsigned year, bool maximised) override;
+    MonthPlan* ActivatePlanWindow(const std::string& file) override;
     bool HasActivePlan() override;
     bool WindowExists(const char* title) override;
     void SetTrayTip(const char* text) override;

@@ -18,6 +18,10 @@ public:
     // Creates the month plan window for the period; its construction
     // recomputes and lists the plan. nullptr when no window could be made.
     virtual MonthPlan* CreatePlanWindow(unsigned month, unsigned year, bool maximised) = 0;
+    // The open plan window on this file, brought to the front; nullptr when
+    // none is open. A window is known by its file, never by its title: after
+    // a change of folder the same title names another file.
+    virtual MonthPlan* ActivatePlanWindow(const std::string& /*file*/) { return nullptr; }
     // Whether a month plan window is active.
     virtual bool HasActivePlan() = 0;
     // Whether a window with this title exists (WARNING_TITLE, a plan title).

@@ -102,6 +102,43 @@ TEST_F(DialogCommandsTest, OpeningAnOpenPlanActivatesItsWindow)
     }
 }
 
+// After "Verzeichnis" changed, the same period is another file: the old
+// folder's open window is not its window, but the same folder written in
+// other letters is the same folder.
+TEST_F(DialogCommandsTest, AnOpenWindowIsReusedOnlyForTheSameFile)
+{
+    Start();
+    OpenPlan(10, 2005);
+    AddEntry(4, At(8, 0), At(16, 0));
+    const std::string first = ActiveFile();
+    const std::string firstBytes = ReadBytes(first);
+    std::string upper = folder.path().string();
+    CharUpperBuffA(upper.data(), static_cast<DWORD>(upper.size()));
+    const struct {
+        const char* what;
+        std::string workingDir;
+        UINT command;
+        std::string active;
+        int plans;
+    } cases[] = {
+        {"Neu in another folder", folder.File("B"), CMD_NEW_MONTH_PLAN, folder.File("B\\102005.SW"), 2},
+        {"Öffnen in another folder", folder.File("B"), CMD_OPEN_MONTH_PLAN, folder.File("B\\102005.SW"), 2},
+        {"Öffnen in the same folder in capitals", upper, CMD_OPEN_MONTH_PLAN, first, 1},
+    };
+    for (const auto& c : cases) {
+        if (ActiveFile() != first)
+            Command(CMD_CLOSE_MONTH_PLAN);
+        lstrcpynA(frame->GetSettings().WorkingDir, c.workingDir.c_str(), sizeof frame->GetSettings().WorkingDir);
+        boxes.AnswerYes(false);
+        WhenDialogOpens([](HWND d) { ChooseMonth(d, 10, "2005"); });
+        Command(c.command);
+        EXPECT_EQ(ActiveFile(), c.active) << c.what;
+        EXPECT_EQ(OpenPlans(), c.plans) << c.what;
+        EXPECT_EQ(ReadBytes(first), firstBytes) << c.what;
+    }
+    EXPECT_NE(ReadBytes(folder.File("B\\102005.SW")).find("[4/1]"), std::string::npos) << "the new period is filled";
+}
+
 // A new plan whose previous period has no file: the user wants to take the
 // account from another month, then cancels the month dialog.
 TEST_F(DialogCommandsTest, CancelledCarryOverMonthLeavesTheAccountToTheUser)
