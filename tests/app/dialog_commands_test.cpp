@@ -209,6 +209,30 @@ TEST_F(DialogCommandsTest, OptionsApplyTheStartDayAndAlwaysSaveAndRestartTheTime
     }
 }
 
+// Under start day 15, 12 October 2005 lies in the period of September: the
+// open plan of September under start day 1 is not that period's plan. A
+// tick that comes while the notice of the change is read computes nothing on
+// it nor on October's.
+TEST_F(DialogCommandsTest, ATickUnderTheStartDayNoticeChangesNoPlan)
+{
+    Start();
+    OpenPlan(10, 2005);
+    OpenPlan(9, 2005);
+    const auto plans = [&] { return ReadBytes(folder.File("092005.SW")) + ReadBytes(folder.File("102005.SW")); };
+    const std::string before = plans();
+    WhenDialogOpens([&](HWND sheet) {
+        Choose(PropSheet_GetCurrentPageHwnd(sheet), IDC_OPT_START_DAY, 14);
+        // Waits behind the sheet's end; the notice's own loop takes it.
+        PostMessageA(frame->Handle(), WM_TIMER, DAY_TIMER_ID, 0);
+        Click(sheet, IDOK);
+    });
+    boxes.AnswerYes(false);
+    Command(CMD_OPTIONS);
+    ASSERT_FALSE(Titles().empty());
+    EXPECT_EQ(Titles()[0], START_DAY_TITLE);
+    EXPECT_EQ(plans(), before);
+}
+
 TEST_F(DialogCommandsTest, ATimeEntryFromTheCommandShowsInTheListAndTheEvaluation)
 {
     Start();
