@@ -40,6 +40,17 @@ BOOL CALLBACK FindTitle(HWND window, LPARAM lParam)
     return TRUE;
 }
 
+// The full path in capitals: Windows' file names ignore case, and a folder
+// may be named relatively or with "..".
+std::string FileIdentity(const std::string& file)
+{
+    char full[MAX_PATH * 4];
+    const DWORD length = GetFullPathNameA(file.c_str(), sizeof full, full, nullptr);
+    std::string identity = length > 0 && length < sizeof full ? std::string(full, length) : file;
+    CharUpperBuffA(identity.data(), static_cast<DWORD>(identity.size()));
+    return identity;
+}
+
 } // namespace
 
 MainFrame::MainFrame(const MainFrameSetup& setup)
@@ -283,17 +294,22 @@ void MainFrame::LastPlanClosed()
     SetTrayIconActive(false);
 }
 
+MonthPlan* MainFrame::ActivatePlanWindow(const std::string& file)
+{
+    const std::string wanted = FileIdentity(file);
+    for (HWND child = GetWindow(MdiClient(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        MonthPlanWindow* open = MonthPlanWindowOf(child);
+        if (open && FileIdentity(open->Plan().path()) == wanted) {
+            SendMessageA(MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);
+            return &open->Plan();
+        }
+    }
+    return nullptr;
+}
+
 MonthPlan* MainFrame::CreatePlanWindow(unsigned month, unsigned year, bool maximised)
 {
-    // One window per plan: a second window on the same file would keep rows
-    // that the first one's changes make stale, and act on their keys. The
-    // open one comes to the front, recomputed and listed as a new one is.
     const std::string title = FrameCore::PlanTitle(month, year);
-    if (MonthPlanWindow* open = MonthPlanWindowOf(FindWindowExA(MdiClient(), nullptr, nullptr, title.c_str()))) {
-        SendMessageA(MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(open->Handle()), 0);
-        open->Plan().Recompute(EffectiveStartDay(settings_));
-        return &open->Plan();
-    }
     const DWORD style = PLAN_WINDOW_STYLE | (maximised ? WS_MAXIMIZE : 0);
     auto* window = new MonthPlanWindow(title.c_str(), this, style, nullptr, month, year);
     if (!window->Handle()) {
@@ -301,6 +317,21 @@ MonthPlan* MainFrame::CreatePlanWindow(unsigned month, unsigned year, bool maxim
         return nullptr;
     }
     return &window->Plan();
+}
+
+void MainFrame::DeletePlanWindow(MonthPlanWindow* window)
+{
+    if (core_.inCommand())
+        closedPlans_.emplace_back(window);
+    else
+        delete window;
+}
+
+void MainFrame::CommandEnded()
+{
+    // Swapped out first: a destructor must not find the list half cleared.
+    std::vector<std::unique_ptr<MonthPlanWindow>> closed;
+    closed.swap(closedPlans_);
 }
 
 bool MainFrame::HasActivePlan()

@@ -5,7 +5,9 @@
 // commands of menus, bars, popup menus and the tray.
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "app/button_bar.h"
 #include "app/message_box_prompts.h"
@@ -63,6 +65,11 @@ public:
     // as the program starts: nothing is computed live any more.
     void LastPlanClosed();
     MonthPlanWindow* GetActiveMonthPlan();
+    // A plan window whose window is gone. Its object goes at once, or at the
+    // end of the command under way: an operation of that command may still
+    // be running on its plan, as the live computation does while its warning,
+    // which leaves the frame usable, is open.
+    void DeletePlanWindow(MonthPlanWindow* window);
 
     FrameCore& Core() { return core_; }
     Settings& GetSettings() { return settings_; }
@@ -74,10 +81,12 @@ public:
 
     // FrameShell
     MonthPlan* CreatePlanWindow(unsigned month, unsigned year, bool maximised) override;
+    MonthPlan* ActivatePlanWindow(const std::string& file) override;
     bool HasActivePlan() override;
     bool WindowExists(const char* title) override;
     void SetTrayTip(const char* text) override;
     void SetTrayIconActive(bool active) override;
+    void CommandEnded() override;
 
 private:
     void BuildButtonBar();
@@ -113,4 +122,6 @@ private:
     TrayIcon tray_;
     // The shell's message after it restarted: the tray icon must be added again.
     UINT taskbarCreatedMessage_ = 0;
+    // Plan windows closed during the command under way (DeletePlanWindow).
+    std::vector<std::unique_ptr<MonthPlanWindow>> closedPlans_;
 };

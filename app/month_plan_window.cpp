@@ -130,7 +130,7 @@ MonthPlanWindow::MonthPlanWindow(const char* title, MainFrame* frame, DWORD styl
 MonthPlanWindow::~MonthPlanWindow()
 {
     // No message may find this object any more.
-    if (window_ && IsWindow(window_))
+    if (!destroyed_ && window_ && IsWindow(window_))
         SetWindowLongPtrA(window_, 0, 0);
 }
 
@@ -436,9 +436,14 @@ LRESULT MonthPlanWindow::OnDestroy(WPARAM*, LPARAM*)
 
 LRESULT MonthPlanWindow::OnNcDestroy(WPARAM*, LPARAM*)
 {
-    if (!destroyed_) {
-        destroyed_ = true;
-        delete this;
-    }
+    if (destroyed_)
+        return MSG_HANDLED;
+    destroyed_ = true;
+    // The window and its children are gone: no message finds this object,
+    // and what the plan still shows goes nowhere.
+    SetWindowLongPtrA(window_, 0, 0);
+    header_.reset();
+    list_.Release();
+    frame_->DeletePlanWindow(this);
     return MSG_HANDLED;
 }

@@ -20,8 +20,8 @@ class MonthPlanWindow : public MdiChildWindow, public PlanView {
 public:
     // Creates the window in frame's MDI client (it becomes the active child),
     // lists and recomputes the plan. Without a window (Handle() null) the
-    // object owns nothing and must be deleted by the caller; otherwise it
-    // deletes itself when its window is destroyed.
+    // object owns nothing and must be deleted by the caller; otherwise the
+    // frame deletes it once its window is destroyed (DeletePlanWindow).
     MonthPlanWindow(const char* title, MainFrame* frame, DWORD style, const RECT* rect, unsigned month, unsigned year);
     ~MonthPlanWindow() override;
 

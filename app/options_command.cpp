@@ -3,6 +3,8 @@
 #include "app/main_frame.h"
 #include "app/month_plan_window.h"
 #include "core/month_plan.h"
+#include "core/period.h"
+#include "core/settings_file.h"
 #include "core/user_wait.h"
 #include "dialogs/commands.h"
 
@@ -40,6 +42,10 @@ void MainFrame::OnOptions()
         LayoutClient();
     }
     if (settings_.StartDay != startDay) {
+        // The open plans were made under the old first billing day: no tick
+        // may compute on them while the notice is read. The timer starts
+        // again below, once they are closed.
+        KillTimer(window_, DAY_TIMER_ID);
         MessageBoxA(window_, START_DAY_CHANGED, "1. Abrechnungstag geändert", MB_ICONINFORMATION);
         CloseAllPlans();
         unsigned month = 0, year = 0;
@@ -66,6 +72,6 @@ void MainFrame::OnOptions()
                 active->RemoveIconLists();
         }
         active->Plan().RefreshList();
-        active->Plan().Recompute(settings_.StartDay);
+        active->Plan().Recompute(EffectiveStartDay(settings_));
     }
 }

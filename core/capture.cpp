@@ -5,6 +5,7 @@
 #include "calendar/calendar.h"
 #include "core/frame_core.h"
 #include "core/month_plan.h"
+#include "core/period.h"
 #include "core/plan_keys.h"
 #include "core/scoped_count.h"
 #include "ini/profile_batch.h"
@@ -49,6 +50,11 @@ std::string Time(TimeValue value)
 
 bool MonthPlan::IsCurrentPlan()
 {
+    // A plan of the same month under another first billing day is another
+    // period: its days lie elsewhere, and the live computation would enter
+    // missing days into the wrong ones.
+    if (startDay_ != EffectiveStartDay(settings()))
+        return false;
     unsigned month = 0, year = 0;
     frame_.TodaysPeriod(month, year);
     return PlanMonth() == month && PlanYear() == year;

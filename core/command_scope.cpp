@@ -34,5 +34,6 @@ CommandScope::~CommandScope()
         if (std::uncaught_exceptions() == exceptions_)
             frame_.ReportUnsavedFile();
     }
-    --frame_.commands_;
+    if (--frame_.commands_ == 0)
+        frame_.shell().CommandEnded();
 }

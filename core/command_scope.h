@@ -7,7 +7,8 @@
 // passes for a saved one. Inner scopes share the outer one's lock and leave
 // the report to it; while the program waits for the user (UserWait) the lock
 // is given back, and an inner scope then (a dialog's OK, a timer tick under a
-// dialog) takes it for itself.
+// dialog) takes it for itself. The outermost scope's end also tells the
+// shell that no plan operation is under way any more.
 #include "core/frame_core.h"
 
 class CommandScope {

@@ -140,6 +140,14 @@ int FrameCore::OpenMonthPlan(unsigned month, unsigned year, bool create, bool as
         }
     }
 
+    // One window per file: a second window on the same file would keep rows
+    // that the first one's changes make stale, and act on their keys. The
+    // open one is recomputed and listed as a new one is, and it is no new
+    // period to fill.
+    if (MonthPlan* open = shell_.ActivatePlanWindow(file)) {
+        open->Recompute(EffectiveStartDay(settings_));
+        return 1;
+    }
     MonthPlan* plan = shell_.CreatePlanWindow(month, year, maximised);
     if (plan != nullptr && createPlan)
         plan->FillNewPeriod(month, year);

@@ -19,12 +19,19 @@ public:
     // Creates the month plan window for the period; its construction
     // recomputes and lists the plan. nullptr when no window could be made.
     virtual MonthPlan* CreatePlanWindow(unsigned month, unsigned year, bool maximised) = 0;
+    // The open plan window on this file, brought to the front; nullptr when
+    // none is open. A window is known by its file, never by its title: after
+    // a change of folder the same title names another file.
+    virtual MonthPlan* ActivatePlanWindow(const std::string& /*file*/) { return nullptr; }
     // Whether a month plan window is active.
     virtual bool HasActivePlan() = 0;
     // Whether a window with this title exists (WARNING_TITLE, a plan title).
     virtual bool WindowExists(const char* title) = 0;
     virtual void SetTrayTip(const char* /*text*/) {}
     virtual void SetTrayIconActive(bool /*warning*/) {}
+    // The outermost user command has ended (CommandScope): no operation of
+    // any plan is under way any more.
+    virtual void CommandEnded() {}
 };
 
 class FrameCore {
@@ -39,6 +46,8 @@ public:
     EntryRecord& copyBuffer() { return copyBuffer_; }
     // Whether a plan is being created: the live computation opens no plan then.
     bool creating() const { return creating_ > 0; }
+    // Whether a user command (CommandScope) is under way.
+    bool inCommand() const { return commands_ > 0; }
 
     // 1 when a window was opened or the user declined; 0 when the file could
     // not be created or holds something that is no readable plan (told, left

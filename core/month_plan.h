@@ -43,6 +43,9 @@ public:
     MonthPlan(FrameCore& frame, PlanView& view, unsigned month, unsigned year);
 
     const std::string& path() const { return path_; }
+    // The first billing day the plan's file was named and its period made
+    // with: StartDay as it was when the plan opened.
+    unsigned startDay() const { return startDay_; }
     FrameCore& frame() { return frame_; }
     Settings& settings();
     ProfileStore& store();
@@ -86,6 +89,7 @@ public:
     std::string SelectedRowDate();
 
     // --- arrival and departure ---
+    // Whether the plan is today's period under the first billing day in force.
     bool IsCurrentPlan();
     void RecordArrival();
     void RecordDeparture();
@@ -135,6 +139,7 @@ private:
     FrameCore& frame_;
     PlanView& view_;
     std::string path_;
+    unsigned startDay_;
     std::vector<ListRow> rows_;
     DayCounts counts_;
     LiveState live_;

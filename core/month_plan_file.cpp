@@ -42,7 +42,8 @@ bool IsDayOffCode(TimeValue go)
 } // namespace
 
 MonthPlan::MonthPlan(FrameCore& frame, PlanView& view, unsigned month, unsigned year)
-    : frame_(frame), view_(view), path_(MonthPlanFileName(frame.settings(), month, year))
+    : frame_(frame), view_(view), path_(MonthPlanFileName(frame.settings(), month, year)),
+      startDay_(EffectiveStartDay(frame.settings()))
 {
 }
 

@@ -107,6 +107,43 @@ TEST_F(DialogCommandsTest, OpeningAnOpenPlanActivatesItsWindow)
     }
 }
 
+// After "Verzeichnis" changed, the same period is another file: the old
+// folder's open window is not its window, but the same folder written in
+// other letters is the same folder.
+TEST_F(DialogCommandsTest, AnOpenWindowIsReusedOnlyForTheSameFile)
+{
+    Start();
+    OpenPlan(10, 2005);
+    AddEntry(4, At(8, 0), At(16, 0));
+    const std::string first = ActiveFile();
+    const std::string firstBytes = ReadBytes(first);
+    std::string upper = folder.path().string();
+    CharUpperBuffA(upper.data(), static_cast<DWORD>(upper.size()));
+    const struct {
+        const char* what;
+        std::string workingDir;
+        UINT command;
+        std::string active;
+        int plans;
+    } cases[] = {
+        {"Neu in another folder", folder.File("B"), CMD_NEW_MONTH_PLAN, folder.File("B\\102005.SW"), 2},
+        {"Öffnen in another folder", folder.File("B"), CMD_OPEN_MONTH_PLAN, folder.File("B\\102005.SW"), 2},
+        {"Öffnen in the same folder in capitals", upper, CMD_OPEN_MONTH_PLAN, first, 1},
+    };
+    for (const auto& c : cases) {
+        if (ActiveFile() != first)
+            Command(CMD_CLOSE_MONTH_PLAN);
+        lstrcpynA(frame->GetSettings().WorkingDir, c.workingDir.c_str(), sizeof frame->GetSettings().WorkingDir);
+        boxes.AnswerYes(false);
+        WhenDialogOpens([](HWND d) { ChooseMonth(d, 10, "2005"); });
+        Command(c.command);
+        EXPECT_EQ(ActiveFile(), c.active) << c.what;
+        EXPECT_EQ(OpenPlans(), c.plans) << c.what;
+        EXPECT_EQ(ReadBytes(first), firstBytes) << c.what;
+    }
+    EXPECT_NE(ReadBytes(folder.File("B\\102005.SW")).find("[4/1]"), std::string::npos) << "the new period is filled";
+}
+
 // A new plan whose previous period has no file: the user wants to take the
 // account from another month, then cancels the month dialog.
 TEST_F(DialogCommandsTest, CancelledCarryOverMonthLeavesTheAccountToTheUser)
@@ -175,6 +212,30 @@ TEST_F(DialogCommandsTest, OptionsApplyTheStartDayAndAlwaysSaveAndRestartTheTime
         EXPECT_NE(ReadBytes(Ini()).find(c.saved), std::string::npos) << c.what;
         EXPECT_TRUE(TakeDayTimer()) << c.what;
     }
+}
+
+// Under start day 15, 12 October 2005 lies in the period of September: the
+// open plan of September under start day 1 is not that period's plan. A
+// tick that comes while the notice of the change is read computes nothing on
+// it nor on October's.
+TEST_F(DialogCommandsTest, ATickUnderTheStartDayNoticeChangesNoPlan)
+{
+    Start();
+    OpenPlan(10, 2005);
+    OpenPlan(9, 2005);
+    const auto plans = [&] { return ReadBytes(folder.File("092005.SW")) + ReadBytes(folder.File("102005.SW")); };
+    const std::string before = plans();
+    WhenDialogOpens([&](HWND sheet) {
+        Choose(PropSheet_GetCurrentPageHwnd(sheet), IDC_OPT_START_DAY, 14);
+        // Waits behind the sheet's end; the notice's own loop takes it.
+        PostMessageA(frame->Handle(), WM_TIMER, DAY_TIMER_ID, 0);
+        Click(sheet, IDOK);
+    });
+    boxes.AnswerYes(false);
+    Command(CMD_OPTIONS);
+    ASSERT_FALSE(Titles().empty());
+    EXPECT_EQ(Titles()[0], START_DAY_TITLE);
+    EXPECT_EQ(plans(), before);
 }
 
 TEST_F(DialogCommandsTest, ATimeEntryFromTheCommandShowsInTheListAndTheEvaluation)

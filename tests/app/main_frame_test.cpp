@@ -4,10 +4,13 @@
 
 #include <commctrl.h>
 
+#include <functional>
+
 #include "app/handler_results.h"
 #include "app/list_view.h"
 #include "resources/resource_ids.h"
 #include "tests/framework/test_application.h"
+#include "tests/support/dialog_driver.h"
 
 namespace {
 
@@ -210,4 +213,48 @@ TEST_F(AppTest, TrayAndMinimisingShowAndHideTheFrame)
         EXPECT_EQ(IsWindowVisible(frame->Handle()) != FALSE, step.visible) << step.what;
     }
     EXPECT_FALSE(IsIconic(frame->Handle()));
+}
+
+// The warning of the live computation has no owner: the frame stays usable
+// behind it, and the plan under the computation may be closed meanwhile.
+TEST_F(AppTest, APlanClosedUnderItsWarningOutlivesTheComputation)
+{
+    const struct {
+        const char* what;
+        UINT message;
+        WPARAM wParam;
+    } starts[] = {
+        {"timer tick", WM_TIMER, DAY_TIMER_ID},
+        {"list refresh of a command", WM_COMMAND, CMD_RECOMPUTE},
+    };
+    const struct {
+        const char* what;
+        std::function<void(MainFrame&, HWND plan)> close;
+    } closes[] = {
+        {"close box", [](MainFrame&, HWND plan) { SendMessageA(plan, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        {"Alles schließen", [](MainFrame& f, HWND) { SendMessageA(f.Handle(), WM_COMMAND, CMD_CLOSE_ALL, 0); }},
+    };
+    WriteOptions({"CheckMissings=0", "WWorkTime=60"});
+    Start();
+    for (const auto& start : starts) {
+        for (const auto& close : closes) {
+            SCOPED_TRACE(std::string(start.what) + ", " + close.what);
+            frame->GetSettings().WarnWorkTime = 0;
+            OpenPlan(10, 2005);
+            AddEntry(12, At(6, 0), NO_TIME);
+            frame->GetSettings().WarnWorkTime = 1;
+            HWND plan = Active()->Handle();
+            bool warned = false;
+            WhenDialogOpens([&](HWND warning) {
+                warned = TitleOf(warning) == WARNING_TITLE;
+                close.close(*frame, plan);
+                EXPECT_FALSE(IsWindow(plan));
+                Click(warning, IDOK);
+            });
+            SendMessageA(frame->Handle(), start.message, start.wParam, 0);
+            EXPECT_TRUE(warned);
+            EXPECT_EQ(Active(), nullptr);
+            Pump();
+        }
+    }
 }
