@@ -42,7 +42,7 @@ BOOL CALLBACK FindTitle(HWND window, LPARAM lParam)
 
 // The full path in capitals: Windows' file names ignore case, and a folder
 // may be named relatively or with "..".
-std::string FileIdentity(const std::string& file)
+std::string ComparablePath(const std::string& file)
 {
     char full[MAX_PATH * 4];
     const DWORD length = GetFullPathNameA(file.c_str(), sizeof full, full, nullptr);
@@ -296,10 +296,10 @@ void MainFrame::LastPlanClosed()
 
 MonthPlan* MainFrame::ActivatePlanWindow(const std::string& file)
 {
-    const std::string wanted = FileIdentity(file);
+    const std::string wanted = ComparablePath(file);
     for (HWND child = GetWindow(MdiClient(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         MonthPlanWindow* open = MonthPlanWindowOf(child);
-        if (open && FileIdentity(open->Plan().path()) == wanted) {
+        if (open && ComparablePath(open->Plan().path()) == wanted) {
             SendMessageA(MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);
             return &open->Plan();
         }
