@@ -240,6 +240,17 @@ void MainFrame::SetTrayTip(const char* text)
     tray_.SetTip(text);
 }
 
+void MainFrame::SetLiveTip(const char* text, const char* endOfDay)
+{
+    tray_.SetTip(text, endOfDay);
+    ShowEndOfDay(statusBar_.Get(), endOfDay);
+}
+
+void MainFrame::ShowTrayNotice(const char* text)
+{
+    tray_.ShowBalloon("Stundwerk", text);
+}
+
 MonthPlanWindow* MainFrame::GetActiveMonthPlan()
 {
     return MonthPlanWindowOf(reinterpret_cast<HWND>(SendMessageA(MdiClient(), WM_MDIGETACTIVE, 0, 0)));

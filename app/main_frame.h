@@ -74,6 +74,8 @@ public:
     bool HasActivePlan() override;
     bool WindowExists(const char* title) override;
     void SetTrayTip(const char* text) override;
+    void SetLiveTip(const char* text, const char* endOfDay) override;
+    void ShowTrayNotice(const char* text) override;
     void SetTrayIconActive(bool active) override;
 
 private:

@@ -10,3 +10,5 @@ constexpr int STATUS_BAR_ID = 1001;
 // Null when it cannot be created; height then stays as it was.
 HWND CreateStatusBar(HWND frame, int& height);
 void ShowDayCounts(HWND statusBar, const DayCounts& counts);
+// The last part: when today's work ends ("Feierabend um 16:21"), or empty.
+void ShowEndOfDay(HWND statusBar, const char* text);

@@ -59,6 +59,9 @@ struct CliCommand {
 // Every command, in the order of the help text.
 const CliCommand* Commands(std::size_t& count);
 
+// Today's period, opened as every command opens its plan.
+MonthPlan* OpenTodaysPlan(CliRun& run);
+
 // The handlers, by group.
 int OpenCommand(CliRun& run);
 int ShowCommand(CliRun& run);
@@ -69,6 +72,7 @@ int EvaluateCommand(CliRun& run);
 int ExportCommand(CliRun& run);
 int ArriveCommand(CliRun& run);
 int LeaveCommand(CliRun& run);
+int StatusCommand(CliRun& run);
 int DeleteCommand(CliRun& run);
 int MoveCommand(CliRun& run);
 int FillMissingCommand(CliRun& run);

@@ -3,8 +3,6 @@
 #include "cli/session.h"
 #include "core/month_plan.h"
 
-namespace {
-
 MonthPlan* OpenTodaysPlan(CliRun& run)
 {
     CliSession& session = run.Session();
@@ -12,8 +10,6 @@ MonthPlan* OpenTodaysPlan(CliRun& run)
     session.frame().TodaysPeriod(month, year);
     return session.OpenPlan(month, year);
 }
-
-} // namespace
 
 int ArriveCommand(CliRun& run)
 {

@@ -18,6 +18,10 @@ const CliCommand Table[] = {
     {"kommen", "", "Erfassung: Kommen (jetzt, im Monatsplan des heutigen Tages)", 0, 0, nullptr, nullptr,
      ArriveCommand},
     {"gehen", "", "Erfassung: Gehen (jetzt, im Monatsplan des heutigen Tages)", 0, 0, nullptr, nullptr, LeaveCommand},
+    {"status", "",
+     "heute laufende Werte: Kommen, Stunden, Saldo, Konto, Feierabend um (tab-getrennt); "
+     "Exit-Code 1 ohne offenen Eintrag",
+     0, 0, nullptr, nullptr, StatusCommand},
     {"entry", "DATUM KOMMEN [GEHEN] [--remark TEXT] [--no-saldo]",
      "neuer Eintrag mit Zeiten (ohne GEHEN: offener Eintrag); --no-saldo: Tag hat keine Regelarbeitszeit "
      "(an arbeitsfreien Tagen immer); KOMMEN U, K oder F bucht Urlaub, Krankheit oder Feiertag, G einen Gleittag "

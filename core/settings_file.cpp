@@ -87,6 +87,15 @@ public:
     {
         Write(key, "%ld", static_cast<long>(static_cast<std::int32_t>(value)));
     }
+    // Keys beside the original set stay out of the file while they hold
+    // their default, so that a file saved without using them is as before.
+    void UnlessDefault(const char* key, std::uint32_t value, std::uint32_t defaultValue)
+    {
+        if (value == defaultValue)
+            store_.DeleteKey(kOptions, key, file_);
+        else
+            Unsigned(key, value);
+    }
     void Text(const char* key, const char* value)
     {
         store_.WriteString(kOptions, key, QuotedProfileText(value).c_str(), file_);
@@ -219,6 +228,7 @@ void LoadSettings(ProfileStore& store, Settings& s)
     s.ColorStripes = ReadDecimalKey(store, "ColorStripes", defaults.ColorStripes, file);
     s.ColorFreeDays = ReadDecimalKey(store, "ColorFreeDays", defaults.ColorFreeDays, file);
     s.ExportFields = ReadDecimalKey(store, "ExportFields", defaults.ExportFields, file);
+    s.NoticeRegularTime = readUnsigned("NoticeRegularTime", defaults.NoticeRegularTime);
     MendSettings(s);
 }
 
@@ -258,5 +268,6 @@ bool SaveSettings(ProfileStore& store, const Settings& s)
     out.Long("ColorStripes", s.ColorStripes);
     out.Long("ColorFreeDays", s.ColorFreeDays);
     out.Long("ExportFields", s.ExportFields);
+    out.UnlessDefault("NoticeRegularTime", s.NoticeRegularTime, Settings().NoticeRegularTime);
     return batch.End();
 }

@@ -169,10 +169,19 @@ TEST_F(AppTest, ArrivalTimerTickAndDepartureShowInTodaysRowAndTheTip)
     EXPECT_EQ(todaysRow()[ColGo], "09:30T");
     EXPECT_EQ(todaysRow()[ColHours], "1:30T");
     EXPECT_STREQ(frame->Tray().Tip(), "Kommen: 08:00, Stunden: 1:30, Saldo: -6:06, Konto: -6:06");
+    EXPECT_STREQ(frame->Tray().ShownTip(),
+                 "Kommen: 08:00, Stunden: 1:30, Saldo: -6:06, Konto: -6:06\nFeierabend um 16:06");
+    const auto endOfDay = [&] {
+        char text[64] = {};
+        SendMessageA(frame->StatusBar(), SB_GETTEXTA, 4, reinterpret_cast<LPARAM>(text));
+        return std::string(text);
+    };
+    EXPECT_EQ(endOfDay(), "Feierabend um 16:06");
 
     clock.Set(12, 10, 2005, 16, 30);
     Command(CMD_RECORD_DEPARTURE);
     EXPECT_EQ(todaysRow()[ColGo], "16:30");
+    EXPECT_EQ(endOfDay(), "");
     EXPECT_TRUE(boxes.Caught().empty()) << MessageTexts()[0];
 }
 
