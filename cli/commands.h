@@ -73,6 +73,8 @@ int ExportCommand(CliRun& run);
 int ArriveCommand(CliRun& run);
 int LeaveCommand(CliRun& run);
 int StatusCommand(CliRun& run);
+// "gehen DATE HH:MM": the open entry of that day completed as the time entry dialog's OK does.
+int CompleteEntryCommand(CliRun& run);
 int DeleteCommand(CliRun& run);
 int MoveCommand(CliRun& run);
 int FillMissingCommand(CliRun& run);

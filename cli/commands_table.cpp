@@ -17,7 +17,10 @@ const CliCommand Table[] = {
      2, 2, nullptr, nullptr, ShowCommand},
     {"kommen", "", "Erfassung: Kommen (jetzt, im Monatsplan des heutigen Tages)", 0, 0, nullptr, nullptr,
      ArriveCommand},
-    {"gehen", "", "Erfassung: Gehen (jetzt, im Monatsplan des heutigen Tages)", 0, 0, nullptr, nullptr, LeaveCommand},
+    {"gehen", "[DATUM UHRZEIT]",
+     "Erfassung: Gehen (jetzt, im Monatsplan des heutigen Tages); mit DATUM und UHRZEIT: trägt beim offenen Eintrag "
+     "dieses Tages das vergessene \"Gehen\" nach",
+     0, 2, nullptr, nullptr, LeaveCommand},
     {"status", "",
      "heute laufende Werte: Kommen, Stunden, Saldo, Konto, Feierabend um (tab-getrennt); "
      "Exit-Code 1 ohne offenen Eintrag",

@@ -4,6 +4,7 @@
 
 #include "calendar/calendar.h"
 #include "core/end_of_day.h"
+#include "core/forgotten_departure.h"
 #include "core/frame_core.h"
 #include "core/month_plan.h"
 #include "core/plan_keys.h"
@@ -26,11 +27,6 @@ const char* const TIP_NOT_POSSIBLE = "Stundwerk: Tagesberechnung nicht möglich.
 TimeValue MinutesOf(const LocalTime& time)
 {
     return static_cast<TimeValue>(time.hour * 60 + time.minute);
-}
-
-bool IsOpenableCome(TimeValue come)
-{
-    return come != NO_TIME && (come < TimeCode(FlexiDay) || come > TimeCode(SickDay));
 }
 
 std::string Hours(const Settings& settings, HoursValue value)
@@ -58,16 +54,7 @@ bool MonthPlan::IsCurrentPlan()
 
 int MonthPlan::FindOpenEntry(unsigned day)
 {
-    for (unsigned position = 1; position <= MAX_POSITION; ++position) {
-        const std::string section = Section(day, position);
-        if (ReadText(section, KEY_DAY, "").empty())
-            return 0;
-        const auto come = static_cast<TimeValue>(store().ReadInt(section.c_str(), KEY_COME, NO_TIME, path_.c_str()));
-        const auto go = static_cast<TimeValue>(store().ReadInt(section.c_str(), KEY_GO, NO_TIME, path_.c_str()));
-        if (IsOpenableCome(come) && go == NO_TIME)
-            return static_cast<int>(position);
-    }
-    return 0;
+    return static_cast<int>(FindOpenEntryIn(store(), path_, day));
 }
 
 unsigned MonthPlan::LastEntryPosition(unsigned day)

@@ -105,6 +105,13 @@ TEST_F(CliTest, CommandsOnPlans)
          "Es konnte kein Zeitkontostand \xC3\xBC"
          "bernommen werden.\n\nGeben Sie den Kontostand bei Bedarf manuell ein.\n",
          "062002.SW", "MAIN:Account=0"},
+        // A forgotten "Gehen" is told at the next "Kommen" and completed afterwards.
+        {"", "04.03.2002 08:00 kommen;05.03.2002 08:10 kommen", 0, "",
+         "Am 04.03.2002 wurde kein \"Gehen\" erfasst (\"Kommen\" 08:00).\n"
+         "Bitte tragen Sie ein, wann Sie gegangen sind.\n",
+         "032002.SW", "5/1:Come=490"},
+        {"", "04.03.2002 08:00 kommen;05.03.2002 08:10 gehen 04.03.2002 17:00", 0, "", "", "032002.SW",
+         "4/1:Go=1020 4/1:Saldo=54"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.script);
