@@ -73,6 +73,8 @@ MainFrame::MainFrame(const MainFrameSetup& setup)
 
     if (settings_.AutoTimer)
         SetTimer(window_, DAY_TIMER_ID, DAY_TIMER_PERIOD, nullptr);
+    if (forgottenDeparture_.FirstOfDay(clock_.Now()))
+        AskForgottenDeparture();
 }
 
 MainFrame::~MainFrame()
@@ -183,6 +185,8 @@ LRESULT MainFrame::OnTimer(WPARAM*, LPARAM*)
     const CommandScope command(core_);
     if (MonthPlanWindow* plan = GetActiveMonthPlan())
         plan->Plan().ComputeCurrentDay(false);
+    if (forgottenDeparture_.FirstOfDay(clock_.Now()))
+        AskForgottenDeparture();
     return MSG_NOT_HANDLED;
 }
 

@@ -11,6 +11,7 @@
 #include "app/message_box_prompts.h"
 #include "app/system_clock.h"
 #include "app/tray_icon.h"
+#include "core/forgotten_departure.h"
 #include "core/frame_core.h"
 #include "core/settings.h"
 #include "framework/frame_window.h"
@@ -90,6 +91,9 @@ private:
     void CloseActivePlan();
     void CloseAllPlans();
     void RecordTime(bool arrival);
+    // Points to an entry left open on an earlier day, once per entry and
+    // day, and opens it for its "Gehen" (forgotten_departure_prompt.cpp).
+    void AskForgottenDeparture();
     void DeleteMonthPlanFile();
     // Commands that open a dialog (dialog_commands.cpp).
     static bool IsDialogCommand(UINT command);
@@ -110,6 +114,7 @@ private:
     int statusBarHeight_ = 0;
     ButtonBarPtr buttonBar_;
     TrayIcon tray_;
+    ForgottenDepartureCheck forgottenDeparture_;
     // The shell's message after it restarted: the tray icon must be added again.
     UINT taskbarCreatedMessage_ = 0;
 };

@@ -31,6 +31,15 @@ void ChangeSelectedEntry(HWND frame, MonthPlan& plan)
         new RemarkDialog(Module(), frame, plan, key);
 }
 
+} // namespace
+
+void CompleteOpenEntry(HWND frame, MonthPlan& plan, unsigned key)
+{
+    new TimeEntryDialog(Module(), frame, plan, key, std::string(), true);
+}
+
+namespace {
+
 bool RunCounterDialog(HWND frame, FrameCore& core, DayCounter counter)
 {
     new DayCountDialog(Module(), frame, core.settings(), counter);

@@ -17,6 +17,10 @@ struct Settings;
 // a month plan gets none.
 bool RunDialogForCommand(UINT command, HWND frame, FrameCore& core, MonthPlan* plan);
 
+// The time entry dialog on the entry key of the plan with "Gehen" focused:
+// an entry left open on an earlier day.
+void CompleteOpenEntry(HWND frame, MonthPlan& plan, unsigned key);
+
 // 40002 and 40001: the month dialog, proposing the current period when
 // month is 0. False when the user cancelled.
 bool AskMonthPlan(HWND owner, FrameCore& core, unsigned& month, unsigned& year);

@@ -31,6 +31,8 @@ TEST_F(Screenshots, EveryDialogAndOptionsPage)
     clock.Set(8, 5, 2002, 8, 10);
     MonthPlan& plan = Plan();
     Take("time_entry", [&] { new TimeEntryDialog(Module(), nullptr, plan, 0, ""); });
+    Add(7, At(8, 0), NO_TIME);
+    Take("time_entry_open_day", [&] { new TimeEntryDialog(Module(), nullptr, plan, EntryKey(7, 1), "", true); });
     Take("flexi_day", [&] { new FlexiDayDialog(Module(), nullptr, plan, ""); });
     Take("holiday_entry", [&] { new HolidayEntryDialog(Module(), nullptr, plan, ""); });
     Take("vacation", [&] { new VacationDialog(Module(), nullptr, plan, ""); });
