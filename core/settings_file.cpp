@@ -229,6 +229,7 @@ void LoadSettings(ProfileStore& store, Settings& s)
     s.ColorFreeDays = ReadDecimalKey(store, "ColorFreeDays", defaults.ColorFreeDays, file);
     s.ExportFields = ReadDecimalKey(store, "ExportFields", defaults.ExportFields, file);
     s.NoticeRegularTime = readUnsigned("NoticeRegularTime", defaults.NoticeRegularTime);
+    s.RecordFrom = readUnsigned("RecordFrom", defaults.RecordFrom);
     MendSettings(s);
 }
 
@@ -269,5 +270,6 @@ bool SaveSettings(ProfileStore& store, const Settings& s)
     out.Long("ColorFreeDays", s.ColorFreeDays);
     out.Long("ExportFields", s.ExportFields);
     out.UnlessDefault("NoticeRegularTime", s.NoticeRegularTime, Settings().NoticeRegularTime);
+    out.UnlessDefault("RecordFrom", s.RecordFrom, Settings().RecordFrom);
     return batch.End();
 }
