@@ -73,6 +73,7 @@ int ExportCommand(CliRun& run);
 int ArriveCommand(CliRun& run);
 int LeaveCommand(CliRun& run);
 int StatusCommand(CliRun& run);
+int InitCommand(CliRun& run);
 // "gehen DATE HH:MM": the open entry of that day completed as the time entry dialog's OK does.
 int CompleteEntryCommand(CliRun& run);
 int DeleteCommand(CliRun& run);

@@ -9,6 +9,12 @@ int HolidaysListCommand(CliRun& run)
 namespace {
 
 const CliCommand Table[] = {
+    {"init", "[--hours H:MM] [--workdays Mo,Di,...] [--from DATUM] [--account H:MM] [--vacation N] "
+             "[--no-open-month] [--force]",
+     "erster Start: Regelarbeitszeit, Arbeitstage, Erfassung ab (Vorgabe heute; davor keine Fehltage), Übertrag aus "
+     "der bisherigen Zeiterfassung, Resturlaub, \"bei Start aktuellen Monat öffnen\" (Vorgabe ein); legt den "
+     "aktuellen Monatsplan mit dem Übertrag an. Eine vorhandene Einstellungsdatei nur mit --force",
+     0, 0, " --hours --workdays --from --account --vacation ", " --no-open-month --force ", InitCommand},
     {"open", "MONAT JAHR", "öffnet den Monatsplan (ein fehlender wird mit dem Kontostand des Vormonats angelegt)", 2, 2,
      nullptr, nullptr, OpenCommand},
     {"show", "MONAT JAHR",

@@ -167,3 +167,42 @@ TEST_F(CliTest, UnwritablePlanIsToldAndTheRunFails)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CliTest, InitSetsUpAndCreatesTheCurrentPeriod)
+{
+    const struct {
+        const char* call;
+        int code;
+        const char* file; // a plan file, or "ini"
+        const char* keys;
+    } cases[] = {
+        {"07.12.2026 09:00 init --hours 8:00", 1, "ini", "Options:HoursPerDay=<none> Options:RecordFrom=<none>"},
+        {"07.12.2026 09:00 init --force --hours 8:00 --workdays Mo,Di,Mi,Do --vacation 12", 0, "ini",
+         "Options:HoursPerDay=480 Options:WorkDays=15 Options:Holidays=12 Options:OpenMonth=1 "
+         "Options:RecordFrom=20261207"},
+        // The days before "Erfassung ab" stay empty; the account starts from the one carried over.
+        {"07.12.2026 09:00 init --force --account -5:30 --from 02.12.2026;07.12.2026 09:00 show 12 2026", 0,
+         "122026.SW",
+         "MAIN:Account=-330 1/1:Come=32771 2/1:Come=32773 4/1:Account=-1698"},
+        {"07.12.2026 09:00 init --force --workdays Mo,Xy", 2, "ini", "Options:RecordFrom=<none>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.call);
+        ResetFolder();
+        const std::vector<std::string> calls = Split(c.call, ';');
+        for (std::size_t i = 0; i + 1 < calls.size(); ++i)
+            ASSERT_EQ(Call(calls[i]).code, 0) << calls[i];
+        EXPECT_EQ(Call(calls.back()).code, c.code);
+        const std::string file = c.file == std::string("ini") ? ini : PlanFile(c.file);
+        for (const std::string& check : Split(c.keys)) {
+            const std::size_t colon = check.find(':'), equals = check.find('=');
+            EXPECT_EQ(Key(file, check.substr(0, colon), check.substr(colon + 1, equals - colon - 1)),
+                      check.substr(equals + 1))
+                << check;
+        }
+    }
+}
+
+} // namespace
