@@ -56,6 +56,7 @@ MainFrame::MainFrame(const MainFrameSetup& setup)
     const RECT rect = ReadFrameGeometry(store_, settings_.SettingsPath, defaults);
     MoveWindow(window_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
 
+    const bool firstStart = GetFileAttributesA(settings_.SettingsPath) == INVALID_FILE_ATTRIBUTES;
     LoadSettings(store_, settings_);
 
     // In this order: the button bar fills the height between the other two.
@@ -66,9 +67,10 @@ MainFrame::MainFrame(const MainFrameSetup& setup)
 
     tray_.Add(window_, TRAY_ICON_ID, WM_TRAY_NOTIFY, ProgramIcon(window_, IDI_ICON1), TIP_TIMER_OFF);
 
-    if (settings_.OpenMonth)
+    const bool welcomed = firstStart && WelcomeNewUser(setup.showCommand);
+    if (!welcomed && settings_.OpenMonth)
         OpenCurrentPeriod(setup.showCommand);
-    else
+    else if (!welcomed)
         ShowWindow(window_, SW_HIDE);
 
     if (settings_.AutoTimer)

@@ -94,6 +94,9 @@ private:
     // Points to an entry left open on an earlier day, once per entry and
     // day, and opens it for its "Gehen" (forgotten_departure_prompt.cpp).
     void AskForgottenDeparture();
+    // Without a settings file: the welcome dialog; on OK the settings are
+    // saved and today's period is created and shown (welcome_command.cpp).
+    bool WelcomeNewUser(int showCommand);
     void DeleteMonthPlanFile();
     // Commands that open a dialog (dialog_commands.cpp).
     static bool IsDialogCommand(UINT command);

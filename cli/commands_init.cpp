@@ -1,6 +1,6 @@
 // "init": the first start's settings for scripts, and the current period
 // with the opening account.
-#include <cstring>
+#include <algorithm>
 #include <fstream>
 #include <ostream>
 
@@ -34,14 +34,6 @@ bool ParseWorkDays(const std::string& text, std::uint32_t& bits)
     return true;
 }
 
-bool ParseDuration(const std::string& text, HoursValue& value)
-{
-    char buffer[TEXT_BUFFER_SIZE];
-    std::snprintf(buffer, sizeof buffer, "%s", text.c_str());
-    value = ParseHours(buffer);
-    return value != NO_HOURS && !IsHoursCode(value);
-}
-
 } // namespace
 
 int InitCommand(CliRun& run)
@@ -55,22 +47,21 @@ int InitCommand(CliRun& run)
         return 1;
     }
     FirstStart values = FirstStartDefaults(settings, session.frame().clock().Now());
-    HoursValue hours = 0;
-    if (run.args.Has("--hours")) {
-        if (!ParseDuration(run.args.Option("--hours"), hours) || hours < 0)
-            return run.Usage("--hours: eine Dauer wie 7:36");
-        values.hoursPerDay = hours;
+    FirstStartFields fields = FormatFirstStart(settings, values);
+    const struct {
+        const char* option;
+        std::string& field;
+    } texts[] = {{"--hours", fields.hours}, {"--from", fields.from}, {"--account", fields.account},
+                 {"--vacation", fields.vacation}};
+    for (const auto& text : texts) {
+        if (run.args.Has(text.option))
+            text.field = Utf8ToCp1252(run.args.Option(text.option));
     }
-    if (run.args.Has("--workdays") && !ParseWorkDays(run.args.Option("--workdays"), values.workDays))
+    if (run.args.Has("--workdays") && !ParseWorkDays(run.args.Option("--workdays"), fields.workDays))
         return run.Usage("--workdays: Wochentage wie Mo,Di,Mi,Do,Fr");
-    if (run.args.Has("--from") && (values.recordFrom = ParseRecordFrom(run.args.Option("--from"))) == 0)
-        return run.Usage("--from: ein Datum TT.MM.JJJJ");
-    if (run.args.Has("--account") && !ParseDuration(run.args.Option("--account"), values.account))
-        return run.Usage("--account: ein Kontostand wie -5:30");
-    if (run.args.Has("--vacation") &&
-        !ParseCliNumber(run.args.Option("--vacation"), 0, 366, values.vacationDays))
-        return run.Usage("--vacation: eine Zahl von 0 bis 366");
-    values.openMonth = !run.args.Has("--no-open-month");
+    fields.openMonth = !run.args.Has("--no-open-month");
+    if (const char* error = ParseFirstStart(fields, values))
+        return run.Usage(error);
 
     SaveFirstStart(session.frame(), values);
     unsigned month = 0, year = 0;

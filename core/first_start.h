@@ -28,6 +28,16 @@ FirstStart FirstStartDefaults(const Settings& settings, const LocalTime& today);
 std::string RecordFromText(std::uint32_t recordFrom);
 std::uint32_t ParseRecordFrom(const std::string& text);
 
+// The welcome dialog's text fields and check boxes.
+struct FirstStartFields {
+    std::string hours, from, account, vacation;
+    std::uint32_t workDays = 0;
+    bool openMonth = true;
+};
+FirstStartFields FormatFirstStart(const Settings& settings, const FirstStart& values);
+// nullptr and the values, or the note that names the field in error.
+const char* ParseFirstStart(const FirstStartFields& fields, FirstStart& values);
+
 // Takes the values into the settings and saves them; false when the file
 // could not be written.
 bool SaveFirstStart(FrameCore& frame, const FirstStart& values);

@@ -204,3 +204,11 @@
 #define IDC_EXPORT_GO 1054
 #define IDC_EXPORT_HOURS 1055
 #define IDC_EXPORT_SALDO 1051
+
+// DLG_WELCOME "Willkommen bei Stundwerk": the first start without a settings file.
+#define IDC_WELCOME_HOURS 1300
+#define IDC_WELCOME_MONDAY 1301 // to IDC_WELCOME_MONDAY + 6, Sunday
+#define IDC_WELCOME_FROM 1310
+#define IDC_WELCOME_ACCOUNT 1311
+#define IDC_WELCOME_VACATION 1312
+#define IDC_WELCOME_OPEN_MONTH 1313
