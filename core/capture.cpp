@@ -126,6 +126,8 @@ void MonthPlan::RecordDeparture()
 TodayValues MonthPlan::ReadToday(const LocalTime& now)
 {
     const Settings& s = settings();
+    // Reads only: one look at the file's date and size for all of them.
+    ProfileBatch batch(store());
     TodayValues v;
     v.now = MinutesOf(now);
     const unsigned today = now.day;

@@ -6,6 +6,7 @@
 #include "core/frame_core.h"
 #include "core/period.h"
 #include "core/plan_keys.h"
+#include "ini/profile_batch.h"
 #include "ini/profile_store.h"
 
 namespace {
@@ -63,6 +64,8 @@ unsigned FindOpenEntryIn(ProfileStore& store, const std::string& file, unsigned 
 
 std::optional<OpenEarlierEntry> FindOpenEarlierEntry(FrameCore& frame)
 {
+    // One look at each file's date and size for the whole search, not one per key read.
+    ProfileBatch batch(frame.store());
     const LocalTime now = frame.clock().Now();
     unsigned month = 0, year = 0;
     frame.TodaysPeriod(month, year);

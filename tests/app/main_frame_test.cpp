@@ -6,6 +6,7 @@
 #include "app/list_view.h"
 #include "resources/resource_ids.h"
 #include "tests/framework/test_application.h"
+#include "tests/support/dialog_driver.h"
 
 namespace {
 
@@ -207,4 +208,34 @@ TEST_F(AppTest, TrayAndMinimisingShowAndHideTheFrame)
         EXPECT_EQ(IsWindowVisible(frame->Handle()) != FALSE, step.visible) << step.what;
     }
     EXPECT_FALSE(IsIconic(frame->Handle()));
+}
+
+// Without a settings file the welcome dialog comes first: "Abbrechen" leaves
+// the defaults and writes nothing, OK saves and opens today's period.
+TEST_F(AppTest, FirstStartWelcome)
+{
+    for (const bool ok : {false, true}) {
+        frame.reset();
+        TakeQuitMessage();
+        std::remove(Ini().c_str());
+        WhenDialogOpens([ok](HWND welcome) {
+            if (!ok) {
+                Click(welcome, IDCANCEL);
+                return;
+            }
+            Type(welcome, IDC_WELCOME_FROM, "10.10.2005");
+            Type(welcome, IDC_WELCOME_ACCOUNT, "-5:30");
+            Click(welcome, IDOK);
+        });
+        Start();
+        EXPECT_EQ(GetFileAttributesA(Ini().c_str()) != INVALID_FILE_ATTRIBUTES, ok);
+        ASSERT_EQ(Active() != nullptr, ok);
+        if (!ok)
+            continue;
+        char text[32] = {};
+        GetPrivateProfileStringA("Options", "RecordFrom", "", text, sizeof text, Ini().c_str());
+        EXPECT_STREQ(text, "20051010");
+        GetPrivateProfileStringA("MAIN", "Account", "", text, sizeof text, Active()->Plan().path().c_str());
+        EXPECT_STREQ(text, "-330");
+    }
 }
