@@ -51,7 +51,9 @@ int InitCommand(CliRun& run)
     const struct {
         const char* option;
         std::string& field;
-    } texts[] = {{"--hours", fields.hours}, {"--from", fields.from}, {"--account", fields.account},
+    } texts[] = {{"--hours", fields.hours},
+                 {"--from", fields.from},
+                 {"--account", fields.account},
                  {"--vacation", fields.vacation}};
     for (const auto& text : texts) {
         if (run.args.Has(text.option))

@@ -9,8 +9,9 @@ int HolidaysListCommand(CliRun& run)
 namespace {
 
 const CliCommand Table[] = {
-    {"init", "[--hours H:MM] [--workdays Mo,Di,...] [--from DATUM] [--account H:MM] [--vacation N] "
-             "[--no-open-month] [--force]",
+    {"init",
+     "[--hours H:MM] [--workdays Mo,Di,...] [--from DATUM] [--account H:MM] [--vacation N] "
+     "[--no-open-month] [--force]",
      "erster Start: Regelarbeitszeit, Arbeitstage, Erfassung ab (Vorgabe heute; davor keine Fehltage), Übertrag aus "
      "der bisherigen Zeiterfassung, Resturlaub, \"bei Start aktuellen Monat öffnen\" (Vorgabe ein); legt den "
      "aktuellen Monatsplan mit dem Übertrag an. Eine vorhandene Einstellungsdatei nur mit --force",

@@ -36,8 +36,12 @@ bool FindInPeriod(FrameCore& frame, unsigned month, unsigned year, const LocalTi
         std::snprintf(section, sizeof section, "%u/%u", day, position);
         char date[TEXT_BUFFER_SIZE];
         std::snprintf(date, sizeof date, "%02u.%02u.%u", day, dayMonth, dayYear);
-        found = {month, year, day, position,
-                 static_cast<TimeValue>(frame.store().ReadInt(section, KEY_COME, NO_TIME, file.c_str())), date};
+        found = {month,
+                 year,
+                 day,
+                 position,
+                 static_cast<TimeValue>(frame.store().ReadInt(section, KEY_COME, NO_TIME, file.c_str())),
+                 date};
         return true;
     }
     return false;

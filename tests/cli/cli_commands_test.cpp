@@ -184,8 +184,7 @@ TEST_F(CliTest, InitSetsUpAndCreatesTheCurrentPeriod)
          "Options:RecordFrom=20261207"},
         // The days before "Erfassung ab" stay empty; the account starts from the one carried over.
         {"07.12.2026 09:00 init --force --account -5:30 --from 02.12.2026;07.12.2026 09:00 show 12 2026", 0,
-         "122026.SW",
-         "MAIN:Account=-330 1/1:Come=32771 2/1:Come=32773 4/1:Account=-1698"},
+         "122026.SW", "MAIN:Account=-330 1/1:Come=32771 2/1:Come=32773 4/1:Account=-1698"},
         {"07.12.2026 09:00 init --force --workdays Mo,Xy", 2, "ini", "Options:RecordFrom=<none>"},
     };
     for (const auto& c : cases) {

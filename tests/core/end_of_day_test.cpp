@@ -61,14 +61,14 @@ TEST(EndOfDay, ClockTimesOverBothBreakRulesAndTheCap)
         bool noSaldo;
         TimeValue leave, cap;
     } cases[] = {
-        {456, {360, 30, 0, 0, 1440, false}, 480, 0, false, 966, NO_TIME},    // 7:36 + 0:30 after 8:00
-        {456, {360, 30, 0, 0, 1440, false}, 780, 240, false, 1026, NO_TIME}, // 4:00 in the morning
-        {456, {360, 30, 0, 0, 1440, false}, 780, 500, false, 780, NO_TIME},  // reached before coming back
+        {456, {360, 30, 0, 0, 1440, false}, 480, 0, false, 966, NO_TIME},     // 7:36 + 0:30 after 8:00
+        {456, {360, 30, 0, 0, 1440, false}, 780, 240, false, 1026, NO_TIME},  // 4:00 in the morning
+        {456, {360, 30, 0, 0, 1440, false}, 780, 500, false, 780, NO_TIME},   // reached before coming back
         {600, {360, 30, 540, 15, 1440, false}, 480, 0, false, 1125, NO_TIME}, // 10:00 + 0:30 + 0:15
         {600, {360, 30, 540, 15, 1440, true}, 480, 0, false, 1125, NO_TIME},
-        {350, {360, 30, 0, 0, 1440, false}, 480, 0, false, 830, NO_TIME}, // before the first break
-        {456, {360, 30, 0, 0, 600, false}, 480, 0, false, 966, 1110},     // the cap at 10:00 net
-        {456, {360, 30, 0, 0, 400, false}, 480, 0, false, NO_TIME, 910},  // the cap below the regular time
+        {350, {360, 30, 0, 0, 1440, false}, 480, 0, false, 830, NO_TIME},      // before the first break
+        {456, {360, 30, 0, 0, 600, false}, 480, 0, false, 966, 1110},          // the cap at 10:00 net
+        {456, {360, 30, 0, 0, 400, false}, 480, 0, false, NO_TIME, 910},       // the cap below the regular time
         {456, {360, 30, 0, 0, 1440, false}, 1200, 0, false, NO_TIME, NO_TIME}, // past midnight
         {456, {360, 30, 0, 0, 600, false}, 480, 0, true, NO_TIME, NO_TIME},    // no balance on this day
     };
@@ -95,8 +95,12 @@ TEST(EndOfDay, StatusText)
         {966, NO_TIME, 1008, 42, 1, "Saldo heute +0,700"},
         {NO_TIME, NO_TIME, 1300, -300, 0, "Saldo heute -5:00"},
         {966, 1125, 1065, 49, 0, "Saldo heute +0:49"}, // the cap an hour away
-        {966, 1125, 1070, 54, 0, "H\xF6" "chstarbeitszeit um 18:45"},
-        {966, 1125, 1200, 144, 0, "H\xF6" "chstarbeitszeit um 18:45"},
+        {966, 1125, 1070, 54, 0,
+         "H\xF6"
+         "chstarbeitszeit um 18:45"},
+        {966, 1125, 1200, 144, 0,
+         "H\xF6"
+         "chstarbeitszeit um 18:45"},
         {966, NO_TIME, 900, NO_HOURS, 0, "Feierabend um 16:06"},
         {NO_TIME, NO_TIME, 900, NO_HOURS, 0, ""},
     };

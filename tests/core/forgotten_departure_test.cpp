@@ -10,11 +10,9 @@ TEST_F(PlanTest, OpenEntryOfAnEarlierDayInThisPeriodOrTheOneBefore)
         unsigned februaryOpen, marchOpen, today; // 0: no open entry
         const char* date;                        // nullptr: none found
     } cases[] = {
-        {27, 4, 5, "27.02.2002"}, // the earliest first
-        {0, 4, 5, "04.03.2002"},
-        {0, 5, 5, nullptr}, // today's open entry is today's business
-        {0, 4, 4, nullptr},
-        {28, 0, 1, "28.02.2002"},
+        {27, 4, 5, "27.02.2002"},                     // the earliest first
+        {0, 4, 5, "04.03.2002"},  {0, 5, 5, nullptr}, // today's open entry is today's business
+        {0, 4, 4, nullptr},       {28, 0, 1, "28.02.2002"},
     };
     for (const auto& c : cases) {
         Open(2, 2002);
