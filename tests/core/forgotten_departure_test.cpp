@@ -41,6 +41,8 @@ TEST_F(PlanTest, ForgottenDepartureIsAskedOncePerEntryAndDay)
     } calls[] = {{5, 8, true}, {5, 8, false}, {5, 17, false}, {6, 7, true}, {6, 9, false}};
     for (const auto& c : calls) {
         clock.Set(c.day, 3, 2002, c.hour, 0);
+        // The tick asks on the first computation of a day only; here that is when the entry is asked about.
+        EXPECT_EQ(check.FirstOfDay(clock.Now()), c.asked) << c.day << " " << c.hour;
         const std::optional<OpenEarlierEntry> asked = check.NextToAsk(frame);
         EXPECT_EQ(asked.has_value(), c.asked) << c.day << " " << c.hour;
         if (asked)
