@@ -68,6 +68,7 @@ MainFrame::MainFrame(const MainFrameSetup& setup)
     const RECT rect = ReadFrameGeometry(store_, settings_.SettingsPath, defaults);
     MoveWindow(window_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
 
+    const bool firstStart = GetFileAttributesA(settings_.SettingsPath) == INVALID_FILE_ATTRIBUTES;
     core_.ReadSettingsFile();
 
     // In this order: the button bar fills the height between the other two.
@@ -78,13 +79,16 @@ MainFrame::MainFrame(const MainFrameSetup& setup)
 
     tray_.Add(window_, TRAY_ICON_ID, WM_TRAY_NOTIFY, ProgramIcon(window_, IDI_ICON1), TIP_TIMER_OFF);
 
-    if (settings_.OpenMonth)
+    const bool welcomed = firstStart && WelcomeNewUser(setup.showCommand);
+    if (!welcomed && settings_.OpenMonth)
         OpenCurrentPeriod(setup.showCommand);
-    else
+    else if (!welcomed)
         ShowWindow(window_, SW_HIDE);
 
     if (settings_.AutoTimer)
         SetTimer(window_, DAY_TIMER_ID, DAY_TIMER_PERIOD, nullptr);
+    if (forgottenDeparture_.FirstOfDay(clock_.Now()))
+        AskForgottenDeparture();
 }
 
 MainFrame::~MainFrame()
@@ -214,6 +218,8 @@ LRESULT MainFrame::OnTimer(WPARAM*, LPARAM*)
         return MSG_NOT_HANDLED;
     if (MonthPlanWindow* plan = GetActiveMonthPlan())
         plan->Plan().ComputeCurrentDay(false);
+    if (forgottenDeparture_.FirstOfDay(clock_.Now()))
+        AskForgottenDeparture();
     return MSG_NOT_HANDLED;
 }
 
@@ -273,6 +279,17 @@ void MainFrame::SetTrayIconActive(bool active)
 void MainFrame::SetTrayTip(const char* text)
 {
     tray_.SetTip(text);
+}
+
+void MainFrame::SetLiveTip(const char* text, const char* endOfDay)
+{
+    tray_.SetTip(text, endOfDay);
+    ShowEndOfDay(statusBar_.Get(), endOfDay);
+}
+
+void MainFrame::ShowTrayNotice(const char* text)
+{
+    tray_.ShowBalloon("Stundwerk", text);
 }
 
 MonthPlanWindow* MainFrame::GetActiveMonthPlan()

@@ -13,6 +13,7 @@
 #include "app/message_box_prompts.h"
 #include "app/system_clock.h"
 #include "app/tray_icon.h"
+#include "core/forgotten_departure.h"
 #include "core/frame_core.h"
 #include "core/settings.h"
 #include "framework/frame_window.h"
@@ -85,6 +86,8 @@ public:
     bool HasActivePlan() override;
     bool WindowExists(const char* title) override;
     void SetTrayTip(const char* text) override;
+    void SetLiveTip(const char* text, const char* endOfDay) override;
+    void ShowTrayNotice(const char* text) override;
     void SetTrayIconActive(bool active) override;
     void CommandEnded() override;
 
@@ -100,6 +103,12 @@ private:
     void CloseActivePlan();
     void CloseAllPlans();
     void RecordTime(bool arrival);
+    // Points to an entry left open on an earlier day, once per entry and
+    // day, and opens it for its "Gehen" (forgotten_departure_prompt.cpp).
+    void AskForgottenDeparture();
+    // Without a settings file: the welcome dialog; on OK the settings are
+    // saved and today's period is created and shown (welcome_command.cpp).
+    bool WelcomeNewUser(int showCommand);
     void DeleteMonthPlanFile();
     // Commands that open a dialog (dialog_commands.cpp).
     static bool IsDialogCommand(UINT command);
@@ -120,6 +129,7 @@ private:
     int statusBarHeight_ = 0;
     ButtonBarPtr buttonBar_;
     TrayIcon tray_;
+    ForgottenDepartureCheck forgottenDeparture_;
     // The shell's message after it restarted: the tray icon must be added again.
     UINT taskbarCreatedMessage_ = 0;
     // Plan windows closed during the command under way (DeletePlanWindow).

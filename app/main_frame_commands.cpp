@@ -182,6 +182,12 @@ void MainFrame::CloseAllPlans()
 void MainFrame::RecordTime(bool arrival)
 {
     MonthPlanWindow* window = GetActiveMonthPlan();
+    if (arrival) {
+        AskForgottenDeparture();
+        // The entry may have opened the period before: "Kommen" belongs to the one that was active.
+        if (window && GetActiveMonthPlan() != window)
+            SendMessageA(MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window->Handle()), 0);
+    }
     if (!window) {
         prompts_.Tell(arrival ? NO_PLAN_FOR_ARRIVAL : NO_PLAN_FOR_DEPARTURE, "Hinweis", MessageIcon::Information);
         return;

@@ -4,6 +4,12 @@
 
 #include <cstdio>
 
+namespace {
+
+constexpr int END_OF_DAY_PART = 4;
+
+} // namespace
+
 HWND CreateStatusBar(HWND frame, int& height)
 {
     HWND statusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE, "", frame, STATUS_BAR_ID);
@@ -45,4 +51,19 @@ void ShowDayCounts(HWND statusBar, const DayCounts& counts)
         std::snprintf(text, sizeof text, part.format, part.count);
         SendMessageA(statusBar, SB_SETTEXTA, index++, reinterpret_cast<LPARAM>(text));
     }
+}
+
+void ShowEndOfDay(HWND statusBar, const char* text)
+{
+    if (!statusBar)
+        return;
+    // Set at every tick: an unchanged text is not drawn again.
+    char shown[64] = {};
+    const auto length = LOWORD(SendMessageA(statusBar, SB_GETTEXTLENGTHA, END_OF_DAY_PART, 0));
+    if (length < sizeof shown) {
+        SendMessageA(statusBar, SB_GETTEXTA, END_OF_DAY_PART, reinterpret_cast<LPARAM>(shown));
+        if (lstrcmpA(shown, text) == 0)
+            return;
+    }
+    SendMessageA(statusBar, SB_SETTEXTA, END_OF_DAY_PART, reinterpret_cast<LPARAM>(text));
 }

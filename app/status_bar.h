@@ -12,3 +12,5 @@ HWND CreateStatusBar(HWND frame, int& height);
 void ShowDayCounts(HWND statusBar, const DayCounts& counts);
 // One empty part, as the bar starts: no plan is open.
 void ClearDayCounts(HWND statusBar);
+// The last part: when today's work ends ("Feierabend um 16:21"), or empty.
+void ShowEndOfDay(HWND statusBar, const char* text);

@@ -61,6 +61,9 @@ struct CliCommand {
 // Every command, in the order of the help text.
 const CliCommand* Commands(std::size_t& count);
 
+// Today's period, opened as every command opens its plan.
+MonthPlan* OpenTodaysPlan(CliRun& run);
+
 // The handlers, by group.
 int OpenCommand(CliRun& run);
 int ShowCommand(CliRun& run);
@@ -71,6 +74,10 @@ int EvaluateCommand(CliRun& run);
 int ExportCommand(CliRun& run);
 int ArriveCommand(CliRun& run);
 int LeaveCommand(CliRun& run);
+int StatusCommand(CliRun& run);
+int InitCommand(CliRun& run);
+// "gehen DATE HH:MM": the open entry of that day completed as the time entry dialog's OK does.
+int CompleteEntryCommand(CliRun& run);
 int DeleteCommand(CliRun& run);
 int MoveCommand(CliRun& run);
 int FillMissingCommand(CliRun& run);

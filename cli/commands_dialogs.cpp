@@ -2,9 +2,13 @@
 // correction and a changed remark. The fields are filled as the dialog opens
 // them for the DATE (as if its row were selected), then the arguments are
 // typed over them.
+#include <ostream>
+
 #include "cli/commands.h"
 #include "cli/session.h"
+#include "cli/text_output.h"
 #include "core/day_kind_forms.h"
+#include "core/forgotten_departure.h"
 #include "core/month_plan.h"
 #include "core/plan_keys.h"
 #include "core/remark_form.h"
@@ -53,6 +57,30 @@ int TimeEntry(CliRun& run, bool hoursMode)
     session.SaveChangedCounters(before);
     return run.Result();
 }
+
+} // namespace
+
+int CompleteEntryCommand(CliRun& run)
+{
+    CliDate date;
+    if (!run.Date(0, date))
+        return run.Result();
+    MonthPlan* plan = run.OpenDatePlan(date);
+    if (plan == nullptr)
+        return run.Result();
+    const unsigned position = FindOpenEntryIn(plan->store(), plan->path(), date.day);
+    if (position == 0) {
+        run.err << Cp1252ToUtf8("Am " + DateText(date) + " gibt es keinen Eintrag ohne \"Gehen\"-Zeit.") << '\n';
+        return 1;
+    }
+    const unsigned key = EntryKey(date.day, position);
+    TimeEntryFields fields = InitTimeEntry(*plan, key, std::string());
+    fields.go = run.args.positional[1];
+    AcceptTimeEntry(*plan, key, fields);
+    return run.Result();
+}
+
+namespace {
 
 // Flexi, vacation and sick days change the counters, which the settings
 // file keeps; the GUI saves them however the dialog was closed.

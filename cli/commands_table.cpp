@@ -9,6 +9,13 @@ int HolidaysListCommand(CliRun& run)
 namespace {
 
 const CliCommand Table[] = {
+    {"init",
+     "[--hours H:MM] [--workdays Mo,Di,...] [--from DATUM] [--account H:MM] [--vacation N] "
+     "[--no-open-month] [--force]",
+     "erster Start: Regelarbeitszeit, Arbeitstage, Erfassung ab (Vorgabe heute; davor keine Fehltage), Übertrag aus "
+     "der bisherigen Zeiterfassung, Resturlaub, \"bei Start aktuellen Monat öffnen\" (Vorgabe ein); legt den "
+     "aktuellen Monatsplan mit dem Übertrag an. Eine vorhandene Einstellungsdatei nur mit --force",
+     0, 0, " --hours --workdays --from --account --vacation ", " --no-open-month --force ", InitCommand},
     {"open", "MONAT JAHR", "öffnet den Monatsplan (ein fehlender wird mit dem Kontostand des Vormonats angelegt)", 2, 2,
      nullptr, nullptr, OpenCommand},
     {"show", "MONAT JAHR",
@@ -17,7 +24,14 @@ const CliCommand Table[] = {
      2, 2, nullptr, nullptr, ShowCommand},
     {"kommen", "", "Erfassung: Kommen (jetzt, im Monatsplan des heutigen Tages)", 0, 0, nullptr, nullptr,
      ArriveCommand},
-    {"gehen", "", "Erfassung: Gehen (jetzt, im Monatsplan des heutigen Tages)", 0, 0, nullptr, nullptr, LeaveCommand},
+    {"gehen", "[DATUM UHRZEIT]",
+     "Erfassung: Gehen (jetzt, im Monatsplan des heutigen Tages); mit DATUM und UHRZEIT: trägt beim offenen Eintrag "
+     "dieses Tages das vergessene \"Gehen\" nach",
+     0, 2, nullptr, nullptr, LeaveCommand},
+    {"status", "",
+     "heute laufende Werte: Kommen, Stunden, Saldo, Konto, Feierabend um (tab-getrennt); "
+     "Exit-Code 1 ohne offenen Eintrag",
+     0, 0, nullptr, nullptr, StatusCommand},
     {"entry", "DATUM KOMMEN [GEHEN] [--remark TEXT] [--no-saldo]",
      "neuer Eintrag mit Zeiten (ohne GEHEN: offener Eintrag); --no-saldo: Tag hat keine Regelarbeitszeit "
      "(an arbeitsfreien Tagen immer); KOMMEN F bucht einen Feiertag, G, U oder K einen Gleit-, Urlaubs- oder "

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "calendar/calendar.h"
+#include "core/end_of_day.h"
+#include "core/forgotten_departure.h"
 #include "core/frame_core.h"
 #include "core/month_plan.h"
 #include "core/period.h"
@@ -20,16 +22,12 @@ const char* const OPEN_ENTRY_EXISTS =
 const char* const NO_ARRIVAL_FOUND =
     "Es wurde keine \"Kommen\"-Zeit gefunden, zu der\ndie \"Gehen\"-Zeit eingetragen werden kann.\n\n"
     "Bitte überprüfen Sie den Monatsplan.";
+const char* const REGULAR_TIME_REACHED = "Ihre Regelarbeitszeit ist erreicht.";
 const char* const TIP_NOT_POSSIBLE = "Stundwerk: Tagesberechnung nicht möglich.";
 
 TimeValue MinutesOf(const LocalTime& time)
 {
     return static_cast<TimeValue>(time.hour * 60 + time.minute);
-}
-
-bool IsOpenableCome(TimeValue come)
-{
-    return come != NO_TIME && (come < TimeCode(FlexiDay) || come > TimeCode(SickDay));
 }
 
 std::string Hours(const Settings& settings, HoursValue value)
@@ -62,16 +60,7 @@ bool MonthPlan::IsCurrentPlan()
 
 int MonthPlan::FindOpenEntry(unsigned day)
 {
-    for (unsigned position = 1; position <= MAX_POSITION; ++position) {
-        const std::string section = Section(day, position);
-        if (ReadText(section, KEY_DAY, "").empty())
-            return 0;
-        const auto come = static_cast<TimeValue>(store().ReadInt(section.c_str(), KEY_COME, NO_TIME, path_.c_str()));
-        const auto go = static_cast<TimeValue>(store().ReadInt(section.c_str(), KEY_GO, NO_TIME, path_.c_str()));
-        if (IsOpenableCome(come) && go == NO_TIME)
-            return static_cast<int>(position);
-    }
-    return 0;
+    return static_cast<int>(FindOpenEntryIn(store(), path_, day));
 }
 
 unsigned MonthPlan::LastEntryPosition(unsigned day)
@@ -140,6 +129,46 @@ void MonthPlan::RecordDeparture()
     RefreshList();
 }
 
+TodayValues MonthPlan::ReadToday(const LocalTime& now)
+{
+    const Settings& s = settings();
+    // Reads only: one look at the file's date and size for all of them.
+    ProfileBatch batch(store());
+    TodayValues v;
+    v.now = MinutesOf(now);
+    const unsigned today = now.day;
+    v.position = LastEntryPosition(today);
+    if (v.position == 0)
+        return v;
+    const std::string section = Section(today, v.position);
+    const char* file = path_.c_str();
+    const auto storedCome = static_cast<TimeValue>(store().ReadInt(section.c_str(), KEY_COME, NO_TIME, file));
+    if (storedCome == NO_TIME || storedCome == TimeCode(FlexiDay) || storedCome == TimeCode(MissingDay) ||
+        storedCome == TimeCode(AccountCorrection))
+        return v;
+    const auto go = static_cast<TimeValue>(store().ReadInt(section.c_str(), KEY_GO, NO_TIME, file));
+    if (go != NO_TIME) {
+        EntryRecord record;
+        ReadEntry(today, v.position, record);
+        v.come = record.Come;
+        v.workTime = record.WorkTime;
+        v.saldo = record.Saldo;
+        v.account = record.Account;
+        return v;
+    }
+    v.open = true;
+    v.come = storedCome;
+    const int weekday = static_cast<int>(store().ReadInt(section.c_str(), KEY_DAY, 8, file));
+    v.noSaldo = store().ReadInt(section.c_str(), KEY_NOSALDO, IsWorkDay(s, weekday) ? 0 : 1, file) != 0;
+    v.workTime = RawWorkTime(v.come, v.now);
+    v.saldo = v.noSaldo ? v.workTime : DaySaldo(today, v.position, v.workTime);
+    v.account = AccountAfter(today, v.position, v.saldo);
+    std::int64_t before = 0;
+    if (v.saldo != NO_HOURS && DayGross(today, v.position - 1, NO_HOURS, before))
+        v.end = ComputeEndOfDay(s, v.come, before, v.noSaldo);
+    return v;
+}
+
 void MonthPlan::ComputeCurrentDay(bool force)
 {
     // Set before anything can refresh the list: the missing days below do,
@@ -165,40 +194,13 @@ void MonthPlan::ComputeCurrentDay(bool force)
     frame_.shell().SetTrayTip(TIP_NOT_POSSIBLE);
 
     const unsigned today = now.day;
-    const unsigned position = LastEntryPosition(today);
-    TimeValue come = NO_TIME;
-    HoursValue workTime = NO_HOURS, saldo = NO_HOURS, account = NO_HOURS;
-    bool open = false;
-    int noSaldo = 0;
-    if (position > 0) {
-        const std::string section = Section(today, position);
-        const char* file = path_.c_str();
-        const auto storedCome = static_cast<TimeValue>(store().ReadInt(section.c_str(), KEY_COME, NO_TIME, file));
-        if (storedCome != NO_TIME && storedCome != TimeCode(FlexiDay) && storedCome != TimeCode(MissingDay) &&
-            storedCome != TimeCode(AccountCorrection)) {
-            const auto go = static_cast<TimeValue>(store().ReadInt(section.c_str(), KEY_GO, NO_TIME, file));
-            if (go == NO_TIME) {
-                open = true;
-                come = storedCome;
-                const int weekday = static_cast<int>(store().ReadInt(section.c_str(), KEY_DAY, 8, file));
-                noSaldo = static_cast<int>(
-                    store().ReadInt(section.c_str(), KEY_NOSALDO, IsWorkDay(s, weekday) ? 0 : 1, file));
-            } else {
-                EntryRecord record;
-                ReadEntry(today, position, record);
-                come = record.Come;
-                workTime = record.WorkTime;
-                saldo = record.Saldo;
-                account = record.Account;
-            }
-        }
-    }
-
+    const TodayValues live = ReadToday(now);
+    const TimeValue come = live.come;
+    const HoursValue workTime = live.workTime, saldo = live.saldo, account = live.account;
+    const unsigned position = live.position;
+    const bool open = live.open;
     if (open) {
-        const TimeValue nowMinutes = MinutesOf(now);
-        workTime = RawWorkTime(come, nowMinutes);
-        saldo = noSaldo ? workTime : DaySaldo(today, position, workTime);
-        account = AccountAfter(today, position, saldo);
+        const TimeValue nowMinutes = live.now;
         // Without a row for the entry the values still go into the tooltip;
         // the row and the warnings belong to the visible list.
         const int row = RowOf(today, position);
@@ -237,9 +239,16 @@ void MonthPlan::ComputeCurrentDay(bool force)
         }
     }
 
+    if (open && s.NoticeRegularTime && !live.noSaldo && saldo != NO_HOURS && saldo >= 0 &&
+        live_.lastRegularTimeNoticeDay != static_cast<int>(today)) {
+        live_.lastRegularTimeNoticeDay = static_cast<int>(today);
+        frame_.shell().ShowTrayNotice(REGULAR_TIME_REACHED);
+    }
+
     const std::string tip = "Kommen: " + Time(come) + ", Stunden: " + Hours(s, workTime) +
                             ", Saldo: " + Hours(s, saldo) + ", Konto: " + Hours(s, account);
-    frame_.shell().SetTrayTip(tip.c_str());
+    const std::string endOfDay = open ? EndOfDayText(s, live.end, live.now, saldo) : std::string();
+    frame_.shell().SetLiveTip(tip.c_str(), endOfDay.c_str());
 }
 
 void MonthPlan::SelectToday()

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "calendar/calendar.h"
+#include "core/end_of_day.h"
 #include "core/frame_core.h"
 #include "core/month_plan.h"
 #include "core/period.h"
@@ -38,10 +39,10 @@ HoursValue MonthPlan::RawWorkTime(TimeValue come, TimeValue go)
     return ToHours(static_cast<std::int64_t>(go) - come);
 }
 
-HoursValue MonthPlan::DaySaldo(unsigned day, unsigned position, HoursValue workTimeOverride)
+bool MonthPlan::DayGross(unsigned day, unsigned position, HoursValue workTimeOverride, std::int64_t& sum)
 {
     const Settings& s = settings();
-    std::int64_t sum = 0;
+    sum = 0;
     for (unsigned j = 1; j <= position && j <= MAX_POSITION; ++j) {
         HoursValue w = NO_HOURS;
         if (!ReadPresentHours(Section(day, j), KEY_WORKTIME, w))
@@ -49,7 +50,7 @@ HoursValue MonthPlan::DaySaldo(unsigned day, unsigned position, HoursValue workT
         if (j == position && workTimeOverride != NO_HOURS)
             w = workTimeOverride;
         if (w == NO_HOURS)
-            return NO_HOURS;
+            return false;
         if (w == HoursCode(FlexiDay) || w == HoursCode(MissingDay)) {
             w = -s.HoursPerDay;
         } else if (w == HoursCode(AccountCorrection)) {
@@ -61,17 +62,15 @@ HoursValue MonthPlan::DaySaldo(unsigned day, unsigned position, HoursValue workT
         }
         sum += w;
     }
-    auto rest = [&](std::int64_t threshold, std::int64_t perDay) -> std::int64_t {
-        if (sum <= threshold)
-            return 0;
-        if (s.WorkTimeRests && sum < threshold + perDay)
-            return sum - threshold;
-        return perDay;
-    };
-    std::int64_t net = sum - (rest(s.RestTime, s.RestPerDay) + rest(s.RestTime2, s.RestPerDay2));
-    if (net > s.MaxTime)
-        net = s.MaxTime;
-    return ToHours(net - s.HoursPerDay);
+    return true;
+}
+
+HoursValue MonthPlan::DaySaldo(unsigned day, unsigned position, HoursValue workTimeOverride)
+{
+    std::int64_t sum = 0;
+    if (!DayGross(day, position, workTimeOverride, sum))
+        return NO_HOURS;
+    return ToHours(NetWorkTime(settings(), sum) - settings().HoursPerDay);
 }
 
 void MonthPlan::AddDayAccounts(unsigned day, std::int64_t& account)

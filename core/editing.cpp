@@ -189,7 +189,8 @@ void MonthPlan::FillMissingDays(unsigned day)
     ProfileBatch batch(store());
     for (const unsigned d : PeriodDays::Before(startDay, day)) {
         EntryRecord record;
-        if (!ReadEntry(d, 1, record) || record.Come != TimeCode(EmptyDay) || !IsWorkDay(s, record.weekday))
+        if (!ReadEntry(d, 1, record) || record.Come != TimeCode(EmptyDay) || !IsWorkDay(s, record.weekday) ||
+            DateKey(&record) < s.RecordFrom)
             continue;
         record.Come = record.Go = TimeCode(MissingDay);
         record.WorkTime = HoursCode(MissingDay);

@@ -28,6 +28,12 @@ public:
     // Whether a window with this title exists (WARNING_TITLE, a plan title).
     virtual bool WindowExists(const char* title) = 0;
     virtual void SetTrayTip(const char* /*text*/) {}
+    // The live computation's tip, and the end of today's work ("Feierabend
+    // um ...", empty without an open entry) for the status bar and a tip
+    // that has room for it.
+    virtual void SetLiveTip(const char* text, const char* /*endOfDay*/) { SetTrayTip(text); }
+    // A passing notice at the tray icon, not a modal box.
+    virtual void ShowTrayNotice(const char* /*text*/) {}
     virtual void SetTrayIconActive(bool /*warning*/) {}
     // The outermost user command has ended (CommandScope): no operation of
     // any plan is under way any more.

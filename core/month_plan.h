@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/end_of_day.h"
 #include "core/entry_record.h"
 #include "core/shell.h"
 
@@ -33,9 +34,23 @@ struct LiveState {
     int lastWorkTimeWarningDay = 0;
     int lastAccountWarningDay = 0;
     int lastMissingCheckDay = -1;
+    int lastRegularTimeNoticeDay = 0;
     // Nonzero while ComputeCurrentDay runs (ScopedCount): the list refresh
     // starts no second computation inside it.
     int running = 0;
+};
+
+// Today's last entry with the live values of the "T" row while it is open.
+struct TodayValues {
+    bool open = false;
+    bool noSaldo = false;
+    unsigned position = 0;
+    TimeValue now = NO_TIME;
+    TimeValue come = NO_TIME;
+    HoursValue workTime = NO_HOURS;
+    HoursValue saldo = NO_HOURS;
+    HoursValue account = NO_HOURS;
+    EndOfDay end;
 };
 
 class MonthPlan {
@@ -67,6 +82,9 @@ public:
     // --- computation ---
     static HoursValue RawWorkTime(TimeValue come, TimeValue go);
     HoursValue DaySaldo(unsigned day, unsigned position, HoursValue workTimeOverride);
+    // The gross sum of the day's entries up to position as DaySaldo adds
+    // them; false when one of them has no work time.
+    bool DayGross(unsigned day, unsigned position, HoursValue workTimeOverride, std::int64_t& sum);
     HoursValue AccountAfter(unsigned day, unsigned position, HoursValue saldoOverride);
     void Recompute(unsigned firstDay);
     int IsFreeDay(EntryRecord& record);
@@ -94,6 +112,7 @@ public:
     void RecordArrival();
     void RecordDeparture();
     void ComputeCurrentDay(bool force);
+    TodayValues ReadToday(const LocalTime& now);
     void SelectToday();
 
     // --- periods ---

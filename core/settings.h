@@ -39,6 +39,10 @@ struct Settings {
     char HeadLine2[HEADLINE_SIZE] = "Name:";
     char HeadLine3[HEADLINE_SIZE] = "Personalnummer:";
     std::uint32_t ExportFields = 17;
+    // Kept in the file only while set.
+    std::uint32_t NoticeRegularTime = 0;
+    // "Erfassung ab" as yyyymmdd: no earlier day becomes a missing day (0: none).
+    std::uint32_t RecordFrom = 0;
     char SettingsPath[SETTINGS_PATH_SIZE] = "stundwrk.ini";
 };
 

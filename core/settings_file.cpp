@@ -85,7 +85,11 @@ void MendDuration(std::int32_t& value, std::int32_t defaultValue)
 class OptionsTexts {
 public:
     explicit OptionsTexts(const Settings& s);
-    using Entry = std::pair<const char*, std::string>;
+    struct Entry {
+        const char* key;
+        std::string text;
+        bool absent; // a key beside the original set, at its default: not in the file
+    };
     const std::vector<Entry>& entries() const { return entries_; }
 
 private:
@@ -95,13 +99,22 @@ private:
     {
         Number(key, "%ld", static_cast<long>(static_cast<std::int32_t>(value)));
     }
-    void Text(const char* key, const char* value) { entries_.emplace_back(key, QuotedProfileText(value)); }
+    void Text(const char* key, const char* value) { entries_.push_back({key, QuotedProfileText(value), false}); }
+    // Keys beside the original set stay out of the file while they hold
+    // their default, so that a file saved without using them is as before.
+    void UnlessDefault(const char* key, std::uint32_t value, std::uint32_t defaultValue)
+    {
+        if (value == defaultValue)
+            entries_.push_back({key, std::string(), true});
+        else
+            Unsigned(key, value);
+    }
     template <typename T>
     void Number(const char* key, const char* format, T value)
     {
         char text[24];
         std::snprintf(text, sizeof text, format, value);
-        entries_.emplace_back(key, text);
+        entries_.push_back({key, text, false});
     }
 
     std::vector<Entry> entries_;
@@ -141,6 +154,8 @@ OptionsTexts::OptionsTexts(const Settings& s)
     Long("ColorStripes", s.ColorStripes);
     Long("ColorFreeDays", s.ColorFreeDays);
     Long("ExportFields", s.ExportFields);
+    UnlessDefault("NoticeRegularTime", s.NoticeRegularTime, Settings().NoticeRegularTime);
+    UnlessDefault("RecordFrom", s.RecordFrom, Settings().RecordFrom);
 }
 
 // The names of the keys section Options has in the file now.
@@ -273,6 +288,8 @@ void LoadSettings(ProfileStore& store, Settings& s)
     s.ColorStripes = ReadDecimalKey(store, "ColorStripes", defaults.ColorStripes, file);
     s.ColorFreeDays = ReadDecimalKey(store, "ColorFreeDays", defaults.ColorFreeDays, file);
     s.ExportFields = ReadDecimalKey(store, "ExportFields", defaults.ExportFields, file);
+    s.NoticeRegularTime = readUnsigned("NoticeRegularTime", defaults.NoticeRegularTime);
+    s.RecordFrom = readUnsigned("RecordFrom", defaults.RecordFrom);
     MendSettings(s);
 }
 
@@ -280,8 +297,12 @@ bool SaveSettings(ProfileStore& store, const Settings& s)
 {
     ProfileBatch batch(store);
     const OptionsTexts texts(s);
-    for (const auto& [key, text] : texts.entries())
-        store.WriteString(kOptions, key, text.c_str(), s.SettingsPath);
+    for (const auto& entry : texts.entries()) {
+        if (entry.absent)
+            store.DeleteKey(kOptions, entry.key, s.SettingsPath);
+        else
+            store.WriteString(kOptions, entry.key, entry.text.c_str(), s.SettingsPath);
+    }
     return batch.End();
 }
 
@@ -297,11 +318,16 @@ bool SaveSettingsChanges(ProfileStore& store, const Settings& s, const Settings&
     const auto& old = before.entries();
     const auto& now = after.entries();
     for (std::size_t i = 0; i < now.size(); ++i) {
-        const auto& [key, text] = now[i];
+        const OptionsTexts::Entry& entry = now[i];
+        const bool changed = entry.text != old[i].text || entry.absent != old[i].absent;
         // An unchanged value the file holds stays as the file has it: another
         // process may have written it since.
-        if (text != old[i].second || !inFile(key))
-            store.WriteString(kOptions, key, text.c_str(), s.SettingsPath);
+        if (entry.absent) {
+            if (changed)
+                store.DeleteKey(kOptions, entry.key, s.SettingsPath);
+        } else if (changed || !inFile(entry.key)) {
+            store.WriteString(kOptions, entry.key, entry.text.c_str(), s.SettingsPath);
+        }
     }
     return batch.End();
 }

@@ -11,6 +11,7 @@
 #include "dialogs/options_sheet.h"
 #include "dialogs/time_entry_dialog.h"
 #include "dialogs/value_dialogs.h"
+#include "dialogs/welcome_dialog.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -31,6 +32,22 @@ void ChangeSelectedEntry(HWND frame, MonthPlan& plan)
     else if (target == MonthPlan::EditTarget::Remark)
         new RemarkDialog(Module(), frame, plan, key);
 }
+
+} // namespace
+
+void CompleteOpenEntry(HWND frame, MonthPlan& plan, unsigned key)
+{
+    new TimeEntryDialog(Module(), frame, plan, key, std::string(), true);
+}
+
+bool RunWelcomeDialog(HWND frame, const Settings& settings, UserPrompts& prompts, FirstStart& values)
+{
+    bool accepted = false;
+    new WelcomeDialog(Module(), frame, settings, prompts, values, accepted);
+    return accepted;
+}
+
+namespace {
 
 bool RunCounterDialog(HWND frame, FrameCore& core, DayCounter counter)
 {

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 class FrameCore;
+class UserPrompts;
+struct FirstStart;
 class MonthPlan;
 struct Settings;
 
@@ -16,6 +18,13 @@ struct Settings;
 // false, doing nothing, for any other command or when a command that needs
 // a month plan gets none.
 bool RunDialogForCommand(UINT command, HWND frame, FrameCore& core, MonthPlan* plan);
+
+// The time entry dialog on the entry key of the plan with "Gehen" focused:
+// an entry left open on an earlier day.
+void CompleteOpenEntry(HWND frame, MonthPlan& plan, unsigned key);
+
+// "Willkommen bei Stundwerk" on values; true on OK with the values entered.
+bool RunWelcomeDialog(HWND frame, const Settings& settings, UserPrompts& prompts, FirstStart& values);
 
 // 40002 and 40001: the month dialog, proposing the current period when
 // month is 0. False when the user cancelled.

@@ -111,6 +111,7 @@ const FlagField DISPLAY_FLAGS[] = {
 const FlagField WARNING_FLAGS[] = {
     {IDC_OPT_WARN_WORK_TIME, &OptionsWorkingCopy::WarnWorkTime},
     {IDC_OPT_WARN_ACCOUNT, &OptionsWorkingCopy::WarnAccount},
+    {IDC_OPT_NOTICE_REGULAR_TIME, &OptionsWorkingCopy::NoticeRegularTime},
 };
 
 template <std::size_t N>

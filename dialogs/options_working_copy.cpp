@@ -32,6 +32,7 @@ void CopyFields(const From& from, To& to)
     to.Extern = from.Extern;
     to.ComFormat = from.ComFormat;
     to.WorkTimeRests = from.WorkTimeRests;
+    to.NoticeRegularTime = from.NoticeRegularTime;
     to.ColorStripes = from.ColorStripes;
     to.ColorFreeDays = from.ColorFreeDays;
     std::memcpy(to.WorkingDir, from.WorkingDir, sizeof to.WorkingDir);

@@ -12,7 +12,7 @@ struct OptionsWorkingCopy {
     std::uint32_t WorkDays;
     std::int32_t WWorkTime, WAccount;
     std::uint32_t OpenMonth, SelectDay, AutoTimer, Separate, WarnWorkTime, WarnAccount, CheckMissings, Icons, Extern,
-        ComFormat, WorkTimeRests;
+        ComFormat, WorkTimeRests, NoticeRegularTime;
     std::uint32_t ColorStripes, ColorFreeDays;
     char WorkingDir[WORKING_DIR_SIZE];
     char HeadLine1[HEADLINE_SIZE], HeadLine2[HEADLINE_SIZE], HeadLine3[HEADLINE_SIZE];

@@ -20,8 +20,9 @@ void SetNowIcon(HINSTANCE module, HWND dialog, int id)
 } // namespace
 
 TimeEntryDialog::TimeEntryDialog(HINSTANCE module, HWND parent, MonthPlan& plan, unsigned key,
-                                 const std::string& suggestedDate)
-    : ModalDialog(module), plan_(plan), key_(key), suggestedDate_(suggestedDate), opened_(plan, key)
+                                 const std::string& suggestedDate, bool focusDeparture)
+    : ModalDialog(module), plan_(plan), key_(key), suggestedDate_(suggestedDate), opened_(plan, key),
+      focusDeparture_(focusDeparture)
 {
     DoModal(parent, "DLG_GETDATA");
 }
@@ -32,6 +33,12 @@ INT_PTR TimeEntryDialog::OnInitDialog(HWND dialog)
     SetNowIcon(module_, dialog, IDC_ENTRY_GO_NOW);
     ShowFields(dialog);
     CenterWindow(dialog);
+    if (focusDeparture_) {
+        // 0: the dialog manager leaves the focus where it was put.
+        SetFocus(GetDlgItem(dialog, IDC_ENTRY_GO));
+        SendDlgItemMessageA(dialog, IDC_ENTRY_GO, EM_SETSEL, 0, -1);
+        return 0;
+    }
     return 1;
 }
 

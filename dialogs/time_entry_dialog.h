@@ -14,7 +14,9 @@ class TimeEntryDialog : public ModalDialog {
 public:
     // key: day | position << 16 of the entry to change, 0 for a new entry.
     // suggestedDate: the date a new entry starts with, empty for today.
-    TimeEntryDialog(HINSTANCE module, HWND parent, MonthPlan& plan, unsigned key, const std::string& suggestedDate);
+    // focusDeparture: "Gehen" has the focus, for an entry left open.
+    TimeEntryDialog(HINSTANCE module, HWND parent, MonthPlan& plan, unsigned key, const std::string& suggestedDate,
+                    bool focusDeparture = false);
 
     INT_PTR OnInitDialog(HWND dialog) override;
     INT_PTR OnCommand(HWND* dialog, WPARAM* wParam, LPARAM* lParam) override;
@@ -29,4 +31,5 @@ private:
     unsigned key_;
     std::string suggestedDate_;
     OpenedEntry opened_;
+    bool focusDeparture_;
 };

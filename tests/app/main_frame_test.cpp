@@ -174,10 +174,19 @@ TEST_F(AppTest, ArrivalTimerTickAndDepartureShowInTodaysRowAndTheTip)
     EXPECT_EQ(todaysRow()[ColGo], "09:30T");
     EXPECT_EQ(todaysRow()[ColHours], "1:30T");
     EXPECT_STREQ(frame->Tray().Tip(), "Kommen: 08:00, Stunden: 1:30, Saldo: -6:06, Konto: -6:06");
+    EXPECT_STREQ(frame->Tray().ShownTip(),
+                 "Kommen: 08:00, Stunden: 1:30, Saldo: -6:06, Konto: -6:06\nFeierabend um 16:06");
+    const auto endOfDay = [&] {
+        char text[64] = {};
+        SendMessageA(frame->StatusBar(), SB_GETTEXTA, 4, reinterpret_cast<LPARAM>(text));
+        return std::string(text);
+    };
+    EXPECT_EQ(endOfDay(), "Feierabend um 16:06");
 
     clock.Set(12, 10, 2005, 16, 30);
     Command(CMD_RECORD_DEPARTURE);
     EXPECT_EQ(todaysRow()[ColGo], "16:30");
+    EXPECT_EQ(endOfDay(), "");
     EXPECT_TRUE(boxes.Caught().empty()) << MessageTexts()[0];
 
     // Closing the last plan leaves the tray and the status bar as at the start.
@@ -256,5 +265,35 @@ TEST_F(AppTest, APlanClosedUnderItsWarningOutlivesTheComputation)
             EXPECT_EQ(Active(), nullptr);
             Pump();
         }
+    }
+}
+
+// Without a settings file the welcome dialog comes first: "Abbrechen" leaves
+// the defaults and writes nothing, OK saves and opens today's period.
+TEST_F(AppTest, FirstStartWelcome)
+{
+    for (const bool ok : {false, true}) {
+        frame.reset();
+        TakeQuitMessage();
+        std::remove(Ini().c_str());
+        WhenDialogOpens([ok](HWND welcome) {
+            if (!ok) {
+                Click(welcome, IDCANCEL);
+                return;
+            }
+            Type(welcome, IDC_WELCOME_FROM, "10.10.2005");
+            Type(welcome, IDC_WELCOME_ACCOUNT, "-5:30");
+            Click(welcome, IDOK);
+        });
+        Start();
+        EXPECT_EQ(GetFileAttributesA(Ini().c_str()) != INVALID_FILE_ATTRIBUTES, ok);
+        ASSERT_EQ(Active() != nullptr, ok);
+        if (!ok)
+            continue;
+        char text[32] = {};
+        GetPrivateProfileStringA("Options", "RecordFrom", "", text, sizeof text, Ini().c_str());
+        EXPECT_STREQ(text, "20051010");
+        GetPrivateProfileStringA("MAIN", "Account", "", text, sizeof text, Active()->Plan().path().c_str());
+        EXPECT_STREQ(text, "-330");
     }
 }

@@ -37,11 +37,13 @@ TEST_F(CliTest, ArrivalLiveValuesAndDeparture)
     EXPECT_EQ(rows[0], "Fr\t01.03.2002\t--.--\t--.--\t--.--\t-7:36\t-7:36\tFehltag");
     EXPECT_EQ(rows[1], "Sa\t02.03.2002\t.\t.\t.\t.\t.\t ");
     EXPECT_EQ(rows[3], "Mo\t04.03.2002\t08:00\t12:00T\t4:00T\t-3:36T\t-11:12T\t ");
+    EXPECT_EQ(Call("04.03.2002 12:00 status").out, "08:00\t4:00\t-3:36\t-11:12\t16:06\n");
     // The live values are never stored.
     EXPECT_EQ(Key(march, "4/1", "Go"), "32767");
     EXPECT_EQ(Key(march, "4/1", "Account"), "2147483647");
     EXPECT_EQ(Call("04.03.2002 16:30 gehen").code, 0);
     ExpectSections(march, {{"4/1", "Day=1 Come=480 Go=990 Info= WorkTime=510 Saldo=24 Account=-432 NoSaldo=0"}});
+    EXPECT_EQ(Call("04.03.2002 16:40 status").code, 1);
     const CliResult noArrival = Call("04.03.2002 16:45 gehen");
     EXPECT_EQ(noArrival.code, 1);
     EXPECT_NE(noArrival.err.find("Es wurde keine \"Kommen\"-Zeit gefunden"), std::string::npos);
@@ -116,6 +118,13 @@ TEST_F(CliTest, CommandsOnPlans)
          "042002.SW", "MAIN:Account=24"},
         // Without a plan of the month before the account is 0.
         {"", "carry-over 6 2002", 0, "", mayNotes.c_str(), "062002.SW", "MAIN:Account=0"},
+        // A forgotten "Gehen" is told at the next "Kommen" and completed afterwards.
+        {"", "04.03.2002 08:00 kommen;05.03.2002 08:10 kommen", 0, "",
+         "Am 04.03.2002 wurde kein \"Gehen\" erfasst (\"Kommen\" 08:00).\n"
+         "Bitte tragen Sie ein, wann Sie gegangen sind.\n",
+         "032002.SW", "5/1:Come=490"},
+        {"", "04.03.2002 08:00 kommen;05.03.2002 08:10 gehen 04.03.2002 17:00", 0, "", "", "032002.SW",
+         "4/1:Go=1020 4/1:Saldo=54"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.script);
@@ -168,6 +177,44 @@ TEST_F(CliTest, UnwritablePlanIsToldAndTheRunFails)
     std::filesystem::remove(TemporaryBeside(march));
     ASSERT_EQ(Call("01.03.2002 08:00 kommen").code, 0);
     EXPECT_EQ(Key(march, "1/1", "Come"), "480");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CliTest, InitSetsUpAndCreatesTheCurrentPeriod)
+{
+    const struct {
+        const char* call;
+        int code;
+        const char* file; // a plan file, or "ini"
+        const char* keys;
+    } cases[] = {
+        {"07.12.2026 09:00 init --hours 8:00", 1, "ini", "Options:HoursPerDay=<none> Options:RecordFrom=<none>"},
+        {"07.12.2026 09:00 init --force --hours 8:00 --workdays Mo,Di,Mi,Do --vacation 12", 0, "ini",
+         "Options:HoursPerDay=480 Options:WorkDays=15 Options:Holidays=12 Options:OpenMonth=1 "
+         "Options:RecordFrom=20261207"},
+        // The days before "Erfassung ab" stay empty; the account starts from the one carried over.
+        {"07.12.2026 09:00 init --force --account -5:30 --from 02.12.2026;07.12.2026 09:00 show 12 2026", 0,
+         "122026.SW", "MAIN:Account=-330 1/1:Come=32771 2/1:Come=32773 4/1:Account=-1698"},
+        {"07.12.2026 09:00 init --force --workdays Mo,Xy", 2, "ini", "Options:RecordFrom=<none>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.call);
+        ResetFolder();
+        const std::vector<std::string> calls = Split(c.call, ';');
+        for (std::size_t i = 0; i + 1 < calls.size(); ++i)
+            ASSERT_EQ(Call(calls[i]).code, 0) << calls[i];
+        EXPECT_EQ(Call(calls.back()).code, c.code);
+        const std::string file = c.file == std::string("ini") ? ini : PlanFile(c.file);
+        for (const std::string& check : Split(c.keys)) {
+            const std::size_t colon = check.find(':'), equals = check.find('=');
+            EXPECT_EQ(Key(file, check.substr(0, colon), check.substr(colon + 1, equals - colon - 1)),
+                      check.substr(equals + 1))
+                << check;
+        }
+    }
 }
 
 } // namespace

@@ -124,6 +124,35 @@ TEST_F(PlanTest, LiveValuesAndWarningsOncePerDay)
     EXPECT_FALSE(shell.trayWarning);
 }
 
+TEST_F(PlanTest, EndOfDayAndRegularTimeNoticeOncePerDay)
+{
+    settings.CheckMissings = 0;
+    settings.NoticeRegularTime = 1;
+    clock.Set(4, 3, 2002, 8, 0);
+    MonthPlan& plan = Open(3, 2002);
+    plan.RecordArrival();
+    const struct {
+        unsigned day, hour, minute;
+        const char* endOfDay;
+        std::size_t notices;
+    } ticks[] = {
+        {4, 15, 0, "Feierabend um 16:06", 0},
+        {4, 16, 48, "Saldo heute +0:42", 1},
+        {4, 17, 0, "Saldo heute +0:54", 1},
+        {4, 17, 30, "Saldo heute +1:24", 1},
+    };
+    for (const auto& t : ticks) {
+        clock.Set(t.day, 3, 2002, t.hour, t.minute);
+        plan.ComputeCurrentDay(false);
+        EXPECT_EQ(shell.endOfDay, t.endOfDay) << t.hour << ":" << t.minute;
+        EXPECT_EQ(shell.trayNotices.size(), t.notices) << t.hour << ":" << t.minute;
+    }
+    EXPECT_EQ(shell.trayNotices.back(), "Ihre Regelarbeitszeit ist erreicht.");
+    plan.RecordDeparture();
+    plan.ComputeCurrentDay(false);
+    EXPECT_EQ(shell.endOfDay, "");
+}
+
 TEST_F(PlanTest, LiveComputationWithoutAnOpenEntryShowsTheStoredDay)
 {
     settings.CheckMissings = 0;

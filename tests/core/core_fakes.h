@@ -121,6 +121,8 @@ public:
     std::vector<Window> windows;
     std::set<std::string> existingTitles;
     std::vector<std::string> trayTips;
+    std::string endOfDay;
+    std::vector<std::string> trayNotices;
     bool trayWarning = false;
     // Creating a window fails as the framework does: with an exception.
     bool failWindows = false;
@@ -141,6 +143,12 @@ public:
     bool HasActivePlan() override { return !windows.empty(); }
     bool WindowExists(const char* title) override { return existingTitles.count(title) != 0; }
     void SetTrayTip(const char* text) override { trayTips.emplace_back(text); }
+    void SetLiveTip(const char* text, const char* endOfDayText) override
+    {
+        trayTips.emplace_back(text);
+        endOfDay = endOfDayText;
+    }
+    void ShowTrayNotice(const char* text) override { trayNotices.emplace_back(text); }
     void SetTrayIconActive(bool warning) override { trayWarning = warning; }
 
 private:

@@ -6,6 +6,7 @@
 #include "dialogs/options_sheet.h"
 #include "dialogs/time_entry_dialog.h"
 #include "dialogs/value_dialogs.h"
+#include "dialogs/welcome_dialog.h"
 #include "resources/resource_ids.h"
 #include "tests/dialogs/dialog_fixture.h"
 #include "tests/support/window_picture.h"
@@ -31,11 +32,16 @@ TEST_F(Screenshots, EveryDialogAndOptionsPage)
     clock.Set(8, 5, 2002, 8, 10);
     MonthPlan& plan = Plan();
     Take("time_entry", [&] { new TimeEntryDialog(Module(), nullptr, plan, 0, ""); });
+    Add(7, At(8, 0), NO_TIME);
+    Take("time_entry_open_day", [&] { new TimeEntryDialog(Module(), nullptr, plan, EntryKey(7, 1), "", true); });
     Take("flexi_day", [&] { new FlexiDayDialog(Module(), nullptr, plan, ""); });
     Take("holiday_entry", [&] { new HolidayEntryDialog(Module(), nullptr, plan, ""); });
     Take("vacation", [&] { new VacationDialog(Module(), nullptr, plan, ""); });
     Take("sick_days", [&] { new SickDaysDialog(Module(), nullptr, plan, ""); });
     Take("account_correction", [&] { new AccountCorrectionDialog(Module(), nullptr, plan, ""); });
+    FirstStart firstStart = FirstStartDefaults(settings, clock.Now());
+    bool accepted = false;
+    Take("welcome", [&] { new WelcomeDialog(Module(), nullptr, settings, prompts, firstStart, accepted); });
     unsigned month = 0, year = 0;
     Take("month", [&] { new MonthDialog(Module(), nullptr, &month, &year, settings, clock); });
     Take("day_count", [&] { new DayCountDialog(Module(), nullptr, settings, DayCounter::Holidays); });

@@ -21,6 +21,8 @@
 namespace {
 
 constexpr const char* SETTINGS_FILE = "stundwrk.ini";
+// The commands' lock file in each folder: locked, never written.
+constexpr const char* LOCK_FILE = "stundwerk.lock";
 // The live computation shows today's open entry with these columns marked "T".
 constexpr int LIVE_COLUMNS[] = {ColGo, ColHours, ColSaldo, ColAccount};
 
@@ -300,6 +302,11 @@ std::string PlanFilesCheck::Run(const std::vector<std::string>& folders, const S
                         return fault;
                     passedSettingsFile_ = settingsBytes;
                 }
+                continue;
+            }
+            if (name == LOCK_FILE) {
+                if (!bytes.empty())
+                    return where + name + ": the lock file holds data";
                 continue;
             }
             auto found = passed_.find(key);
