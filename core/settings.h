@@ -2,6 +2,8 @@
 // The options record and the three day counters, kept in stundwrk.ini.
 #include <cstdint>
 
+#include "calendar/holiday_rules.h"
+
 constexpr int WORKING_DIR_SIZE = 256;
 constexpr int HEADLINE_SIZE = 70;
 constexpr int SETTINGS_PATH_SIZE = 260;
@@ -40,6 +42,8 @@ struct Settings {
     char HeadLine3[HEADLINE_SIZE] = "Personalnummer:";
     std::uint32_t ExportFields = 17;
     char SettingsPath[SETTINGS_PATH_SIZE] = "stundwrk.ini";
+    // Key Land of section Options and section Feiertage; empty: the built-in table.
+    HolidayRules FreeDays;
 };
 
 // Nonzero when the weekday (0 = Sunday .. 6 = Saturday) is a regular work

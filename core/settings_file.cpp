@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/holiday_settings.h"
 #include "ini/profile_batch.h"
 #include "ini/profile_store.h"
 #include "ini/profile_text.h"
@@ -273,6 +274,7 @@ void LoadSettings(ProfileStore& store, Settings& s)
     s.ColorStripes = ReadDecimalKey(store, "ColorStripes", defaults.ColorStripes, file);
     s.ColorFreeDays = ReadDecimalKey(store, "ColorFreeDays", defaults.ColorFreeDays, file);
     s.ExportFields = ReadDecimalKey(store, "ExportFields", defaults.ExportFields, file);
+    LoadHolidayRules(store, s);
     MendSettings(s);
 }
 
@@ -282,6 +284,7 @@ bool SaveSettings(ProfileStore& store, const Settings& s)
     const OptionsTexts texts(s);
     for (const auto& [key, text] : texts.entries())
         store.WriteString(kOptions, key, text.c_str(), s.SettingsPath);
+    SaveHolidayRules(store, s, nullptr);
     return batch.End();
 }
 
@@ -303,5 +306,6 @@ bool SaveSettingsChanges(ProfileStore& store, const Settings& s, const Settings&
         if (text != old[i].second || !inFile(key))
             store.WriteString(kOptions, key, text.c_str(), s.SettingsPath);
     }
+    SaveHolidayRules(store, s, &asRead);
     return batch.End();
 }
