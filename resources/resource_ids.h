@@ -172,6 +172,14 @@
 #define IDC_OPT_HEADLINE1 1008
 #define IDC_OPT_HEADLINE2 1009
 #define IDC_OPT_HEADLINE3 1011
+// DLG_OPTIONS6 "Feiertage"
+#define IDC_OPT_STATE 1060
+#define IDC_OPT_OWN_DAYS 1061
+#define IDC_OPT_OWN_DAY 1062
+#define IDC_OPT_OWN_DAY_RESULT 1063
+#define IDC_OPT_OWN_DAY_ADD 1064
+#define IDC_OPT_OWN_DAY_CHANGE 1065
+#define IDC_OPT_OWN_DAY_REMOVE 1066
 // DLG_OPENDIR "Verzeichnis auswählen": the file-open dialog's own ids
 // (edt1, lst1, lst2, cmb1, cmb2, stc1 to stc4, pshHelp, chx1) and the
 // directory field.

@@ -42,9 +42,13 @@ TEST_F(Screenshots, EveryDialogAndOptionsPage)
     AddKind(6, Vacation);
     Take("remark", [&] { new RemarkDialog(Module(), nullptr, plan, EntryKey(6, 1)); });
 
-    const char* const pages[] = {"options_1", "options_2", "options_3", "options_4", "options_5"};
+    const char* const pages[] = {"options_1", "options_2", "options_3", "options_4", "options_5", "options_6"};
+    std::snprintf(settings.FreeDays.state, sizeof settings.FreeDays.state, "BY");
+    std::snprintf(settings.FreeDays.ownDays[0], OWN_DAY_SIZE, "15.08 :Mariä Himmelfahrt");
+    std::snprintf(settings.FreeDays.ownDays[1], OWN_DAY_SIZE, "24.12 :Heiligabend");
+    std::snprintf(settings.FreeDays.ownDays[2], OWN_DAY_SIZE, "12.06.2027 :Betriebsausflug");
     WhenDialogOpens([&](HWND sheet) {
-        for (int page = 0; page < 5; ++page) {
+        for (int page = 0; page < static_cast<int>(std::size(pages)); ++page) {
             PropSheet_SetCurSel(sheet, nullptr, page);
             PumpUntilIdle();
             EXPECT_TRUE(SaveWindowPicture(sheet, (std::string(pages[page]) + ".bmp").c_str()));
