@@ -74,6 +74,10 @@ const CliCommand Table[] = {
     {"carry-over", "MONAT JAHR", "Kontostands-Übernahme: übernimmt den Endstand des Vormonats erneut", 2, 2, nullptr,
      nullptr, CarryOverCommand},
     {"evaluate", "MONAT JAHR", "Monats-Auswertung", 2, 2, nullptr, nullptr, EvaluateCommand},
+    {"year", "JAHR",
+     "Jahresübersicht: je Abrechnungszeitraum mit Monatsplan die Werte der Monats-Auswertung, der Kontostand am "
+     "Ende und die genommenen Urlaubs-, Krankheits- und Gleittage, dann die Summe und der Resturlaub (tab-getrennt)",
+     1, 1, nullptr, nullptr, YearCommand},
     {"export", "MONAT JAHR [--day TAG] [--fields N]",
      "Zwischenablagen-Export auf stdout; --day: nur dieser Tag; --fields: Felder für diesen Aufruf "
      "(1 Datum, 2 Kommen, 4 Gehen, 8 Stunden, 16 Saldo; Vorgabe ExportFields)",
