@@ -91,6 +91,7 @@
 #define CMD_SICK_DAY_COUNT 40019
 #define CMD_FLEXI_DAY_COUNT 40021
 #define CMD_MONTHLY_EVALUATION 40026
+#define CMD_YEAR_OVERVIEW 40031
 // "&Fenster"
 #define CMD_MAXIMIZE_CHILD 139
 #define CMD_RESTORE_CHILD 176
@@ -180,6 +181,14 @@
 #define IDC_OPT_OWN_DAY_ADD 1064
 #define IDC_OPT_OWN_DAY_CHANGE 1065
 #define IDC_OPT_OWN_DAY_REMOVE 1066
+// DLG_YEAROVERVIEW "Jahresübersicht"
+#define IDC_YEAR_PREVIOUS 1070
+#define IDC_YEAR_YEAR 1071
+#define IDC_YEAR_NEXT 1072
+#define IDC_YEAR_LIST 1073
+#define IDC_YEAR_VACATION_LEFT 1074
+#define IDC_YEAR_COPY 1075
+#define IDC_YEAR_PRINT 1076
 // DLG_OPENDIR "Verzeichnis auswählen": the file-open dialog's own ids
 // (edt1, lst1, lst2, cmb1, cmb2, stc1 to stc4, pshHelp, chx1) and the
 // directory field.

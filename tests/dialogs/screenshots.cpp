@@ -6,6 +6,8 @@
 #include "dialogs/options_sheet.h"
 #include "dialogs/time_entry_dialog.h"
 #include "dialogs/value_dialogs.h"
+#include "dialogs/year_overview_dialog.h"
+#include "core/clipboard_export.h"
 #include "resources/resource_ids.h"
 #include "tests/dialogs/dialog_fixture.h"
 #include "tests/support/window_picture.h"
@@ -41,6 +43,18 @@ TEST_F(Screenshots, EveryDialogAndOptionsPage)
     Take("day_count", [&] { new DayCountDialog(Module(), nullptr, settings, DayCounter::Holidays); });
     AddKind(6, Vacation);
     Take("remark", [&] { new RemarkDialog(Module(), nullptr, plan, EntryKey(6, 1)); });
+
+    for (unsigned month = 1; month <= 4; ++month) {
+        Open(month, 2002);
+        Add(4 + month, At(8, 0), At(16 + month % 2, 15 * month));
+        AddKind(11 + month, Vacation);
+    }
+    struct : ExportTarget {
+        bool PutText(const std::string&) override { return true; }
+    } clipboard;
+    Take("year_overview", [&] {
+        new YearOverviewDialog(Module(), nullptr, frame, 2002, clipboard, [](HWND, const Settings&, const YearOverview&) {});
+    });
 
     const char* const pages[] = {"options_1", "options_2", "options_3", "options_4", "options_5", "options_6"};
     std::snprintf(settings.FreeDays.state, sizeof settings.FreeDays.state, "BY");
