@@ -104,6 +104,8 @@ OwnDay SplitOwnDay(const char* text)
     if (yearEnd == secondDot + 1)
         return day;
     const std::size_t head = static_cast<std::size_t>(secondDot - text);
+    if (head >= OWN_DAY_SIZE)
+        return day;
     std::memcpy(day.expression, text, head);
     std::strncpy(day.expression + head, yearEnd, OWN_DAY_SIZE - 1 - head);
     day.expression[OWN_DAY_SIZE - 1] = '\0';

@@ -28,7 +28,8 @@ bool SameOwnDays(const HolidayRules& a, const HolidayRules& b)
 } // namespace
 
 // A state code the program does not know is the built-in table; own days
-// are read up to the first missing or empty key.
+// are read up to the first missing or empty key. An own day never needs
+// quotes in the file: it starts with a digit or a keyword.
 void LoadHolidayRules(ProfileStore& store, Settings& settings)
 {
     HolidayRules& rules = settings.FreeDays;

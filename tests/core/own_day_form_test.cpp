@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "core/own_day_form.h"
 
 // What the "Feiertage" page shows for a typed own day.
 TEST(OwnDayForm, DayOfTheYearOrWhyNot)
 {
+    // A date longer than an own day may be (typed past the field's limit).
+    const std::string longDate = std::string(90, '0') + "1.01.2027 :x";
     const struct {
         const char* text;
         bool valid;
@@ -19,6 +23,7 @@ TEST(OwnDayForm, DayOfTheYearOrWhyNot)
         {"24.12 Heiligabend", false, "\"24.12 Heiligabend\" ist kein Tagesausdruck"},
         {"Ostern :x", false, "\"Ostern :x\" ist kein"},
         {"", false, "\"\" ist kein"},
+        {longDate.c_str(), false, "\"000"},
     };
     for (const auto& c : cases) {
         const OwnDayCheck check = CheckOwnDay(c.text, 2026);
