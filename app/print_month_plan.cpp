@@ -10,18 +10,16 @@
 
 namespace {
 
-enum class Align { Left, Right };
-
 struct PrintColumn {
     int width;
-    Align align;
+    PrintAlign align;
 };
 
 // The list's eight columns on paper; with one space after each they line up
 // under the header names.
 constexpr PrintColumn ROW_COLUMNS[LIST_COLUMNS] = {
-    {3, Align::Left},  {11, Align::Left}, {6, Align::Right}, {6, Align::Right},
-    {6, Align::Right}, {6, Align::Right}, {7, Align::Right}, {20, Align::Left},
+    {3, PrintAlign::Left},  {11, PrintAlign::Left}, {6, PrintAlign::Right}, {6, PrintAlign::Right},
+    {6, PrintAlign::Right}, {6, PrintAlign::Right}, {7, PrintAlign::Right}, {20, PrintAlign::Left},
 };
 
 struct HeaderName {
@@ -32,16 +30,6 @@ struct HeaderName {
 constexpr HeaderName HEADER_NAMES[] = {
     {"Tag", 4}, {"Datum", 12}, {"Komm.", 7}, {"Gehen", 7}, {"Std.", 7}, {"Saldo", 7}, {"Konto", 8}, {"Bemerkung", 0},
 };
-
-void Pad(std::string& line, const std::string& text, int width, Align align)
-{
-    const std::size_t fill = text.size() < static_cast<std::size_t>(width) ? width - text.size() : 0;
-    if (align == Align::Right)
-        line.append(fill, ' ');
-    line += text;
-    if (align == Align::Left)
-        line.append(fill, ' ');
-}
 
 void Line(HDC dc, const PrintGeometry& page, int row, const std::string& text)
 {
@@ -83,11 +71,21 @@ private:
 
 } // namespace
 
+void Pad(std::string& line, const std::string& text, int width, PrintAlign align)
+{
+    const std::size_t fill = text.size() < static_cast<std::size_t>(width) ? width - text.size() : 0;
+    if (align == PrintAlign::Right)
+        line.append(fill, ' ');
+    line += text;
+    if (align == PrintAlign::Left)
+        line.append(fill, ' ');
+}
+
 std::string BuildPrintHeader()
 {
     std::string line;
     for (const HeaderName& h : HEADER_NAMES)
-        Pad(line, h.name, h.width, Align::Left);
+        Pad(line, h.name, h.width, PrintAlign::Left);
     return line;
 }
 
@@ -139,12 +137,11 @@ PrintFont::~PrintFont()
         DeleteObject(created_);
 }
 
-bool PrintPages(HDC printer, const Settings& settings, const std::vector<ListRow>& rows)
+bool PrintPages(HDC printer, const Settings& settings, const std::string& header, const std::vector<std::string>& lines)
 {
     const PrintGeometry page = MeasurePage(printer);
     if (page.lineHeight <= 0)
         return false;
-    const std::string header = BuildPrintHeader();
     int number = 0;
     StartPage(printer);
     Line(printer, page, 0, settings.HeadLine1);
@@ -153,7 +150,7 @@ bool PrintPages(HDC printer, const Settings& settings, const std::vector<ListRow
     Rule(printer, page, 3);
     Line(printer, page, 4, header);
     int next = 6;
-    for (const ListRow& row : rows) {
+    for (const std::string& line : lines) {
         // A page breaks before a row that does not fit, so the document
         // never ends on a page with nothing but the continuation header.
         if (next > page.rows - 3 && next > 3) {
@@ -163,17 +160,18 @@ bool PrintPages(HDC printer, const Settings& settings, const std::vector<ListRow
             Line(printer, page, 1, header);
             next = 3;
         }
-        Line(printer, page, next++, BuildPrintRow(row));
+        Line(printer, page, next++, line);
     }
     FinishPage(printer, page, ++number);
     return true;
 }
 
-void PrintMonthPlan(HWND planWindow, MonthPlan& plan)
+void PrintDocument(HWND owner, const Settings& settings, const char* documentName, const std::string& header,
+                   const std::vector<std::string>& lines)
 {
     PRINTDLGA dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = planWindow;
+    dialog.hwndOwner = owner;
     dialog.Flags = PD_RETURNDC | PD_NOSELECTION;
     dialog.nFromPage = dialog.nToPage = dialog.nMinPage = dialog.nMaxPage = 1;
     dialog.nCopies = 1;
@@ -184,7 +182,7 @@ void PrintMonthPlan(HWND planWindow, MonthPlan& plan)
 
     DOCINFOA document{};
     document.cbSize = sizeof document;
-    document.lpszDocName = "Stundwerk Monatsdokument";
+    document.lpszDocName = documentName;
     if (StartDocA(dialog.hDC, &document) <= 0)
         return;
     {
@@ -193,10 +191,18 @@ void PrintMonthPlan(HWND planWindow, MonthPlan& plan)
         const int copies = std::max<int>(1, dialog.nCopies);
         bool printed = true;
         for (int copy = 0; copy < copies && printed; ++copy)
-            printed = PrintPages(dialog.hDC, plan.settings(), plan.rows());
+            printed = PrintPages(dialog.hDC, settings, header, lines);
         if (printed)
             EndDoc(dialog.hDC);
         else
             AbortDoc(dialog.hDC);
     }
+}
+
+void PrintMonthPlan(HWND planWindow, MonthPlan& plan)
+{
+    std::vector<std::string> lines;
+    for (const ListRow& row : plan.rows())
+        lines.push_back(BuildPrintRow(row));
+    PrintDocument(planWindow, plan.settings(), "Stundwerk Monatsdokument", BuildPrintHeader(), lines);
 }

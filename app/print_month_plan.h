@@ -13,6 +13,11 @@
 class MonthPlan;
 struct Settings;
 
+enum class PrintAlign { Left, Right };
+// Appends text to line, filled with blanks to width on the side away from
+// its alignment; a longer text is not cut.
+void Pad(std::string& line, const std::string& text, int width, PrintAlign align);
+
 // The column header line: the names padded to their columns.
 std::string BuildPrintHeader();
 // The line of one list row: each cell padded to its column and followed by
@@ -47,11 +52,16 @@ private:
     HFONT created_ = nullptr;
 };
 
-// Prints the pages of one copy of the document: the header lines of settings
-// and the given rows. False when the page cannot be measured.
-bool PrintPages(HDC printer, const Settings& settings, const std::vector<ListRow>& rows);
+// Prints the pages of one copy of a document: the header lines of settings,
+// the column header (again on every further page) and the given lines.
+// False when the page cannot be measured.
+bool PrintPages(HDC printer, const Settings& settings, const std::string& header, const std::vector<std::string>& lines);
 
-// Command "&Drucken...": asks for the printer and the number of copies
-// (owned by planWindow) and prints the plan's list rows as the list shows
-// them, the live values of today's row included. Cancel prints nothing.
+// Asks for the printer and the number of copies (owned by owner) and prints
+// the document in the fixed-pitch font. Cancel prints nothing.
+void PrintDocument(HWND owner, const Settings& settings, const char* documentName, const std::string& header,
+                   const std::vector<std::string>& lines);
+
+// Command "&Drucken...": PrintDocument with the plan's list rows as the list
+// shows them, the live values of today's row included.
 void PrintMonthPlan(HWND planWindow, MonthPlan& plan);

@@ -82,6 +82,13 @@ int Calendar::ParseWeekday(const char*& position)
 
 const char* Calendar::MatchDayExpression(const char* expression, std::int32_t year, std::int32_t dayOfYear) const
 {
+    std::int64_t day = 0;
+    const char* name = EvaluateDayExpression(expression, year, day);
+    return name != nullptr && day == dayOfYear ? name : nullptr;
+}
+
+const char* Calendar::EvaluateDayExpression(const char* expression, std::int32_t year, std::int64_t& dayOfYear) const
+{
     const char* p = expression;
     SkipBlanks(p);
     if (*p == '\0' || *p == ';')
@@ -129,24 +136,40 @@ const char* Calendar::MatchDayExpression(const char* expression, std::int32_t ye
     SkipBlanks(p);
     if (*p != ':')
         return nullptr;
-    ++p;
-    return base == dayOfYear ? p : nullptr;
+    dayOfYear = base;
+    return p + 1;
+}
+
+namespace {
+
+void CopyName(const char* name, char* nameBuffer)
+{
+    std::strncpy(nameBuffer, name, NAME_BUFFER_SIZE - 1);
+    nameBuffer[NAME_BUFFER_SIZE - 1] = '\0';
+}
+
+} // namespace
+
+void Calendar::NormalizedDay(std::uint32_t day, std::uint32_t month, std::uint32_t year, std::int32_t& normalYear,
+                             std::int32_t& dayOfYear) const
+{
+    std::uint32_t y = 0, m = 0, d = 0;
+    FromJulianDay(
+        ToJulianDay(static_cast<std::int32_t>(year), static_cast<std::int32_t>(month), static_cast<std::int32_t>(day)),
+        y, m, d);
+    normalYear = static_cast<std::int32_t>(y);
+    dayOfYear = DayOfYear(normalYear, static_cast<std::int32_t>(m), static_cast<std::int32_t>(d));
 }
 
 int Calendar::FindInTable(const char* const* table, int count, std::uint32_t day, std::uint32_t month,
                           std::uint32_t year, char* nameBuffer) const
 {
     nameBuffer[0] = '\0';
-    std::uint32_t y = 0, m = 0, d = 0;
-    FromJulianDay(
-        ToJulianDay(static_cast<std::int32_t>(year), static_cast<std::int32_t>(month), static_cast<std::int32_t>(day)),
-        y, m, d);
-    const auto year32 = static_cast<std::int32_t>(y);
-    const std::int32_t n = DayOfYear(year32, static_cast<std::int32_t>(m), static_cast<std::int32_t>(d));
+    std::int32_t year32 = 0, n = 0;
+    NormalizedDay(day, month, year, year32, n);
     for (int i = 0; i < count; ++i) {
         if (const char* name = MatchDayExpression(table[i], year32, n)) {
-            std::strncpy(nameBuffer, name, NAME_BUFFER_SIZE - 1);
-            nameBuffer[NAME_BUFFER_SIZE - 1] = '\0';
+            CopyName(name, nameBuffer);
             return 1;
         }
     }
@@ -155,7 +178,36 @@ int Calendar::FindInTable(const char* const* table, int count, std::uint32_t day
 
 int Calendar::FindHoliday(std::uint32_t day, std::uint32_t month, std::uint32_t year, char* nameBuffer) const
 {
-    return FindInTable(HolidayTable, HOLIDAY_COUNT, day, month, year, nameBuffer);
+    const bool builtIn = rules_ == nullptr || rules_->state[0] == '\0';
+    if (builtIn && FindInTable(HolidayTable, HOLIDAY_COUNT, day, month, year, nameBuffer))
+        return 1;
+    nameBuffer[0] = '\0';
+    if (rules_ == nullptr)
+        return 0;
+    std::int32_t year32 = 0, n = 0;
+    NormalizedDay(day, month, year, year32, n);
+    if (!builtIn) {
+        for (const StateHoliday& row : StateHolidayTable) {
+            if (!StateHolidayHolds(row, rules_->state, year32))
+                continue;
+            if (const char* name = MatchDayExpression(row.expression, year32, n)) {
+                CopyName(name, nameBuffer);
+                return 1;
+            }
+        }
+    }
+    for (const char* text : rules_->ownDays) {
+        if (text[0] == '\0')
+            break;
+        const OwnDay own = SplitOwnDay(text);
+        if (own.year != 0 && own.year != year32)
+            continue;
+        if (const char* name = MatchDayExpression(own.expression, year32, n)) {
+            CopyName(name, nameBuffer);
+            return 1;
+        }
+    }
+    return 0;
 }
 
 int Calendar::FindSpecialDay(std::uint32_t day, std::uint32_t month, std::uint32_t year, char* nameBuffer) const

@@ -71,6 +71,7 @@ int RecomputeCommand(CliRun& run);
 int WeekdaysCommand(CliRun& run);
 int CarryOverCommand(CliRun& run);
 int EvaluateCommand(CliRun& run);
+int YearCommand(CliRun& run);
 int ExportCommand(CliRun& run);
 int ArriveCommand(CliRun& run);
 int LeaveCommand(CliRun& run);

@@ -1,4 +1,4 @@
-// Commands on a whole period: open, list, recompute, evaluate, export.
+// Commands on a whole period: open, list, recompute, evaluate, export; the year overview.
 #include <ostream>
 
 #include "cli/commands.h"
@@ -8,6 +8,7 @@
 #include "core/evaluation.h"
 #include "core/month_plan.h"
 #include "core/period.h"
+#include "core/year_overview.h"
 
 int OpenCommand(CliRun& run)
 {
@@ -56,6 +57,17 @@ int EvaluateCommand(CliRun& run)
 {
     if (MonthPlan* plan = run.OpenPeriodArgument(0))
         run.out << Cp1252ToUtf8(EvaluateMonth(*plan)) << '\n';
+    return run.Result();
+}
+
+int YearCommand(CliRun& run)
+{
+    unsigned year = 0;
+    if (!ParseCliNumber(run.args.positional[0], 1, 9999, year))
+        return run.Usage("das Jahr muss eine ganze Zahl von 1 bis 9999 sein.");
+    CliSession& session = run.Session();
+    if (!session.refused())
+        run.out << Cp1252ToUtf8(YearOverviewText(session.settings(), BuildYearOverview(session.frame(), year)));
     return run.Result();
 }
 

@@ -1,9 +1,31 @@
 #include "cli/commands.h"
-#include "cli/holidays_command.h"
 
+#include <cstdio>
+
+#include "calendar/holiday_rules.h"
+#include "cli/cli.h"
+#include "cli/holidays_command.h"
+#include "cli/session.h"
+
+// The holidays of the settings' rules, or of the state --land names with the settings' own days.
 int HolidaysListCommand(CliRun& run)
 {
-    return HolidaysCommand(run.args.positional[0].c_str(), run.out, run.err);
+    const bool ownState = run.args.Has("--land");
+    const int state = StateIndex(run.args.Option("--land").c_str());
+    if (ownState && state < 0)
+        return run.Usage("--land erwartet das Kürzel eines Bundeslandes: BW, BY, BE, BB, HB, HH, HE, MV, NI, NW, RP, "
+                         "SL, SN, ST, SH oder TH.");
+    unsigned year = 0;
+    if (!ParseHolidaysYear(run.args.positional[0].c_str(), year, run.err))
+        return EXIT_USAGE;
+    CliSession& session = run.Session();
+    if (session.refused())
+        return run.Result();
+    HolidayRules rules = session.settings().FreeDays;
+    if (ownState)
+        std::snprintf(rules.state, sizeof rules.state, "%s", States[state].code);
+    PrintHolidays(year, rules, run.out);
+    return run.Result();
 }
 
 namespace {
@@ -66,12 +88,19 @@ const CliCommand Table[] = {
     {"carry-over", "MONAT JAHR", "Kontostands-Übernahme: übernimmt den Endstand des Vormonats erneut", 2, 2, nullptr,
      nullptr, CarryOverCommand},
     {"evaluate", "MONAT JAHR", "Monats-Auswertung", 2, 2, nullptr, nullptr, EvaluateCommand},
+    {"year", "JAHR",
+     "Jahresübersicht: je Abrechnungszeitraum mit Monatsplan die Werte der Monats-Auswertung, der Kontostand am "
+     "Ende und die genommenen Urlaubs-, Krankheits- und Gleittage, dann die Summe und der Resturlaub (tab-getrennt)",
+     1, 1, nullptr, nullptr, YearCommand},
     {"export", "MONAT JAHR [--day TAG] [--fields N]",
      "Zwischenablagen-Export auf stdout; --day: nur dieser Tag; --fields: Felder für diesen Aufruf "
      "(1 Datum, 2 Kommen, 4 Gehen, 8 Stunden, 16 Saldo; Vorgabe ExportFields)",
      2, 2, " --day --fields ", nullptr, ExportCommand},
-    {"holidays", "JAHR", "Feiertage (H) und besondere Tage (S) eines Jahres: TT.MM.JJJJ<TAB>H|S<TAB>Name", 1, 1,
-     nullptr, nullptr, HolidaysListCommand},
+    {"holidays", "JAHR [--land XX]",
+     "Feiertage (H) und besondere Tage (S) eines Jahres: TT.MM.JJJJ<TAB>H|S<TAB>Name; Feiertage des Bundeslandes "
+     "aus den Einstellungen oder --land (BW, BY, BE, BB, HB, HH, HE, MV, NI, NW, RP, SL, SN, ST, SH, TH), "
+     "dann die eigenen freien Tage",
+     1, 1, " --land ", nullptr, HolidaysListCommand},
 };
 
 } // namespace

@@ -1,11 +1,9 @@
 #include "cli/holidays_command.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <ostream>
 
 #include "calendar/calendar.h"
-#include "cli/cli.h"
 #include "cli/text_output.h"
 
 namespace {
@@ -28,15 +26,18 @@ bool ParseYear(const char* text, unsigned& year)
 
 } // namespace
 
-int HolidaysCommand(const char* yearText, std::ostream& out, std::ostream& err)
+bool ParseHolidaysYear(const char* yearText, unsigned& year, std::ostream& err)
 {
-    unsigned year = 0;
-    if (!ParseYear(yearText, year)) {
-        err << "stundwerk-cli holidays: das Jahr muss eine ganze Zahl von 1 bis 9999 sein, nicht \""
-            << (yearText ? yearText : "") << "\".\n";
-        return EXIT_USAGE;
-    }
-    const Calendar calendar;
+    if (ParseYear(yearText, year))
+        return true;
+    err << "stundwerk-cli holidays: das Jahr muss eine ganze Zahl von 1 bis 9999 sein, nicht \""
+        << (yearText ? yearText : "") << "\".\n";
+    return false;
+}
+
+void PrintHolidays(unsigned year, const HolidayRules& rules, std::ostream& out)
+{
+    const Calendar calendar(rules);
     char name[256];
     for (unsigned month = 1; month <= 12; ++month) {
         for (unsigned day = 1; calendar.IsValidDate(day, month, year); ++day) {
@@ -52,5 +53,4 @@ int HolidaysCommand(const char* yearText, std::ostream& out, std::ostream& err)
             out << date << '\t' << kind << '\t' << Cp1252ToUtf8(name) << '\n';
         }
     }
-    return 0;
 }

@@ -37,7 +37,7 @@ MonthPlan::EditTarget MonthPlan::EditEntry()
 void MonthPlan::WriteDayPlaceholder(unsigned day, EntryRecord& record)
 {
     const Settings& s = settings();
-    const Calendar calendar;
+    const Calendar calendar(s.FreeDays);
     const std::string section = Section(day, 1);
     char name[INFO_SIZE];
     if (calendar.FindHoliday(record.day, record.month, record.year, name)) {

@@ -15,7 +15,7 @@ void MonthPlan::FillNewPeriod(unsigned month, unsigned year)
 {
     const Settings& s = settings();
     const unsigned startDay = EffectiveStartDay(s);
-    const Calendar calendar;
+    const Calendar calendar(s.FreeDays);
     ProfileBatch batch(store());
     for (unsigned day = 1; day <= 31; ++day) {
         EntryRecord record;
@@ -69,7 +69,7 @@ void MonthPlan::RecomputeWeekdays()
     const unsigned startDay = EffectiveStartDay(settings());
     unsigned month = store().ReadInt(SECTION_MAIN, KEY_MONTH, -1, path_.c_str());
     unsigned year = store().ReadInt(SECTION_MAIN, KEY_YEAR, -1, path_.c_str());
-    const Calendar calendar;
+    const Calendar calendar(settings().FreeDays);
     ProfileBatch batch(store());
     unsigned previousDay = 0;
     for (const unsigned day : PeriodDays::All(startDay)) {

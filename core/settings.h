@@ -2,6 +2,8 @@
 // The options record and the three day counters, kept in stundwrk.ini.
 #include <cstdint>
 
+#include "calendar/holiday_rules.h"
+
 constexpr int WORKING_DIR_SIZE = 256;
 constexpr int HEADLINE_SIZE = 70;
 constexpr int SETTINGS_PATH_SIZE = 260;
@@ -44,6 +46,8 @@ struct Settings {
     // "Erfassung ab" as yyyymmdd: no earlier day becomes a missing day (0: none).
     std::uint32_t RecordFrom = 0;
     char SettingsPath[SETTINGS_PATH_SIZE] = "stundwrk.ini";
+    // Key Land of section Options and section Feiertage; empty: the built-in table.
+    HolidayRules FreeDays;
 };
 
 // Nonzero when the weekday (0 = Sunday .. 6 = Saturday) is a regular work

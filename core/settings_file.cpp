@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/holiday_settings.h"
 #include "ini/profile_batch.h"
 #include "ini/profile_store.h"
 #include "ini/profile_text.h"
@@ -290,6 +291,7 @@ void LoadSettings(ProfileStore& store, Settings& s)
     s.ExportFields = ReadDecimalKey(store, "ExportFields", defaults.ExportFields, file);
     s.NoticeRegularTime = readUnsigned("NoticeRegularTime", defaults.NoticeRegularTime);
     s.RecordFrom = readUnsigned("RecordFrom", defaults.RecordFrom);
+    LoadHolidayRules(store, s);
     MendSettings(s);
 }
 
@@ -303,6 +305,7 @@ bool SaveSettings(ProfileStore& store, const Settings& s)
         else
             store.WriteString(kOptions, entry.key, entry.text.c_str(), s.SettingsPath);
     }
+    SaveHolidayRules(store, s, nullptr);
     return batch.End();
 }
 
@@ -329,5 +332,6 @@ bool SaveSettingsChanges(ProfileStore& store, const Settings& s, const Settings&
             store.WriteString(kOptions, entry.key, entry.text.c_str(), s.SettingsPath);
         }
     }
+    SaveHolidayRules(store, s, &asRead);
     return batch.End();
 }

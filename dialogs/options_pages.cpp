@@ -1,4 +1,4 @@
-// The five pages of the options sheet. Each fills its controls from the
+// The first five pages of the options sheet. Each fills its controls from the
 // working copy when first shown and reads them back when the user leaves it;
 // a page never shown leaves its values as they were copied.
 #include <windows.h>
@@ -283,7 +283,6 @@ void ReadPrintout(HWND page)
     ReadText(page, IDC_OPT_HEADLINE3, Copy().HeadLine3);
 }
 
-// The message handling every page shares.
 INT_PTR HandlePageMessage(HWND page, UINT message, WPARAM wParam, LPARAM lParam, void (*fill)(HWND), void (*read)(HWND),
                           void (*command)(HWND, int, int))
 {
@@ -311,14 +310,14 @@ INT_PTR HandlePageMessage(HWND page, UINT message, WPARAM wParam, LPARAM lParam,
     }
 }
 
+} // namespace
+
 // The system calls the page procedures: nothing may unwind through it.
 INT_PTR PageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam, void (*fill)(HWND), void (*read)(HWND),
                       void (*command)(HWND, int, int))
 {
     return CallWithoutEscape([&] { return HandlePageMessage(page, message, wParam, lParam, fill, read, command); });
 }
-
-} // namespace
 
 INT_PTR CALLBACK TimeProfilePage(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 {

@@ -38,10 +38,11 @@ OptionsSheet::OptionsSheet(HINSTANCE module, HWND parent, Settings& settings) : 
     static const PageSpec specs[] = {
         {"DLG_OPTIONS1", "Zeitprofil", TimeProfilePage}, {"DLG_OPTIONS2", "Anzeige", DisplayPage},
         {"DLG_OPTIONS3", "Verzeichnis", DirectoryPage},  {"DLG_OPTIONS4", "Hinweise", WarningsPage},
-        {"DLG_OPTIONS5", "Ausdruck", PrintoutPage},
+        {"DLG_OPTIONS5", "Ausdruck", PrintoutPage},      {"DLG_OPTIONS6", "Feiertage", HolidaysPage},
     };
-    PROPSHEETPAGEA pages[5] = {};
-    for (int i = 0; i < 5; ++i) {
+    constexpr int PAGE_COUNT = sizeof specs / sizeof specs[0];
+    PROPSHEETPAGEA pages[PAGE_COUNT] = {};
+    for (int i = 0; i < PAGE_COUNT; ++i) {
         pages[i].dwSize = sizeof pages[i];
         pages[i].dwFlags = PSP_USETITLE;
         pages[i].hInstance = module;
@@ -55,7 +56,7 @@ OptionsSheet::OptionsSheet(HINSTANCE module, HWND parent, Settings& settings) : 
     sheet.hwndParent = parent;
     sheet.hInstance = module;
     sheet.pszCaption = "Einstellungen";
-    sheet.nPages = 5;
+    sheet.nPages = PAGE_COUNT;
     sheet.nStartPage = 0;
     sheet.ppsp = pages;
     sheet.pfnCallback = SheetCallback;

@@ -39,6 +39,7 @@ void CopyFields(const From& from, To& to)
     std::memcpy(to.HeadLine1, from.HeadLine1, sizeof to.HeadLine1);
     std::memcpy(to.HeadLine2, from.HeadLine2, sizeof to.HeadLine2);
     std::memcpy(to.HeadLine3, from.HeadLine3, sizeof to.HeadLine3);
+    to.FreeDays = from.FreeDays;
 }
 
 } // namespace

@@ -16,6 +16,7 @@ struct OptionsWorkingCopy {
     std::uint32_t ColorStripes, ColorFreeDays;
     char WorkingDir[WORKING_DIR_SIZE];
     char HeadLine1[HEADLINE_SIZE], HeadLine2[HEADLINE_SIZE], HeadLine3[HEADLINE_SIZE];
+    HolidayRules FreeDays;
 };
 
 OptionsWorkingCopy CopyOptions(const Settings& settings);

@@ -1,5 +1,6 @@
 // The holiday and special-day expressions: any text evaluated against any
-// year and day, and the two table lookups on any date.
+// year and day, the two table lookups on any date, and the text as an own
+// day after a state's table.
 // Input: the expression, then a zero byte, then bytes choosing year and date
 // (no zero byte: the year 2008 and every day of it).
 #include <cstdint>
@@ -87,5 +88,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 static_cast<std::uint32_t>(year));
     CheckLookup(false, static_cast<std::uint32_t>(day), static_cast<std::uint32_t>(day) >> 16,
                 static_cast<std::uint32_t>(year));
+
+    // The text as an own day, after the table of a state the year chooses.
+    HolidayRules rules;
+    std::snprintf(rules.state, sizeof rules.state, "%s", States[static_cast<std::uint32_t>(year) % STATE_COUNT].code);
+    std::snprintf(rules.ownDays[0], OWN_DAY_SIZE, "%s", text.c_str());
+    char name[256];
+    if (Calendar(rules).FindHoliday(static_cast<std::uint32_t>(day) & 0xFF, (static_cast<std::uint32_t>(day) >> 8) & 0xFF,
+                                    static_cast<std::uint32_t>(year), name) &&
+        std::strlen(name) >= OWN_DAY_SIZE)
+        Fail("own day name longer than its text", year, day, name);
     return 0;
 }

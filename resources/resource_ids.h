@@ -91,6 +91,7 @@
 #define CMD_SICK_DAY_COUNT 40019
 #define CMD_FLEXI_DAY_COUNT 40021
 #define CMD_MONTHLY_EVALUATION 40026
+#define CMD_YEAR_OVERVIEW 40031
 // "&Fenster"
 #define CMD_MAXIMIZE_CHILD 139
 #define CMD_RESTORE_CHILD 176
@@ -173,6 +174,22 @@
 #define IDC_OPT_HEADLINE1 1008
 #define IDC_OPT_HEADLINE2 1009
 #define IDC_OPT_HEADLINE3 1011
+// DLG_OPTIONS6 "Feiertage"
+#define IDC_OPT_STATE 1060
+#define IDC_OPT_OWN_DAYS 1061
+#define IDC_OPT_OWN_DAY 1062
+#define IDC_OPT_OWN_DAY_RESULT 1063
+#define IDC_OPT_OWN_DAY_ADD 1064
+#define IDC_OPT_OWN_DAY_CHANGE 1065
+#define IDC_OPT_OWN_DAY_REMOVE 1066
+// DLG_YEAROVERVIEW "Jahresübersicht"
+#define IDC_YEAR_PREVIOUS 1070
+#define IDC_YEAR_YEAR 1071
+#define IDC_YEAR_NEXT 1072
+#define IDC_YEAR_LIST 1073
+#define IDC_YEAR_VACATION_LEFT 1074
+#define IDC_YEAR_COPY 1075
+#define IDC_YEAR_PRINT 1076
 // DLG_OPENDIR "Verzeichnis auswählen": the file-open dialog's own ids
 // (edt1, lst1, lst2, cmb1, cmb2, stc1 to stc4, pshHelp, chx1) and the
 // directory field.

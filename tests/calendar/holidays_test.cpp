@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "calendar/calendar.h"
@@ -59,6 +61,40 @@ TEST(Holidays, DocumentedDates)
     for (const auto& c : cases) {
         EXPECT_EQ(Find(&Calendar::FindHoliday, c.d, c.m, c.y), c.holiday) << c.d << "." << c.m << "." << c.y;
         EXPECT_EQ(Find(&Calendar::FindSpecialDay, c.d, c.m, c.y), c.special) << c.d << "." << c.m << "." << c.y;
+    }
+}
+
+// A state's table replaces the built-in one; the own days come after either,
+// one with a year in that year only.
+TEST(Holidays, StateAndOwnDays)
+{
+    const struct {
+        const char* state;
+        unsigned d, m, y;
+        const char* holiday;
+    } cases[] = {
+        {"", 6, 1, 2008, "Heilige Drei Könige"},
+        {"", 4, 2, 2008, "Rosenmontag"},
+        {"", 12, 6, 2027, "Betriebsausflug"},
+        {"", 12, 6, 2028, ""},
+        {"BE", 6, 1, 2008, ""},
+        {"BE", 8, 3, 2018, ""},
+        {"BE", 8, 3, 2019, "Internationaler Frauentag"},
+        {"SN", 31, 10, 2008, "Reformationstag"},
+        {"HH", 31, 10, 2016, "Weltspartag"},
+        {"HH", 31, 10, 2017, "Reformationstag"},
+        {"SN", 32, 12, 2026, "Neujahr"},
+    };
+    for (const auto& c : cases) {
+        HolidayRules rules;
+        std::snprintf(rules.state, sizeof rules.state, "%s", c.state);
+        const char* const own[] = {"ostersonntag-48 :Rosenmontag", " 12.06.2027+0 :Betriebsausflug",
+                                   "31.10 :Weltspartag"};
+        for (std::size_t i = 0; i < std::size(own); ++i)
+            std::snprintf(rules.ownDays[i], OWN_DAY_SIZE, "%s", own[i]);
+        char name[256];
+        Calendar(rules).FindHoliday(c.d, c.m, c.y, name);
+        EXPECT_STREQ(name, c.holiday) << c.state << " " << c.d << "." << c.m << "." << c.y;
     }
 }
 

@@ -13,7 +13,8 @@ TEST_F(CliTest, UsageErrorsExitTwoAndWriteNothing)
          Split("Holidays 2008;-x;--verbose show 3 2002;show 3;show 13 2002;show 3 02x;"
                "show 3 2002 --day 4;--today 31.02.2002 show 3 2002;--now 24:00 kommen;--now;"
                "delete 32.03.2002 1;delete 04.03.2002 0;move 04.03.2002 1 sideways;"
-               "export 3 2002 --fields 32;export 3 2002 --day 0;export 3 2002 --day;holidays 2008 2009",
+               "export 3 2002 --fields 32;export 3 2002 --day 0;export 3 2002 --day;holidays 2008 2009;"
+               "holidays 2008 --land XX;holidays 2008 --land;holidays 2008 --land BYE",
                ';'))
         calls.push_back(Split(call));
     // 4294969304 is 2008 + 2^32.

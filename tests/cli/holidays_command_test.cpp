@@ -37,3 +37,20 @@ TEST(HolidaysCommand, FirstAndLastYears)
         EXPECT_EQ(Cp1252ToUtf8(Utf8ToCp1252(r.out)), r.out) << "not all UTF-8";
     }
 }
+
+// The state of the settings or of --land, then the own days of the settings.
+TEST_F(CliTest, HolidaysOfTheStateAndOwnDays)
+{
+    WriteIni("Land=NI\n[Feiertage]\nTag1=24.12 :Heiligabend\n");
+    const struct {
+        const char* call;
+        bool epiphany, reformation;
+    } cases[] = {{"holidays 2018", false, true}, {"holidays 2018 --land by", true, false}};
+    for (const auto& c : cases) {
+        const CliResult r = Call(c.call);
+        ASSERT_EQ(r.code, 0) << c.call << r.err;
+        EXPECT_EQ(r.out.find("06.01.2018\tH\t") != std::string::npos, c.epiphany) << c.call;
+        EXPECT_EQ(r.out.find("31.10.2018\tH\tReformationstag") != std::string::npos, c.reformation) << c.call;
+        EXPECT_NE(r.out.find("24.12.2018\tH\tHeiligabend"), std::string::npos) << c.call;
+    }
+}

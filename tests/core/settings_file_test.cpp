@@ -81,7 +81,8 @@ TEST_F(SettingsFile, SavedValuesLoadBack)
         std::string(69, 'x') +
         "\r\nHeadLine2=Name: M\xFCller\r\nHeadLine3=Nr. 0815\r\n"
         "ColorStripes=-1\r\nColorFreeDays=65280\r\nExportFields=511\r\nNoticeRegularTime=1\r\n"
-        "RecordFrom=20021207\r\n";
+        "RecordFrom=20021207\r\nLand=BY\r\n"
+        "[Feiertage]\r\nTag1=24.12 :Heiligabend\r\nTag2=12.06.2027 :Betriebsausflug\r\n";
     EXPECT_EQ(Saved(LoadFrom(text)), text);
     std::string autoTimerOff = text;
     autoTimerOff.replace(autoTimerOff.find("AutoTimer=1"), 11, "AutoTimer=0");

@@ -11,7 +11,7 @@
 
 namespace {
 
-enum Page { TimeProfile, Display, Directory, Warnings, Printout };
+enum Page { TimeProfile, Display, Directory, Warnings, Printout, Holidays };
 
 HWND ShowPage(HWND sheet, Page page)
 {
@@ -157,6 +157,45 @@ TEST_F(OptionsSheetTest, NotesAboutTheDayComputationWhileItIsOff)
     EXPECT_EQ(boxes.Caught()[1].title, "Hinweis");
 }
 
+// The state and the own days: a day the evaluator refuses is told and not
+// taken; a selected day is changed or removed in place.
+TEST_F(OptionsSheetTest, HolidaysPageTakesTheStateAndCheckedOwnDays)
+{
+    std::snprintf(settings.FreeDays.ownDays[0], OWN_DAY_SIZE, "24.12 :Heiligabend");
+    std::snprintf(settings.FreeDays.ownDays[1], OWN_DAY_SIZE, "31.12 :Silvester");
+    MessageBoxCatcher boxes;
+    Run([&](HWND sheet) {
+        HWND page = ShowPage(sheet, Holidays);
+        auto pick = [page](int index) {
+            HWND list = GetDlgItem(page, IDC_OPT_OWN_DAYS);
+            SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+            SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_OPT_OWN_DAYS, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+        };
+        EXPECT_EQ(TextOf(page, IDC_OPT_STATE), "alle Feiertage der Tabelle (wie bisher)");
+        Choose(page, IDC_OPT_STATE, 13);
+        EXPECT_EQ(TextOf(page, IDC_OPT_STATE), "Sachsen");
+        Type(page, IDC_OPT_OWN_DAY, "Rosenmontag");
+        EXPECT_EQ(TextOf(page, IDC_OPT_OWN_DAY_RESULT), "kein gültiger Tagesausdruck");
+        Click(page, IDC_OPT_OWN_DAY_ADD);
+        Type(page, IDC_OPT_OWN_DAY, "ostersonntag-48 :Rosenmontag");
+        Click(page, IDC_OPT_OWN_DAY_ADD);
+        pick(0);
+        EXPECT_EQ(TextOf(page, IDC_OPT_OWN_DAY), "24.12 :Heiligabend");
+        Type(page, IDC_OPT_OWN_DAY, "24.12 :Heiligabend (Betrieb)");
+        Click(page, IDC_OPT_OWN_DAY_CHANGE);
+        pick(1);
+        Click(page, IDC_OPT_OWN_DAY_REMOVE);
+        Click(sheet, IDOK);
+    });
+    ASSERT_EQ(boxes.Caught().size(), 1u);
+    EXPECT_EQ(boxes.Caught()[0].title, "Fehler");
+    EXPECT_EQ(boxes.Caught()[0].text.rfind("\"Rosenmontag\" ist kein Tagesausdruck.", 0), 0u);
+    EXPECT_STREQ(settings.FreeDays.state, "SN");
+    EXPECT_STREQ(settings.FreeDays.ownDays[0], "24.12 :Heiligabend (Betrieb)");
+    EXPECT_STREQ(settings.FreeDays.ownDays[1], "ostersonntag-48 :Rosenmontag");
+    EXPECT_STREQ(settings.FreeDays.ownDays[2], "");
+}
+
 TEST_F(OptionsSheetTest, ChoosersKeepTheColourOnCancelAndTakeTheFolderTheUserOpened)
 {
     char current[MAX_PATH] = {};
@@ -208,7 +247,7 @@ TEST_F(OptionsSheetTest, ChoosersKeepTheColourOnCancelAndTakeTheFolderTheUserOpe
 TEST_F(OptionsSheetTest, EveryControlLiesInsideItsPage)
 {
     Run([&](HWND sheet) {
-        for (Page page : {TimeProfile, Display, Directory, Warnings, Printout}) {
+        for (Page page : {TimeProfile, Display, Directory, Warnings, Printout, Holidays}) {
             HWND window = ShowPage(sheet, page);
             RECT inside{};
             GetClientRect(window, &inside);

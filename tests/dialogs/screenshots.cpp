@@ -7,6 +7,8 @@
 #include "dialogs/time_entry_dialog.h"
 #include "dialogs/value_dialogs.h"
 #include "dialogs/welcome_dialog.h"
+#include "dialogs/year_overview_dialog.h"
+#include "core/clipboard_export.h"
 #include "resources/resource_ids.h"
 #include "tests/dialogs/dialog_fixture.h"
 #include "tests/support/window_picture.h"
@@ -48,9 +50,25 @@ TEST_F(Screenshots, EveryDialogAndOptionsPage)
     AddKind(6, Vacation);
     Take("remark", [&] { new RemarkDialog(Module(), nullptr, plan, EntryKey(6, 1)); });
 
-    const char* const pages[] = {"options_1", "options_2", "options_3", "options_4", "options_5"};
+    for (unsigned month = 1; month <= 4; ++month) {
+        Open(month, 2002);
+        Add(4 + month, At(8, 0), At(16 + month % 2, 15 * month));
+        AddKind(11 + month, Vacation);
+    }
+    struct : ExportTarget {
+        bool PutText(const std::string&) override { return true; }
+    } clipboard;
+    Take("year_overview", [&] {
+        new YearOverviewDialog(Module(), nullptr, frame, 2002, clipboard, [](HWND, const Settings&, const YearOverview&) {});
+    });
+
+    const char* const pages[] = {"options_1", "options_2", "options_3", "options_4", "options_5", "options_6"};
+    std::snprintf(settings.FreeDays.state, sizeof settings.FreeDays.state, "BY");
+    std::snprintf(settings.FreeDays.ownDays[0], OWN_DAY_SIZE, "15.08 :Mariä Himmelfahrt");
+    std::snprintf(settings.FreeDays.ownDays[1], OWN_DAY_SIZE, "24.12 :Heiligabend");
+    std::snprintf(settings.FreeDays.ownDays[2], OWN_DAY_SIZE, "12.06.2027 :Betriebsausflug");
     WhenDialogOpens([&](HWND sheet) {
-        for (int page = 0; page < 5; ++page) {
+        for (int page = 0; page < static_cast<int>(std::size(pages)); ++page) {
             PropSheet_SetCurSel(sheet, nullptr, page);
             PumpUntilIdle();
             EXPECT_TRUE(SaveWindowPicture(sheet, (std::string(pages[page]) + ".bmp").c_str()));

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "core/shell.h"
@@ -16,8 +18,12 @@
 namespace {
 
 constexpr int FILE_NAME_FIELD = 1152; // edt1 of the system's file dialogs
-constexpr int OPTIONS_PAGES = 5;
+constexpr int OPTIONS_PAGES = 6;
 constexpr int DIRECTORY_PAGE = 2;
+constexpr int HOLIDAYS_PAGE = 5;
+// Own days the holidays page may add: every year, one year, a weekday rule.
+const char* const OWN_DAYS[] = {"24.12 :Heiligabend", "ostersonntag-48 :Rosenmontag", "12.06.2027 :Ausflug",
+                                "01.11 +mo :Brückentag"};
 
 bool Has(HWND dialog, int id)
 {
@@ -233,6 +239,19 @@ void DialogResponder::Options(HWND sheet)
                 Fill(page, IDC_OPT_W_WORK_TIME, FieldKind::Hours);
             if (input_.Chance(30))
                 Fill(page, IDC_OPT_W_ACCOUNT, FieldKind::Hours);
+            break;
+        case HOLIDAYS_PAGE:
+            if (input_.Chance(20)) {
+                const int state = static_cast<int>(input_.Below(static_cast<unsigned>(ComboCount(page, IDC_OPT_STATE))));
+                Choose(page, IDC_OPT_STATE, state);
+                log_ += " state " + std::to_string(state);
+            }
+            if (input_.Chance(20)) {
+                const char* own = OWN_DAYS[input_.Below(static_cast<unsigned>(std::size(OWN_DAYS)))];
+                Type(page, IDC_OPT_OWN_DAY, own);
+                Press(page, IDC_OPT_OWN_DAY_ADD);
+                log_ += std::string(" own day \"") + own + "\"";
+            }
             break;
         default:
             for (int id : {IDC_OPT_HEADLINE1, IDC_OPT_HEADLINE2, IDC_OPT_HEADLINE3}) {
