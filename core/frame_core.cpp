@@ -118,6 +118,17 @@ int FrameCore::OpenMonthPlan(unsigned month, unsigned year, bool create, bool as
     return 1;
 }
 
+MonthPlan* FrameCore::OpenTodaysPlan()
+{
+    unsigned month = 0, year = 0;
+    TodaysPeriod(month, year);
+    if (MonthPlan* open = shell_.FindPlanWindow(month, year))
+        return open;
+    if (creating() || OpenMonthPlan(month, year, false, false) == 0)
+        return nullptr;
+    return shell_.FindPlanWindow(month, year);
+}
+
 HoursValue FrameCore::ReadClosingAccount(const std::string& file)
 {
     char text[TEXT_BUFFER_SIZE];

@@ -18,6 +18,8 @@ public:
     // Creates the month plan window for the period; its construction
     // recomputes and lists the plan. nullptr when no window could be made.
     virtual MonthPlan* CreatePlanWindow(unsigned month, unsigned year, bool maximised) = 0;
+    // The open window of the period's plan, or nullptr.
+    virtual MonthPlan* FindPlanWindow(unsigned /*month*/, unsigned /*year*/) { return nullptr; }
     // Whether a month plan window is active.
     virtual bool HasActivePlan() = 0;
     // Whether a window with this title exists (WARNING_TITLE, a plan title).
@@ -50,6 +52,9 @@ public:
     int OpenMonthPlan(unsigned month, unsigned year, bool create, bool ask);
     // The opening account of the period starting in (month, year).
     HoursValue CarryOverAccount(unsigned month, unsigned year, bool interactive);
+    // The plan of today's period, opened (and created) without a question
+    // when no window shows it; nullptr when that fails.
+    MonthPlan* OpenTodaysPlan();
     // The last stored account of a plan file, NO_HOURS when there is none.
     HoursValue ReadClosingAccount(const std::string& file);
     // The period that contains today.

@@ -140,6 +140,13 @@ public:
         windows.back().plan->Recompute(EffectiveStartDay(frame_->settings()));
         return windows.back().plan.get();
     }
+    MonthPlan* FindPlanWindow(unsigned month, unsigned year) override
+    {
+        for (auto window = windows.rbegin(); window != windows.rend(); ++window)
+            if (window->plan->PlanMonth() == month && window->plan->PlanYear() == year)
+                return window->plan.get();
+        return nullptr;
+    }
     bool HasActivePlan() override { return !windows.empty(); }
     bool WindowExists(const char* title) override { return existingTitles.count(title) != 0; }
     void SetTrayTip(const char* text) override { trayTips.emplace_back(text); }
