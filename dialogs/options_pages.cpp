@@ -1,4 +1,4 @@
-// The five pages of the options sheet. Each fills its controls from the
+// The first five pages of the options sheet. Each fills its controls from the
 // working copy when first shown and reads them back when the user leaves it;
 // a page never shown leaves its values as they were copied.
 #include <windows.h>
@@ -11,6 +11,7 @@
 #include "core/time_values.h"
 #include "dialogs/choosers.h"
 #include "dialogs/dialog_controls.h"
+#include "dialogs/options_page.h"
 #include "dialogs/options_sheet.h"
 #include "framework/fatal_error.h"
 #include "resources/resource_ids.h"
@@ -76,11 +77,6 @@ void ReadText(HWND page, int id, char (&field)[N])
     GetDlgItemTextA(page, id, field, N);
 }
 
-std::uint32_t Flag(HWND page, int id)
-{
-    return IsChecked(page, id) ? 1 : 0;
-}
-
 // The seven durations of "Zeitprofil", each with its field.
 struct DurationField {
     int id;
@@ -93,11 +89,6 @@ const DurationField DURATIONS[] = {
     {IDC_OPT_TIME_LAG, &OptionsWorkingCopy::TimeLag},
 };
 
-// A check box and the flag it shows.
-struct FlagField {
-    int id;
-    std::uint32_t OptionsWorkingCopy::*value;
-};
 const FlagField PROFILE_FLAGS[] = {
     {IDC_OPT_EXTERN, &OptionsWorkingCopy::Extern},
     {IDC_OPT_WORK_TIME_RESTS, &OptionsWorkingCopy::WorkTimeRests},
@@ -113,19 +104,6 @@ const FlagField WARNING_FLAGS[] = {
     {IDC_OPT_WARN_ACCOUNT, &OptionsWorkingCopy::WarnAccount},
     {IDC_OPT_NOTICE_REGULAR_TIME, &OptionsWorkingCopy::NoticeRegularTime},
 };
-
-template <std::size_t N>
-void ShowFlags(HWND page, const FlagField (&flags)[N])
-{
-    for (const FlagField& flag : flags)
-        SetChecked(page, flag.id, Copy().*flag.value != 0);
-}
-template <std::size_t N>
-void ReadFlags(HWND page, const FlagField (&flags)[N])
-{
-    for (const FlagField& flag : flags)
-        Copy().*flag.value = Flag(page, flag.id);
-}
 
 // An external worker has no regular working time and no regular work days.
 void ApplyExternRule(HWND page)
@@ -309,14 +287,14 @@ INT_PTR HandlePageMessage(HWND page, UINT message, WPARAM wParam, LPARAM lParam,
     }
 }
 
+} // namespace
+
 // The system calls the page procedures: nothing may unwind through it.
 INT_PTR PageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam, void (*fill)(HWND), void (*read)(HWND),
                       void (*command)(HWND, int, int))
 {
     return CallWithoutEscape([&] { return HandlePageMessage(page, message, wParam, lParam, fill, read, command); });
 }
-
-} // namespace
 
 INT_PTR CALLBACK TimeProfilePage(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 {

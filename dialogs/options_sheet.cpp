@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <iterator>
+
 OptionsContext& CurrentOptions()
 {
     static OptionsContext context;
@@ -35,13 +37,19 @@ OptionsSheet::OptionsSheet(HINSTANCE module, HWND parent, Settings& settings) : 
         const char* title;
         DLGPROC procedure;
     };
+    // clang-format off
     static const PageSpec specs[] = {
-        {"DLG_OPTIONS1", "Zeitprofil", TimeProfilePage}, {"DLG_OPTIONS2", "Anzeige", DisplayPage},
-        {"DLG_OPTIONS3", "Verzeichnis", DirectoryPage},  {"DLG_OPTIONS4", "Hinweise", WarningsPage},
+        {"DLG_OPTIONS1", "Zeitprofil", TimeProfilePage},
+        {"DLG_OPTIONS2", "Anzeige", DisplayPage},
+        {"DLG_OPTIONS3", "Verzeichnis", DirectoryPage},
+        {"DLG_OPTIONS4", "Hinweise", WarningsPage},
         {"DLG_OPTIONS5", "Ausdruck", PrintoutPage},
+        {"DLG_OPTIONS_AUTOMATIC", "Automatik", AutomationPage},
     };
-    PROPSHEETPAGEA pages[5] = {};
-    for (int i = 0; i < 5; ++i) {
+    // clang-format on
+    constexpr int PAGE_COUNT = static_cast<int>(std::size(specs));
+    PROPSHEETPAGEA pages[PAGE_COUNT] = {};
+    for (int i = 0; i < PAGE_COUNT; ++i) {
         pages[i].dwSize = sizeof pages[i];
         pages[i].dwFlags = PSP_USETITLE;
         pages[i].hInstance = module;
@@ -55,7 +63,7 @@ OptionsSheet::OptionsSheet(HINSTANCE module, HWND parent, Settings& settings) : 
     sheet.hwndParent = parent;
     sheet.hInstance = module;
     sheet.pszCaption = "Einstellungen";
-    sheet.nPages = 5;
+    sheet.nPages = PAGE_COUNT;
     sheet.nStartPage = 0;
     sheet.ppsp = pages;
     sheet.pfnCallback = SheetCallback;

@@ -1,6 +1,6 @@
 #pragma once
 // "Einstellungen": the property sheet with the pages "Zeitprofil",
-// "Anzeige", "Verzeichnis", "Hinweise" and "Ausdruck". The pages edit a
+// "Anzeige", "Verzeichnis", "Hinweise", "Ausdruck" and "Automatik". The pages edit a
 // working copy of the settings; OK copies it into Settings, "Abbrechen"
 // leaves Settings as it was. Saving and what follows a change is the
 // caller's. The sheet has no dialog window of its own, so nothing deletes
@@ -27,3 +27,4 @@ INT_PTR CALLBACK DisplayPage(HWND page, UINT message, WPARAM wParam, LPARAM lPar
 INT_PTR CALLBACK DirectoryPage(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK WarningsPage(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK PrintoutPage(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK AutomationPage(HWND page, UINT message, WPARAM wParam, LPARAM lParam);

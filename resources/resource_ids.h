@@ -173,6 +173,12 @@
 #define IDC_OPT_HEADLINE1 1008
 #define IDC_OPT_HEADLINE2 1009
 #define IDC_OPT_HEADLINE3 1011
+// DLG_OPTIONS_AUTOMATIC "Automatik"
+#define IDC_OPT_AUTO_ARRIVAL 1101
+#define IDC_OPT_AUTO_DEPARTURE 1102
+#define IDC_OPT_LOCK_BREAK 1103
+#define IDC_OPT_LOCK_BREAK_MINUTES 1104
+#define IDC_OPT_MARK_AUTOMATIC 1105
 // DLG_OPENDIR "Verzeichnis auswählen": the file-open dialog's own ids
 // (edt1, lst1, lst2, cmb1, cmb2, stc1 to stc4, pshHelp, chx1) and the
 // directory field.
