@@ -86,8 +86,7 @@ std::string SessionNotice(const SessionStamp& stamp, TimeValue stored, const Loc
     if (!SameDay(stamp.at, now))
         std::snprintf(date, sizeof date, "am %02u.%02u.%u ", stamp.at.day, stamp.at.month, stamp.at.year);
     char text[TEXT_BUFFER_SIZE + 64];
-    std::snprintf(text, sizeof text, "%s %sum %s automatisch erfasst.", stamp.arrival ? "Kommen" : "Gehen", date,
-                  time);
+    std::snprintf(text, sizeof text, "%s %sum %s automatisch erfasst.", stamp.arrival ? "Kommen" : "Gehen", date, time);
     return text;
 }
 

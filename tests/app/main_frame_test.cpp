@@ -152,8 +152,8 @@ TEST_F(AppTest, SessionMessagesRecordTheDayWhenTicked)
     const struct {
         WPARAM lock;
         unsigned hour, minute;
-    } day[] = {{WTS_SESSION_LOCK, 9, 0},   {WTS_SESSION_UNLOCK, 9, 5},  {WTS_SESSION_LOCK, 12, 0},
-               {WTS_SESSION_UNLOCK, 12, 40}};
+    } day[] = {
+        {WTS_SESSION_LOCK, 9, 0}, {WTS_SESSION_UNLOCK, 9, 5}, {WTS_SESSION_LOCK, 12, 0}, {WTS_SESSION_UNLOCK, 12, 40}};
     for (const bool ticked : {true, false}) {
         SCOPED_TRACE(ticked ? "ticked" : "unticked");
         const std::string plan = folder.File("102005.SW");

@@ -20,6 +20,7 @@ constexpr SessionEvent Start = SessionEvent::Start, Lock = SessionEvent::Lock, U
 // entries of both days afterwards and the notices told.
 TEST_F(PlanTest, SessionEventsRecordWhatTheUserWouldHaveClicked)
 {
+    // clang-format off
     const struct {
         const char* name;
         bool arrival, departure, lockBreak, mark;
@@ -95,6 +96,7 @@ TEST_F(PlanTest, SessionEventsRecordWhatTheUserWouldHaveClicked)
          {"4/1 08:00-??:?? "},
          {}},
     };
+    // clang-format on
     settings.CheckMissings = 0;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

@@ -231,8 +231,8 @@ TEST_F(UiTest, SessionMessagesRecordTheDayByThemselves)
 {
     const CurrentPeriod period = PeriodOfToday(1);
     const std::string plan = folder.File(period.FileName());
-    folder.WriteSettings({"OpenMonth=1", "CheckMissings=0", "AutoArrival=1", "AutoDeparture=1", "LockBreak=1",
-                          "LockBreakMinutes=1"});
+    folder.WriteSettings(
+        {"OpenMonth=1", "CheckMissings=0", "AutoArrival=1", "AutoDeparture=1", "LockBreak=1", "LockBreakMinutes=1"});
     ASSERT_EQ(folder.Cli("open " + std::to_string(period.month) + " " + std::to_string(period.year)).exitCode, 0u);
     StundwerkProcess program(folder.Path());
     ASSERT_TRUE(program.Started());
