@@ -85,6 +85,13 @@ MainFrame::MainFrame(const MainFrameSetup& setup)
     else if (!welcomed)
         ShowWindow(window_, SW_HIDE);
 
+    sessionNotifications_ = std::make_unique<SessionNotifications>(window_, setup.sessionLibrary);
+    {
+        // Started at logon, the program's start is the session's.
+        const CommandScope command(core_);
+        session_.Handle(SessionEvent::Start);
+    }
+
     if (settings_.AutoTimer)
         SetTimer(window_, DAY_TIMER_ID, DAY_TIMER_PERIOD, nullptr);
     if (forgottenDeparture_.FirstOfDay(clock_.Now()))
@@ -94,6 +101,7 @@ MainFrame::MainFrame(const MainFrameSetup& setup)
 MainFrame::~MainFrame()
 {
     KillTimer(window_, DAY_TIMER_ID);
+    sessionNotifications_.reset();
     tray_.Remove();
     buttonBar_.reset();
     // The month plan windows go with the frame; their files are up to date.
@@ -169,12 +177,19 @@ void MainFrame::LayoutClient()
                  width - BUTTON_BAR_WIDTH, height - barsHeight, SWP_NOZORDER);
 }
 
-LRESULT MainFrame::OnMessage(UINT message, WPARAM*, LPARAM*)
+LRESULT MainFrame::OnMessage(UINT message, WPARAM* wParam, LPARAM*)
 {
     if (message == taskbarCreatedMessage_ && message != 0) {
         tray_.Restore();
         return 0;
     }
+    // Handled whether or not the registration worked: the message means the same.
+    if (message == WM_WTSSESSION_CHANGE) {
+        OnSessionChange(*wParam);
+        return 0;
+    }
+    if (message == WM_ENDSESSION && *wParam)
+        RecordSessionEnd();
     return MSG_NOT_HANDLED;
 }
 
@@ -218,13 +233,16 @@ LRESULT MainFrame::OnTimer(WPARAM*, LPARAM*)
         return MSG_NOT_HANDLED;
     if (MonthPlanWindow* plan = GetActiveMonthPlan())
         plan->Plan().ComputeCurrentDay(false);
-    if (forgottenDeparture_.FirstOfDay(clock_.Now()))
+    // A locked session's open entry is closed when the lock ends.
+    if (!session_.Locked() && forgottenDeparture_.FirstOfDay(clock_.Now()))
         AskForgottenDeparture();
     return MSG_NOT_HANDLED;
 }
 
 LRESULT MainFrame::OnQueryEndSession(WPARAM*, LPARAM*)
 {
+    // Recorded before the settings are saved, within the time Windows grants.
+    RecordSessionEnd();
     Quit(false);
     // Non-zero: Windows may end the session.
     return MSG_HANDLED;
@@ -311,17 +329,30 @@ void MainFrame::LastPlanClosed()
     SetTrayIconActive(false);
 }
 
-MonthPlan* MainFrame::ActivatePlanWindow(const std::string& file)
+MonthPlanWindow* MainFrame::PlanWindowOfFile(const std::string& file)
 {
     const std::string wanted = ComparablePath(file);
     for (HWND child = GetWindow(MdiClient(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         MonthPlanWindow* open = MonthPlanWindowOf(child);
-        if (open && ComparablePath(open->Plan().path()) == wanted) {
-            SendMessageA(MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);
-            return &open->Plan();
-        }
+        if (open && ComparablePath(open->Plan().path()) == wanted)
+            return open;
     }
     return nullptr;
+}
+
+MonthPlan* MainFrame::ActivatePlanWindow(const std::string& file)
+{
+    MonthPlanWindow* open = PlanWindowOfFile(file);
+    if (!open)
+        return nullptr;
+    SendMessageA(MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(open->Handle()), 0);
+    return &open->Plan();
+}
+
+MonthPlan* MainFrame::FindPlanWindow(const std::string& file)
+{
+    MonthPlanWindow* open = PlanWindowOfFile(file);
+    return open ? &open->Plan() : nullptr;
 }
 
 MonthPlan* MainFrame::CreatePlanWindow(unsigned month, unsigned year, bool maximised)

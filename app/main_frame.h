@@ -11,10 +11,12 @@
 
 #include "app/button_bar.h"
 #include "app/message_box_prompts.h"
+#include "app/session_notifications.h"
 #include "app/system_clock.h"
 #include "app/tray_icon.h"
 #include "core/forgotten_departure.h"
 #include "core/frame_core.h"
+#include "core/session_capture.h"
 #include "core/settings.h"
 #include "framework/frame_window.h"
 #include "framework/handles.h"
@@ -36,6 +38,8 @@ struct MainFrameSetup {
     std::string modulePath;
     // Null: the machine's local time.
     Clock* clock = nullptr;
+    // The module with the session notification functions.
+    const char* sessionLibrary = "wtsapi32.dll";
 };
 
 class MainFrame : public FrameWindow, public FrameShell {
@@ -79,10 +83,12 @@ public:
     HWND StatusBar() const { return statusBar_.Get(); }
     BBControl* ButtonBar() const { return buttonBar_.get(); }
     const TrayIcon& Tray() const { return tray_; }
+    bool SessionNotificationsRegistered() const { return sessionNotifications_->Registered(); }
 
     // FrameShell
     MonthPlan* CreatePlanWindow(unsigned month, unsigned year, bool maximised) override;
     MonthPlan* ActivatePlanWindow(const std::string& file) override;
+    MonthPlan* FindPlanWindow(const std::string& file) override;
     bool HasActivePlan() override;
     bool WindowExists(const char* title) override;
     void SetTrayTip(const char* text) override;
@@ -92,6 +98,9 @@ public:
     void CommandEnded() override;
 
 private:
+    // The open plan window on this file (the full paths compared as Windows
+    // names files, without regard to case), or nullptr.
+    MonthPlanWindow* PlanWindowOfFile(const std::string& file);
     void BuildButtonBar();
     void OpenCurrentPeriod(int showCommand);
     void RestoreFromTray();
@@ -116,6 +125,10 @@ private:
     void OpenMonthPlanFromDialog(bool create);
     // The options sheet and what follows it (options_command.cpp).
     void OnOptions();
+    // What the session records by itself (session_events.cpp): the
+    // message's reason (WTS_SESSION_LOCK ...), and the end of the session.
+    void OnSessionChange(WPARAM reason);
+    void RecordSessionEnd();
 
     Settings settings_;
     ProfileEngine store_;
@@ -130,6 +143,8 @@ private:
     ButtonBarPtr buttonBar_;
     TrayIcon tray_;
     ForgottenDepartureCheck forgottenDeparture_;
+    SessionCapture session_{core_};
+    std::unique_ptr<SessionNotifications> sessionNotifications_;
     // The shell's message after it restarted: the tray icon must be added again.
     UINT taskbarCreatedMessage_ = 0;
     // Plan windows closed during the command under way (DeletePlanWindow).

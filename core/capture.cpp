@@ -1,4 +1,5 @@
 // "Kommen", "Gehen" and the live computation of today's open entry.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -71,62 +72,101 @@ unsigned MonthPlan::LastEntryPosition(unsigned day)
     return last;
 }
 
-void MonthPlan::RecordArrival()
+bool MonthPlan::IsInCurrentPeriod(const LocalTime& at)
 {
-    if (!IsCurrentPlan()) {
-        frame_.prompts().Tell(NOT_CURRENT_PLAN, "Hinweis", MessageIcon::Information);
-        return;
-    }
-    const LocalTime now = frame_.clock().Now();
-    if (FindOpenEntry(now.day) != 0) {
-        frame_.prompts().Tell(OPEN_ENTRY_EXISTS, "Hinweis", MessageIcon::Information);
-        return;
-    }
+    if (!IsCurrentPlan())
+        return false;
+    unsigned month = 0, year = 0;
+    PeriodOfDate(EffectiveStartDay(settings()), at.day, at.month, at.year, month, year);
+    return month == PlanMonth() && year == PlanYear();
+}
+
+StampResult MonthPlan::StampArrival(const Stamp& stamp, TimeValue& stored)
+{
+    if (!IsInCurrentPeriod(stamp.at))
+        return StampResult::NotCurrentPlan;
+    if (FindOpenEntry(stamp.at.day) != 0)
+        return StampResult::OpenEntryExists;
     const Settings& s = settings();
     EntryRecord record;
-    record.Come = WithinDay(MinutesOf(now) - s.TimeLag);
+    record.Come = std::max(WithinDay(MinutesOf(stamp.at) - s.TimeLag), stamp.notBefore);
     record.Go = NO_TIME;
     record.WorkTime = record.Saldo = record.Account = NO_HOURS;
-    record.day = now.day;
-    record.month = now.month;
-    record.year = now.year;
-    record.weekday = Calendar().Weekday(now.day, now.month, now.year);
+    record.day = stamp.at.day;
+    record.month = stamp.at.month;
+    record.year = stamp.at.year;
+    record.weekday = Calendar().Weekday(stamp.at.day, stamp.at.month, stamp.at.year);
     record.NoSaldo = IsWorkDay(s, record.weekday) ? 0 : 1;
+    std::snprintf(record.Info, sizeof record.Info, "%s", stamp.mark);
     {
         ProfileBatch batch(store());
         if (!WriteEntry(0, 0, record))
-            return;
-        RecomputeDays(now.day);
+            return StampResult::NotWritten;
+        RecomputeDays(stamp.at.day);
     }
     RefreshList();
+    stored = record.Come;
+    return StampResult::Recorded;
+}
+
+StampResult MonthPlan::StampDeparture(const Stamp& stamp, TimeValue& stored)
+{
+    if (!IsInCurrentPeriod(stamp.at))
+        return StampResult::NotCurrentPlan;
+    const int position = FindOpenEntry(stamp.at.day);
+    if (position == 0)
+        return StampResult::NoOpenEntry;
+    EntryRecord record;
+    {
+        ProfileBatch batch(store());
+        ReadEntry(stamp.at.day, static_cast<unsigned>(position), record);
+        // Never before the arrival: an arrival typed for later today, or a
+        // negative travel-time correction, would otherwise give an entry that
+        // the time entry dialog refuses.
+        const TimeValue go = WithinDay(MinutesOf(stamp.at) + settings().TimeLag);
+        record.Go = record.Come >= 0 && record.Come <= MINUTES_PER_DAY && go < record.Come ? record.Come : go;
+        if (*stamp.mark != '\0') {
+            const std::string info = *record.Info != '\0' ? std::string(record.Info) + ", " + stamp.mark : stamp.mark;
+            std::snprintf(record.Info, sizeof record.Info, "%s", info.c_str());
+        }
+        WriteEntry(stamp.at.day, static_cast<unsigned>(position), record);
+        RecomputeDays(stamp.at.day);
+    }
+    RefreshList();
+    stored = record.Go;
+    return StampResult::Recorded;
+}
+
+void MonthPlan::RecordArrival()
+{
+    TimeValue stored = NO_TIME;
+    switch (StampArrival(Stamp{frame_.clock().Now()}, stored)) {
+    case StampResult::NotCurrentPlan:
+        frame_.prompts().Tell(NOT_CURRENT_PLAN, "Hinweis", MessageIcon::Information);
+        break;
+    case StampResult::OpenEntryExists:
+        frame_.prompts().Tell(OPEN_ENTRY_EXISTS, "Hinweis", MessageIcon::Information);
+        break;
+    default:
+        break;
+    }
 }
 
 void MonthPlan::RecordDeparture()
 {
-    if (!IsCurrentPlan()) {
-        frame_.prompts().Tell(NOT_CURRENT_PLAN, "Hinweis", MessageIcon::Information);
-        return;
-    }
     const LocalTime now = frame_.clock().Now();
-    const int position = FindOpenEntry(now.day);
-    if (position == 0) {
+    TimeValue stored = NO_TIME;
+    switch (StampDeparture(Stamp{now}, stored)) {
+    case StampResult::NotCurrentPlan:
+        frame_.prompts().Tell(NOT_CURRENT_PLAN, "Hinweis", MessageIcon::Information);
+        break;
+    case StampResult::NoOpenEntry:
         frame_.prompts().Tell(NO_ARRIVAL_FOUND, "Fehler", MessageIcon::Information);
         Recompute(now.day);
-        return;
+        break;
+    default:
+        break;
     }
-    {
-        ProfileBatch batch(store());
-        EntryRecord record;
-        ReadEntry(now.day, static_cast<unsigned>(position), record);
-        // Never before the arrival: an arrival typed for later today, or a
-        // negative travel-time correction, would otherwise give an entry that
-        // the time entry dialog refuses.
-        const TimeValue go = WithinDay(MinutesOf(now) + settings().TimeLag);
-        record.Go = record.Come >= 0 && record.Come <= MINUTES_PER_DAY && go < record.Come ? record.Come : go;
-        WriteEntry(now.day, static_cast<unsigned>(position), record);
-        RecomputeDays(now.day);
-    }
-    RefreshList();
 }
 
 TodayValues MonthPlan::ReadToday(const LocalTime& now)

@@ -66,6 +66,20 @@ unsigned FindOpenEntryIn(ProfileStore& store, const std::string& file, unsigned 
     return 0;
 }
 
+bool DayHasEntryIn(ProfileStore& store, const std::string& file, unsigned day)
+{
+    char section[24];
+    std::snprintf(section, sizeof section, "%u/2", day);
+    char weekday[TEXT_BUFFER_SIZE];
+    if (store.ReadString(section, KEY_DAY, "", weekday, sizeof weekday, file.c_str()) != 0)
+        return true;
+    std::snprintf(section, sizeof section, "%u/1", day);
+    if (store.ReadString(section, KEY_DAY, "", weekday, sizeof weekday, file.c_str()) == 0)
+        return false;
+    const auto come = static_cast<TimeValue>(store.ReadInt(section, KEY_COME, NO_TIME, file.c_str()));
+    return come != TimeCode(EmptyDay) && come != TimeCode(MissingDay);
+}
+
 std::optional<OpenEarlierEntry> FindOpenEarlierEntry(FrameCore& frame)
 {
     // One look at each file's date and size for the whole search, not one per key read.

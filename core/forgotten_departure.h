@@ -14,6 +14,8 @@ class ProfileStore;
 // Position (from 1) of the first entry of the day that has a "Kommen" time
 // and no "Gehen", 0 when there is none.
 unsigned FindOpenEntryIn(ProfileStore& store, const std::string& file, unsigned day);
+// Whether the day has an entry besides its empty or missing-day placeholder.
+bool DayHasEntryIn(ProfileStore& store, const std::string& file, unsigned day);
 
 struct OpenEarlierEntry {
     unsigned periodMonth = 0, periodYear = 0;

@@ -154,6 +154,21 @@ int FrameCore::OpenMonthPlan(unsigned month, unsigned year, bool create, bool as
     return 1;
 }
 
+MonthPlan* FrameCore::OpenTodaysPlan()
+{
+    unsigned month = 0, year = 0;
+    TodaysPeriod(month, year);
+    const std::string file = MonthPlanFileName(settings_, month, year);
+    if (MonthPlan* open = shell_.FindPlanWindow(file))
+        return open;
+    // No user waits for this plan: a note about its creation must not stop
+    // the session's end or sit behind the lock screen.
+    const ScopedCount trayNotes(trayNotes_);
+    if (creating() || OpenMonthPlan(month, year, false, false) == 0)
+        return nullptr;
+    return shell_.FindPlanWindow(file);
+}
+
 HoursValue FrameCore::ReadClosingAccount(const std::string& file)
 {
     char text[TEXT_BUFFER_SIZE];
@@ -203,7 +218,10 @@ HoursValue FrameCore::CarryOverAccount(unsigned month, unsigned year, bool inter
                       "keinen abgeschlossenen Kontostand.\n\nDer Kontostand beginnt mit %s. Geben Sie ihn bei Bedarf "
                       "manuell ein.",
                       MonthName(previousMonth), previousYear, zero);
-        prompts_.Tell(text, "Hinweis", MessageIcon::Information);
+        if (trayNotes_ > 0)
+            shell_.ShowTrayNotice(text);
+        else
+            prompts_.Tell(text, "Hinweis", MessageIcon::Information);
         return 0;
     };
     if (!interactive)

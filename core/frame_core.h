@@ -23,6 +23,8 @@ public:
     // none is open. A window is known by its file, never by its title: after
     // a change of folder the same title names another file.
     virtual MonthPlan* ActivatePlanWindow(const std::string& /*file*/) { return nullptr; }
+    // The open window on this file, or nullptr; nothing is brought to the front.
+    virtual MonthPlan* FindPlanWindow(const std::string& /*file*/) { return nullptr; }
     // Whether a month plan window is active.
     virtual bool HasActivePlan() = 0;
     // Whether a window with this title exists (WARNING_TITLE, a plan title).
@@ -61,6 +63,9 @@ public:
     int OpenMonthPlan(unsigned month, unsigned year, bool create, bool ask);
     // The opening account of the period starting in (month, year).
     HoursValue CarryOverAccount(unsigned month, unsigned year, bool interactive);
+    // The plan of today's period, opened (and created) without a question
+    // when no window shows it; nullptr when that fails.
+    MonthPlan* OpenTodaysPlan();
     // The last stored account of a plan file, NO_HOURS when there is none.
     HoursValue ReadClosingAccount(const std::string& file);
     // The period that contains today.
@@ -96,6 +101,7 @@ private:
     EntryRecord copyBuffer_;
     std::string refusedFile_; // the last file RefuseUnreadablePlan refused
     int creating_ = 0;        // ScopedCount
+    int trayNotes_ = 0;       // ScopedCount: notes go to the tray (OpenTodaysPlan)
     int commands_ = 0;        // CommandScope
     bool unlocked_ = false;   // CommandScope: the command could not lock its files
     CommandLock lock_;        // CommandScope, UserWait

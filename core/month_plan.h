@@ -53,6 +53,17 @@ struct TodayValues {
     EndOfDay end;
 };
 
+// "Kommen" or "Gehen" at a given moment rather than now, for the records
+// the Windows session makes: the clock time before the travel-time
+// correction, the text added to the remark, and the earliest arrival (the
+// departure that starts a break).
+struct Stamp {
+    LocalTime at;
+    const char* mark = "";
+    TimeValue notBefore = 0;
+};
+enum class StampResult { Recorded, NotCurrentPlan, OpenEntryExists, NoOpenEntry, NotWritten };
+
 class MonthPlan {
 public:
     MonthPlan(FrameCore& frame, PlanView& view, unsigned month, unsigned year);
@@ -111,6 +122,10 @@ public:
     bool IsCurrentPlan();
     void RecordArrival();
     void RecordDeparture();
+    // The two commands without their messages: stored is the time written.
+    // Only a day of the current period, and the rules of the commands hold.
+    StampResult StampArrival(const Stamp& stamp, TimeValue& stored);
+    StampResult StampDeparture(const Stamp& stamp, TimeValue& stored);
     void ComputeCurrentDay(bool force);
     TodayValues ReadToday(const LocalTime& now);
     void SelectToday();
@@ -151,6 +166,7 @@ private:
     std::int64_t AccountBefore(unsigned day);
     void AddDayAccounts(unsigned day, std::int64_t& account);
     int FindOpenEntry(unsigned day);
+    bool IsInCurrentPeriod(const LocalTime& at);
     unsigned LastEntryPosition(unsigned day);
     int RowOf(unsigned day, unsigned position) const;
     void BuildRows();

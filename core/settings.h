@@ -45,6 +45,15 @@ struct Settings {
     std::uint32_t NoticeRegularTime = 0;
     // "Erfassung ab" as yyyymmdd: no earlier day becomes a missing day (0: none).
     std::uint32_t RecordFrom = 0;
+    // The records the Windows session makes by itself, each kept in the file
+    // only while it differs from its default: "Kommen" at logon and unlock,
+    // "Gehen" at lock and logoff, a lock of at least LockBreakMinutes as a
+    // break, and the mark of such records in the remark.
+    std::uint32_t AutoArrival = 0;
+    std::uint32_t AutoDeparture = 0;
+    std::uint32_t LockBreak = 0;
+    std::int32_t LockBreakMinutes = 15;
+    std::uint32_t MarkAutomatic = 0;
     char SettingsPath[SETTINGS_PATH_SIZE] = "stundwrk.ini";
     // Key Land of section Options and section Feiertage; empty: the built-in table.
     HolidayRules FreeDays;

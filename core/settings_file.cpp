@@ -157,6 +157,12 @@ OptionsTexts::OptionsTexts(const Settings& s)
     Long("ExportFields", s.ExportFields);
     UnlessDefault("NoticeRegularTime", s.NoticeRegularTime, Settings().NoticeRegularTime);
     UnlessDefault("RecordFrom", s.RecordFrom, Settings().RecordFrom);
+    UnlessDefault("AutoArrival", s.AutoArrival, Settings().AutoArrival);
+    UnlessDefault("AutoDeparture", s.AutoDeparture, Settings().AutoDeparture);
+    UnlessDefault("LockBreak", s.LockBreak, Settings().LockBreak);
+    UnlessDefault("LockBreakMinutes", static_cast<std::uint32_t>(s.LockBreakMinutes),
+                  static_cast<std::uint32_t>(Settings().LockBreakMinutes));
+    UnlessDefault("MarkAutomatic", s.MarkAutomatic, Settings().MarkAutomatic);
 }
 
 // The names of the keys section Options has in the file now.
@@ -202,6 +208,9 @@ void MendSettings(Settings& s)
     MendDuration(s.MaxTime, defaults.MaxTime);
     if (s.TimeLag < -kMinutesPerDay || s.TimeLag > kMinutesPerDay)
         s.TimeLag = 0;
+    // A lock of no time is no break.
+    if (s.LockBreakMinutes < 1 || s.LockBreakMinutes > kMinutesPerDay)
+        s.LockBreakMinutes = defaults.LockBreakMinutes;
     const std::size_t length = strnlen(s.WorkingDir, sizeof s.WorkingDir);
     if (std::string(s.WorkingDir, length).find_first_not_of(" \t") == std::string::npos)
         CopyText(DefaultWorkingDir(s.SettingsPath), s.WorkingDir, sizeof s.WorkingDir);
@@ -291,6 +300,11 @@ void LoadSettings(ProfileStore& store, Settings& s)
     s.ExportFields = ReadDecimalKey(store, "ExportFields", defaults.ExportFields, file);
     s.NoticeRegularTime = readUnsigned("NoticeRegularTime", defaults.NoticeRegularTime);
     s.RecordFrom = readUnsigned("RecordFrom", defaults.RecordFrom);
+    s.AutoArrival = readUnsigned("AutoArrival", defaults.AutoArrival);
+    s.AutoDeparture = readUnsigned("AutoDeparture", defaults.AutoDeparture);
+    s.LockBreak = readUnsigned("LockBreak", defaults.LockBreak);
+    s.LockBreakMinutes = readSigned("LockBreakMinutes", defaults.LockBreakMinutes);
+    s.MarkAutomatic = readUnsigned("MarkAutomatic", defaults.MarkAutomatic);
     LoadHolidayRules(store, s);
     MendSettings(s);
 }

@@ -9,6 +9,7 @@
 #include "calendar/holiday_rules.h"
 #include "core/own_day_form.h"
 #include "dialogs/dialog_controls.h"
+#include "dialogs/options_page.h"
 #include "dialogs/options_sheet.h"
 #include "resources/resource_ids.h"
 

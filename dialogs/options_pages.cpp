@@ -11,6 +11,7 @@
 #include "core/time_values.h"
 #include "dialogs/choosers.h"
 #include "dialogs/dialog_controls.h"
+#include "dialogs/options_page.h"
 #include "dialogs/options_sheet.h"
 #include "framework/fatal_error.h"
 #include "resources/resource_ids.h"
@@ -76,11 +77,6 @@ void ReadText(HWND page, int id, char (&field)[N])
     GetDlgItemTextA(page, id, field, N);
 }
 
-std::uint32_t Flag(HWND page, int id)
-{
-    return IsChecked(page, id) ? 1 : 0;
-}
-
 // The seven durations of "Zeitprofil", each with its field.
 struct DurationField {
     int id;
@@ -93,11 +89,6 @@ const DurationField DURATIONS[] = {
     {IDC_OPT_TIME_LAG, &OptionsWorkingCopy::TimeLag},
 };
 
-// A check box and the flag it shows.
-struct FlagField {
-    int id;
-    std::uint32_t OptionsWorkingCopy::*value;
-};
 const FlagField PROFILE_FLAGS[] = {
     {IDC_OPT_EXTERN, &OptionsWorkingCopy::Extern},
     {IDC_OPT_WORK_TIME_RESTS, &OptionsWorkingCopy::WorkTimeRests},
@@ -113,19 +104,6 @@ const FlagField WARNING_FLAGS[] = {
     {IDC_OPT_WARN_ACCOUNT, &OptionsWorkingCopy::WarnAccount},
     {IDC_OPT_NOTICE_REGULAR_TIME, &OptionsWorkingCopy::NoticeRegularTime},
 };
-
-template <std::size_t N>
-void ShowFlags(HWND page, const FlagField (&flags)[N])
-{
-    for (const FlagField& flag : flags)
-        SetChecked(page, flag.id, Copy().*flag.value != 0);
-}
-template <std::size_t N>
-void ReadFlags(HWND page, const FlagField (&flags)[N])
-{
-    for (const FlagField& flag : flags)
-        Copy().*flag.value = Flag(page, flag.id);
-}
 
 // An external worker has no regular working time and no regular work days.
 void ApplyExternRule(HWND page)

@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <iterator>
+
 OptionsContext& CurrentOptions()
 {
     static OptionsContext context;
@@ -35,12 +37,18 @@ OptionsSheet::OptionsSheet(HINSTANCE module, HWND parent, Settings& settings) : 
         const char* title;
         DLGPROC procedure;
     };
+    // clang-format off
     static const PageSpec specs[] = {
-        {"DLG_OPTIONS1", "Zeitprofil", TimeProfilePage}, {"DLG_OPTIONS2", "Anzeige", DisplayPage},
-        {"DLG_OPTIONS3", "Verzeichnis", DirectoryPage},  {"DLG_OPTIONS4", "Hinweise", WarningsPage},
-        {"DLG_OPTIONS5", "Ausdruck", PrintoutPage},      {"DLG_OPTIONS6", "Feiertage", HolidaysPage},
+        {"DLG_OPTIONS1", "Zeitprofil", TimeProfilePage},
+        {"DLG_OPTIONS2", "Anzeige", DisplayPage},
+        {"DLG_OPTIONS3", "Verzeichnis", DirectoryPage},
+        {"DLG_OPTIONS4", "Hinweise", WarningsPage},
+        {"DLG_OPTIONS5", "Ausdruck", PrintoutPage},
+        {"DLG_OPTIONS6", "Feiertage", HolidaysPage},
+        {"DLG_OPTIONS_AUTOMATIC", "Automatik", AutomationPage},
     };
-    constexpr int PAGE_COUNT = sizeof specs / sizeof specs[0];
+    // clang-format on
+    constexpr int PAGE_COUNT = static_cast<int>(std::size(specs));
     PROPSHEETPAGEA pages[PAGE_COUNT] = {};
     for (int i = 0; i < PAGE_COUNT; ++i) {
         pages[i].dwSize = sizeof pages[i];

@@ -1,6 +1,6 @@
 #pragma once
 // "Einstellungen": the property sheet with the pages "Zeitprofil",
-// "Anzeige", "Verzeichnis", "Hinweise", "Ausdruck" and "Feiertage". The pages edit a
+// "Anzeige", "Verzeichnis", "Hinweise", "Ausdruck", "Feiertage" and "Automatik". The pages edit a
 // working copy of the settings; OK copies it into Settings, "Abbrechen"
 // leaves Settings as it was. Saving and what follows a change is the
 // caller's. The sheet has no dialog window of its own, so nothing deletes
@@ -28,8 +28,4 @@ INT_PTR CALLBACK DirectoryPage(HWND page, UINT message, WPARAM wParam, LPARAM lP
 INT_PTR CALLBACK WarningsPage(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK PrintoutPage(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK HolidaysPage(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
-
-// The message handling every page shares: fill when created, read when left,
-// the changes applied on OK, commands to command.
-INT_PTR PageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam, void (*fill)(HWND), void (*read)(HWND),
-                      void (*command)(HWND, int, int));
+INT_PTR CALLBACK AutomationPage(HWND page, UINT message, WPARAM wParam, LPARAM lParam);

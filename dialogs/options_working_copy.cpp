@@ -33,6 +33,11 @@ void CopyFields(const From& from, To& to)
     to.ComFormat = from.ComFormat;
     to.WorkTimeRests = from.WorkTimeRests;
     to.NoticeRegularTime = from.NoticeRegularTime;
+    to.AutoArrival = from.AutoArrival;
+    to.AutoDeparture = from.AutoDeparture;
+    to.LockBreak = from.LockBreak;
+    to.LockBreakMinutes = from.LockBreakMinutes;
+    to.MarkAutomatic = from.MarkAutomatic;
     to.ColorStripes = from.ColorStripes;
     to.ColorFreeDays = from.ColorFreeDays;
     std::memcpy(to.WorkingDir, from.WorkingDir, sizeof to.WorkingDir);

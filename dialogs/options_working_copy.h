@@ -13,6 +13,8 @@ struct OptionsWorkingCopy {
     std::int32_t WWorkTime, WAccount;
     std::uint32_t OpenMonth, SelectDay, AutoTimer, Separate, WarnWorkTime, WarnAccount, CheckMissings, Icons, Extern,
         ComFormat, WorkTimeRests, NoticeRegularTime;
+    std::uint32_t AutoArrival, AutoDeparture, LockBreak, MarkAutomatic;
+    std::int32_t LockBreakMinutes;
     std::uint32_t ColorStripes, ColorFreeDays;
     char WorkingDir[WORKING_DIR_SIZE];
     char HeadLine1[HEADLINE_SIZE], HeadLine2[HEADLINE_SIZE], HeadLine3[HEADLINE_SIZE];

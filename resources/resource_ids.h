@@ -190,6 +190,12 @@
 #define IDC_YEAR_VACATION_LEFT 1074
 #define IDC_YEAR_COPY 1075
 #define IDC_YEAR_PRINT 1076
+// DLG_OPTIONS_AUTOMATIC "Automatik"
+#define IDC_OPT_AUTO_ARRIVAL 1101
+#define IDC_OPT_AUTO_DEPARTURE 1102
+#define IDC_OPT_LOCK_BREAK 1103
+#define IDC_OPT_LOCK_BREAK_MINUTES 1104
+#define IDC_OPT_MARK_AUTOMATIC 1105
 // DLG_OPENDIR "Verzeichnis auswählen": the file-open dialog's own ids
 // (edt1, lst1, lst2, cmb1, cmb2, stc1 to stc4, pshHelp, chx1) and the
 // directory field.

@@ -54,6 +54,7 @@ MainFrame& AppTest::Start()
     setup.showCommand = SW_SHOWNORMAL;
     setup.modulePath = folder.File("Stundwerk.exe");
     setup.clock = &clock;
+    setup.sessionLibrary = sessionLibrary;
     frame = std::make_unique<MainFrame>(setup);
     return *frame;
 }

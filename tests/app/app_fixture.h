@@ -43,6 +43,8 @@ protected:
     FakeClock clock;
     MessageBoxCatcher boxes;
     std::unique_ptr<MainFrame> frame;
+    // The module Start gives the frame for the session notifications.
+    const char* sessionLibrary = "wtsapi32.dll";
 };
 
 // The texts of one list row, column by column.

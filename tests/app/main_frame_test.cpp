@@ -149,6 +149,53 @@ TEST_F(AppTest, QuitWritesTheNormalGeometryAndTheSettings)
     }
 }
 
+// Without the notification module the frame still acts on the session's
+// messages; with the options unticked they change nothing.
+TEST_F(AppTest, SessionMessagesRecordTheDayWhenTicked)
+{
+    sessionLibrary = "stundwerk-no-such-module.dll";
+    const struct {
+        WPARAM lock;
+        unsigned hour, minute;
+    } day[] = {
+        {WTS_SESSION_LOCK, 9, 0}, {WTS_SESSION_UNLOCK, 9, 5}, {WTS_SESSION_LOCK, 12, 0}, {WTS_SESSION_UNLOCK, 12, 40}};
+    for (const bool ticked : {true, false}) {
+        SCOPED_TRACE(ticked ? "ticked" : "unticked");
+        const std::string plan = folder.File("102005.SW");
+        DeleteFileA(plan.c_str());
+        if (ticked)
+            WriteOptions({"CheckMissings=0", "AutoArrival=1", "AutoDeparture=1", "LockBreak=1"});
+        else
+            WriteOptions({"CheckMissings=0"});
+        clock.Set(12, 10, 2005, 7, 55);
+        Start();
+        EXPECT_FALSE(frame->SessionNotificationsRegistered());
+        for (const auto& step : day) {
+            clock.Set(12, 10, 2005, step.hour, step.minute);
+            SendMessageA(frame->Handle(), WM_WTSSESSION_CHANGE, step.lock, 0);
+        }
+        clock.Set(12, 10, 2005, 17, 10);
+        SendMessageA(frame->Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+        EXPECT_TRUE(TakeQuitMessage());
+        if (!ticked) {
+            EXPECT_EQ(GetFileAttributesA(plan.c_str()), INVALID_FILE_ATTRIBUTES);
+            frame.reset();
+            continue;
+        }
+        ASSERT_NE(Active(), nullptr);
+        std::vector<std::string> shown;
+        const std::vector<ListRow>& rows = Active()->Plan().rows();
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            const std::vector<std::string> texts = RowTexts(Active()->ListView(), static_cast<int>(row));
+            if (KeyDay(rows[row].key) == 12)
+                shown.push_back(texts[ColCome] + "-" + texts[ColGo]);
+        }
+        EXPECT_EQ(shown, (std::vector<std::string>{"07:55-12:00", "12:40-17:10"}));
+        frame.reset();
+    }
+    EXPECT_TRUE(boxes.Caught().empty()) << MessageTexts()[0];
+}
+
 TEST_F(AppTest, ArrivalTimerTickAndDepartureShowInTodaysRowAndTheTip)
 {
     WriteOptions({"CheckMissings=0"});

@@ -140,6 +140,13 @@ public:
         windows.back().plan->Recompute(EffectiveStartDay(frame_->settings()));
         return windows.back().plan.get();
     }
+    MonthPlan* FindPlanWindow(const std::string& file) override
+    {
+        for (auto window = windows.rbegin(); window != windows.rend(); ++window)
+            if (window->plan->path() == file)
+                return window->plan.get();
+        return nullptr;
+    }
     bool HasActivePlan() override { return !windows.empty(); }
     bool WindowExists(const char* title) override { return existingTitles.count(title) != 0; }
     void SetTrayTip(const char* text) override { trayTips.emplace_back(text); }

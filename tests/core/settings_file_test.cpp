@@ -81,7 +81,8 @@ TEST_F(SettingsFile, SavedValuesLoadBack)
         std::string(69, 'x') +
         "\r\nHeadLine2=Name: M\xFCller\r\nHeadLine3=Nr. 0815\r\n"
         "ColorStripes=-1\r\nColorFreeDays=65280\r\nExportFields=511\r\nNoticeRegularTime=1\r\n"
-        "RecordFrom=20021207\r\nLand=BY\r\n"
+        "RecordFrom=20021207\r\nAutoArrival=1\r\nAutoDeparture=1\r\nLockBreak=1\r\nLockBreakMinutes=30\r\n"
+        "MarkAutomatic=1\r\nLand=BY\r\n"
         "[Feiertage]\r\nTag1=24.12 :Heiligabend\r\nTag2=12.06.2027 :Betriebsausflug\r\n";
     EXPECT_EQ(Saved(LoadFrom(text)), text);
     std::string autoTimerOff = text;
@@ -128,6 +129,8 @@ TEST_F(SettingsFile, OutOfRangeNumbersAreMended)
         expected.replace(at, expected.find('\r', at) - at, row.loaded);
         EXPECT_EQ(Saved(LoadFrom("[Options]\r\n" + line + "\r\n")), expected) << line;
     }
+    for (const char* lockBreak : {"LockBreakMinutes=0", "LockBreakMinutes=1441"})
+        EXPECT_EQ(Saved(LoadFrom("[Options]\r\n" + std::string(lockBreak) + "\r\n")), defaults) << lockBreak;
 }
 
 TEST_F(SettingsFile, LongTextsAreCutAndAnEmptyFolderIsTheDefault)

@@ -11,7 +11,7 @@
 
 namespace {
 
-enum Page { TimeProfile, Display, Directory, Warnings, Printout, Holidays };
+enum Page { TimeProfile, Display, Directory, Warnings, Printout, Holidays, Automation };
 
 HWND ShowPage(HWND sheet, Page page)
 {
@@ -106,12 +106,23 @@ TEST_F(OptionsSheetTest, PagesReadTheirFieldsBackWithTheirFormats)
         for (int id : {IDC_OPT_HEADLINE1, IDC_OPT_HEADLINE2, IDC_OPT_HEADLINE3})
             EXPECT_EQ(SendDlgItemMessageA(page, id, EM_GETLIMITTEXT, 0, 0), 69);
         Type(page, IDC_OPT_HEADLINE3, std::string(80, 'x')); // past the limit, as pasting might
+        page = ShowPage(sheet, Automation);
+        EXPECT_EQ(TextOf(page, IDC_OPT_LOCK_BREAK_MINUTES), "15");
+        EXPECT_FALSE(Enabled(page, IDC_OPT_LOCK_BREAK_MINUTES));
+        Click(page, IDC_OPT_LOCK_BREAK);
+        EXPECT_TRUE(Enabled(page, IDC_OPT_LOCK_BREAK_MINUTES));
+        Type(page, IDC_OPT_LOCK_BREAK_MINUTES, "30");
+        Click(page, IDC_OPT_AUTO_DEPARTURE);
         Click(sheet, IDOK);
     });
     EXPECT_EQ(settings.TimeLag, 20);
     EXPECT_EQ(settings.WarnAccount, 1u);
     EXPECT_EQ(settings.WAccount, 50 * 60 + 30);
     EXPECT_EQ(std::string(settings.HeadLine3), std::string(69, 'x'));
+    EXPECT_EQ(settings.LockBreak, 1u);
+    EXPECT_EQ(settings.LockBreakMinutes, 30);
+    EXPECT_EQ(settings.AutoDeparture, 1u);
+    EXPECT_EQ(settings.AutoArrival + settings.MarkAutomatic, 0u);
 }
 
 // The fields are read with no check; what no setting can mean is mended as
@@ -127,8 +138,10 @@ TEST_F(OptionsSheetTest, DurationsBeyondOneDayLettersAndAnEmptyFolderTakeTheirDe
         Type(page, IDC_OPT_MAX_TIME, "24:00");
         Type(page, IDC_OPT_TIME_LAG, "K");
         Type(ShowPage(sheet, Directory), IDC_OPT_WORKING_DIR, "  ");
+        Type(ShowPage(sheet, Automation), IDC_OPT_LOCK_BREAK_MINUTES, "0");
         Click(sheet, IDOK);
     });
+    EXPECT_EQ(settings.LockBreakMinutes, 15);
     EXPECT_EQ(settings.HoursPerDay, Settings().HoursPerDay);
     EXPECT_EQ(settings.MaxTime, 24 * 60);
     EXPECT_EQ(settings.TimeLag, 0);
@@ -247,7 +260,7 @@ TEST_F(OptionsSheetTest, ChoosersKeepTheColourOnCancelAndTakeTheFolderTheUserOpe
 TEST_F(OptionsSheetTest, EveryControlLiesInsideItsPage)
 {
     Run([&](HWND sheet) {
-        for (Page page : {TimeProfile, Display, Directory, Warnings, Printout, Holidays}) {
+        for (Page page : {TimeProfile, Display, Directory, Warnings, Printout, Holidays, Automation}) {
             HWND window = ShowPage(sheet, page);
             RECT inside{};
             GetClientRect(window, &inside);

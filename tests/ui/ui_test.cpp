@@ -257,6 +257,64 @@ TEST_F(UiTest, TrayClicksWhileADialogIsOpenBringTheDialogToTheFront)
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
 }
 
+// With the session's boxes ticked (a lock counts as a break from one
+// minute on): the start records "Kommen", a short lock nothing, a lock over
+// a minute's change "Gehen" and "Kommen", and the end of the session "Gehen".
+// The messages come from outside, as Windows sends them.
+TEST_F(UiTest, SessionMessagesRecordTheDayByThemselves)
+{
+    const CurrentPeriod period = PeriodOfToday(1);
+    const std::string plan = folder.File(period.FileName());
+    folder.WriteSettings(
+        {"OpenMonth=1", "CheckMissings=0", "AutoArrival=1", "AutoDeparture=1", "LockBreak=1", "LockBreakMinutes=1"});
+    ASSERT_EQ(folder.Cli("open " + std::to_string(period.month) + " " + std::to_string(period.year)).exitCode, 0u);
+    StundwerkProcess program(folder.Path());
+    ASSERT_TRUE(program.Started());
+    const HWND list = WaitForPlanList(program);
+    ASSERT_NE(list, nullptr);
+    const auto entries = [&] { return DayEntries(plan, period.today.day); };
+    ASSERT_TRUE(WaitUntil([&] { return entries().size() == 1 && entries()[0].go == NO_TIME; }));
+    const long arrival = entries()[0].come;
+
+    const auto session = [&](WPARAM reason) { PostMessageA(program.Frame(), WM_WTSSESSION_CHANGE, reason, 0); };
+    // Both locks start in one minute, the first ends in it.
+    ASSERT_TRUE(WaitUntil(
+        [] {
+            SYSTEMTIME now{};
+            GetLocalTime(&now);
+            return now.wSecond < 50;
+        },
+        15000));
+    session(WTS_SESSION_LOCK);
+    session(WTS_SESSION_UNLOCK);
+    Sleep(1000);
+    ASSERT_EQ(entries().size(), 1u) << "a lock shorter than the break";
+
+    session(WTS_SESSION_LOCK);
+    const int locked = MinutesNow();
+    ASSERT_TRUE(WaitUntil([&] { return MinutesNow() != locked; }, 65000));
+    session(WTS_SESSION_UNLOCK);
+    ASSERT_TRUE(WaitUntil([&] { return entries().size() == 2; }));
+    EXPECT_EQ(entries()[0].come, arrival);
+    EXPECT_EQ(entries()[0].go, locked);
+    EXPECT_EQ(entries()[1].come, locked + 1);
+    EXPECT_EQ(entries()[1].go, NO_TIME);
+    const std::vector<std::string> row = RowOfEntry(list, period.today.day, 2);
+    ASSERT_EQ(row.size(), 8u);
+    char come[8];
+    std::snprintf(come, sizeof come, "%02d:%02d", (locked + 1) / 60, (locked + 1) % 60);
+    EXPECT_EQ(row[2], come);
+
+    PostMessageA(program.Frame(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+    DWORD exitCode = STILL_ACTIVE;
+    ASSERT_TRUE(program.WaitForExit(30000, exitCode));
+    ASSERT_EQ(entries().size(), 2u);
+    EXPECT_GE(entries()[1].go, locked + 1);
+    EXPECT_LE(entries()[1].go, MinutesNow());
+    const std::vector<std::string> options = SectionLines(folder.SettingsFile(), "Options");
+    EXPECT_NE(std::find(options.begin(), options.end(), "LockBreakMinutes=1"), options.end());
+}
+
 // A second copy brings the first forward and ends; the first ends with 0,
 // without a question and keeping its geometry, when the session ends.
 TEST_F(UiTest, SecondStartEndsWithZeroAndTheFirstEndsWithTheSession)
