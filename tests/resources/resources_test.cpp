@@ -61,7 +61,7 @@ const std::vector<Popup> kMenu{
       {40030, "Anzeigef&ormat für Zeiten wechseln"}}},
     {"&Werte", true,
      {{40017, "&Urlaubstage..."}, {40019, "&Krankheitstage..."}, {40021, "Gleittage..."}, {},
-      {40026, "&Monatsauswertung"}}},
+      {40026, "&Monatsauswertung"}, {40031, "&Jahresübersicht..."}}},
     {"&Fenster", true,
      {{139, "&Vergrößern\bStrg+F8"}, {176, "Ver&kleinern\bStrg+F7"}, {}, {173, "&Nebeneinander"},
       {116, "Ü&bereinander"}, {132, "Über&lappend"}, {141, "&Symbole anordnen"}, {},
