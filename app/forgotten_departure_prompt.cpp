@@ -2,6 +2,7 @@
 // dialog on it.
 #include "app/main_frame.h"
 #include "core/month_plan.h"
+#include "core/period.h"
 #include "dialogs/commands.h"
 
 void MainFrame::AskForgottenDeparture()
@@ -10,7 +11,11 @@ void MainFrame::AskForgottenDeparture()
     if (!entry)
         return;
     prompts_.Tell(ForgottenDepartureNote(*entry).c_str(), "Hinweis", MessageIcon::Information);
-    // Its period's window, opened when it is not: the dialog works on a plan.
-    if (MonthPlan* plan = CreatePlanWindow(entry->periodMonth, entry->periodYear, false))
+    // Its period's window, opened when it is not: the dialog works on a plan,
+    // and a second window on the same file would keep a stale list.
+    MonthPlan* plan = FindPlanWindow(MonthPlanFileName(settings_, entry->periodMonth, entry->periodYear));
+    if (plan == nullptr)
+        plan = CreatePlanWindow(entry->periodMonth, entry->periodYear, false);
+    if (plan != nullptr)
         CompleteOpenEntry(window_, *plan, EntryKey(entry->day, entry->position));
 }
