@@ -31,7 +31,7 @@ namespace {
 
 // The seeds CTest runs and the commands of each.
 constexpr std::uint32_t FIXED_SEEDS[] = {1, 2, 3, 4, 5, 6, 7, 8};
-constexpr unsigned FIXED_COMMANDS = 300;
+constexpr unsigned FIXED_COMMANDS = 200;
 
 enum class Kind { Menu, Key, Tick, NextDay };
 
