@@ -1,6 +1,5 @@
 #pragma once
-// Files held in memory for the fuzz targets: no disk traffic, and every
-// replacement gets a new stamp so the engine's cache sees each change.
+// Files in memory for the fuzz targets; every replacement gets a new stamp.
 #include <cstdint>
 #include <map>
 #include <string>
@@ -10,40 +9,21 @@
 class MemoryFileSystem final : public ProfileFileSystem {
 public:
     std::map<std::string, std::string> files;
-
     // Changes a file behind the engine's back, as another program would.
-    void Put(const std::string& path, std::string bytes)
-    {
-        files[path] = std::move(bytes);
-        serials_[path] = ++counter_;
-    }
-
+    void Put(const std::string& path, std::string bytes) { files[path] = std::move(bytes), serials_[path] = ++counter_; }
     std::string FullPath(const std::string& path) override { return path; }
-    FileStamp Stamp(const std::string& fullPath) override
+    FileStamp Stamp(const std::string& path) override
     {
         FileStamp stamp;
-        auto found = files.find(fullPath);
-        if (found == files.end())
-            return stamp;
-        stamp.exists = true;
-        stamp.size = found->second.size();
-        stamp.serial = serials_[fullPath];
+        if (files.count(path))
+            stamp.exists = true, stamp.size = files[path].size(), stamp.serial = serials_[path];
         return stamp;
     }
-    bool ReadAll(const std::string& fullPath, std::string& bytes) override
+    bool ReadAll(const std::string& path, std::string& bytes) override
     {
-        auto found = files.find(fullPath);
-        if (found == files.end())
-            return false;
-        bytes = found->second;
-        return true;
+        return files.count(path) && (bytes = files[path], true);
     }
-    bool ReplaceAtomically(const std::string& fullPath, const std::string& bytes) override
-    {
-        Put(fullPath, bytes);
-        return true;
-    }
-    // Nothing here is ever left half-written.
+    bool ReplaceAtomically(const std::string& path, const std::string& bytes) override { return Put(path, bytes), true; }
     void RemoveStaleTemporaries(const std::string&) override {}
 
 private:

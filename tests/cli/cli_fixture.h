@@ -68,6 +68,25 @@ protected:
         WriteIni("");
     }
 
+    // Calls separated by ';': all but the last must succeed; the last one's result.
+    CliResult RunScript(const std::string& script)
+    {
+        const std::vector<std::string> calls = Split(script, ';');
+        for (std::size_t i = 0; i + 1 < calls.size(); ++i)
+            EXPECT_EQ(Call(calls[i]).code, 0) << calls[i];
+        return Call(calls.back());
+    }
+    // "section:key=value ..." in a plan file or "ini", a missing key as "<none>".
+    void ExpectKeys(const std::string& name, const std::string& keys) const
+    {
+        const std::string file = name == "ini" ? ini : PlanFile(name.c_str());
+        for (const std::string& check : Split(keys)) {
+            const std::size_t colon = check.find(':'), equals = check.find('=');
+            EXPECT_EQ(Key(file, check.substr(0, colon), check.substr(colon + 1, equals - colon - 1)),
+                      check.substr(equals + 1))
+                << check;
+        }
+    }
     // One key's value, "<none>" when missing.
     std::string Key(const std::string& file, const std::string& section, const std::string& key) const
     {

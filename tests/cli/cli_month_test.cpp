@@ -91,21 +91,10 @@ TEST_F(CliTest, ScriptedMonth)
     EXPECT_EQ(Key(PlanFile("052002.SW"), "MAIN", "Account"), "594");
 }
 
-TEST_F(CliTest, DayKindRefusalsAndRemarks)
+TEST_F(CliTest, DayKindCodesAndRemarks)
 {
     WriteIni("Holidays=1\n");
     const std::string march = PlanFile("032002.SW");
-    // Two working days of vacation wanted, one left; a flexi day on a
-    // Saturday; leaving before arriving; a correction typed as a time; an
-    // account that is no number.
-    for (const char* call : {"vacation 04.03.2002 05.03.2002", "flexi 02.03.2002", "entry 04.03.2002 16:30 08:00",
-                             "entry 04.03.2002 Z", "correct 04.03.2002 abc"}) {
-        const CliResult r = Call(call);
-        EXPECT_EQ(r.code, 1) << call;
-        EXPECT_NE(r.err, "") << call;
-    }
-    EXPECT_EQ(Key(march, "4/1", "Come"), "32771");
-    EXPECT_EQ(Key(ini, "Options", "GDays"), "0");
     // "G" and "u" book a flexi and a vacation day as the flexi and vacation
     // commands do, counters included. An option-like text after the command
     // is the remark; remarks arrive in UTF-8.

@@ -57,15 +57,6 @@ TEST(Cli, SettingsFileArgumentIsChecked)
     }
 }
 
-TEST_F(CliTest, PlanThatCannotBeCreatedGivesTheSystemsMessage)
-{
-    WriteBytes(ini, "[Options]\nWorkingDir=" + folder.File("no/such/folder/") + "\n");
-    const CliResult r = Call("12.03.2002 08:00 open 3 2002");
-    EXPECT_EQ(r.code, 1);
-    EXPECT_NE(r.err.find("Die Datei f\xC3\xBCr den Monatsplan kann nicht angelegt werden."), std::string::npos)
-        << r.err;
-}
-
 TEST(CliText, Utf8ToWindows1252)
 {
     const struct {
@@ -81,19 +72,4 @@ TEST(CliText, Utf8ToWindows1252)
     };
     for (const auto& c : cases)
         EXPECT_EQ(Utf8ToCp1252(c.utf8), c.cp1252) << c.utf8;
-}
-
-// A plan file an editor saved with a UTF-8 byte order mark is refused, not
-// created anew over its entries.
-TEST_F(CliTest, PlanThatIsNoPlanIsRefusedAndKept)
-{
-    ASSERT_EQ(Call("entry 04.03.2002 08:00 16:00").code, 0);
-    const std::string march = PlanFile("032002.SW");
-    const std::string bytes = "\xEF\xBB\xBF" + ReadBytes(march);
-    WriteBytes(march, bytes);
-    const CliResult r = Call("show 3 2002");
-    EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find("032002.SW\" ist kein lesbarer Monatsplan"), std::string::npos) << r.err;
-    EXPECT_EQ(ReadBytes(march), bytes);
 }
