@@ -172,23 +172,25 @@ TEST_F(PlanTest, DayDialogRefusalsTellWhyAndWriteNothing)
 TEST_F(PlanTest, RangesBookTheExistingWorkDays)
 {
     const struct {
-        bool sick; // sick days in the period from 15 February 2002, else vacation in March 2002
+        unsigned sick; // sick days in the period from 15th of that month 2002, else (0) vacation in March 2002
         const char *from, *to, *booked;
     } cases[] = {
-        {false, "08.03.2002", "11.03.2002", "8 11 "}, // Friday to Monday
-        {false, "08.03.2002", "", "8 "},
-        {false, "27.03.2002", "29.03.2002", "27 28 "}, // Good Friday is a holiday
-        {false, "01.03.2002", "31.03.2002", "1 4 5 6 7 8 11 12 13 14 15 18 19 20 21 22 25 26 27 28 "},
+        {0, "08.03.2002", "11.03.2002", "8 11 "}, // Friday to Monday
+        {0, "08.03.2002", "", "8 "},
+        {0, "27.03.2002", "29.03.2002", "27 28 "}, // Good Friday is a holiday
+        {0, "01.03.2002", "31.03.2002", "1 4 5 6 7 8 11 12 13 14 15 18 19 20 21 22 25 26 27 28 "},
         // Over a month end only the days that exist.
-        {true, "28.02.2002", "02.03.2002", "1 28 "},
-        {true, "27.02.2002", "04.03.2002", "1 4 27 28 "},
-        {true, "15.02.2002", "14.03.2002", "1 4 5 6 7 8 11 12 13 14 15 18 19 20 21 22 25 26 27 28 "},
+        {2, "28.02.2002", "02.03.2002", "1 28 "},
+        {2, "27.02.2002", "04.03.2002", "1 4 27 28 "},
+        {2, "15.02.2002", "14.03.2002", "1 4 5 6 7 8 11 12 13 14 15 18 19 20 21 22 25 26 27 28 "},
+        // Over New Year (Neujahr is a holiday) into the next year.
+        {12, "30.12.2002", "03.01.2003", "2 3 30 31 "},
     };
     for (const auto& c : cases) {
         settings.StartDay = c.sick ? 15 : 1;
         settings.Holidays = 30;
         settings.Sickdays = 0;
-        MonthPlan& plan = Open(c.sick ? 2 : 3, 2002);
+        MonthPlan& plan = Open(c.sick ? c.sick : 3, 2002);
         const std::string before = Dump();
         const DayRangeFields fields{c.from, c.to, "weg"};
         ASSERT_TRUE(c.sick ? AcceptSickDays(plan, fields) : AcceptVacation(plan, fields)) << c.from;
@@ -201,7 +203,7 @@ TEST_F(PlanTest, RangesBookTheExistingWorkDays)
                 booked += std::to_string(day) + " ";
         }
         EXPECT_EQ(booked, c.booked) << c.from;
-        EXPECT_EQ(entries, c.sick ? 28u : 31u) << c.from;
+        EXPECT_EQ(entries, c.sick == 2 ? 28u : 31u) << c.from;
         const std::size_t count = std::count(booked.begin(), booked.end(), ' ');
         EXPECT_EQ(c.sick ? settings.Sickdays : 30u - settings.Holidays, count) << c.from;
         if (count == 0) {

@@ -167,11 +167,13 @@ TEST_F(SettingsFile, SavingChangesKeepsWhatAnotherProcessWrote)
     const Settings asRead = LoadFrom("[Options]\r\nHolidays=30\r\nHeadLine2=Name:\r\n");
     Settings changed = asRead;
     std::snprintf(changed.HeadLine2, sizeof changed.HeadLine2, "Name: Muster");
+    changed.StartDay = 16; // the first key of [Options]
     WriteBytes(file, "[Options]\r\nHolidays=28\r\nHeadLine2=Name:\r\n");
     ASSERT_TRUE(SaveSettingsChanges(engine, changed, asRead));
     const Settings again = LoadFrom(ReadBytes(file));
     EXPECT_EQ(again.Holidays, 28u);
     EXPECT_STREQ(again.HeadLine2, "Name: Muster");
+    EXPECT_EQ(again.StartDay, 16u);
     EXPECT_NE(ReadBytes(file).find("ExportFields=17"), std::string::npos) << "a missing key is written";
 }
 
