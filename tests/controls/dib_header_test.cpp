@@ -22,10 +22,11 @@ struct Picture {
     std::uint32_t clrUsed = 0;
     std::uint32_t offBits = 0;
     bool core = false;
+    std::size_t extra = 0; // bytes of table and bits after the header, each 0xAB
 };
 
 // "BM", the file header's offset to the bits, a core (12-byte) or info
-// (40-byte) header as little-endian fields {value, bytes}; nothing after it.
+// (40-byte) header as little-endian fields {value, bytes}, the extra bytes.
 Bytes Bmp(const Picture& p)
 {
     const auto w = static_cast<std::uint32_t>(p.width), h = static_cast<std::uint32_t>(p.height);
@@ -38,6 +39,7 @@ Bytes Bmp(const Picture& p)
     for (const auto& [value, bytes] : fields)
         for (int i = 0; i < bytes; ++i)
             out.push_back(i < 4 ? static_cast<std::uint8_t>(value >> (8 * i)) : 0);
+    out.insert(out.end(), p.extra, 0xAB);
     return out;
 }
 
@@ -74,6 +76,23 @@ TEST(DibHeader, PlansThePackedCopy)
         EXPECT_EQ(layout.bitsOffset, c.bitsOffset);
         EXPECT_EQ(layout.packedSize, 40 + 4ull * c.tableEntries + c.sizeImage);
     }
+}
+
+TEST(DibHeader, FillsWidenedTableAndZerosPastATruncatedFile)
+{
+    // A core picture whose file ends inside its colour table.
+    const Bytes file = Bmp({2, 2, 4, DIB_RGB, 0, 0, 0, true, 9});
+    DibLayout layout;
+    ASSERT_EQ(PlanPackedDib(file.data(), file.size(), layout), DibHeaderResult::Ok);
+    Bytes packed(layout.packedSize, 0xEE);
+    FillPackedDib(file.data(), file.size(), layout, packed.data());
+    const std::uint8_t* table = packed.data() + 40;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(table[i * 4], 0xAB);
+        EXPECT_EQ(table[i * 4 + 3], 0) << i;
+    }
+    for (std::size_t i = 3 * 4; i < packed.size() - 40; ++i)
+        ASSERT_EQ(table[i], 0) << i;
 }
 
 } // namespace

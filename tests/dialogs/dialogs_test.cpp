@@ -110,11 +110,15 @@ TEST_F(DialogRoutes, ValueDialogsGiveTheirValues)
     EXPECT_EQ(std::make_pair(month, year), std::make_pair(3u, 2003u));
 }
 
+// What no setting can mean is mended on OK as loading mends it.
 TEST_F(DialogRoutes, OptionsSheetTakesItsPagesOnOk)
 {
     settings.AutoTimer = 1; // as after loading
+    settings.TimeLag = 5;
     WhenDialogOpens([&](HWND sheet) {
         Choose(PropSheet_GetCurrentPageHwnd(sheet), IDC_OPT_START_DAY, 14);
+        Type(PropSheet_GetCurrentPageHwnd(sheet), IDC_OPT_TIME_LAG, "K");
+        Type(PropSheet_GetCurrentPageHwnd(sheet), IDC_OPT_HOURS_PER_DAY, "99:99");
         PropSheet_SetCurSel(sheet, nullptr, 6); // "Automatik"
         Click(PropSheet_GetCurrentPageHwnd(sheet), IDC_OPT_AUTO_DEPARTURE);
         Click(sheet, IDOK);
@@ -122,6 +126,8 @@ TEST_F(DialogRoutes, OptionsSheetTakesItsPagesOnOk)
     OptionsSheet sheet(Module(), nullptr, settings);
     EXPECT_EQ(settings.StartDay, 15u);
     EXPECT_EQ(settings.AutoDeparture, 1u);
+    EXPECT_EQ(settings.TimeLag, 0);
+    EXPECT_EQ(settings.HoursPerDay, Settings().HoursPerDay);
 }
 
 struct Clipboard : ExportTarget {
