@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Draws the pictures the control tests build into their test program: three
-32 x 32 icons for button-bar items and banners, and small BMP files that
-exercise each path of the DIB loader. Standard library only:
+32 x 32 icons for button-bar items and banners, and small damaged BMP
+files the DIB loader must refuse. Standard library only:
 
     /usr/bin/python3 tests/controls/make_test_pictures.py
 """
@@ -81,40 +81,6 @@ def file_header(size, bits_offset):
     return struct.pack("<2sIHHI", b"BM", size, 0, 0, bits_offset)
 
 
-# 16 distinct colours, stored as (r, g, b).
-PALETTE16 = [(i * 16, 255 - i * 16, (i * 37) % 256) for i in range(16)]
-
-
-def core16():
-    """4 x 2 pixels, 4 bits, old 12-byte core header with RGBTRIPLE colours."""
-    core = struct.pack("<IHHHH", 12, 4, 2, 1, 4)
-    table = b"".join(bytes((b, g, r)) for r, g, b in PALETTE16)
-    # Bottom row indices 0 1 2 3, top row 12 13 14 15; rows padded to 4 bytes.
-    bits = bytes((0x01, 0x23, 0, 0, 0xCD, 0xEF, 0, 0))
-    offset = 14 + len(core) + len(table)
-    return file_header(offset + len(bits), offset) + core + table + bits
-
-
-def rgb24_no_offset(size_image=0):
-    """3 x 2 pixels, 24 bits, no colour table; bfOffBits 0 (bits follow).
-    biSizeImage 0, or a stated size larger than the 24 bytes of rows."""
-    info = struct.pack("<IiiHHIIiiII", 40, 3, 2, 1, 24, 0, size_image, 0, 0, 0, 0)
-    bottom = bytes((0, 0, 255, 0, 255, 0, 255, 0, 0)) + b"\0\0\0"      # red, green, blue
-    top = bytes((255, 255, 255, 0, 0, 0, 0, 255, 255)) + b"\0\0\0"     # white, black, yellow
-    bits = (bottom + top).ljust(size_image, b"\0")
-    return file_header(14 + len(info) + len(bits), 0) + info + bits
-
-
-def size0_8bit(size_image=0):
-    """10 x 3 pixels, 8 bits, biClrUsed 0: a full 256-entry table. biSizeImage
-    0, or a stated size too small for the rows (12 bytes: one row of three)."""
-    info = struct.pack("<IiiHHIIiiII", 40, 10, 3, 1, 8, 0, size_image, 0, 0, 0, 0)
-    table = b"".join(bytes((i, i, 255 - i, 0)) for i in range(256))
-    bits = b"".join(bytes(range(row * 10, row * 10 + 10)) + b"\0\0" for row in range(3))
-    offset = 14 + len(info) + len(table)
-    return file_header(offset + len(bits), offset) + info + table + bits
-
-
 def huge_header(size_image=0):
     """A damaged header claiming 2^31 x 2^31 pixels of 24 bits, with no size or
     a tiny stated one: must be refused, not allocated."""
@@ -128,13 +94,8 @@ def main():
     write("calendar.ico", icon32(calendar))
     write("sun.ico", icon32(sun))
     write("notbm.bin", b"PK" + bytes(60))
-    write("core16.bmp", core16())
-    write("rgb24.bmp", rgb24_no_offset())
-    write("size0.bmp", size0_8bit())
     write("huge.bmp", huge_header())
     write("hugestated.bmp", huge_header(4))
-    write("smallsize.bmp", size0_8bit(12))
-    write("bigsize.bmp", rgb24_no_offset(40))
 
 
 if __name__ == "__main__":

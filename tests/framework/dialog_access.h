@@ -5,7 +5,4 @@
 struct DialogTestAccess {
     static Dialog* ListHead() { return Dialog::head_; }
     static int LiveCount() { return Dialog::count_; }
-    static DLGPROC InstalledProcedure() { return Dialog::procedure_; }
-    static Dialog* Next(const Dialog& dialog) { return dialog.next_; }
-    static Dialog* Previous(const Dialog& dialog) { return dialog.previous_; }
 };

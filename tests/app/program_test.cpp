@@ -1,0 +1,180 @@
+// The program's frame under Wine, in-process: each route from a menu command
+// or the day timer to the core and back to the list, the tray tip, the status
+// bar or the settings file. Quitting and the session's messages are the
+// end-to-end tests' (tests/ui). The clock stands on 12 October 2005.
+#include "tests/app/app_fixture.h"
+
+#include <commctrl.h>
+
+#include "app/handler_results.h"
+#include "app/list_view.h"
+#include "core/evaluation.h"
+#include "core/shell.h"
+#include "resources/resource_ids.h"
+#include "tests/support/dialog_driver.h"
+
+namespace {
+
+class ProgramTest : public AppTest {
+protected:
+    // The texts of the active plan's rows of the day, each "Kommen-Gehen".
+    std::vector<std::string> Times(unsigned day)
+    {
+        std::vector<std::string> shown;
+        const std::vector<ListRow>& rows = Active()->Plan().rows();
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            const std::vector<std::string> texts = RowTexts(Active()->ListView(), static_cast<int>(row));
+            if (KeyDay(rows[row].key) == day && texts[ColCome] != ".")
+                shown.push_back(texts[ColCome] + "-" + texts[ColGo]);
+        }
+        return shown;
+    }
+    std::string StatusPart(int part)
+    {
+        char text[128] = {};
+        SendMessageA(frame->StatusBar(), SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    bool MenuEnabled(UINT command)
+    {
+        return !(GetMenuState(GetMenu(frame->Handle()), command, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
+    }
+};
+
+TEST_F(ProgramTest, ArrivalTimerAndDepartureShowInTheListTrayAndStatusBar)
+{
+    WriteOptions({"CheckMissings=0"});
+    clock.Set(12, 10, 2005, 8, 0);
+    Start();
+    EXPECT_FALSE(MenuEnabled(CMD_PRINT));
+    OpenPlan(10, 2005);
+    EXPECT_TRUE(MenuEnabled(CMD_PRINT));
+    Command(CMD_RECORD_ARRIVAL);
+    EXPECT_EQ(Times(12), std::vector<std::string>{"08:00-08:00T"});
+
+    clock.Set(12, 10, 2005, 9, 30);
+    SendMessageA(frame->Handle(), WM_TIMER, DAY_TIMER_ID, 0);
+    EXPECT_EQ(Times(12), std::vector<std::string>{"08:00-09:30T"});
+    EXPECT_STREQ(frame->Tray().Tip(), "Kommen: 08:00, Stunden: 1:30, Saldo: -6:06, Konto: -6:06");
+    EXPECT_EQ(StatusPart(4), "Feierabend um 16:06");
+
+    clock.Set(12, 10, 2005, 16, 30);
+    SendMessageA(frame->Handle(), WM_COMMAND, CMD_RECORD_DEPARTURE, 0); // from the tray menu
+    EXPECT_EQ(Times(12), std::vector<std::string>{"08:00-16:30"});
+    EXPECT_EQ(StatusPart(4), "");
+    EXPECT_TRUE(boxes.Caught().empty()) << MessageTexts()[0];
+
+    Command(CMD_CLOSE_MONTH_PLAN);
+    EXPECT_EQ(Active(), nullptr);
+    EXPECT_STREQ(frame->Tray().Tip(), TIP_TIMER_OFF);
+    EXPECT_FALSE(MenuEnabled(CMD_PRINT));
+}
+
+// Without a settings file the welcome dialog comes first; OK saves and opens
+// today's period.
+TEST_F(ProgramTest, FirstStartWelcome)
+{
+    std::remove(Ini().c_str());
+    WhenDialogOpens([](HWND welcome) {
+        Type(welcome, IDC_WELCOME_FROM, "10.10.2005");
+        Type(welcome, IDC_WELCOME_ACCOUNT, "-5:30");
+        Click(welcome, IDOK);
+    });
+    Start();
+    ASSERT_NE(Active(), nullptr);
+    char text[32] = {};
+    GetPrivateProfileStringA("Options", "RecordFrom", "", text, sizeof text, Ini().c_str());
+    EXPECT_STREQ(text, "20051010");
+    GetPrivateProfileStringA("MAIN", "Account", "", text, sizeof text, Active()->Plan().path().c_str());
+    EXPECT_STREQ(text, "-330");
+}
+
+// Every menu command with a dialog reaches it, with a plan open and a row
+// selected; "Abbrechen" changes no plan.
+TEST_F(ProgramTest, EachMenuCommandOpensItsDialog)
+{
+    WriteOptions({"SelectDay=0", "CheckMissings=0"});
+    Start();
+    OpenPlan(10, 2005);
+    AddEntry(4, At(8, 0), At(16, 0));
+    const struct {
+        UINT command;
+        const char* title;
+    } cases[] = {
+        {CMD_NEW_MONTH_PLAN, "Monatsplan"},
+        {CMD_OPEN_MONTH_PLAN, "Monatsplan"},
+        {CMD_OPTIONS, "Einstellungen"},
+        {CMD_EDIT_ENTRY, "Zeiterfassung"},
+        {CMD_ENTER_WORK_TIME, "Zeiterfassung"},
+        {CMD_ENTER_FLEXI_DAY, "Gleittagerfassung"},
+        {CMD_ENTER_VACATION, "Urlaubstageerfassung"},
+        {CMD_ENTER_SICK_DAYS, "Krankheitstageerfassung"},
+        {CMD_ENTER_HOLIDAY, "Feiertagserfassung"},
+        {CMD_ACCOUNT_CORRECTION, "Zeitkonto korrigieren"},
+        {CMD_VACATION_DAY_COUNT, "Urlaubstage"},
+        {CMD_SICK_DAY_COUNT, "Krankheitstage"},
+        {CMD_FLEXI_DAY_COUNT, "Gleittage"},
+        {CMD_YEAR_OVERVIEW, "Jahresübersicht"},
+        {CMD_CLIPBOARD_EXPORT, "In Zwischenablage exportieren"},
+        {CMD_INFO, "Information"},
+    };
+    const std::string plan = ReadBytes(Active()->Plan().path());
+    for (const auto& c : cases) {
+        ASSERT_TRUE(Active()->Plan().SelectEntryRow(4, 1));
+        std::string title = "none";
+        WhenDialogOpens([&](HWND d) {
+            title = TitleOf(d);
+            PostMessageA(d, WM_COMMAND, c.command == CMD_INFO ? IDOK : IDCANCEL, 0);
+        });
+        Command(c.command);
+        DisarmDialogScripts();
+        EXPECT_EQ(title, c.title) << c.command;
+    }
+    EXPECT_EQ(ReadBytes(Active()->Plan().path()), plan);
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{});
+}
+
+TEST_F(ProgramTest, ATimeEntryFromTheMenuShowsInTheListAndTheEvaluation)
+{
+    WriteOptions({"CheckMissings=0"});
+    Start();
+    OpenPlan(10, 2005);
+    WhenDialogOpens([](HWND d) {
+        Type(d, IDC_ENTRY_DATE, "05.10.2005");
+        Type(d, IDC_ENTRY_COME, "08:00");
+        Type(d, IDC_ENTRY_GO, "16:30");
+        Click(d, IDOK);
+    });
+    EXPECT_EQ(Command(CMD_ENTER_WORK_TIME), MSG_HANDLED);
+    EXPECT_EQ(Times(5), std::vector<std::string>{"08:00-16:30"});
+    EXPECT_EQ(Command(CMD_MONTHLY_EVALUATION), MSG_HANDLED);
+    ASSERT_EQ(boxes.Caught().size(), 1u);
+    EXPECT_EQ(boxes.Caught()[0].title, EVALUATION_TITLE);
+}
+
+// The warning of the live computation has no owner: the plan under the
+// computation may be closed meanwhile, and the computation must not touch it
+// afterwards (freed_memory_check ends the program if it does).
+TEST_F(ProgramTest, APlanClosedUnderItsWarningOutlivesTheComputation)
+{
+    WriteOptions({"CheckMissings=0", "WWorkTime=60"});
+    Start();
+    frame->GetSettings().WarnWorkTime = 0;
+    OpenPlan(10, 2005);
+    AddEntry(12, At(6, 0), NO_TIME);
+    frame->GetSettings().WarnWorkTime = 1;
+    HWND plan = Active()->Handle();
+    bool warned = false;
+    WhenDialogOpens([&](HWND warning) {
+        warned = TitleOf(warning) == WARNING_TITLE;
+        SendMessageA(plan, WM_SYSCOMMAND, SC_CLOSE, 0);
+        EXPECT_FALSE(IsWindow(plan));
+        Click(warning, IDOK);
+    });
+    SendMessageA(frame->Handle(), WM_TIMER, DAY_TIMER_ID, 0);
+    EXPECT_TRUE(warned);
+    EXPECT_EQ(Active(), nullptr);
+    Pump();
+}
+
+} // namespace
