@@ -6,7 +6,6 @@
 // must be where they were on the second day.
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <vector>
 
@@ -16,6 +15,7 @@
 #include "tests/app/app_fixture.h"
 #include "tests/soak/resource_counts.h"
 #include "tests/support/dialog_driver.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -44,18 +44,6 @@ std::vector<Day> SoakDays()
         }
     }
     return days;
-}
-
-std::map<std::string, std::string> PlanFiles(const std::filesystem::path& folder)
-{
-    std::map<std::string, std::string> files;
-    for (const auto& item : std::filesystem::directory_iterator(folder)) {
-        // The plan files are named in upper case ("102006.SW").
-        const std::string extension = item.path().extension().string();
-        if (extension == ".SW" || extension == ".sw")
-            files[item.path().filename().string()] = ReadBytes(item.path().string());
-    }
-    return files;
 }
 
 } // namespace
@@ -153,10 +141,10 @@ TEST_F(SoakTest, ThirtyDaysKeepTheFilesExactAndTheProcessFlat)
     EXPECT_EQ(ReadBytes(MonthPlanFileName(settings, 11, 2006)).find("[MAIN]\r\nAccount=" + std::to_string(closing)),
               0u);
 
-    const std::map<std::string, std::string> soaked = PlanFiles(folder.path());
+    const std::map<std::string, std::string> soaked = PlanFiles(folder.path().string());
     ASSERT_EQ(soaked.size(), 2u) << MonthPlanFileName(settings, 10, 2006);
     RecomputeEveryPlan(soaked);
-    const std::map<std::string, std::string> recomputed = PlanFiles(folder.path());
+    const std::map<std::string, std::string> recomputed = PlanFiles(folder.path().string());
     for (const auto& [name, bytes] : soaked)
         EXPECT_EQ(bytes, recomputed.at(name)) << name << " drifted from a fresh recomputation";
 }
