@@ -292,16 +292,6 @@ std::vector<ListViewRow> ReadListViewRows(HWND list)
     return rows;
 }
 
-bool ControlItemRect(HWND control, UINT message, WPARAM index, RECT& rect)
-{
-    RemoteMemory memory(control, sizeof rect);
-    if (!memory.Write(0, &rect, sizeof rect) || !SendMessageA(control, message, index, memory.At()) ||
-        !memory.Read(0, &rect, sizeof rect))
-        return false;
-    MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    return true;
-}
-
 std::vector<TrayIcon> TrayIcons()
 {
     std::vector<TrayIcon> icons;
@@ -381,11 +371,6 @@ HWND StundwerkProcess::PlanList() const
 {
     const HWND plan = ActivePlanWindow();
     return plan ? FindWindowExA(plan, nullptr, "SysListView32", nullptr) : nullptr;
-}
-
-HWND StundwerkProcess::FrameChild(const char* className) const
-{
-    return FindWindowExA(frame_, nullptr, className, nullptr);
 }
 
 bool StundwerkProcess::ChooseTrayItem(TrayItem item) const

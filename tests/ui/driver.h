@@ -70,9 +70,6 @@ struct ListViewRow {
     std::vector<std::string> cells;
 };
 std::vector<ListViewRow> ReadListViewRows(HWND list);
-// A message that fills in a RECT (LVM_GETITEMRECT, TB_GETITEMRECT), sent to a
-// control of another process; the rectangle in screen coordinates.
-bool ControlItemRect(HWND control, UINT message, WPARAM index, RECT& rect);
 
 // The notification area: Wine's shell gives each icon a window and a tooltip.
 struct TrayIcon {
@@ -109,7 +106,6 @@ public:
     HWND FindWindowOfClass(const char* className) const; // visible, top-level, or null
     HWND ActivePlanWindow() const;
     HWND PlanList() const;
-    HWND FrameChild(const char* className) const;
 
     bool ChooseTrayItem(TrayItem item) const; // as a right click on the icon and the menu keys
     void Command(WORD id) const;

@@ -1,6 +1,6 @@
 // Pictures of the real Stundwerk.exe for a person to look at and for
 // tools/guide-pictures: the welcome dialog of a first start, the frame with an
-// open month plan, the tray and entry menus, and the dialogs in the table
+// open month plan, the tray menu, and the dialogs in the table
 // below, saved as BMP files under the current folder (screenshots.sh makes
 // PNG files of them). Exits non-zero when a picture could not be made.
 #include <windows.h>
@@ -59,8 +59,9 @@ void TakeAndClose(const StundwerkProcess& program, const std::string& name, cons
         ++failures;
         return;
     }
-    Save(name, RectOf(window, other, margin));
-    if (name == "dialogs/options") {
+    if (name != "dialogs/options") {
+        Save(name, RectOf(window, other, margin));
+    } else {
         const HWND tabs = reinterpret_cast<HWND>(SendMessageA(window, PSM_GETTABCONTROL, 0, 0));
         const int pages = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
         for (int page = 0; page < pages; ++page) {
@@ -72,16 +73,6 @@ void TakeAndClose(const StundwerkProcess& program, const std::string& name, cons
     const bool menu = std::string(className) == "#32768";
     PostMessageA(window, menu ? WM_KEYDOWN : WM_COMMAND, menu ? VK_ESCAPE : IDCANCEL, 0);
     WaitUntil([&] { return !IsWindowVisible(window); });
-}
-
-void MouseInput(DWORD flags, POINT at)
-{
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    SendInput(1, &input, sizeof input);
 }
 
 } // namespace
@@ -108,8 +99,7 @@ int main()
     folder.Cli("entry 03" + month + " 12:30 17:15 --remark \"Nach der Mittagspause\"");
     folder.Cli("flexi 04" + month);
     StundwerkProcess program(folder.Path());
-    HWND list = nullptr;
-    if (!program.Started() || !WaitUntil([&] { return (list = program.PlanList()) != nullptr; })) {
+    if (!program.Started() || !WaitUntil([&] { return program.PlanList() != nullptr; })) {
         std::fprintf(stderr, "Stundwerk did not open its month plan\n");
         return 1;
     }
@@ -130,16 +120,6 @@ int main()
         PostMessageA(icon.window, WM_RBUTTONUP, 0, MAKELPARAM(8, 8));
         TakeAndClose(program, "ui-tray-menu", "#32768", GetAncestor(icon.window, GA_ROOT), 10);
     }
-    RECT row{LVIR_BOUNDS, 0, 0, 0};
-    if (ControlItemRect(list, LVM_GETITEMRECT, 2, row)) {
-        const POINT at{row.left + 120, (row.top + row.bottom) / 2};
-        MouseInput(0, at);
-        MouseInput(MOUSEEVENTF_RIGHTDOWN, at);
-        MouseInput(MOUSEEVENTF_RIGHTUP, at);
-        TakeAndClose(program, "ui-entry-menu", "#32768", program.Frame());
-    }
-    MouseInput(0, {5, 5});
-
     program.ChooseTrayItem(TrayItem::Beenden);
     program.AnswerMessageBox(IDYES);
     return failures == 0 ? 0 : 1;
