@@ -21,18 +21,12 @@ fi
 
 failures=0 skipped=0
 pass() { echo "check: ok   $*"; }
-fail() {
-    echo "check: FAIL $*"
-    failures=$((failures + 1))
-}
-skip() {
-    echo "check: skip $*"
-    skipped=$((skipped + 1))
-}
+fail() { echo "check: FAIL $*"; failures=$((failures + 1)); }
+skip() { echo "check: skip $*"; skipped=$((skipped + 1)); }
 expect() { # expect DESCRIPTION COMMAND...
     local what=$1
     shift
-    if "$@" >/dev/null 2>&1; then pass "$what"; else fail "$what"; fi
+    if "$@" >/dev/null 2>&1; then pass "$what"; else fail "$what"; return 1; fi
 }
 # An uninstall or update check says something only about what was installed:
 # after a failed install it is skipped, never passed.
@@ -41,12 +35,9 @@ expect_installed() { # expect_installed DESCRIPTION COMMAND...
     if [ "$installed" -eq 1 ]; then expect "$@"; else skip "$1 (the install before it failed)"; fi
 }
 finish() {
-    if [ "$failures" -eq 0 ]; then
-        echo "check: all passed, $skipped skipped"
-        exit 0
-    fi
     echo "check: $failures failed, $skipped skipped"
-    exit 1
+    [ "$failures" -eq 0 ]
+    exit
 }
 
 # --- The zips -----------------------------------------------------------
@@ -105,7 +96,7 @@ startmenu=$(winepath -u "$(win_path '%APPDATA%')\\Microsoft\\Windows\\Start Menu
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Stundwerk'
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 reg_value() { wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v k="$2" '$1 == k { $1 = ""; $2 = ""; sub(/^ +/, ""); print }'; }
-install() { # install SETUP-FILE
+silently() { # silently PROGRAM: runs an installer or uninstaller with /S to its end
     wine "$1" /S
     local rc=$?
     wineserver -w
@@ -117,12 +108,8 @@ install() { # install SETUP-FILE
 older=$work/Stundwerk-0.0.1-setup.exe
 makensis -V1 -INPUTCHARSET UTF8 -DVERSION=0.0.1 -DSTAGE="$dist/stage/win32/Stundwerk" -DOUTFILE="$older" \
     "$root/packaging/stundwerk.nsi" || exit 1
-if install "$older"; then
-    pass "silent install of an older version exits 0"
-    installed=1
-else
-    fail "silent install of an older version exits 0"
-fi
+installed=1
+expect_installed "silent install of an older version exits 0" silently "$older" || installed=0
 expect_installed "older version registered" test "$(reg_value "$uninstall_key" DisplayVersion)" = 0.0.1
 
 # The installed program starts and registers its main window class.
@@ -142,13 +129,8 @@ expect_installed "month plan 032002.SW written beside the program" grep -q '^Com
 cp "$plan" "$work/plan.before" 2>/dev/null
 cp "$installdir/stundwrk.ini" "$work/ini.before" 2>/dev/null
 
-if install "$setup"; then
-    pass "silent update to $version exits 0"
-    installed=1
-else
-    fail "silent update to $version exits 0"
-    installed=0
-fi
+installed=1
+expect "silent update to $version exits 0" silently "$setup" || installed=0
 expect_installed "update keeps the month plan byte for byte" cmp "$plan" "$work/plan.before"
 expect_installed "update keeps stundwrk.ini byte for byte" cmp "$installdir/stundwrk.ini" "$work/ini.before"
 for file in Stundwerk.exe stundwerk-cli.exe LIESMICH.txt Deinstallieren.exe; do
@@ -157,21 +139,13 @@ done
 expect_installed "installed Stundwerk.exe is the 32-bit zip's" cmp "$installdir/Stundwerk.exe" "$work/win32/Stundwerk/Stundwerk.exe"
 expect_installed "Start-menu entry" test -f "$startmenu/Stundwerk.lnk"
 expect_installed "autostart entry" test "$(reg_value "$run_key" Stundwerk)" = "\"$installdir_win\\Stundwerk.exe\""
-for pair in "DisplayName=Stundwerk" "DisplayVersion=$version" "Publisher=Stundwerk-Projekt" "NoModify=0x1" "NoRepair=0x1"; do
-    got=$(reg_value "$uninstall_key" "${pair%%=*}")
-    if [ "$installed" -eq 0 ]; then skip "uninstall entry $pair (the install before it failed)"
-    elif [ "$got" = "${pair#*=}" ]; then pass "uninstall entry $pair"; else fail "uninstall entry ${pair%%=*}: '$got'"; fi
+for pair in "DisplayName=Stundwerk" "DisplayVersion=$version" "Publisher=Stundwerk-Projekt" "NoModify=0x1" \
+    "NoRepair=0x1" "UninstallString=\"$installdir_win\\Deinstallieren.exe\""; do
+    expect_installed "uninstall entry $pair" test "$(reg_value "$uninstall_key" "${pair%%=*}")" = "${pair#*=}"
 done
-expect_installed "uninstall entry UninstallString" test "$(reg_value "$uninstall_key" UninstallString)" = "\"$installdir_win\\Deinstallieren.exe\""
 expect_installed "uninstall entry EstimatedSize" test -n "$(reg_value "$uninstall_key" EstimatedSize)"
 
-uninstall() {
-    wine "$installdir/Deinstallieren.exe" /S
-    local rc=$?
-    wineserver -w
-    return $rc
-}
-expect_installed "silent uninstall exits 0" uninstall
+expect_installed "silent uninstall exits 0" silently "$installdir/Deinstallieren.exe"
 for file in Stundwerk.exe stundwerk-cli.exe LIESMICH.txt Deinstallieren.exe; do
     expect_installed "uninstall removes $file" test ! -e "$installdir/$file"
 done

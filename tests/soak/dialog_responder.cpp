@@ -1,4 +1,5 @@
 #include "tests/soak/dialog_responder.h"
+#include "tests/support/temp_folder.h"
 
 #include <windows.h>
 
@@ -267,12 +268,8 @@ void DialogResponder::Options(HWND sheet)
 void DialogResponder::DeleteFile(HWND dialog)
 {
     std::vector<std::string> plans;
-    std::error_code error;
-    for (const auto& item : std::filesystem::directory_iterator(workingDir_, error)) {
-        if (item.path().extension() == ".SW")
-            plans.push_back(item.path().filename().string());
-    }
-    std::sort(plans.begin(), plans.end());
+    for (const auto& file : PlanFiles(workingDir_))
+        plans.push_back(file.first);
     if (plans.empty() || !input_.Chance(40) || ++tries_[dialog] > 2) {
         Press(dialog, IDCANCEL);
         return;

@@ -2,7 +2,7 @@
 // checks that every month plan and the settings file are the old or a
 // complete new version and that the next start opens them. The last start
 // ends normally and must leave no temporary file behind.
-// Usage: kill_driver Stundwerk.exe kills [seed].
+// Usage: kill_driver kills [seed].
 #include <windows.h>
 
 #include <cstdio>
@@ -16,106 +16,9 @@
 #include "core/plan_keys.h"
 #include "ini/profile_document.h"
 #include "resources/resource_ids.h"
-#include "tests/support/temp_folder.h"
+#include "tests/ui/driver.h"
 
 namespace {
-
-// Polling steps: a start takes about half a second under Wine, and each
-// step of lag is paid once per round.
-constexpr DWORD kPollMs = 5;
-
-struct Running {
-    PROCESS_INFORMATION process{};
-    HWND frame = nullptr;
-};
-
-// Wall time spent in each part of the rounds, for the summary line.
-class Phases {
-public:
-    Phases() { QueryPerformanceFrequency(&frequency_); }
-    // Adds the time since the last call to the named phase.
-    void Lap(const char* phase)
-    {
-        LARGE_INTEGER now;
-        QueryPerformanceCounter(&now);
-        if (last_.QuadPart != 0)
-            seconds_[phase] += static_cast<double>(now.QuadPart - last_.QuadPart) / frequency_.QuadPart;
-        last_ = now;
-    }
-    void Print(int rounds) const
-    {
-        std::printf("per round:");
-        for (const auto& [phase, seconds] : seconds_)
-            std::printf(" %s %.0f ms", phase.c_str(), seconds * 1000 / rounds);
-        std::printf("\n");
-    }
-
-private:
-    LARGE_INTEGER frequency_{};
-    LARGE_INTEGER last_{};
-    std::map<std::string, double> seconds_;
-};
-
-// Starts the program and waits until its frame shows an open month plan.
-bool Launch(const std::string& exe, const std::string& folder, Running& running)
-{
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    std::string line = "\"" + exe + "\"";
-    if (!CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                        &running.process))
-        return false;
-    for (DWORD waited = 0; waited < 30000; waited += kPollMs) {
-        running.frame = FindWindowA("Stundwerk", nullptr);
-        DWORD owner = 0;
-        if (running.frame && GetWindowThreadProcessId(running.frame, &owner) && owner != running.process.dwProcessId)
-            return false; // another copy runs in this Wine prefix: its single-instance check ended ours
-        HWND client = running.frame ? FindWindowExA(running.frame, nullptr, "MDICLIENT", nullptr) : nullptr;
-        if (client && GetWindow(client, GW_CHILD))
-            return true;
-        Sleep(kPollMs);
-    }
-    return false;
-}
-
-// Ends the program, by force unless it ended by itself first.
-void Kill(Running& running)
-{
-    TerminateProcess(running.process.hProcess, 1);
-    WaitForSingleObject(running.process.hProcess, 30000);
-    CloseHandle(running.process.hThread);
-    CloseHandle(running.process.hProcess);
-    // The window class name stays findable until the dead window is gone.
-    for (DWORD waited = 0; waited < 4000 && FindWindowA("Stundwerk", nullptr); waited += kPollMs)
-        Sleep(kPollMs);
-}
-
-// The end of a session, as Windows announces it: the program saves its
-// settings and quits.
-bool EndNormally(Running& running)
-{
-    PostMessageA(running.frame, WM_QUERYENDSESSION, 0, 0);
-    const bool ended = WaitForSingleObject(running.process.hProcess, 10000) == WAIT_OBJECT_0;
-    Kill(running);
-    return ended;
-}
-
-bool IsPlan(const std::filesystem::path& file)
-{
-    return file.extension() == ".sw";
-}
-
-// Every month plan and the settings file, by name.
-std::map<std::string, std::string> WatchedFiles(const std::filesystem::path& folder)
-{
-    std::map<std::string, std::string> files;
-    for (const auto& item : std::filesystem::directory_iterator(folder)) {
-        const std::string name = item.path().filename().string();
-        if (IsPlan(item.path()) || name == "stundwrk.ini")
-            files[name] = ReadBytes(item.path().string());
-    }
-    return files;
-}
 
 int TemporaryFiles(const std::filesystem::path& folder)
 {
@@ -170,89 +73,76 @@ std::string NotOldOrNew(const std::string& before, const std::string& after, boo
 
 } // namespace
 
+// Starts the program and waits until its frame shows an open month plan.
+bool Launch(StundwerkProcess& program)
+{
+    return program.Started() && WaitUntil([&] { return program.ActivePlanWindow() != nullptr; }, 30000, 5);
+}
+
 int main(int argc, char** argv)
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: kill_driver Stundwerk.exe kills [seed]\n");
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: kill_driver kills [seed]\n");
         return 2;
     }
-    const int kills = std::atoi(argv[2]);
-    const unsigned seed = argc > 3 ? static_cast<unsigned>(std::strtoul(argv[3], nullptr, 10)) : GetTickCount();
+    const int kills = std::atoi(argv[1]);
+    const unsigned seed = argc > 2 ? static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10)) : GetTickCount();
     std::printf("seed %u, %d kills\n", seed, kills);
     std::mt19937 random(seed);
 
-    TempFolder folder;
-    const std::string exe = folder.File("Stundwerk.exe");
-    // CTest hands over a Unix path; Wine shows the Unix root as drive Z:.
-    const std::string program = argv[1][0] == '/' ? std::string("Z:") + argv[1] : argv[1];
-    std::filesystem::copy_file(program, exe);
-    WriteBytes(folder.File("stundwrk.ini"),
-               "[Options]\r\nWorkingDir=" + folder.path().string() + "\r\nOpenMonth=1\r\nCheckMissings=1\r\n");
-    SYSTEMTIME today;
-    GetLocalTime(&today);
-    char plan[32];
-    std::snprintf(plan, sizeof plan, "%02u%04u.sw", today.wMonth, today.wYear);
-    WriteBytes(folder.File(plan), "[MAIN]\r\nAccount=0\r\nMonth=" + std::to_string(today.wMonth) +
-                                      "\r\nYear=" + std::to_string(today.wYear) + "\r\n");
-
+    ProgramFolder folder;
+    if (!folder.Ready())
+        return 1;
+    folder.WriteSettings({"OpenMonth=1", "CheckMissings=1"});
+    const CurrentPeriod period = PeriodOfToday(1);
+    WriteBytes(folder.File(period.FileName()), "[MAIN]\r\nAccount=0\r\nMonth=" + std::to_string(period.month) +
+                                                   "\r\nYear=" + std::to_string(period.year) + "\r\n");
     const UINT commands[] = {CMD_RECORD_ARRIVAL, CMD_RECORD_DEPARTURE, CMD_RECOMPUTE, CMD_RECOMPUTE_WEEKDAYS};
     int failures = 0, shutdowns = 0, leftByKills = 0;
-    Phases phases;
-    phases.Lap("start");
-    for (int round = 0; round < kills; ++round) {
-        const std::map<std::string, std::string> before = WatchedFiles(folder.path());
-        Running running;
-        const bool started = Launch(exe, folder.path().string(), running);
-        phases.Lap("start");
-        if (!started) {
+    for (int round = 0; round < kills && failures == 0; ++round) {
+        const std::map<std::string, std::string> before = PlanFiles(folder.Path(), true);
+        StundwerkProcess program(folder.Path(), false);
+        if (!Launch(program)) {
             std::printf("round %d: the program did not open its month plan\n", round);
             ++failures;
-            Kill(running);
             break;
         }
         // A burst of writing commands, sometimes ended by a session end,
         // which writes the settings file; the kill lands somewhere inside.
         const int burst = 1 + static_cast<int>(random() % 6);
         for (int i = 0; i < burst; ++i)
-            PostMessageA(running.frame, WM_COMMAND, commands[random() % 4], 0);
+            program.Command(static_cast<WORD>(commands[random() % 4]));
         if (random() % 4 == 0) {
-            PostMessageA(running.frame, WM_QUERYENDSESSION, 0, 0);
+            PostMessageA(program.Frame(), WM_QUERYENDSESSION, 0, 0);
             ++shutdowns;
         }
         Sleep(random() % 250);
-        phases.Lap("wait");
-        Kill(running);
-        phases.Lap("kill");
-        for (const auto& [name, bytes] : WatchedFiles(folder.path())) {
+        program.Kill();
+        for (const auto& [name, bytes] : PlanFiles(folder.Path(), true)) {
             const auto old = before.find(name);
             const std::string problem =
-                NotOldOrNew(old == before.end() ? std::string() : old->second, bytes, IsPlan(name));
+                NotOldOrNew(old == before.end() ? std::string() : old->second, bytes, name != "stundwrk.ini");
             if (!problem.empty()) {
                 std::printf("round %d: %s %s\n", round, name.c_str(), problem.c_str());
                 ++failures;
             }
         }
-        // Left by a kill between writing a temporary file and its rename;
-        // the next start clears it.
-        leftByKills += TemporaryFiles(folder.path());
-        phases.Lap("check");
+        // Left by a kill between writing a temporary file and its rename; the next start clears it.
+        leftByKills += TemporaryFiles(folder.Path());
     }
-    // The start after the last kill, ended as a session ends.
-    Running last;
-    if (!Launch(exe, folder.path().string(), last)) {
+    // The start after the last kill, ended as a session ends: it saves its settings and quits.
+    StundwerkProcess last(folder.Path(), false);
+    DWORD exitCode = 0;
+    if (!Launch(last)) {
         std::printf("after the last kill: the program did not open its month plan\n");
         ++failures;
-        Kill(last);
-    } else if (!EndNormally(last)) {
+    } else if (PostMessageA(last.Frame(), WM_QUERYENDSESSION, 0, 0), !last.WaitForExit(10000, exitCode)) {
         std::printf("after the last kill: the program did not end with the session\n");
         ++failures;
     }
-    const int strays = TemporaryFiles(folder.path());
-    if (strays != 0) {
-        std::printf("%d temporary files left after the last start\n", strays);
-        ++failures;
-    }
-    phases.Print(kills);
+    last.Kill();
+    const int strays = TemporaryFiles(folder.Path());
+    failures += strays != 0;
     std::printf("%d kills (%d with a session end posted), %d failures, %d temporary files seen after kills, %d left "
                 "at the end\n",
                 kills, shutdowns, failures, leftByKills, strays);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <sstream>
 #include <vector>
 #include <string>
@@ -64,4 +65,18 @@ inline std::vector<std::string> SectionLines(const std::string& path, const std:
             lines.push_back(line);
     }
     return lines;
+}
+
+// The bytes of every month plan (*.SW in any case) in the folder by name, and
+// of the settings file stundwrk.ini when asked; none for a missing folder.
+inline std::map<std::string, std::string> PlanFiles(const std::string& folder, bool withSettings = false)
+{
+    std::map<std::string, std::string> files;
+    std::error_code error;
+    for (const auto& item : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = item.path().filename().string(), extension = item.path().extension().string();
+        if (extension == ".SW" || extension == ".sw" || (withSettings && name == "stundwrk.ini"))
+            files[name] = ReadBytes(item.path().string());
+    }
+    return files;
 }

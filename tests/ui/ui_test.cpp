@@ -1,7 +1,8 @@
 // End-to-end tests of the real Stundwerk.exe under Wine: each test starts the
 // program in a throwaway folder with a prepared settings file and month plan,
 // works it from outside as a user would and checks the windows, the list, the
-// tray tip and the files on disk.
+// tray tip and the files on disk. One case per route from a user's action to
+// the files or the list and back.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -14,13 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/temp_folder.h"
-#include "tests/ui/current_period.h"
-#include "tests/ui/list_view_rows.h"
-#include "tests/ui/program_folder.h"
-#include "tests/ui/stundwerk_process.h"
-#include "tests/ui/tray_tips.h"
-#include "tests/ui/wait_until.h"
+#include "tests/ui/driver.h"
 
 namespace {
 
@@ -106,16 +101,6 @@ bool FindTimesEntry(const std::string& plan, const CurrentPeriod& period, bool o
     return false;
 }
 
-bool HasPlanFiles(const ProgramFolder& folder)
-{
-    WIN32_FIND_DATAA found{};
-    const HANDLE search = FindFirstFileA(folder.File("*.SW").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return false;
-    FindClose(search);
-    return true;
-}
-
 class UiTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(folder.Ready()) << "Stundwerk.exe could not be copied: " << STUNDWERK_EXE; }
@@ -153,11 +138,10 @@ TEST_F(UiTest, TrayClicksAndMenuShowAndHideTheFrame)
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(frame) && !IsIconic(frame); })) << "double click";
 }
 
-class OpenMonthTest : public UiTest, public ::testing::WithParamInterface<unsigned> {};
-
-TEST_P(OpenMonthTest, ShowsTheCurrentPeriodWithTheRowsTheCliPrints)
+// A first billing day other than 1: the period and its file name follow it.
+TEST_F(UiTest, OpenMonthShowsTheCurrentPeriodWithTheRowsTheCliPrints)
 {
-    const CurrentPeriod period = PeriodOfToday(GetParam());
+    const CurrentPeriod period = PeriodOfToday(15);
     folder.WriteSettings({"OpenMonth=1", "StartDay=" + std::to_string(period.startDay)});
     ASSERT_EQ(folder.Cli("entry " + period.FirstDayText() + " 08:00 16:30 --remark \"Messe in K\xF6ln\"").exitCode, 0u);
 
@@ -180,8 +164,6 @@ TEST_P(OpenMonthTest, ShowsTheCurrentPeriodWithTheRowsTheCliPrints)
         hasEntry = hasEntry || row.find("08:00\t16:30") != std::string::npos;
     EXPECT_TRUE(hasEntry) << "the prepared entry is not listed";
 }
-
-INSTANTIATE_TEST_SUITE_P(FirstBillingDays, OpenMonthTest, ::testing::Values(1u, 15u));
 
 TEST_F(UiTest, KommenAndGehenFromTheTrayMenuRecordTodaysEntry)
 {
@@ -324,7 +306,7 @@ TEST_F(UiTest, SecondStartEndsWithZeroAndTheFirstEndsWithTheSession)
     ASSERT_TRUE(first.Started());
     EXPECT_TRUE(WaitUntil(ShowsInactiveTip));
     EXPECT_EQ(first.ActivePlanWindow(), nullptr);
-    EXPECT_FALSE(HasPlanFiles(folder));
+    EXPECT_TRUE(PlanFiles(folder.Path()).empty());
 
     DWORD exitCode = STILL_ACTIVE;
     {
@@ -344,40 +326,18 @@ TEST_F(UiTest, SecondStartEndsWithZeroAndTheFirstEndsWithTheSession)
               (std::vector<std::string>{"Left=40", "Top=30", "Width=800", "Height=560"}));
 }
 
-struct QuitCase {
-    const char* name;
-    void (*ask)(const StundwerkProcess& program);
-    int answer;
-};
-
-void PrintTo(const QuitCase& quit, std::ostream* out)
+// "Beenden" in the tray menu asks, and on Yes saves settings and geometry.
+TEST_F(UiTest, BeendenAsksFirstAndOnYesSavesSettingsAndGeometry)
 {
-    *out << quit.name;
-}
-
-class QuitTest : public UiTest, public ::testing::WithParamInterface<QuitCase> {};
-
-TEST_P(QuitTest, AsksFirstAndOnYesSavesSettingsAndGeometry)
-{
-    const QuitCase& quit = GetParam();
-    folder.WriteSettings({"OpenMonth=0", "TimeLag=-5", "HeadLine2=Name: M\xFCller"}, {40, 30, 840, 590});
-    const std::string settingsBefore = ReadBytes(folder.SettingsFile());
+    folder.WriteSettings({"OpenMonth=0", "TimeLag=-5", "HeadLine2=Name: M\xFCller"});
     StundwerkProcess program(folder.Path());
     ASSERT_TRUE(program.Started());
     ASSERT_TRUE(WaitUntil(ShowsInactiveTip));
-
-    quit.ask(program);
-    const SeenMessageBox question = program.AnswerMessageBox(quit.answer);
+    program.ChooseTrayItem(TrayItem::Beenden);
+    const SeenMessageBox question = program.AnswerMessageBox(IDYES);
     EXPECT_EQ(question.title, "Frage");
     EXPECT_EQ(question.text, "Wollen Sie Stundwerk wirklich beenden ?");
-
     DWORD exitCode = STILL_ACTIVE;
-    if (quit.answer == IDNO) {
-        EXPECT_FALSE(program.WaitForExit(1000, exitCode));
-        EXPECT_FALSE(IsWindowVisible(program.Frame()));
-        EXPECT_EQ(ReadBytes(folder.SettingsFile()), settingsBefore);
-        return;
-    }
     ASSERT_TRUE(program.WaitForExit(15000, exitCode));
     EXPECT_EQ(exitCode, 0u);
     EXPECT_EQ(SectionLines(folder.SettingsFile(), "Window"),
@@ -388,15 +348,6 @@ TEST_P(QuitTest, AsksFirstAndOnYesSavesSettingsAndGeometry)
         EXPECT_NE(std::find(options.begin(), options.end(), line), options.end()) << line;
     EXPECT_TRUE(WaitUntil([] { return TrayTipStartingWith("Stundwerk").empty(); })) << "the tray icon stayed";
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Sources, QuitTest,
-    ::testing::Values(
-        QuitCase{"TrayMenuNein", [](const StundwerkProcess& p) { p.ChooseTrayItem(TrayItem::Beenden); }, IDNO},
-        QuitCase{"TrayMenuJa", [](const StundwerkProcess& p) { p.ChooseTrayItem(TrayItem::Beenden); }, IDYES},
-        QuitCase{"MenuBeendenJa", [](const StundwerkProcess& p) { p.Command(CMD_QUIT); }, IDYES},
-        QuitCase{"CloseBoxJa", [](const StundwerkProcess& p) { p.SystemCommand(SC_CLOSE); }, IDYES}),
-    [](const ::testing::TestParamInfo<QuitCase>& info) { return std::string(info.param.name); });
 
 // The program and stundwerk-cli on one folder: a CLI command waits for the
 // program's command (here the question of "Beenden") and fails without
@@ -425,9 +376,7 @@ TEST_F(UiTest, CliNeedNotWaitForAnOpenQuestionAndTheProgramKeepsTheCliCounters)
     EXPECT_NE(std::find(options.begin(), options.end(), "Holidays=28"), options.end());
 }
 
-class DeleteKeyTest : public UiTest, public ::testing::WithParamInterface<int> {};
-
-TEST_P(DeleteKeyTest, AsksAndDeletesTheSelectedEntryOnlyOnYes)
+TEST_F(UiTest, DeleteKeyAsksAndDeletesTheSelectedEntry)
 {
     const CurrentPeriod period = PeriodOfToday(1);
     const std::string plan = folder.File(period.FileName());
@@ -444,22 +393,12 @@ TEST_P(DeleteKeyTest, AsksAndDeletesTheSelectedEntryOnlyOnYes)
     EXPECT_EQ(static_cast<unsigned>(ReadListViewRows(list)[selected].key), period.today.day | entry.position << 16);
 
     program.KeyToList(VK_DELETE);
-    const SeenMessageBox question = program.AnswerMessageBox(GetParam());
+    const SeenMessageBox question = program.AnswerMessageBox(IDYES);
     EXPECT_EQ(question.title, "Frage");
     EXPECT_EQ(question.text, "Soll der Eintrag f\xFCr den " + DateText(period.today) + " wirklich gel\xF6scht werden?");
 
     StoredEntry left{};
-    if (GetParam() == IDNO) {
-        Sleep(500);
-        EXPECT_TRUE(FindTimesEntry(plan, period, false, left));
-    } else {
-        EXPECT_TRUE(WaitUntil([&] { return !FindTimesEntry(plan, period, false, left); }));
-    }
+    EXPECT_TRUE(WaitUntil([&] { return !FindTimesEntry(plan, period, false, left); }));
 }
-
-INSTANTIATE_TEST_SUITE_P(Answers, DeleteKeyTest, ::testing::Values(IDNO, IDYES),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                             return std::string(info.param == IDNO ? "Nein" : "Ja");
-                         });
 
 } // namespace
