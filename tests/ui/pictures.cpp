@@ -23,7 +23,7 @@ const struct {
 } DIALOGS[] = {
     {"dialogs/time_entry_open_day", CMD_EDIT_ENTRY}, {"dialogs/time_entry", CMD_ENTER_WORK_TIME},
     {"dialogs/vacation", CMD_ENTER_VACATION},        {"dialogs/year_overview", CMD_YEAR_OVERVIEW},
-    {"dialogs/options", CMD_OPTIONS},
+    {"dialogs/options", CMD_OPTIONS},                {"evaluation", CMD_MONTHLY_EVALUATION},
 };
 
 int failures = 0;
