@@ -50,3 +50,15 @@ TEST_F(PlanTest, ForgottenDepartureIsAskedOncePerEntryAndDay)
                                                       "Bitte tragen Sie ein, wann Sie gegangen sind.");
     }
 }
+
+// In January the period before is December of the year before.
+TEST_F(PlanTest, OpenEntryOfDecemberIsFoundInJanuary)
+{
+    settings.CheckMissings = 0;
+    Open(12, 2002);
+    Add(30, At(8, 0), NO_TIME);
+    Open(1, 2003);
+    clock.Set(2, 1, 2003, 9, 0);
+    const std::optional<OpenEarlierEntry> found = FindOpenEarlierEntry(frame);
+    EXPECT_EQ(found ? found->date : "-", "30.12.2002");
+}

@@ -91,6 +91,14 @@ TEST_F(PlanTest, CarryOverCases)
     }
 }
 
+TEST_F(PlanTest, CarryOverFromDecemberIntoJanuary)
+{
+    WriteClosedPlan(12, 2002, "0", "750");
+    EXPECT_EQ(frame.OpenMonthPlan(1, 2003, true, true), 1);
+    EXPECT_EQ(MainAccount(MonthPlanFileName(settings, 1, 2003)), "750");
+    EXPECT_EQ(Texts(), std::vector<std::string>{"Der Zeitkontostand von Dezember 2002 wurde übernommen."});
+}
+
 TEST_F(PlanTest, CarryOverAsksForAnotherMonthUntilOneIsReadable)
 {
     WriteClosedPlan(11, 2001, "0", "300");
