@@ -64,11 +64,13 @@ TEST_F(PlanTest, ReadEntryDefaultsForDamagedSections)
     engine.WriteString("9/1", "WorkTime", "", file);
     engine.DeleteKey("9/1", "Info", file);
     engine.DeleteKey("9/1", "NoSaldo", file);
+    engine.DeleteKey("11/1", "NoSaldo", file);
     engine.WriteString("9/2", "Day", "6", file); // a Saturday entry with nothing else
     EntryRecord e = Entry(9, 1);
     EXPECT_EQ(e.WorkTime, NO_HOURS);
     EXPECT_STREQ(e.Info, "");
     EXPECT_EQ(e.NoSaldo, 1); // 9 March 2002 is a Saturday
+    EXPECT_EQ(Entry(11).NoSaldo, 0); // a Monday counts
     e = Entry(9, 2);
     EXPECT_EQ(e.Come, NO_TIME);
     EXPECT_EQ(e.Saldo, NO_HOURS);

@@ -177,6 +177,18 @@ TEST_F(SettingsFile, SavingChangesKeepsWhatAnotherProcessWrote)
     EXPECT_NE(ReadBytes(file).find("ExportFields=17"), std::string::npos) << "a missing key is written";
 }
 
+TEST_F(SettingsFile, AnOwnFreeDayRemovedIsGoneFromTheFile)
+{
+    const Settings asRead =
+        LoadFrom("[Options]\r\n[Feiertage]\r\nTag1=24.12 :Heiligabend\r\nTag2=12.06.2027 :Betriebsausflug\r\n");
+    Settings changed = asRead;
+    changed.FreeDays.ownDays[1][0] = '\0';
+    ASSERT_TRUE(SaveSettingsChanges(engine, changed, asRead));
+    const std::string text = ReadBytes(file);
+    EXPECT_NE(text.find("Tag1=24.12 :Heiligabend"), std::string::npos);
+    EXPECT_EQ(text.find("Betriebsausflug"), std::string::npos);
+}
+
 TEST_F(SettingsFile, MissingEmptyAndDamagedFilesReadAsDefaults)
 {
     std::string junk;
