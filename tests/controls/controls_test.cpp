@@ -7,9 +7,12 @@
 
 #include "controls/bb_control.h"
 #include "controls/dib.h"
-#include "tests/controls/bb_control_access.h"
-#include "tests/controls/command_sink.h"
+#include "resources/resource_ids.h"
 #include "tests/framework/message_box_catcher.h"
+
+struct BBControlTestAccess {
+    static HWND Item(const BBControl& bar, int item) { return bar.groups_.at(0).buttons.at(item).window.Get(); }
+};
 
 namespace {
 
@@ -26,22 +29,33 @@ LRESULT CALLBACK CopyingStatic(HWND window, UINT message, WPARAM wParam, LPARAM 
     return reinterpret_cast<LRESULT>(handedBack.back());
 }
 
+// The mouse moving onto the centre of an item of the bar's first group.
+void Hover(BBControl& bar, int item)
+{
+    RECT rect{};
+    GetWindowRect(BBControlTestAccess::Item(bar, item), &rect);
+    POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ScreenToClient(bar.GetBarWindow(), &centre);
+    SendMessageA(bar.GetBarWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(centre.x, centre.y));
+}
+
 TEST(ButtonBar, DeletesTheCopiesTheControlHandsBack)
 {
-    CommandSink sink;
+    HWND parent =
+        CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 10, 10, 400, 400, nullptr, nullptr, nullptr, nullptr);
     BBControl* bar = BBControl::GetInstance();
-    ASSERT_EQ(bar->Create(GetModuleHandleA(nullptr), sink.Handle(), 0, 0, 90, 400), 1);
+    ASSERT_EQ(bar->Create(GetModuleHandleA(nullptr), parent, 0, 0, 90, 400), 1);
     bar->AddGroup("Eintr\xE4ge", 10, 0);
     for (int i = 0; i < 4; ++i)
-        bar->AddItem(0, "Knopf", "TEST_SUN", 100 + i);
+        bar->AddItem(0, "Knopf", MAKEINTRESOURCEA(IDI_BB_3), 100 + i);
     bar->ShowBar();
-    HWND item = BBControlTestAccess::ItemWindow(*bar, 0, 1);
     handedBack.clear();
-    staticProcedure =
-        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(item, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CopyingStatic)));
+    staticProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(BBControlTestAccess::Item(*bar, 1), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CopyingStatic)));
     for (int hovered : {1, 2, 1, 3})
-        SendMouse(bar->GetBarWindow(), WM_MOUSEMOVE, BBControlTestAccess::ItemWindow(*bar, 0, hovered));
+        Hover(*bar, hovered);
     BBControl::ReleaseInstance(bar);
+    DestroyWindow(parent);
     ASSERT_EQ(handedBack.size(), 5u) << "four looks shown, one taken back";
     for (HBITMAP copy : handedBack)
         EXPECT_EQ(GetObjectType(copy), 0u);
