@@ -10,14 +10,7 @@ constexpr int MESSAGE_TEXT_ID = 0xFFFF;
 constexpr int MESSAGE_ICON_ID = 0x14;
 constexpr int WINE_MESSAGE_ICON_ID = 0x440;
 
-MessageBoxCatcher::Mode boxMode = MessageBoxCatcher::ANSWER;
-bool answerYes = false;
-
-std::vector<CaughtMessageBox>& Boxes()
-{
-    static std::vector<CaughtMessageBox> boxes;
-    return boxes;
-}
+MessageBoxCatcher* current = nullptr;
 
 } // namespace
 
@@ -38,57 +31,41 @@ bool IsMessageBox(HWND window)
     return true;
 }
 
-namespace {
-
 // Looks at each message box once its WM_INITDIALOG has filled in the texts.
-LRESULT CALLBACK AfterWindowProcedure(int code, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK MessageBoxCatcher::AfterWindowProcedure(int code, WPARAM wParam, LPARAM lParam)
 {
     const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-    if (code == HC_ACTION && call->message == WM_INITDIALOG) {
-        HWND window = call->hwnd;
-        if (IsMessageBox(window)) {
-            char title[256] = {};
-            char text[1024] = {};
-            GetWindowTextA(window, title, sizeof title);
-            GetDlgItemTextA(window, MESSAGE_TEXT_ID, text, sizeof text);
-            Boxes().push_back({title, text});
-            // Seen on stderr by tests that watch another process end.
-            std::fprintf(stderr, "[message box] %s: %s\n", title, text);
-            std::fflush(stderr);
-            if (boxMode == MessageBoxCatcher::ANSWER)
-                PostMessageA(window, WM_COMMAND, answerYes && GetDlgItem(window, IDYES) ? IDYES : IDOK, 0);
-        }
+    if (code == HC_ACTION && call->message == WM_INITDIALOG && current && IsMessageBox(call->hwnd)) {
+        char title[256] = {};
+        char text[1024] = {};
+        GetWindowTextA(call->hwnd, title, sizeof title);
+        GetDlgItemTextA(call->hwnd, MESSAGE_TEXT_ID, text, sizeof text);
+        current->boxes_.push_back({title, text});
+        // Seen on stderr by tests that watch another process end.
+        std::fprintf(stderr, "[message box] %s: %s\n", title, text);
+        std::fflush(stderr);
+        if (current->mode_ == ANSWER)
+            PostMessageA(call->hwnd, WM_COMMAND, current->answerYes_ && GetDlgItem(call->hwnd, IDYES) ? IDYES : IDOK,
+                         0);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-} // namespace
-
 MessageBoxCatcher::MessageBoxCatcher(Mode mode)
-    : hook_(SetWindowsHookExA(WH_CALLWNDPROCRET, AfterWindowProcedure, nullptr, GetCurrentThreadId()))
+    : hook_(SetWindowsHookExA(WH_CALLWNDPROCRET, AfterWindowProcedure, nullptr, GetCurrentThreadId())), mode_(mode),
+      previous_(current)
 {
-    boxMode = mode;
-    Boxes().clear();
-    answerYes = false;
+    current = this;
 }
 
 MessageBoxCatcher::~MessageBoxCatcher()
 {
     UnhookWindowsHookEx(hook_);
-}
-
-const std::vector<CaughtMessageBox>& MessageBoxCatcher::Caught() const
-{
-    return Boxes();
+    current = previous_;
 }
 
 void MessageBoxCatcher::Forget(std::size_t first)
 {
-    if (first < Boxes().size())
-        Boxes().resize(first);
-}
-
-void MessageBoxCatcher::AnswerYes(bool yes)
-{
-    answerYes = yes;
+    if (first < boxes_.size())
+        boxes_.resize(first);
 }

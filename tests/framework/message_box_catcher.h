@@ -1,7 +1,7 @@
 #pragma once
 // Answers every message box of this thread while it lives, recording title
 // and text, so code that reports through MessageBoxA can run unattended.
-// Left open, the boxes are only recorded.
+// Left open, the boxes are only recorded. The newest catcher alive records.
 #include <windows.h>
 
 #include <string>
@@ -23,13 +23,20 @@ public:
     MessageBoxCatcher(const MessageBoxCatcher&) = delete;
     MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
 
-    const std::vector<CaughtMessageBox>& Caught() const;
+    const std::vector<CaughtMessageBox>& Caught() const { return boxes_; }
     // Forgets the boxes caught from the first-th on (those a test's setup caused).
     void Forget(std::size_t first);
     // While set, questions (boxes with a Yes button) are answered Yes;
     // otherwise every box gets OK, which a yes/no box takes as No.
-    void AnswerYes(bool yes);
+    void AnswerYes(bool yes) { answerYes_ = yes; }
 
 private:
+    static LRESULT CALLBACK AfterWindowProcedure(int code, WPARAM wParam, LPARAM lParam);
+
     HHOOK hook_;
+    Mode mode_;
+    // The catcher that was current before this one, current again after it.
+    MessageBoxCatcher* previous_;
+    bool answerYes_ = false;
+    std::vector<CaughtMessageBox> boxes_;
 };

@@ -1,7 +1,5 @@
 #include "tests/framework/test_application.h"
 
-#include "framework/fatal_error.h"
-
 Application& TestApplication()
 {
     static Application application(GetModuleHandleA(nullptr), nullptr, "FrameworkTestMain", nullptr, nullptr, nullptr,
@@ -16,14 +14,4 @@ bool TakeQuitMessage()
     while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
         found = true;
     return found;
-}
-
-std::string FrameworkErrorOf(const std::function<void()>& run)
-{
-    try {
-        run();
-    } catch (const FrameworkError& error) {
-        return error.what();
-    }
-    return "no error";
 }

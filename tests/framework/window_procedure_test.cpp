@@ -4,6 +4,8 @@
 // instead of opening box after box until the stack runs out.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "framework/base_window.h"
 #include "framework/fatal_error.h"
 #include "framework/modal_dialog.h"
@@ -14,7 +16,10 @@ namespace {
 
 class Failing : public BaseWindow {
 public:
-    Failing() : BaseWindow((TestApplication(), SW_HIDE), "failing", nullptr, nullptr, WS_OVERLAPPEDWINDOW) {}
+    explicit Failing(int show = SW_HIDE)
+        : BaseWindow((TestApplication(), show), "failing", nullptr, nullptr, WS_OVERLAPPEDWINDOW)
+    {
+    }
     LRESULT OnCommand(WPARAM*, LPARAM*) override { throw FrameworkError("Broken command."); }
     LRESULT OnPaint(WPARAM*, LPARAM*) override { throw FrameworkError("Broken paint."); }
 };
@@ -38,27 +43,26 @@ public:
 TEST(WindowProcedureDeathTest, AnExceptionInAHandlerEndsTheProgramWithItsMessage)
 {
     testing::FLAGS_gtest_death_test_style = "threadsafe";
-    EXPECT_EXIT(
-        {
-            MessageBoxCatcher catcher;
-            Failing window;
-            SendMessageA(window.Handle(), WM_COMMAND, 1, 0);
-        },
-        testing::ExitedWithCode(FATAL_EXIT_CODE), "Error: Broken command\\.");
-    EXPECT_EXIT(
-        {
-            MessageBoxCatcher catcher;
-            (new FailingDialog)->DoModal(nullptr, "DLG_GETINFO");
-        },
-        testing::ExitedWithCode(FATAL_EXIT_CODE), "Error: Broken dialog\\.");
-    EXPECT_EXIT(
-        {
-            MessageBoxCatcher watcher(MessageBoxCatcher::LEAVE_OPEN);
-            Failing window;
-            ShowWindow(window.Handle(), SW_SHOW);
-            UpdateWindow(window.Handle());
-        },
-        testing::ExitedWithCode(FATAL_EXIT_CODE), "^\\[message box\\] Error: Broken paint\\.\n$");
+    const struct {
+        MessageBoxCatcher::Mode boxes;
+        std::function<void()> fail;
+        const char* output;
+    } cases[] = {
+        {MessageBoxCatcher::ANSWER, [] { SendMessageA(Failing().Handle(), WM_COMMAND, 1, 0); },
+         "Error: Broken command\\."},
+        {MessageBoxCatcher::ANSWER, [] { (new FailingDialog)->DoModal(nullptr, "DLG_GETINFO"); },
+         "Error: Broken dialog\\."},
+        {MessageBoxCatcher::LEAVE_OPEN,
+         [] { RedrawWindow(Failing(SW_SHOW).Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); },
+         "^\\[message box\\] Error: Broken paint\\.\n$"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EXIT(
+            {
+                MessageBoxCatcher catcher(c.boxes);
+                c.fail();
+            },
+            testing::ExitedWithCode(FATAL_EXIT_CODE), c.output);
 }
 
 } // namespace
