@@ -3,30 +3,17 @@
 #include <commctrl.h>
 
 #include "app/list_view.h"
-#include "core/period.h"
 #include "framework/application.h"
 #include "resources/resource_ids.h"
 #include "tests/framework/test_application.h"
 
-namespace {
-
-// The program's own window class, menu and icons: one registration per process.
-void EnsureApplication()
-{
-    static Application application(GetModuleHandleA(nullptr), nullptr, "Stundwerk", MAKEINTRESOURCEA(IDI_ICON1),
-                                   MAKEINTRESOURCEA(SWMENU), nullptr, nullptr);
-    static const bool controls = [] {
-        INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES};
-        return InitCommonControlsEx(&init) != FALSE;
-    }();
-    (void)controls;
-}
-
-} // namespace
-
 AppTest::AppTest()
 {
-    EnsureApplication();
+    // The program's own window class, menu and icons: one registration per process.
+    static Application application(GetModuleHandleA(nullptr), nullptr, "Stundwerk", MAKEINTRESOURCEA(IDI_ICON1),
+                                   MAKEINTRESOURCEA(SWMENU), nullptr, nullptr);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
     clock.Set(12, 10, 2005, 9, 0);
     WriteOptions();
 }
@@ -38,13 +25,11 @@ AppTest::~AppTest()
     TakeQuitMessage();
 }
 
-void AppTest::WriteOptions(const std::vector<std::string>& lines, const std::string& window)
+void AppTest::WriteOptions(const std::vector<std::string>& lines)
 {
     std::string text = "[Options]\r\nWorkingDir=" + folder.path().string() + "\r\n";
     for (const std::string& line : lines)
         text += line + "\r\n";
-    if (!window.empty())
-        text += "[Window]\r\n" + window + "\r\n";
     WriteBytes(Ini(), text);
 }
 
@@ -54,7 +39,6 @@ MainFrame& AppTest::Start()
     setup.showCommand = SW_SHOWNORMAL;
     setup.modulePath = folder.File("Stundwerk.exe");
     setup.clock = &clock;
-    setup.sessionLibrary = sessionLibrary;
     frame = std::make_unique<MainFrame>(setup);
     return *frame;
 }
@@ -72,25 +56,6 @@ MonthPlanWindow& AppTest::OpenPlan(unsigned month, unsigned year)
     MonthPlanWindow* window = Active();
     EXPECT_NE(window, nullptr);
     return *window;
-}
-
-void AppTest::AddEntry(unsigned day, TimeValue come, TimeValue go, const char* remark)
-{
-    MonthPlan& plan = Active()->Plan();
-    EntryRecord record;
-    ASSERT_TRUE(plan.ReadEntry(day, 1, record));
-    record.Come = come;
-    record.Go = go;
-    record.WorkTime = record.Saldo = record.Account = NO_HOURS;
-    lstrcpynA(record.Info, remark, sizeof record.Info);
-    record.NoSaldo = IsWorkDay(frame->GetSettings(), record.weekday) ? 0 : 1;
-    if (IsTimeCode(come) && come != TimeCode(DirectHours)) {
-        record.NoSaldo = come == TimeCode(FlexiDay) || come == TimeCode(MissingDay) ? 0 : 1;
-        record.WorkTime = HoursCode(TimeCodeKind(come));
-        record.Saldo = 0;
-    }
-    ASSERT_EQ(plan.WriteEntry(0, 0, record), 1);
-    plan.Recompute(EffectiveStartDay(frame->GetSettings()));
 }
 
 void AppTest::Pump()

@@ -22,17 +22,14 @@ protected:
     ~AppTest() override;
 
     // Section Options of stundwrk.ini: WorkingDir is the folder, then the
-    // given "Key=Value" lines; then section Window with its lines, if any.
-    void WriteOptions(const std::vector<std::string>& lines = {}, const std::string& window = "");
+    // given "Key=Value" lines.
+    void WriteOptions(const std::vector<std::string>& lines = {});
     // Builds the frame (shown normally once a plan opens).
     MainFrame& Start();
     // Creates the period's plan without questions (its carry-over note is
     // not kept among the caught boxes); it becomes the active one.
     MonthPlanWindow& OpenPlan(unsigned month, unsigned year);
     MonthPlanWindow* Active() { return frame->GetActiveMonthPlan(); }
-    // Writes an entry on the day's free slot of the active plan and recomputes;
-    // a day kind (vacation, flexi day) counts as its dialog books it.
-    void AddEntry(unsigned day, TimeValue come, TimeValue go, const char* remark = "");
     // Runs what is waiting in this thread's queue.
     static void Pump();
     LRESULT Command(UINT command) { return SendMessageA(frame->Handle(), WM_COMMAND, command, 0); }
@@ -43,8 +40,6 @@ protected:
     FakeClock clock;
     MessageBoxCatcher boxes;
     std::unique_ptr<MainFrame> frame;
-    // The module Start gives the frame for the session notifications.
-    const char* sessionLibrary = "wtsapi32.dll";
 };
 
 // The texts of one list row, column by column.

@@ -89,14 +89,22 @@ TEST_F(ProgramTest, FirstStartWelcome)
     EXPECT_STREQ(text, "-330");
 }
 
-// Every menu command with a dialog reaches it, with a plan open and a row
-// selected; "Abbrechen" changes no plan.
-TEST_F(ProgramTest, EachMenuCommandOpensItsDialog)
+// A time entry through the menu shows in the list; every menu command with a
+// dialog reaches it with that row selected, and "Abbrechen" changes no plan;
+// the evaluation answers in a box.
+TEST_F(ProgramTest, EachMenuCommandReachesItsDialog)
 {
     WriteOptions({"SelectDay=0", "CheckMissings=0"});
     Start();
     OpenPlan(10, 2005);
-    AddEntry(4, At(8, 0), At(16, 0));
+    WhenDialogOpens([](HWND d) {
+        Type(d, IDC_ENTRY_DATE, "04.10.2005");
+        Type(d, IDC_ENTRY_COME, "08:00");
+        Type(d, IDC_ENTRY_GO, "16:30");
+        Click(d, IDOK);
+    });
+    EXPECT_EQ(Command(CMD_ENTER_WORK_TIME), MSG_HANDLED);
+    EXPECT_EQ(Times(4), std::vector<std::string>{"08:00-16:30"});
     const struct {
         UINT command;
         const char* title;
@@ -131,22 +139,6 @@ TEST_F(ProgramTest, EachMenuCommandOpensItsDialog)
         EXPECT_EQ(title, c.title) << c.command;
     }
     EXPECT_EQ(ReadBytes(Active()->Plan().path()), plan);
-    EXPECT_EQ(MessageTexts(), std::vector<std::string>{});
-}
-
-TEST_F(ProgramTest, ATimeEntryFromTheMenuShowsInTheListAndTheEvaluation)
-{
-    WriteOptions({"CheckMissings=0"});
-    Start();
-    OpenPlan(10, 2005);
-    WhenDialogOpens([](HWND d) {
-        Type(d, IDC_ENTRY_DATE, "05.10.2005");
-        Type(d, IDC_ENTRY_COME, "08:00");
-        Type(d, IDC_ENTRY_GO, "16:30");
-        Click(d, IDOK);
-    });
-    EXPECT_EQ(Command(CMD_ENTER_WORK_TIME), MSG_HANDLED);
-    EXPECT_EQ(Times(5), std::vector<std::string>{"08:00-16:30"});
     EXPECT_EQ(Command(CMD_MONTHLY_EVALUATION), MSG_HANDLED);
     ASSERT_EQ(boxes.Caught().size(), 1u);
     EXPECT_EQ(boxes.Caught()[0].title, EVALUATION_TITLE);
@@ -157,12 +149,12 @@ TEST_F(ProgramTest, ATimeEntryFromTheMenuShowsInTheListAndTheEvaluation)
 // afterwards (freed_memory_check ends the program if it does).
 TEST_F(ProgramTest, APlanClosedUnderItsWarningOutlivesTheComputation)
 {
-    WriteOptions({"CheckMissings=0", "WWorkTime=60"});
+    WriteOptions({"CheckMissings=0", "WarnWorkTime=1", "WWorkTime=60"});
+    clock.Set(12, 10, 2005, 6, 0);
     Start();
-    frame->GetSettings().WarnWorkTime = 0;
     OpenPlan(10, 2005);
-    AddEntry(12, At(6, 0), NO_TIME);
-    frame->GetSettings().WarnWorkTime = 1;
+    Command(CMD_RECORD_ARRIVAL);
+    clock.Set(12, 10, 2005, 9, 0);
     HWND plan = Active()->Handle();
     bool warned = false;
     WhenDialogOpens([&](HWND warning) {
