@@ -1,15 +1,24 @@
 // The report dialogs run for real: a warning under an open warning, the
 // about box's picture, and the export dialog's OK through the core onto the
-// Windows clipboard, byte for byte.
+// Windows clipboard, byte for byte (clipboard_x11_test.sh reads it back from
+// X11); and the printing that print_test.sh reads back from CUPS.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <commdlg.h>
+
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
 
 #include "app/clipboard_export_win32.h"
+#include "app/print_month_plan.h"
 #include "core/clipboard_export.h"
 #include "dialogs/export_dialog.h"
 #include "dialogs/info_dialog.h"
 #include "dialogs/message_dialog.h"
+#include "dialogs/year_overview_dialog.h"
 #include "resources/resource_ids.h"
 #include "tests/core/plan_fixture.h"
 #include "tests/framework/dialog_access.h"
@@ -99,6 +108,81 @@ TEST_F(ReportPlanTest, ExportDialogExportsOnOk)
     EXPECT_EQ(settings.ExportFields, 19u);
     EXPECT_EQ(ClipboardText(), "04.03.2002\t08:00\t0:24\n");
     EXPECT_EQ(Texts(), std::vector<std::string>{EXPORT_DONE});
+}
+
+TEST_F(ReportPlanTest, YearOverviewCopiesTheYearShown)
+{
+    Open(5, 2002);
+    Add(6, At(8, 0), At(17, 0));
+    Open(3, 2003);
+    ClipboardExportTarget clipboard{nullptr};
+    WhenDialogOpens([&](HWND d) {
+        Click(d, IDC_YEAR_PREVIOUS);
+        Click(d, IDC_YEAR_COPY);
+        Click(d, IDCANCEL);
+    });
+    new YearOverviewDialog(GetModuleHandleA(nullptr), nullptr, frame, 2003, clipboard,
+                           [](HWND, const Settings&, const YearOverview&) {});
+    EXPECT_EQ(ClipboardText(), YearOverviewText(settings, BuildYearOverview(frame, 2002)));
+    EXPECT_EQ(DialogTestAccess::LiveCount(), 0);
+}
+
+// With STUNDWERK_PRINT_EXPECTED naming a file, prints March 2005 through the
+// print dialog, answered with two copies: three entries a work day, so that
+// the list runs over a page, a long remark, and today, the 15th, an arrival
+// shown live. Writes to the file the lines each page must show, by the page
+// geometry the printing measures on the default printer.
+TEST_F(ReportPlanTest, PrintsTwoCopiesThroughThePrintDialog)
+{
+    const char* expectedPath = std::getenv("STUNDWERK_PRINT_EXPECTED");
+    if (!expectedPath)
+        GTEST_SKIP() << "print_test.sh runs it with a printer";
+    constexpr const char* LONG_REMARK = "Kundentermin in Hamburg, Anreise";
+    constexpr int PRINT_DIALOG_COPIES = 0x482;
+    std::snprintf(settings.HeadLine2, sizeof settings.HeadLine2, "Name: Erika Mustermann");
+    clock.Set(15, 3, 2005, 16, 5);
+    MonthPlan& plan = Open(3, 2005);
+    const std::pair<TimeValue, TimeValue> parts[] = {
+        {At(8, 0), At(12, 0)}, {At(12, 30), At(15, 0)}, {At(15, 15), At(16, 45)}};
+    for (unsigned day = 1; day <= 31; ++day) {
+        if (!IsWorkDay(settings, Entry(day).weekday) || Entry(day).Come == TimeCode(PublicHoliday))
+            continue;
+        if (day == 15) {
+            Add(day, At(8, 0), NO_TIME);
+            continue;
+        }
+        for (const auto& [come, go] : parts)
+            Add(day, come, go);
+    }
+    EntryRecord remarked = Entry(3);
+    std::snprintf(remarked.Info, sizeof remarked.Info, "%s", LONG_REMARK);
+    plan.WriteEntry(3, 1, remarked);
+    plan.Recompute(3);
+    plan.ComputeCurrentDay(true);
+
+    WhenWindowOpens("Print", [](HWND dialog) {
+        SaveScreenshot(dialog, "print_dialog");
+        SetDlgItemInt(dialog, PRINT_DIALOG_COPIES, 2, FALSE);
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    PrintMonthPlan(nullptr, plan);
+    PRINTDLGA printer{};
+    printer.lStructSize = sizeof printer;
+    printer.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
+    ASSERT_TRUE(PrintDlgA(&printer) && printer.hDC) << "no default printer";
+    PrintGeometry page;
+    {
+        PrintFont font(printer.hDC);
+        page = MeasurePage(printer.hDC);
+    }
+    DeleteDC(printer.hDC);
+    std::ofstream expected(expectedPath, std::ios::binary);
+    expected << "copies 2\nrows " << page.rows << "\nhead " << settings.HeadLine1 << "\nhead " << settings.HeadLine2
+             << "\nhead " << settings.HeadLine3 << "\nheader " << BuildPrintHeader() << "\n";
+    for (const ListRow& row : plan.rows())
+        expected << "row " << BuildPrintRow(row) << "\n";
+    expected << "remark " << LONG_REMARK << "\n";
+    EXPECT_TRUE(expected.good());
 }
 
 } // namespace
