@@ -20,19 +20,20 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 failures=0 skipped=0
-pass() { echo "check: ok   $*"; }
-fail() { echo "check: FAIL $*"; failures=$((failures + 1)); }
-skip() { echo "check: skip $*"; skipped=$((skipped + 1)); }
-expect() { # expect DESCRIPTION COMMAND...
-    local what=$1
-    shift
-    if "$@" >/dev/null 2>&1; then pass "$what"; else fail "$what"; return 1; fi
-}
 # An uninstall or update check says something only about what was installed:
 # after a failed install it is skipped, never passed.
-installed=0
-expect_installed() { # expect_installed DESCRIPTION COMMAND...
-    if [ "$installed" -eq 1 ]; then expect "$@"; else skip "$1 (the install before it failed)"; fi
+installed=1
+expect() { # expect DESCRIPTION COMMAND...
+    if [ "$installed" -ne 1 ]; then
+        echo "check: skip $1 (the install before it failed)"
+        skipped=$((skipped + 1))
+    elif "${@:2}" >/dev/null 2>&1; then
+        echo "check: ok   $1"
+    else
+        echo "check: FAIL $1"
+        failures=$((failures + 1))
+        return 1
+    fi
 }
 finish() {
     echo "check: $failures failed, $skipped skipped"
@@ -44,21 +45,16 @@ finish() {
 machine_of() { # the PE machine field of a Windows program, as hex
     od -An -tx1 -j "$(($(od -An -tu4 -j 60 -N 4 "$1") + 4))" -N 2 "$1" | tr -d ' \n'
 }
-expected_list=$'Stundwerk/LIESMICH.txt\nStundwerk/Stundwerk.exe\nStundwerk/stundwerk-cli.exe'
 work=$(mktemp -d)
 for arch in win32:4c01 win64:6486; do
     preset=${arch%%:*} machine=${arch##*:}
     zip_file=$dist/Stundwerk-$version-$preset.zip
-    if [ ! -f "$zip_file" ]; then
-        fail "$zip_file exists"
-        continue
-    fi
-    list=$(unzip -Z1 "$zip_file" | sort)
-    if [ "$list" = "$expected_list" ]; then pass "$preset zip holds exactly $(echo $list)"; else fail "$preset zip contents: $list"; fi
+    expect "$preset zip holds exactly LIESMICH.txt, Stundwerk.exe, stundwerk-cli.exe" test \
+        "$(unzip -Z1 "$zip_file" | sort | tr '\n' ' ')" = \
+        "Stundwerk/LIESMICH.txt Stundwerk/Stundwerk.exe Stundwerk/stundwerk-cli.exe "
     unzip -q -o "$zip_file" -d "$work/$preset"
     for exe in Stundwerk.exe stundwerk-cli.exe; do
-        got=$(machine_of "$work/$preset/Stundwerk/$exe")
-        if [ "$got" = "$machine" ]; then pass "$preset $exe machine $got"; else fail "$preset $exe machine $got, not $machine"; fi
+        expect "$preset $exe machine $machine" test "$(machine_of "$work/$preset/Stundwerk/$exe")" = "$machine"
     done
     readme=$work/$preset/Stundwerk/LIESMICH.txt
     expect "$preset LIESMICH.txt names version $version" grep -q "Stundwerk $version" "$readme"
@@ -73,19 +69,15 @@ expect "Stundwerk.exe VERSIONINFO is $version" \
 # --- The installer in a throwaway Wine prefix ----------------------------
 . "$root/tools/wine-arch"
 if ! wine_arch_win32_runs; then
-    skip "the installer's checks: it is a 32-bit program and $WINE_ARCH_REASON"
+    echo "check: skip the installer's checks: it is a 32-bit program and $WINE_ARCH_REASON"
+    skipped=$((skipped + 1))
     rm -rf "$work"
     finish
 fi
-setup=$dist/Stundwerk-$version-setup.exe
 export WINEPREFIX=$work/prefix WINEDEBUG=-all
 # No menu files in the user's real desktop for the prefix's shortcuts.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-cleanup() {
-    wineserver -k 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
 "$root/tools/wine-prefix"
 i686-w64-mingw32-gcc -O2 -o "$work/find_window.exe" "$here/find_window.c" -luser32 || exit 1
 
@@ -95,7 +87,10 @@ installdir=$(winepath -u "$installdir_win" 2>/dev/null)
 startmenu=$(winepath -u "$(win_path '%APPDATA%')\\Microsoft\\Windows\\Start Menu\\Programs" 2>/dev/null)
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Stundwerk'
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
-reg_value() { wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v k="$2" '$1 == k { $1 = ""; $2 = ""; sub(/^ +/, ""); print }'; }
+reg_value() { # reg_value KEY NAME: the value's data
+    wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
+        awk -v k="$2" '$1 == k { $1 = ""; $2 = ""; sub(/^ +/, ""); print }'
+}
 silently() { # silently PROGRAM: runs an installer or uninstaller with /S to its end
     wine "$1" /S
     local rc=$?
@@ -108,51 +103,49 @@ silently() { # silently PROGRAM: runs an installer or uninstaller with /S to its
 older=$work/Stundwerk-0.0.1-setup.exe
 makensis -V1 -INPUTCHARSET UTF8 -DVERSION=0.0.1 -DSTAGE="$dist/stage/win32/Stundwerk" -DOUTFILE="$older" \
     "$root/packaging/stundwerk.nsi" || exit 1
-installed=1
-expect_installed "silent install of an older version exits 0" silently "$older" || installed=0
-expect_installed "older version registered" test "$(reg_value "$uninstall_key" DisplayVersion)" = 0.0.1
+expect "silent install of an older version exits 0" silently "$older" || installed=0
+expect "older version registered" test "$(reg_value "$uninstall_key" DisplayVersion)" = 0.0.1
 
 # The installed program starts and registers its main window class.
 wine "$installdir/Stundwerk.exe" &
-program=$!
-expect_installed "Stundwerk.exe runs with a window of class \"Stundwerk\"" wine "$work/find_window.exe" Stundwerk 60
+expect "Stundwerk.exe runs with a window of class \"Stundwerk\"" wine "$work/find_window.exe" Stundwerk 60
 wine taskkill /f /im Stundwerk.exe >/dev/null 2>&1
-wait "$program" 2>/dev/null
+wait $!
 wineserver -w
 
 # The CLI stamps into the installed folder: the settings file and the month
 # plans live beside the programs.
 printf '[Options]\r\nHoursPerDay=480\r\n' >"$installdir/stundwrk.ini"
-expect_installed "stundwerk-cli kommen" wine "$installdir/stundwerk-cli.exe" --today 04.03.2002 --now 08:00 kommen
+expect "stundwerk-cli kommen" wine "$installdir/stundwerk-cli.exe" --today 04.03.2002 --now 08:00 kommen
 plan=$installdir/032002.SW
-expect_installed "month plan 032002.SW written beside the program" grep -q '^Come=480' "$plan"
+expect "month plan 032002.SW written beside the program" grep -q '^Come=480' "$plan"
 cp "$plan" "$work/plan.before" 2>/dev/null
 cp "$installdir/stundwrk.ini" "$work/ini.before" 2>/dev/null
+keeps_data() { cmp "$plan" "$work/plan.before" && cmp "$installdir/stundwrk.ini" "$work/ini.before"; }
 
 installed=1
-expect "silent update to $version exits 0" silently "$setup" || installed=0
-expect_installed "update keeps the month plan byte for byte" cmp "$plan" "$work/plan.before"
-expect_installed "update keeps stundwrk.ini byte for byte" cmp "$installdir/stundwrk.ini" "$work/ini.before"
+expect "silent update to $version exits 0" silently "$dist/Stundwerk-$version-setup.exe" || installed=0
+expect "update keeps the month plan and stundwrk.ini byte for byte" keeps_data
 for file in Stundwerk.exe stundwerk-cli.exe LIESMICH.txt Deinstallieren.exe; do
-    expect_installed "installed $file" test -f "$installdir/$file"
+    expect "installed $file" test -f "$installdir/$file"
 done
-expect_installed "installed Stundwerk.exe is the 32-bit zip's" cmp "$installdir/Stundwerk.exe" "$work/win32/Stundwerk/Stundwerk.exe"
-expect_installed "Start-menu entry" test -f "$startmenu/Stundwerk.lnk"
-expect_installed "autostart entry" test "$(reg_value "$run_key" Stundwerk)" = "\"$installdir_win\\Stundwerk.exe\""
+expect "installed Stundwerk.exe is the 32-bit zip's" \
+    cmp "$installdir/Stundwerk.exe" "$work/win32/Stundwerk/Stundwerk.exe"
+expect "Start-menu entry" test -f "$startmenu/Stundwerk.lnk"
+expect "autostart entry" test "$(reg_value "$run_key" Stundwerk)" = "\"$installdir_win\\Stundwerk.exe\""
 for pair in "DisplayName=Stundwerk" "DisplayVersion=$version" "Publisher=Stundwerk-Projekt" "NoModify=0x1" \
     "NoRepair=0x1" "UninstallString=\"$installdir_win\\Deinstallieren.exe\""; do
-    expect_installed "uninstall entry $pair" test "$(reg_value "$uninstall_key" "${pair%%=*}")" = "${pair#*=}"
+    expect "uninstall entry $pair" test "$(reg_value "$uninstall_key" "${pair%%=*}")" = "${pair#*=}"
 done
-expect_installed "uninstall entry EstimatedSize" test -n "$(reg_value "$uninstall_key" EstimatedSize)"
+expect "uninstall entry EstimatedSize" test -n "$(reg_value "$uninstall_key" EstimatedSize)"
 
-expect_installed "silent uninstall exits 0" silently "$installdir/Deinstallieren.exe"
+expect "silent uninstall exits 0" silently "$installdir/Deinstallieren.exe"
 for file in Stundwerk.exe stundwerk-cli.exe LIESMICH.txt Deinstallieren.exe; do
-    expect_installed "uninstall removes $file" test ! -e "$installdir/$file"
+    expect "uninstall removes $file" test ! -e "$installdir/$file"
 done
-expect_installed "uninstall removes the Start-menu entry" test ! -e "$startmenu/Stundwerk.lnk"
-expect_installed "uninstall removes the autostart entry" test -z "$(reg_value "$run_key" Stundwerk)"
-expect_installed "uninstall removes the uninstall entry" sh -c "! wine reg query '$uninstall_key'"
-expect_installed "uninstall keeps the month plan byte for byte" cmp "$plan" "$work/plan.before"
-expect_installed "uninstall keeps stundwrk.ini byte for byte" cmp "$installdir/stundwrk.ini" "$work/ini.before"
+expect "uninstall removes the Start-menu entry" test ! -e "$startmenu/Stundwerk.lnk"
+expect "uninstall removes the autostart entry" test -z "$(reg_value "$run_key" Stundwerk)"
+expect "uninstall removes the uninstall entry" sh -c "! wine reg query '$uninstall_key'"
+expect "uninstall keeps the month plan and stundwrk.ini byte for byte" keeps_data
 
 finish
