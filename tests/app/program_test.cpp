@@ -41,7 +41,8 @@ protected:
     }
 };
 
-TEST_F(ProgramTest, ArrivalTimerAndDepartureShowInTheListTrayAndStatusBar)
+// The departure from the tray menu is the end-to-end tests'.
+TEST_F(ProgramTest, ArrivalAndTimerShowInTheListTrayAndStatusBar)
 {
     WriteOptions({"CheckMissings=0"});
     clock.Set(12, 10, 2005, 8, 0);
@@ -57,11 +58,6 @@ TEST_F(ProgramTest, ArrivalTimerAndDepartureShowInTheListTrayAndStatusBar)
     EXPECT_EQ(Times(12), std::vector<std::string>{"08:00-09:30T"});
     EXPECT_STREQ(frame->Tray().Tip(), "Kommen: 08:00, Stunden: 1:30, Saldo: -6:06, Konto: -6:06");
     EXPECT_EQ(StatusPart(4), "Feierabend um 16:06");
-
-    clock.Set(12, 10, 2005, 16, 30);
-    SendMessageA(frame->Handle(), WM_COMMAND, CMD_RECORD_DEPARTURE, 0); // from the tray menu
-    EXPECT_EQ(Times(12), std::vector<std::string>{"08:00-16:30"});
-    EXPECT_EQ(StatusPart(4), "");
     EXPECT_TRUE(boxes.Caught().empty()) << MessageTexts()[0];
 
     Command(CMD_CLOSE_MONTH_PLAN);

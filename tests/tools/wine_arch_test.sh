@@ -26,13 +26,8 @@ out=$("$tools/wine-run" "$work/x86.exe")
 check "a 32-bit program is skipped (77)" test $? -eq 77
 check "the skip names the reason" sh -c 'echo "$1" | grep -q "^SKIPPED: x86.exe is a 32-bit program and this machine cannot run"' sh "$out"
 
-(
-    . "$tools/wine-arch"
-    wine_arch_setup
-    check "wine is the 64-bit loader's" test "$(command -v wine)" = "$tools/wine64/wine"
-    check "WINELOADER is the 64-bit loader" test "$WINELOADER" = /usr/lib/wine/wine64
-    exit "$failures"
-) || failures=$((failures + $?))
+setup=$(. "$tools/wine-arch" && wine_arch_setup && echo "$(command -v wine) $WINELOADER")
+check "wine and WINELOADER are the 64-bit loader's" test "$setup" = "$tools/wine64/wine /usr/lib/wine/wine64"
 check "a 64-bit program runs" sh -c "'$tools/wine-run' '$cli' --help | grep -q '^stundwerk-cli'"
 
 [ "$failures" -eq 0 ]
