@@ -17,6 +17,5 @@ else
     got=$(xvfb-run -a -s "-screen 0 1024x768x24" sh -c "$put_and_read" sh "$wine_run" "$1" | od -c)
 fi
 [ "$got" = "$(printf '04.03.2002\t08:00\t0:24\n' | od -c)" ] && echo "xclip -o -selection clipboard: exact" && exit 0
-echo "xclip gave:"
-echo "$got"
+echo "xclip gave: $got"
 exit 1

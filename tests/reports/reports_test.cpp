@@ -130,7 +130,6 @@ TEST_F(ReportPlanTest, PrintsTwoCopiesThroughThePrintDialog)
     if (!expectedPath)
         GTEST_SKIP() << "print_test.sh runs it with a printer";
     constexpr const char* LONG_REMARK = "Kundentermin in Hamburg, Anreise";
-    constexpr int PRINT_DIALOG_COPIES = 0x482;
     std::snprintf(settings.HeadLine2, sizeof settings.HeadLine2, "Name: Erika Mustermann");
     clock.Set(15, 3, 2005, 16, 5);
     MonthPlan& plan = Open(3, 2005);
@@ -154,7 +153,7 @@ TEST_F(ReportPlanTest, PrintsTwoCopiesThroughThePrintDialog)
 
     WhenWindowOpens("Print", [](HWND dialog) {
         SaveScreenshot(dialog, "print_dialog");
-        SetDlgItemInt(dialog, PRINT_DIALOG_COPIES, 2, FALSE);
+        SetDlgItemInt(dialog, 0x482, 2, FALSE); // the print dialog's copies
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     });
     PrintMonthPlan(nullptr, plan);
@@ -183,7 +182,6 @@ TEST_F(ReportPlanTest, PrintsTwoCopiesThroughThePrintDialog)
             expected << "Seite " << number << "\n\f";
         }
     }
-    EXPECT_TRUE(expected.good());
     EXPECT_GT(rows.size(), page.rows - 8u) << "the plan must run over two pages";
 }
 
