@@ -26,17 +26,6 @@ using Rows = std::vector<std::vector<std::string>>;
 constexpr const char* SETTINGS_FILE = "stundwrk.ini";
 // The commands' lock file in each folder: locked, never written.
 constexpr const char* LOCK_FILE = "stundwerk.lock";
-// The live computation shows today's open entry with its departure marked "T" and these columns of the moment.
-constexpr int LIVE_COLUMNS[] = {ColGo, ColHours, ColSaldo, ColAccount};
-
-std::string Saved(Settings settings)
-{
-    MemoryFileSystem files;
-    ProfileEngine engine(files);
-    std::strcpy(settings.SettingsPath, SETTINGS_FILE);
-    SaveSettings(engine, settings);
-    return files.files[SETTINGS_FILE];
-}
 
 Settings Loaded(const std::string& bytes)
 {
@@ -49,31 +38,23 @@ Settings Loaded(const std::string& bytes)
     return settings;
 }
 
-// The settings file loads to the options the program holds, their texts as
-// they read back. The day counters, the time format and the export's fields
-// may wait in memory for the next save.
+// The settings file the options save to, without the day counters, the time
+// format and the export's fields, which may wait in memory for the next save.
+std::string Saved(Settings settings)
+{
+    MemoryFileSystem files;
+    ProfileEngine engine(files);
+    std::strcpy(settings.SettingsPath, SETTINGS_FILE);
+    settings.Holidays = settings.Sickdays = settings.GDays = settings.ComFormat = settings.ExportFields = 0;
+    SaveSettings(engine, settings);
+    return files.files[SETTINGS_FILE];
+}
+
+// The settings file loads to the options the program holds, their texts as they read back.
 std::string CheckSettingsFile(const std::string& bytes, const Settings& settings)
 {
-    const Settings loaded = Loaded(bytes);
-    Settings held = Loaded(Saved(settings));
-    held.Holidays = loaded.Holidays;
-    held.Sickdays = loaded.Sickdays;
-    held.GDays = loaded.GDays;
-    held.ComFormat = loaded.ComFormat;
-    held.ExportFields = loaded.ExportFields;
-    if (Saved(held) != Saved(loaded))
-        return "does not load to the program's options:\n" + Saved(loaded) + "\nheld:\n" + Saved(held);
-    return "";
-}
-
-bool IsClockTime(TimeValue value)
-{
-    return value >= 0 && value <= 24 * 60;
-}
-
-bool IsStoredTime(TimeValue value)
-{
-    return IsClockTime(value) || value == NO_TIME || IsTimeCode(value);
+    const std::string loaded = Saved(Loaded(bytes)), held = Saved(Loaded(Saved(settings)));
+    return loaded == held ? "" : "does not load to the program's options:\n" + loaded + "\nheld:\n" + held;
 }
 
 // What the program writes as an entry: a real date with its weekday, times
@@ -81,6 +62,10 @@ bool IsStoredTime(TimeValue value)
 bool IsStoredEntry(const EntryRecord& entry)
 {
     const Calendar calendar;
+    const auto IsClockTime = [](TimeValue value) { return value >= 0 && value <= 24 * 60; };
+    const auto IsStoredTime = [&](TimeValue value) {
+        return IsClockTime(value) || value == NO_TIME || IsTimeCode(value);
+    };
     return calendar.IsValidDate(entry.day, entry.month, entry.year) &&
            entry.weekday == calendar.Weekday(entry.day, entry.month, entry.year) && IsStoredTime(entry.Come) &&
            IsStoredTime(entry.Go) && !(IsClockTime(entry.Come) && IsClockTime(entry.Go) && entry.Come > entry.Go) &&
@@ -121,9 +106,11 @@ std::string CompareRows(const Rows& list, const std::vector<ListRow>& rows)
     if (list.size() != rows.size())
         return "the list has " + std::to_string(list.size()) + " rows, the file " + std::to_string(rows.size());
     for (std::size_t row = 0; row < rows.size(); ++row) {
+        // The live computation shows today's open entry with its departure
+        // marked "T" and the values of the moment in these columns.
         const bool live = !list[row][ColGo].empty() && list[row][ColGo].back() == 'T';
         for (int column = 0; column < LIST_COLUMNS; ++column) {
-            if (live && std::count(std::begin(LIVE_COLUMNS), std::end(LIVE_COLUMNS), column))
+            if (live && (column == ColGo || column == ColHours || column == ColSaldo || column == ColAccount))
                 continue;
             if (list[row][column] != rows[row].text[column])
                 return "row " + std::to_string(row) + " column " + std::to_string(column) + ": the list shows \"" +
