@@ -49,10 +49,10 @@ int Failed(const std::string& what)
     return 1;
 }
 
-// Starts the program and waits until its frame shows an open month plan.
-bool Launch(StundwerkProcess& program)
+// Whether the started program's frame shows an open month plan.
+bool Launch(const StundwerkProcess& program)
 {
-    return program.Started() && WaitUntil([&] { return program.ActivePlanWindow() != nullptr; }, 30000, 5);
+    return program.Started() && WaitUntil([&] { return program.ActivePlanWindow(); }, 30000, 5);
 }
 
 } // namespace

@@ -50,13 +50,6 @@ std::string Saved(Settings settings)
     return files.files[SETTINGS_FILE];
 }
 
-// The settings file loads to the options the program holds, their texts as they read back.
-std::string CheckSettingsFile(const std::string& bytes, const Settings& settings)
-{
-    const std::string loaded = Saved(Loaded(bytes)), held = Saved(Loaded(Saved(settings)));
-    return loaded == held ? "" : "does not load to the program's options:\n" + loaded + "\nheld:\n" + held;
-}
-
 // What the program writes as an entry: a real date with its weekday, times
 // of day or codes, no departure before the arrival, a remark of one line.
 bool IsStoredEntry(const EntryRecord& entry)
@@ -206,8 +199,9 @@ std::string CheckPlanFiles(const std::vector<std::string>& folders, const Settin
             const auto list = shown.find(key);
             found += list != shown.end();
             std::string fault;
+            // The settings file loads to the options the program holds, their texts as they read back.
             if (name == SETTINGS_FILE && folder == folders[0])
-                fault = CheckSettingsFile(bytes, settings);
+                fault = Saved(Loaded(bytes)) == Saved(Loaded(Saved(settings))) ? "" : "loads to other options";
             else if (name == LOCK_FILE)
                 fault = bytes.empty() ? "" : "the lock file holds data";
             else

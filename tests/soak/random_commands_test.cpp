@@ -5,13 +5,14 @@
 // "Abbrechen"; one that refuses its input is tried again and given up after
 // a few tries; system dialogs are cancelled. After every command no dialog
 // may be left open and the files must hold (plan_files_check.h). A failure
-// names the seed (the test's parameter) and the command. One seed gives one
+// names the seed (the test's parameter) and the command's number. One seed gives one
 // sequence on every platform (mt19937 is fixed by the standard; no
 // distributions are used).
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <iterator>
 #include <map>
 #include <random>
@@ -26,9 +27,6 @@
 #include "tests/support/dialog_driver.h"
 
 namespace {
-
-constexpr std::uint32_t SEEDS[] = {1, 2, 3};
-constexpr unsigned COMMANDS_PER_SEED = 120;
 
 enum class Kind { Menu, Key, Tick };
 
@@ -147,6 +145,23 @@ std::vector<std::int64_t> TimeProfile(const Settings& s)
             s.MaxTime,     s.WorkDays,   s.StartDay, s.Extern,      s.WorkTimeRests};
 }
 
+// Each command as often as its weight: its kind and its id.
+std::vector<std::pair<Kind, UINT>> Bag()
+{
+    std::vector<std::pair<Kind, UINT>> bag;
+    for (const Commands& commands : COMMANDS) {
+        for (const UINT id : commands.ids)
+            bag.insert(bag.end(), commands.weight, {commands.kind, id});
+    }
+    return bag;
+}
+
+// Long runs by hand: STUNDWERK_FIRST_SEED, STUNDWERK_LAST_SEED, STUNDWERK_COMMANDS.
+unsigned Env(const char* name, unsigned fallback)
+{
+    return std::getenv(name) ? static_cast<unsigned>(std::atoi(std::getenv(name))) : fallback;
+}
+
 std::string Printed(const char* format, unsigned a, unsigned b, unsigned c = 0)
 {
     char text[64];
@@ -156,25 +171,12 @@ std::string Printed(const char* format, unsigned a, unsigned b, unsigned c = 0)
 
 } // namespace
 
-class RandomCommandsTest : public AppTest, public ::testing::WithParamInterface<std::uint32_t> {
+class RandomCommandsTest : public AppTest, public ::testing::WithParamInterface<unsigned> {
 protected:
     ~RandomCommandsTest() override { DisarmDialogScripts(); }
 
     unsigned Below(std::size_t count) { return static_cast<unsigned>(engine() % count); }
     bool Chance(unsigned percent) { return Below(100) < percent; }
-
-    // A command by weight: its kind and its id.
-    std::pair<Kind, UINT> Pick()
-    {
-        unsigned total = 0;
-        for (const Commands& commands : COMMANDS)
-            total += commands.weight * static_cast<unsigned>(commands.ids.size());
-        unsigned pick = Below(total);
-        const Commands* commands = COMMANDS;
-        for (; pick >= commands->weight * commands->ids.size(); ++commands)
-            pick -= commands->weight * static_cast<unsigned>(commands->ids.size());
-        return {commands->kind, commands->ids[pick / commands->weight]};
-    }
 
     // Moves the fake clock on by whole minutes.
     void Advance(unsigned minutes)
@@ -370,8 +372,9 @@ TEST_P(RandomCommandsTest, EveryCommandLeavesTheFilesConsistent)
     OpenPlan(10, 2005);
     KillTimer(frame->Handle(), DAY_TIMER_ID);
     WhenDialogOpens([this](HWND dialog) { Respond(dialog); });
-    for (unsigned index = 0; index < COMMANDS_PER_SEED; ++index) {
-        const auto [kind, id] = Pick();
+    const std::vector<std::pair<Kind, UINT>> bag = Bag();
+    for (unsigned index = 0; index < Env("STUNDWERK_COMMANDS", 120); ++index) {
+        const auto [kind, id] = bag[Below(bag.size())];
         const std::size_t boxesBefore = boxes.Caught().size();
         ASSERT_NO_FATAL_FAILURE(Run(kind, id)) << "command #" << index;
         const std::string fault = Fault();
@@ -384,4 +387,5 @@ TEST_P(RandomCommandsTest, EveryCommandLeavesTheFilesConsistent)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, RandomCommandsTest, ::testing::ValuesIn(SEEDS));
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomCommandsTest,
+                         ::testing::Range(Env("STUNDWERK_FIRST_SEED", 1), Env("STUNDWERK_LAST_SEED", 3) + 1));
