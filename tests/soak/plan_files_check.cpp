@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <iterator>
 
 #include "calendar/calendar.h"
 #include "core/frame_core.h"

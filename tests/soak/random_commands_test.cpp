@@ -5,13 +5,14 @@
 // "Abbrechen"; one that refuses its input is tried again and given up after
 // a few tries; system dialogs are cancelled. After every command no dialog
 // may be left open and the files must hold (plan_files_check.h). A failure
-// names the seed (the test's parameter) and the command's number. One seed gives one
-// sequence on every platform (mt19937 is fixed by the standard; no
+// names the seed (the test's parameter) and the command's number. One seed
+// gives one sequence on every platform (mt19937 is fixed by the standard; no
 // distributions are used).
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <iterator>
 #include <map>
@@ -31,7 +32,8 @@ namespace {
 enum class Kind { Menu, Key, Tick };
 
 // Commands of one kind and weight: the menu's, tool bar's and tray's
-// commands, keys to the month plan list, a timer tick (now and then the next morning's).
+// commands, keys to the month plan list, a timer tick (now and then the next
+// morning's).
 struct Commands {
     Kind kind;
     unsigned weight;
