@@ -112,6 +112,8 @@ TEST(EngineRead, Integers)
     }
     WriteBytes(file, "[s]\r\nk\r\n");
     EXPECT_EQ(engine.ReadInt("s", "k", -1, file.c_str()), 4294967295u) << "a line without '='";
+    EXPECT_EQ(engine.ReadInt(nullptr, "k", 9, file.c_str()), 9u);
+    EXPECT_EQ(engine.ReadInt("s", nullptr, 9, file.c_str()), 9u);
 }
 
 } // namespace
