@@ -7,11 +7,13 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "ini/profile_engine.h"
 #include "ini/win32/system_profile_store.h"
+#include "tests/ini/profile_cases.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -64,8 +66,6 @@ std::string Run(ProfileStore& store, const Call& call, const std::string& file)
     return "outside edit";
 }
 
-const std::string kMissing = "<missing>";
-
 struct DiffCase {
     std::string name;
     std::string before; // kMissing: no file at the start
@@ -77,76 +77,45 @@ struct DiffCase {
 const std::string kBigValue(100 * 1024, 'v');
 const std::string kLongValue(30 * 1024, 'w');
 
+// Why Wine differs from Windows in some of the engine tests' cases.
+const char* const kRewrites = "Wine rewrites the whole file from what it parsed: blank lines, spacing, line ends and "
+                              "the text after a header's ']' are not kept";
+const char* const kListZero = "Wine ends a cut list with one zero where Windows writes two";
+const char* const kEmptyName = "Wine finds a key before the first header or without a name by the empty name";
+const char* const kCommentKey = "Wine keeps a ';' line as a key named by its text and finds it by that name";
+const std::map<std::string, const char*> kWineDiffers = {
+    {"case folding 1252", "Wine compares names by their code points without folding letters outside ASCII"},
+    {"keys before first header", kEmptyName},
+    {"empty key name", kEmptyName},
+    {"comment", kCommentKey},
+    {"key written as a comment", kCommentKey},
+    {"key list cut", kListZero},
+    {"section list cut", kListZero},
+    {"untouched lines keep bytes", kRewrites},
+    {"replaced last line keeps missing terminator", kRewrites},
+    {"new key after last entry before comment and blank", kRewrites},
+    {"new key into empty section", kRewrites},
+    {"lf file keeps its line ends", kRewrites},
+    {"key written as a header", kRewrites},
+    {"key written as a header in a section", kRewrites},
+    {"line breaks in a value become blanks", "the engine writes CR and LF as blanks, the system writes them raw"},
+};
+
+// The engine tests' cases, then those only this test has.
 std::vector<DiffCase> Cases()
 {
-    const char* const list = "[s]\r\nname1=val1\r\nname2=\r\nname3\r\nname4=val4\r\n";
-    const char* const rewrites = "Wine rewrites the whole file, dropping blank lines and spacing";
-    const char* const bomAsUtf8 = "Wine reads a file that starts with a UTF-8 byte order mark as UTF-8 (and writes it "
-                                  "back so); Windows reads the mark as the first bytes of the first line";
     std::vector<DiffCase> cases = {
-        {"mixed endings", "[a]\r\nx=1\n\r[s]\rk=v", {{'r', "s", "k"}, {'r', "a", "x"}}},
-        {"trailing ctrl-z",
+        {"trailing ctrl-z then a write",
          "[s]\r\nk=v\r\n\x1A",
          {{'r', "s", "k"}, {'w', "s", "j", "1"}},
          "Wine drops the ^Z line when it rewrites the file"},
         {"utf-8 byte order mark before the first header",
          "\xEF\xBB\xBF[s]\r\nk=v\r\n[t]\r\nx=1\r\n",
          {{'r', "s", "k"}, {'r', "t", "x"}, {'w', "s", "k", "w"}},
-         bomAsUtf8},
+         "Wine reads a file that starts with a UTF-8 byte order mark as UTF-8 (and writes it back so); Windows "
+         "reads the mark as the first bytes of the first line"},
         {"utf-8 byte order mark on a line of its own", "\xEF\xBB\xBF\r\n[s]\r\nk=v\r\n", {{'r', "s", "k"}}},
-        {"tabs around", "\t[s]\t\r\n\tk\t=\tv\t\r\n", {{'r', "s", "k"}}},
-        {"spaced header", "[ Sec ]\r\nk=v\r\n", {{'r', "Sec", "k"}, {'r', " sec ", "K"}}},
-        {"junk after header", "[Sec] junk\r\nk=v\r\n", {{'r', "Sec", "k"}}},
-        {"unclosed header", "[s]\r\n[Sec\r\nk=v\r\n", {{'r', "s", "k"}, {'r', "Sec", "k"}}},
-        {"header to last bracket", "[a]b]\r\nk=v\r\n", {{'r', "a]b", "k"}, {'r', "a", "k"}}},
-        {"duplicate section", "[sec]\r\na=1\r\n[t]\r\n[sec]\r\nb=2\r\n", {{'r', "sec", "a"}, {'r', "sec", "b"}}},
-        {"duplicate key", "[s]\r\nk=1\r\nk=2\r\n", {{'r', "s", "k"}}},
-        {"delete duplicate section", "[s]\r\na=1\r\n[t]\r\nx=1\r\n[s]\r\nb=2\r\n", {{'s', "s"}, {'r', "s", "b"}}},
-        {"case folding ascii", "[Sec]\r\nKEY=v\r\n", {{'r', "sEC", "key"}, {'r', "SEC", "Key"}}},
-        {"case folding 1252",
-         "[\xC4rger]\r\n\xDC\x62\x65r=v\r\n\xC9t\xE9=2\r\n",
-         {{'r', "\xE4rger", "\xFC\x62\x65r"}, {'r', "\xC4RGER", "\xE9T\xC9"}, {'r', "\xC4rger", "\xDC\x62\x65r"}},
-         "Wine compares names by their code points without folding letters outside ASCII"},
-        {"quoted values",
-         "[s]\r\nk = \"a b\" \r\nm='x\"\r\ne=\"\"\r\nq=\"abc\"\r\nc=v ;c\r\n",
-         {{'r', "s", "k"}, {'r', "s", "m"}, {'r', "s", "e"}, {'r', "s", "c"}, {'r', "s", "q", "d", 5}}},
-        {"quoted value cut",
-         "[s]\r\nq=\"abc\"\r\n",
-         {{'r', "s", "q", "d", 4}},
-         "Wine cuts first and drops the closing quote's place afterwards"},
-        {"default with quotes and blanks",
-         "",
-         {{'r', "s", "k", "\"d\"  "}, {'r', "s", "k", "  d  "}, {'r', "s", "k", nullptr}}},
-        {"buffer sizes",
-         "[s]\r\nk=val1\r\n",
-         {{'r', "s", "k", "d", 1}, {'r', "s", "k", "d", 2}, {'r', "s", "k", "d", 4}, {'r', "s", "k", "d", 5}}},
-        {"key list", list, {{'r', "s", nullptr, "d", 64}, {'r', "s", nullptr, "d", 20}}},
-        {"key list cut",
-         list,
-         {{'r', "s", nullptr, "d", 19}, {'r', "s", nullptr, "d", 16}},
-         "Wine ends a cut list with one zero where Windows writes two"},
-        {"comments and spacing kept",
-         "; head\r\n\r\n[s]\r\n  a = 1 \r\n\r\n; c\r\n[t]\r\nb=2\r\n",
-         {{'w', "t", "b", "3"}},
-         rewrites},
-        {"new key before trailing comment",
-         "[s]\r\na=1\r\n; end\r\n\r\n[t]\r\nx=1\r\n",
-         {{'w', "s", "b", "2"}},
-         rewrites},
-        {"new section without final line end", "[s]\r\nk=v", {{'w', "t", "x", "1"}}},
-        {"key before first header", "top=1\r\n[s]\r\nk=v\r\n", {{'w', "s", "k", "w"}, {'r', "s", "top"}}},
-        {"delete missing key and section", "[s]\r\nk=v\r\n", {{'k', "s", "x"}, {'k', "x", "k"}, {'s', "x"}}},
-        {"delete key with blanks", "[s]\r\n  k  =  v  \r\nj=1\r\n", {{'k', "s", "k"}, {'r', "s", "k"}}},
-        {"delete last key", "[s]\r\nk=v\r\n[t]\r\nx=1\r\n", {{'k', "s", "k"}}},
-        {"delete in missing file", kMissing, {{'s', "s"}, {'k', "s", "k"}}},
         {"write into missing folder", kMissing, {{'w', "s", "k", "v"}, {'r', "s", "k"}}, nullptr, "missing\\t.ini"},
-        {"new file", kMissing, {{'w', "App", "key", "string"}, {'w', "App", "e", ""}}},
-        {"trailing blanks in value", kMissing, {{'w', "s", "k", "  v  "}, {'r', "s", "k"}}},
-        {"line break in value",
-         kMissing,
-         {{'w', "s", "k", "a\r\nb"}, {'r', "s", "k"}, {'r', "s", "b"}},
-         "the engine writes CR and LF as blanks, the system writes them raw"},
-        {"identical value", "[s]\r\nk=v\r\n", {{'w', "s", "k", "v"}}},
         {"outside edit",
          "[s]\r\nk=v\r\n",
          {{'r', "s", "k"}, {'o', "", "", "[s]\r\nk=outside\r\n"}, {'r', "s", "k"}, {'w', "s", "j", "1"}}},
@@ -156,10 +125,22 @@ std::vector<DiffCase> Cases()
          "Wine 8 does not store a value over 64 KB"},
         {"30 KB value", kMissing, {{'w', "s", "k", kLongValue.c_str()}, {'r', "s", "k", "d", 40 * 1024}}},
     };
-    for (const char* value : {" 12", "\t-7", "+1", "0x1F", "0X1F", "0b101", "0o17", "4294967297", "12abc", "abc", "",
-                              "1234567890123456789012345678901234567890"})
+    for (const ReadCase& c : kReadCases)
+        cases.push_back({c.name, c.content ? c.content : kMissing, {{'r', c.section, c.key, c.defaultValue, c.size}}});
+    for (const IntCase& c : kIntCases)
         cases.push_back(
-            {std::string("integer ") + value, std::string("[n]\r\nk=") + value + "\r\n", {{'i', "n", "k"}}});
+            {std::string("integer ") + c.value, std::string("[s]\r\nk=") + c.value + "\r\n", {{'i', "s", "k"}}});
+    for (const WriteCase& c : kWriteCases) {
+        cases.push_back({c.name, c.before, {}});
+        for (const Change& change : c.changes)
+            cases.back().calls.push_back({!change.key     ? 's'
+                                          : !change.value ? 'k'
+                                                          : 'w',
+                                          change.section, change.key, change.value});
+    }
+    for (DiffCase& c : cases)
+        if (kWineDiffers.count(c.name))
+            c.wineDiffers = kWineDiffers.at(c.name);
     return cases;
 }
 
