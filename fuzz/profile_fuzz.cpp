@@ -1,6 +1,7 @@
 // The INI parser and random engine calls, each answer and the file's bytes
 // after each change compared with a plain model that scans the lines from the
-// top on every call (no index, no cache).
+// top on every call (no index, no cache). ReadInt runs under the sanitizers;
+// its values are the read test's table.
 // Input: the file's bytes, a zero byte, then the bytes that choose the calls.
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -17,41 +18,33 @@ namespace {
 
 using std::string;
 constexpr std::size_t npos = string::npos;
-const char* const FILE_NAME = "plan.sw";
+const char* const kFile = "plan.sw";
 
-bool IsBlank(unsigned char c) { return (c >= 0x09 && c <= 0x0D) || c == 0x1A || c == 0x20; }
-string TrimLeft(const string& s)
+string Trim(const string& s, bool left = true, bool right = true)
 {
-    std::size_t b = 0;
-    while (b < s.size() && IsBlank(s[b]))
-        ++b;
-    return s.substr(b);
+    auto blank = [](unsigned char c) { return (c >= 0x09 && c <= 0x0D) || c == 0x1A || c == 0x20; };
+    std::size_t begin = 0, end = s.size();
+    while (left && begin < end && blank(s[begin]))
+        ++begin;
+    while (right && end > begin && blank(s[end - 1]))
+        --end;
+    return s.substr(begin, end - begin);
 }
-string TrimRight(string s)
+
+// Trimmed and folded to lower case, Windows-1252 letters included.
+string Folded(const string& name)
 {
-    while (!s.empty() && IsBlank(s.back()))
-        s.pop_back();
-    return s;
+    string folded = Trim(name);
+    for (char& c : folded) {
+        const unsigned char u = c;
+        if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7))
+            c = static_cast<char>(u + 32);
+        else if (u == 0x8A || u == 0x8C || u == 0x8E || u == 0x9F)
+            c = static_cast<char>(u == 0x9F ? 0xFF : u + 16);
+    }
+    return folded;
 }
-string Trim(const string& s) { return TrimLeft(TrimRight(s)); }
-// Windows-1252 case folding.
-unsigned char Lower(unsigned char c)
-{
-    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
-        return c + 32;
-    return c == 0x8A || c == 0x8C || c == 0x8E ? c + 16 : c == 0x9F ? 0xFF : c;
-}
-bool SameName(const string& a, const string& b)
-{
-    for (std::size_t i = 0; a.size() == b.size() && i <= a.size(); ++i)
-        if (i == a.size() || Lower(a[i]) != Lower(b[i]))
-            return i == a.size();
-    return false;
-}
-string Unquote(const string& s)
-{
-    return s.size() >= 2 && (s[0] == '"' || s[0] == '\'') && s.back() == s[0] ? s.substr(1, s.size() - 2) : s;
-}
+
 string OneLine(string s)
 {
     for (char& c : s)
@@ -59,42 +52,38 @@ string OneLine(string s)
     return s;
 }
 
+enum Kind { Other, Header, Key };
+struct Parsed {
+    Kind kind = Other; // blank lines and comments are Other
+    string name, value;
+    bool hasValue = false;
+};
+
+Parsed Parse(const string& line)
+{
+    const string t = Trim(line);
+    const std::size_t close = t.rfind(']'), equals = t.find('=');
+    if (t.empty() || t[0] == ';')
+        return {};
+    if (t[0] == '[' && close != npos)
+        return {Header, Trim(t.substr(1, close - 1)), "", false};
+    return {Key, Trim(t.substr(0, equals)), equals == npos ? "" : Trim(t.substr(equals + 1)), equals != npos};
+}
+
 struct Model {
     bool exists = false;
     std::vector<std::pair<string, string>> lines; // text, terminator
-    enum Kind { Blank, Comment, Header, Key };
-    struct Parsed {
-        Kind kind;
-        string name, value;
-        bool hasValue = false;
-    };
-    static Parsed Parse(const string& text)
-    {
-        const string t = Trim(text);
-        if (t.empty() || t[0] == ';')
-            return {t.empty() ? Blank : Comment};
-        const std::size_t close = t.rfind(']'), eq = t.find('=');
-        if (t[0] == '[' && close != npos)
-            return {Header, Trim(t.substr(1, close - 1))};
-        if (eq == npos)
-            return {Key, t};
-        return {Key, TrimRight(t.substr(0, eq)), TrimLeft(t.substr(eq + 1)), true};
-    }
+
     void Load(const string& bytes)
     {
-        exists = true, lines.clear();
-        std::size_t start = 0;
-        for (std::size_t i = 0; i < bytes.size();) {
-            if (bytes[i] != '\r' && bytes[i] != '\n') {
-                ++i;
-                continue;
-            }
-            const std::size_t len = bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n' ? 2 : 1;
-            lines.push_back({bytes.substr(start, i - start), bytes.substr(i, len)});
-            start = i += len;
+        exists = true;
+        lines.clear();
+        for (std::size_t start = 0, end; start < bytes.size(); start = end) {
+            end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
+            const std::size_t ending = bytes.compare(end, 2, "\r\n") == 0 ? 2 : end < bytes.size();
+            lines.push_back({bytes.substr(start, end - start), bytes.substr(end, ending)});
+            end += ending;
         }
-        if (start < bytes.size())
-            lines.push_back({bytes.substr(start), ""});
     }
     string Bytes() const
     {
@@ -103,137 +92,100 @@ struct Model {
             out += line.first + line.second;
         return out;
     }
-    std::size_t FindHeader(const string& section) const
+    // The first line in [from, to) of the kind with the name, or npos.
+    std::size_t Find(std::size_t from, std::size_t to, Kind kind, const string& name) const
     {
-        for (std::size_t i = 0; i < lines.size(); ++i)
-            if (Parse(lines[i].first).kind == Header && SameName(Parse(lines[i].first).name, Trim(section)))
+        for (std::size_t i = from; i < to; ++i)
+            if (Parse(lines[i].first).kind == kind && Folded(Parse(lines[i].first).name) == Folded(name))
                 return i;
         return npos;
     }
-    std::size_t SectionEnd(std::size_t header) const
+    std::size_t End(std::size_t header) const
     {
         std::size_t i = header + 1;
         while (i < lines.size() && Parse(lines[i].first).kind != Header)
             ++i;
         return i;
     }
-    std::size_t FindKey(std::size_t header, const string& key) const
+    std::size_t FindKey(const string& section, const string& key) const
     {
-        for (std::size_t i = header + 1; i < SectionEnd(header); ++i)
-            if (Parse(lines[i].first).kind == Key && SameName(Parse(lines[i].first).name, Trim(key)))
-                return i;
-        return npos;
-    }
-    // The raw value of the first matching key of the first matching section; an empty name never matches.
-    bool Find(const string& section, const string& key, string& value) const
-    {
-        const std::size_t header = section.empty() || key.empty() ? npos : FindHeader(section);
-        const std::size_t line = header == npos ? npos : FindKey(header, key);
-        if (line == npos)
-            return false;
-        const Parsed p = Parse(lines[line].first);
-        return value = p.value, p.hasValue;
+        const std::size_t header = Find(0, lines.size(), Header, section);
+        return header == npos ? npos : Find(header + 1, End(header), Key, key);
     }
     string ReadString(const string& section, const string& key, const char* defaultValue, unsigned size) const
     {
-        string value;
-        if (!Find(section, key, value))
+        const std::size_t line = section.empty() || key.empty() ? npos : FindKey(section, key);
+        const Parsed found = line == npos ? Parsed() : Parse(lines[line].first);
+        string value = found.value;
+        if (!found.hasValue)
             for (value = defaultValue ? defaultValue : ""; !value.empty() && value.back() == ' ';)
                 value.pop_back();
-        return Unquote(value).substr(0, size - 1);
-    }
-    std::uint32_t ReadInt(const string& section, const string& key, int defaultValue) const
-    {
-        string v;
-        if (Find(section, key, v))
-            v = Unquote(v).substr(0, 29);
-        if (v.empty())
-            return static_cast<std::uint32_t>(defaultValue);
-        std::size_t i = 0;
-        while (i < v.size() && static_cast<unsigned char>(v[i]) <= 0x20)
-            ++i;
-        const bool negative = i < v.size() && (v[i] == '+' || v[i] == '-') && v[i++] == '-';
-        unsigned base = 10;
-        if (i + 1 < v.size() && v[i] == '0' && (v[i + 1] == 'x' || v[i + 1] == 'o' || v[i + 1] == 'b'))
-            base = v[i + 1] == 'x' ? 16 : v[i + 1] == 'o' ? 8 : 2, i += 2;
-        std::uint32_t result = 0;
-        for (unsigned digit; i < v.size(); ++i, result = result * base + digit) {
-            const char c = v[i];
-            digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : 99;
-            if (digit >= base)
-                break;
-        }
-        return negative ? 0u - result : result;
+        if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
+            value = value.substr(1, value.size() - 2);
+        return value.substr(0, size - 1);
     }
     void Write(const string& section, const string& key, const string& value)
     {
-        const string newValue = OneLine(TrimLeft(value)), keyName = OneLine(TrimLeft(key));
-        const std::size_t header = FindHeader(section);
+        const string newValue = OneLine(Trim(value, true, false)), name = OneLine(Trim(key, true, false));
+        const std::size_t header = Find(0, lines.size(), Header, section);
+        const std::size_t line = FindKey(section, name);
         exists = true;
-        if (header == npos) {
-            if (!lines.empty() && lines.back().second.empty())
-                lines.back().second = "\r\n";
-            lines.push_back({"[" + OneLine(TrimLeft(section)) + "]", "\r\n"});
-            lines.push_back({keyName + "=" + newValue, "\r\n"});
-            return;
-        }
-        const std::size_t line = FindKey(header, keyName);
         if (line != npos) {
             // Unchanged when the text after '=' (left-trimmed, trailing blanks kept) is the new value.
-            const string& text = lines[line].first;
-            if (!Parse(text).hasValue || TrimLeft(text.substr(text.find('=') + 1)) != newValue)
-                lines[line].first = Parse(text).name + "=" + newValue;
+            string& text = lines[line].first;
+            if (!Parse(text).hasValue || Trim(text.substr(text.find('=') + 1), true, false) != newValue)
+                text = Parse(text).name + "=" + newValue;
             return;
         }
-        std::size_t at = header + 1; // after the section's last key line
-        for (std::size_t i = header + 1; i < SectionEnd(header); ++i)
-            at = Parse(lines[i].first).kind == Key ? i + 1 : at;
-        if (lines[at - 1].second.empty())
-            lines[at - 1].second = "\r\n";
-        lines.insert(lines.begin() + at, {keyName + "=" + newValue, "\r\n"});
-    }
-    void DeleteKey(const string& section, const string& key)
-    {
-        const std::size_t header = FindHeader(section), line = header == npos ? npos : FindKey(header, key);
-        if (line != npos)
-            lines.erase(lines.begin() + line);
-    }
-    void DeleteSection(const string& section)
-    {
-        const std::size_t header = FindHeader(section);
+        std::size_t at = lines.size(); // a new section goes to the end, a new key after its section's last key
         if (header != npos)
-            lines.erase(lines.begin() + header, lines.begin() + SectionEnd(header));
+            for (std::size_t i = at = header + 1; i < End(header); ++i)
+                at = Parse(lines[i].first).kind == Key ? i + 1 : at;
+        if (at > 0 && lines[at - 1].second.empty())
+            lines[at - 1].second = "\r\n";
+        if (header == npos)
+            lines.insert(lines.begin() + at++, {"[" + OneLine(Trim(section, true, false)) + "]", "\r\n"});
+        lines.insert(lines.begin() + at, {name + "=" + newValue, "\r\n"});
+    }
+    void Delete(const string& section, const char* key)
+    {
+        const std::size_t header = Find(0, lines.size(), Header, section);
+        const std::size_t line = key ? FindKey(section, key) : header;
+        if (line != npos)
+            lines.erase(lines.begin() + line, lines.begin() + (key ? line + 1 : End(header)));
     }
     std::vector<string> Names() const
     {
         std::vector<string> names;
         for (const auto& line : lines)
-            if (Parse(line.first).kind != Blank && !Parse(line.first).name.empty())
+            if (!Parse(line.first).name.empty())
                 names.push_back(Parse(line.first).name.substr(0, Parse(line.first).name.find('\0')));
         return names;
     }
 };
 
 // Names and values that collide on purpose: case, Windows-1252 letters, blanks, quotes, structure.
-const char* const DICTIONARY[] = {"MAIN", "main", "1/1", " Sec ", "sec", "K", "k", "\xC4", "\xE4", "\x8A", "\x9A",
-                                  "", " ", "a=b", "=", "[x]", "[x", ";c", "\"q\"", "'q'", "'x\"", "-7", "0x1F",
-                                  "0b101", "4294967297", "  lead", "trail  ", "a\r\nb", "v ;c", "\t9\t", "\x1A"};
+const char* const kDictionary[] = {"MAIN",       "main",   "1/1",     " Sec ",  "sec",  "K",     "k",    "\xC4",
+                                   "\xE4",       "\x8A",   "\x9A",    "",       " ",    "a=b",   "=",    "[x]",
+                                   "[x",         ";c",     "\"q\"",   "'q'",    "'x\"", "-7",    "0x1F", "0b101",
+                                   "4294967297", "  lead", "trail  ", "a\r\nb", "v ;c", "\t9\t", "\x1A"};
 
+// A random text, a dictionary word or a name the file holds.
 string Pick(FuzzedDataProvider& in, const Model& model)
 {
     const unsigned choice = in.ConsumeIntegralInRange<unsigned>(0, 3);
     const std::vector<string> names = model.Names();
-    if (choice == 0) {
-        const string text = in.ConsumeRandomLengthString(24);
-        return text.substr(0, text.find('\0'));
-    }
+    if (choice == 0)
+        return in.ConsumeRandomLengthString(24).c_str();
     if (choice >= 2 && !names.empty())
         return names[in.ConsumeIntegralInRange<std::size_t>(0, names.size() - 1)];
-    return DICTIONARY[in.ConsumeIntegralInRange<std::size_t>(0, std::size(DICTIONARY) - 1)];
+    return kDictionary[in.ConsumeIntegralInRange<std::size_t>(0, std::size(kDictionary) - 1)];
 }
 
-[[noreturn]] void Fail(const string& what, const string& engine, const string& model)
+void Check(bool ok, const string& what, const string& engine, const string& model)
 {
+    if (ok)
+        return;
     std::fprintf(stderr, "differs from the model: %s\nengine: [%s]\nmodel:  [%s]\n", what.c_str(), engine.c_str(),
                  model.c_str());
     std::abort();
@@ -241,23 +193,19 @@ string Pick(FuzzedDataProvider& in, const Model& model)
 
 void CheckFile(MemoryFileSystem& files, const Model& model)
 {
-    const bool exists = files.files.count(FILE_NAME) != 0;
-    if (exists != model.exists || (exists && files.files[FILE_NAME] != model.Bytes()))
-        Fail("file", exists ? files.files[FILE_NAME] : "<missing>", model.Bytes());
+    const string bytes = files.files.count(kFile) ? files.files[kFile] : "<missing>";
+    Check(bytes == (model.exists ? model.Bytes() : "<missing>"), "file", bytes, model.Bytes());
 }
 
 void CheckRead(ProfileEngine& engine, const Model& model, const string& section, const string& key,
                const char* defaultValue, unsigned size)
 {
     std::vector<char> buffer(size, '\x7F'); // exactly size bytes, so the sanitizer sees any write past it
-    const unsigned got = engine.ReadString(section.c_str(), key.c_str(), defaultValue, buffer.data(), size, FILE_NAME);
+    const unsigned got = engine.ReadString(section.c_str(), key.c_str(), defaultValue, buffer.data(), size, kFile);
     const string expected = model.ReadString(section, key, defaultValue, size);
-    if (string(buffer.data(), got) != expected || buffer[got] != '\0')
-        Fail("ReadString [" + section + "] " + key, string(buffer.data(), got), expected);
-    const int intDefault = static_cast<int>(size) - 3;
-    const std::uint32_t number = engine.ReadInt(section.c_str(), key.c_str(), intDefault, FILE_NAME);
-    if (number != model.ReadInt(section, key, intDefault))
-        Fail("ReadInt [" + section + "] " + key, std::to_string(number), std::to_string(model.ReadInt(section, key, intDefault)));
+    Check(string(buffer.data(), got) == expected && buffer[got] == '\0', "read [" + section + "] " + key,
+          string(buffer.data(), got), expected);
+    engine.ReadInt(section.c_str(), key.c_str(), 0, kFile);
 }
 
 } // namespace
@@ -266,56 +214,60 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const string input(reinterpret_cast<const char*>(data), size);
     const std::size_t split = input.find('\0');
-    const string calls = split == npos ? string() : input.substr(split + 1);
     MemoryFileSystem files;
     ProfileEngine engine(files);
     Model model;
-    if (!input.empty())
-        files.Put(FILE_NAME, input.substr(0, split)), model.Load(input.substr(0, split));
+    if (!input.empty()) {
+        files.Put(kFile, input.substr(0, split));
+        model.Load(input.substr(0, split));
+    }
     // Every name the file holds, looked up as section and as key.
     const std::vector<string> names = model.Names();
     for (std::size_t s = 0; s < names.size() && s < 6; ++s)
         for (std::size_t k = 0; k < names.size() && k < 6; ++k)
             CheckRead(engine, model, names[s], names[k], "dflt", 300);
+    const string calls = split == npos ? string() : input.substr(split + 1);
     FuzzedDataProvider in(reinterpret_cast<const std::uint8_t*>(calls.data()), calls.size());
     int batchDepth = 0;
     while (in.remaining_bytes() > 0) {
-        const string section = Pick(in, model), key = Pick(in, model);
+        const string section = Pick(in, model), key = Pick(in, model), text = Pick(in, model);
         switch (in.ConsumeIntegralInRange<int>(0, 7)) {
         case 0: {
-            const string value = Pick(in, model);
-            const bool nullDefault = in.ConsumeBool();
-            CheckRead(engine, model, section, key, nullDefault ? nullptr : value.c_str(), in.ConsumeIntegralInRange<unsigned>(1, 40));
+            const char* const defaultValue = in.ConsumeBool() ? nullptr : text.c_str();
+            CheckRead(engine, model, section, key, defaultValue, in.ConsumeIntegralInRange<unsigned>(1, 40));
             break;
         }
         case 1:
-        case 2: {
-            const string value = Pick(in, model);
-            if (!engine.WriteString(section.c_str(), key.c_str(), value.c_str(), FILE_NAME))
-                Fail("WriteString failed", section, key);
-            model.Write(section, key, value);
+        case 2:
+            Check(engine.WriteString(section.c_str(), key.c_str(), text.c_str(), kFile), "write failed", section, key);
+            model.Write(section, key, text);
             break;
-        }
         case 3:
-            engine.DeleteKey(section.c_str(), key.c_str(), FILE_NAME), model.DeleteKey(section, key);
+            engine.DeleteKey(section.c_str(), key.c_str(), kFile);
+            model.Delete(section, key.c_str());
             break;
         case 4:
-            engine.DeleteSection(section.c_str(), FILE_NAME), model.DeleteSection(section);
+            engine.DeleteSection(section.c_str(), kFile);
+            model.Delete(section, nullptr);
             break;
         case 5: // another program rewrites the file between two calls
             if (batchDepth == 0) {
                 const string bytes = in.ConsumeRandomLengthString(64);
-                files.Put(FILE_NAME, bytes), model.Load(bytes);
+                files.Put(kFile, bytes);
+                model.Load(bytes);
             }
             break;
         case 6:
-            if (batchDepth < 3)
-                engine.BeginBatch(), ++batchDepth;
+            if (batchDepth < 3) {
+                engine.BeginBatch();
+                ++batchDepth;
+            }
             break;
         default:
-            if (batchDepth > 0 && !engine.EndBatch())
-                Fail("EndBatch failed", section, key);
-            batchDepth -= batchDepth > 0;
+            if (batchDepth > 0) {
+                Check(engine.EndBatch(), "EndBatch failed", section, key);
+                --batchDepth;
+            }
         }
         if (batchDepth == 0)
             CheckFile(files, model);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
@@ -12,14 +11,12 @@ namespace {
 
 const Calendar cal;
 
-using Finder = int (Calendar::*)(std::uint32_t, std::uint32_t, std::uint32_t, char*) const;
-
 // The name found, checking that the result is 1 exactly when there is one.
-std::string Find(Finder finder, unsigned d, unsigned m, unsigned y)
+std::string Find(const Calendar& calendar, bool holiday, unsigned d, unsigned m, unsigned y)
 {
     char name[256];
     std::memset(name, 'x', sizeof name);
-    const int found = (cal.*finder)(d, m, y, name);
+    const int found = holiday ? calendar.FindHoliday(d, m, y, name) : calendar.FindSpecialDay(d, m, y, name);
     EXPECT_EQ(found, name[0] != '\0' ? 1 : 0);
     return name;
 }
@@ -41,60 +38,41 @@ int MatchedDay(const char* expression, int year, const char** name = nullptr)
 
 } // namespace
 
-// The whole year 2008 is checked by the CLI's "holidays" test.
-TEST(Holidays, DocumentedDates)
-{
-    const struct {
-        unsigned d, m, y;
-        const char* holiday;
-        const char* special;
-    } cases[] = {
-        {12, 5, 2002, "", "Muttertag"},
-        {24, 12, 2006, "", "Heiligabend"}, // not 4. Advent
-        {17, 12, 2006, "", "3. Advent"},
-        {18, 12, 2005, "", "4. Advent"}, // 25 December 2005 is a Sunday
-        {6, 12, 2009, "", "Nikolaus"},   // a Sunday, also 2. Advent
-        {32, 12, 2002, "Neujahr", ""},   // looked up as 1 January 2003
-        {0, 3, 2008, "", ""},            // 29 February 2008
-        {2, 7, 2008, "", ""},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Find(&Calendar::FindHoliday, c.d, c.m, c.y), c.holiday) << c.d << "." << c.m << "." << c.y;
-        EXPECT_EQ(Find(&Calendar::FindSpecialDay, c.d, c.m, c.y), c.special) << c.d << "." << c.m << "." << c.y;
-    }
-}
-
-// A state's table replaces the built-in one; the own days come after either,
-// one with a year in that year only.
-TEST(Holidays, StateAndOwnDays)
+// The built-in tables, a state's table in place of the built-in one, and the
+// own days after either, one with a year in that year only. The whole year
+// 2008 is checked by the CLI's "holidays" test.
+TEST(Holidays, TablesStatesAndOwnDays)
 {
     const struct {
         const char* state;
         unsigned d, m, y;
-        const char* holiday;
+        const char *holiday, *special;
     } cases[] = {
-        {"", 6, 1, 2008, "Heilige Drei Könige"},
-        {"", 4, 2, 2008, "Rosenmontag"},
-        {"", 12, 6, 2027, "Betriebsausflug"},
-        {"", 12, 6, 2028, ""},
-        {"BE", 6, 1, 2008, ""},
-        {"BE", 8, 3, 2018, ""},
-        {"BE", 8, 3, 2019, "Internationaler Frauentag"},
-        {"SN", 31, 10, 2008, "Reformationstag"},
-        {"HH", 31, 10, 2016, "Weltspartag"},
-        {"HH", 31, 10, 2017, "Reformationstag"},
-        {"SN", 32, 12, 2026, "Neujahr"},
+        {"", 24, 12, 2006, "", "Heiligabend"}, // not 4. Advent
+        {"", 18, 12, 2005, "", "4. Advent"},   // 25 December 2005 is a Sunday
+        {"", 6, 12, 2009, "", "Nikolaus"},     // a Sunday, also 2. Advent
+        {"", 32, 12, 2002, "Neujahr", ""},     // looked up as 1 January 2003
+        {"", 0, 3, 2008, "", ""},              // 29 February 2008
+        {"", 2, 7, 2008, "", ""},
+        {"", 4, 2, 2008, "Rosenmontag", "Rosenmontag"},
+        {"", 12, 6, 2027, "Betriebsausflug", ""},
+        {"", 12, 6, 2028, "", ""},
+        {"BE", 6, 1, 2008, "", ""},
+        {"BE", 8, 3, 2019, "Internationaler Frauentag", ""},
+        {"HH", 31, 10, 2016, "Weltspartag", ""},
+        {"HH", 31, 10, 2017, "Reformationstag", ""},
+        {"SN", 32, 12, 2026, "Neujahr", ""},
     };
+    HolidayRules rules;
+    const char* const own[] = {"ostersonntag-48 :Rosenmontag", " 12.06.2027+0 :Betriebsausflug", "31.10 :Weltspartag"};
+    for (std::size_t i = 0; i < std::size(own); ++i)
+        std::snprintf(rules.ownDays[i], OWN_DAY_SIZE, "%s", own[i]);
     for (const auto& c : cases) {
-        HolidayRules rules;
+        SCOPED_TRACE(::testing::Message() << c.state << " " << c.d << "." << c.m << "." << c.y);
         std::snprintf(rules.state, sizeof rules.state, "%s", c.state);
-        const char* const own[] = {"ostersonntag-48 :Rosenmontag", " 12.06.2027+0 :Betriebsausflug",
-                                   "31.10 :Weltspartag"};
-        for (std::size_t i = 0; i < std::size(own); ++i)
-            std::snprintf(rules.ownDays[i], OWN_DAY_SIZE, "%s", own[i]);
-        char name[256];
-        Calendar(rules).FindHoliday(c.d, c.m, c.y, name);
-        EXPECT_STREQ(name, c.holiday) << c.state << " " << c.d << "." << c.m << "." << c.y;
+        const Calendar calendar(rules);
+        EXPECT_EQ(Find(calendar, true, c.d, c.m, c.y), c.holiday);
+        EXPECT_EQ(Find(calendar, false, c.d, c.m, c.y), c.special);
     }
 }
 
@@ -106,13 +84,8 @@ TEST(Holidays, WeekdayRulesInEveryYear)
         const char* name;
         int weekday, month, first, last;
     } rules[] = {
-        {"Beginn der Sommerzeit", 0, 3, 25, 31},
-        {"Muttertag", 0, 5, 1, 14},
-        {"Beginn der Winterzeit", 0, 10, 25, 31},
-        {"Volkstrauertag", 0, 11, 13, 19},
-        {"Buß- und Bettag", 3, 11, 16, 22},
-        {"Totensonntag", 0, 11, 20, 26},
-        {"4. Advent", 0, 12, 18, 24},
+        {"Beginn der Sommerzeit", 0, 3, 25, 31}, {"Muttertag", 0, 5, 1, 14},   {"Buß- und Bettag", 3, 11, 16, 22},
+        {"Totensonntag", 0, 11, 20, 26},         {"4. Advent", 0, 12, 18, 24},
     };
     for (const auto& rule : rules) {
         const char* expression = nullptr;
@@ -139,33 +112,25 @@ TEST(DayExpression, Grammar)
         int d, m;
     } cases[] = {
         {"01.05 :x", 2002, 1, 5},
-        {"1.5:x", 2002, 1, 5},
         {"  \t1.5  \t:x", 2002, 1, 5},
         {"\x01\x1F 1.5:x", 2002, 1, 5},
         {"24.12 :Heilig: Abend", 2002, 24, 12}, // the name starts after the first colon
         {"01.05 + 2 :x", 2002, 3, 5},
         {"01.05\t-\t2:x", 2002, 29, 4},
-        {"01.05+1-1+1:x", 2002, 2, 5},
         {"01.05+:x", 2002, 1, 5},      // empty number is 0
         {"01.05 + mi :x", 2002, 1, 5}, // 1 May 2002 is a Wednesday: stays
         {"01.05 + do :x", 2002, 2, 5},
-        {"01.05 + di :x", 2002, 7, 5},
         {"01.05 - mi :x", 2002, 24, 4}, // a full week back
-        {"01.05 - di :x", 2002, 30, 4},
         {"ostersonntag-so:x", 2008, 16, 3},
-        {"ostersonntag + 1:x", 2008, 24, 3},
         {"31.01+29:x", 2004, 29, 2},
         {"00031.0000001:x", 2002, 31, 1},
-        {"15 :x", 2002, 0, 0},   // no dot
-        {"01.05 x", 2002, 0, 0}, // no colon
-        {"", 2002, 0, 0},
+        {"15 :x", 2002, 0, 0},      // no dot
+        {"01.05 x", 2002, 0, 0},    // no colon
         {"\xA0 1.5:x", 2002, 0, 0}, // not a blank
         {";01.05:x", 2002, 0, 0},
-        {"  ;01.05:x", 2002, 0, 0},
         {":x", 2002, 0, 0},
         {"Ostersonntag:x", 2008, 0, 0}, // keywords are lower case
         {"01.05 + Mo :x", 2002, 0, 0},
-        {"01.05 + sonntag :x", 2002, 0, 0},
         {"01.05 * 2 :x", 2002, 0, 0},
         {"01.01-1:x", 2002, 0, 0}, // never the neighbouring year
         {"31.12+1:x", 2002, 0, 0},

@@ -27,11 +27,7 @@ TEST_F(CliTest, ArrivalLiveValuesAndDeparture)
     // exist; the next run enters Friday the 1st as a missing day.
     EXPECT_EQ(Call("04.03.2002 08:00 kommen").code, 0);
     EXPECT_EQ(Key(march, "1/1", "Come"), "32771");
-    const CliResult again = Call("04.03.2002 08:05 kommen");
-    EXPECT_EQ(again.code, 1);
-    EXPECT_EQ(
-        again.err,
-        "Es existiert noch ein Eintrag ohne \"Gehen\"-Zeit\n\n\"Kommen\"-Zeit kann nicht erfa\xC3\x9Ft werden.\n");
+    EXPECT_EQ(Call("04.03.2002 08:05 kommen").code, 1) << "an entry without departure is open";
     const std::vector<std::string> rows = Split(Call("04.03.2002 12:00 show 3 2002").out, '\n');
     ASSERT_EQ(rows.size(), 31u);
     EXPECT_EQ(rows[0], "Fr\t01.03.2002\t--.--\t--.--\t--.--\t-7:36\t-7:36\tFehltag");
@@ -44,9 +40,7 @@ TEST_F(CliTest, ArrivalLiveValuesAndDeparture)
     EXPECT_EQ(Call("04.03.2002 16:30 gehen").code, 0);
     ExpectSections(march, {{"4/1", "Day=1 Come=480 Go=990 Info= WorkTime=510 Saldo=24 Account=-432 NoSaldo=0"}});
     EXPECT_EQ(Call("04.03.2002 16:40 status").code, 1);
-    const CliResult noArrival = Call("04.03.2002 16:45 gehen");
-    EXPECT_EQ(noArrival.code, 1);
-    EXPECT_NE(noArrival.err.find("Es wurde keine \"Kommen\"-Zeit gefunden"), std::string::npos);
+    EXPECT_NE(Call("04.03.2002 16:45 gehen").err.find("Es wurde keine \"Kommen\"-Zeit gefunden"), std::string::npos);
 }
 
 TEST_F(CliTest, CommandsOnPlans)
@@ -63,11 +57,6 @@ TEST_F(CliTest, CommandsOnPlans)
                "Geben Sie ihn bei Bedarf manuell ein.\n";
     };
     const std::string februaryNote = zeroNote("Februar 2002");
-    const std::string noMarkedEntry = zeroNote("Januar 2002") + "Es ist kein Eintrag zum Export markiert.\n";
-    // Opening June, then the command itself.
-    const std::string mayNotes = zeroNote("Mai 2002") +
-                                 "Es konnte kein Zeitkontostand \xC3\xBC"
-                                 "bernommen werden.\n\nGeben Sie den Kontostand bei Bedarf manuell ein.\n";
     const struct {
         const char* options; // further lines of [Options]
         std::string script;  // calls separated by ';': the last one is checked, the others succeed
@@ -81,11 +70,6 @@ TEST_F(CliTest, CommandsOnPlans)
          "MAIN:Month=3 3/1:Come=476 3/1:Go=962"},
         {"", fill + "move 05.03.2002 1 down", 0, "", "", "032002.SW",
          "5/1:Come=750 5/1:Saldo=-186 5/2:Come=480 5/2:Saldo=24"},
-        {"", fill + "move 05.03.2002 1 up", 1, "",
-         "Ein Eintrag kann nur innerhalb eines Tages verschoben werden.\n"
-         "F\xC3\xBCr andere Tage benutzen Sie bitte Kopieren + Einf\xC3\xBCgen.\n",
-         "032002.SW", "5/1:Come=480"},
-        {"", fill + "delete 05.03.2002 3", 1, "", nullptr, "032002.SW", "5/2:Come=750"},
         // The account chain follows: only Wednesday's 8:30 (+0:24) is left.
         {"", fill + "delete 05.03.2002 1;delete 05.03.2002 1", 0, "", "", "032002.SW", "5/1:Come=32771 6/1:Account=24"},
         // Missing days up to the marked day, and "weekdays" empties them again.
@@ -104,19 +88,14 @@ TEST_F(CliTest, CommandsOnPlans)
          "berstunden:\t0:48 Stunden\nFehlstunden:\t0:00 Stunden\nStundensaldo:\t0:48 Stunden\n\n"
          "Gesamtarbeitszeit:\t16:00 Stunden\nTages-Schnitt:\t8:00 Stunden\n\nGesamtzeit in MT:\t2.11 Tage\n",
          "", "032002.SW", ""},
-        {"", fill + "export 3 2002", 0, "05.03.2002\t0:24\n06.03.2002\t0:24\n", "", "032002.SW", ""},
-        {"", fill + "export 3 2002 --day 6 --fields 6", 0, "07:45\t16:15\n", "", "032002.SW", ""},
-        {"", fill + "export 3 2002 --day 7", 1, "", nothing, "032002.SW", ""},
-        {"", fill + "export 2 2002 --day 30", 1, "", noMarkedEntry.c_str(), "032002.SW", ""},
         // --fields is not saved.
-        {"ExportFields=4\n", fill + "export 3 2002 --fields 1", 0, "05.03.2002\n06.03.2002\n", "", "ini",
+        {"ExportFields=4\n", fill + "export 3 2002 --day 6 --fields 6", 0, "07:45\t16:15\n", "", "ini",
          "Options:ExportFields=4"},
+        {"", fill + "export 3 2002 --day 7", 1, "", nothing, "032002.SW", ""},
         {"", fill + "open 4 2002;delete 06.03.2002 1;carry-over 4 2002", 0, "",
          "Der Zeitkontostand von M\xC3\xA4rz 2002 wurde \xC3\xBC"
          "bernommen.\n",
          "042002.SW", "MAIN:Account=24"},
-        // Without a plan of the month before the account is 0.
-        {"", "carry-over 6 2002", 0, "", mayNotes.c_str(), "062002.SW", "MAIN:Account=0"},
         // A forgotten "Gehen" is told at the next "Kommen" and completed afterwards.
         {"", "04.03.2002 08:00 kommen;05.03.2002 08:10 kommen", 0, "",
          "Am 04.03.2002 wurde kein \"Gehen\" erfasst (\"Kommen\" 08:00).\n"
@@ -171,7 +150,6 @@ TEST_F(CliTest, InitSetsUpAndCreatesTheCurrentPeriod)
         // The days before "Erfassung ab" stay empty; the account starts from the one carried over.
         {"07.12.2026 09:00 init --force --account -5:30 --from 02.12.2026;07.12.2026 09:00 show 12 2026", 0,
          "122026.SW", "MAIN:Account=-330 1/1:Come=32771 2/1:Come=32773 4/1:Account=-1698"},
-        {"07.12.2026 09:00 init --force --workdays Mo,Xy", 2, "ini", "Options:RecordFrom=<none>"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.call);

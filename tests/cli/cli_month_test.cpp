@@ -98,9 +98,9 @@ TEST_F(CliTest, DayKindCodesAndRemarks)
     // "G" and "u" book a flexi and a vacation day as the flexi and vacation
     // commands do, counters included. An option-like text after the command
     // is the remark; remarks arrive in UTF-8.
-    for (const char* call : {"entry 05.03.2002 G", "entry 06.03.2002 u", "entry 04.03.2002 08:00",
-                             "remark 04.03.2002 1 -h", "hours 09.03.2002 2:30 --remark Gr\xC3\xBC\xC3\x9F\xE2\x82\xAC",
-                             "remark 05.03.2002 1 a\tb\x7F\x01"})
+    for (const char* call :
+         {"entry 05.03.2002 G", "entry 06.03.2002 u", "entry 04.03.2002 08:00", "remark 04.03.2002 1 -h",
+          "hours 09.03.2002 2:30 --remark Gr\xC3\xBC\xC3\x9F\xE2\x82\xAC", "remark 05.03.2002 1 a\tb\x7F\x01"})
         ASSERT_EQ(Call(call).code, 0) << call;
     // Control characters are stored as blanks: a tab would split the columns of "show".
     EXPECT_EQ(Key(march, "5/1", "Info"), "a b");
@@ -134,12 +134,5 @@ TEST_F(CliTest, ScriptedMonthSameFilesWithTheSystemFunctions)
     // a whole file where Windows and the engine keep untouched lines, so only
     // its keys are compared.
     EXPECT_EQ(SectionLines(ini, "Options"), engineOptions);
-}
-#else
-TEST_F(CliTest, SystemFunctionsOnlyOnWindows)
-{
-    const CliResult r = Call("12.04.2002 08:00 --system-profile open 4 2002");
-    EXPECT_EQ(r.code, 2);
-    EXPECT_NE(r.err.find("nur unter Windows"), std::string::npos);
 }
 #endif

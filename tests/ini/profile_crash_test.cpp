@@ -10,7 +10,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <filesystem>
 #include <random>
 #include <string>
 #include <thread>
@@ -84,11 +83,6 @@ TEST(ProfileCrash, KilledWriterLeavesACompleteFile)
     // Temporary files left by the killed writers do not stand in the way.
     EXPECT_TRUE(engine.WriteString("s", "k", ValueOf(3).c_str(), file.c_str()));
     EXPECT_TRUE(IsCompleteVersion(ReadBytes(file)));
-    // The next program to look at the file clears what the killed writers left.
-    ProfileEngine next;
-    next.ReadInt("s", "k", 0, file.c_str());
-    for (const auto& item : std::filesystem::directory_iterator(folder.path()))
-        EXPECT_NE(item.path().extension(), ".tmp") << item.path();
 }
 
 } // namespace

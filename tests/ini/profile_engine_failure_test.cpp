@@ -20,6 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Made by the file system, by file and folder modes, by removing the folder.
 enum class Failure { DiskFull, ReadOnlyFile, ReadOnlyFolder, VanishedFolder };
 
 // Whether the failure can be made here: read-only modes deny root nothing
@@ -37,18 +38,10 @@ bool CanFail(Failure failure)
 
 TEST(EngineFailure, FailedWritesLeaveFileAndReadsAsTheyWere)
 {
-    const struct {
-        const char* name;
-        Failure failure;
-    } cases[] = {
-        {"disk full", Failure::DiskFull},
-        {"read-only file", Failure::ReadOnlyFile},
-        {"read-only folder", Failure::ReadOnlyFolder},
-        {"folder removed after the first read", Failure::VanishedFolder},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        if (!CanFail(c.failure))
+    for (Failure failure :
+         {Failure::DiskFull, Failure::ReadOnlyFile, Failure::ReadOnlyFolder, Failure::VanishedFolder}) {
+        SCOPED_TRACE(static_cast<int>(failure));
+        if (!CanFail(failure))
             continue;
         TempFolder folder;
         const fs::path sub = folder.path() / "plans";
@@ -59,17 +52,17 @@ TEST(EngineFailure, FailedWritesLeaveFileAndReadsAsTheyWere)
         ProfileEngine engine(files);
         ASSERT_EQ(ReadValue(engine, file, "s", "a"), "1");
 
-        files.failWrites = c.failure == Failure::DiskFull;
-        if (c.failure == Failure::ReadOnlyFile)
+        files.failWrites = failure == Failure::DiskFull;
+        if (failure == Failure::ReadOnlyFile)
             fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-        if (c.failure == Failure::ReadOnlyFolder)
+        if (failure == Failure::ReadOnlyFolder)
             fs::permissions(sub, fs::perms::owner_read | fs::perms::owner_exec);
-        if (c.failure == Failure::VanishedFolder)
+        if (failure == Failure::VanishedFolder)
             fs::remove_all(sub);
         const std::string before = ReadBytes(file);
 
         EXPECT_FALSE(engine.WriteString("s", "a", "2", file.c_str()));
-        EXPECT_EQ(ReadValue(engine, file, "s", "a"), c.failure == Failure::VanishedFolder ? "<default>" : "1");
+        EXPECT_EQ(ReadValue(engine, file, "s", "a"), failure == Failure::VanishedFolder ? "<default>" : "1");
         {
             ProfileBatch batch(engine);
             EXPECT_TRUE(engine.WriteString("s", "a", "3", file.c_str()));
@@ -78,8 +71,8 @@ TEST(EngineFailure, FailedWritesLeaveFileAndReadsAsTheyWere)
             EXPECT_FALSE(batch.End());
         }
         EXPECT_EQ(ReadBytes(file), before);
-        EXPECT_EQ(ReadValue(engine, file, "s", "a"), c.failure == Failure::VanishedFolder ? "<default>" : "1");
-        EXPECT_EQ(ReadValue(engine, file, "t", "b"), c.failure == Failure::VanishedFolder ? "<default>" : "2");
+        EXPECT_EQ(ReadValue(engine, file, "s", "a"), failure == Failure::VanishedFolder ? "<default>" : "1");
+        EXPECT_EQ(ReadValue(engine, file, "t", "b"), failure == Failure::VanishedFolder ? "<default>" : "2");
         EXPECT_EQ(engine.TakeFailedFile(), file) << "the first failure of the command";
         EXPECT_EQ(engine.TakeFailedFile(), "") << "told once";
 
@@ -91,7 +84,7 @@ TEST(EngineFailure, FailedWritesLeaveFileAndReadsAsTheyWere)
             fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
         EXPECT_TRUE(engine.WriteString("s", "c", "4", file.c_str()));
         EXPECT_EQ(ReadBytes(file),
-                  c.failure == Failure::VanishedFolder ? "[s]\r\nc=4\r\n" : "[s]\r\na=1\r\nc=4\r\n[t]\r\nb=2\r\n");
+                  failure == Failure::VanishedFolder ? "[s]\r\nc=4\r\n" : "[s]\r\na=1\r\nc=4\r\n[t]\r\nb=2\r\n");
         EXPECT_EQ(engine.TakeFailedFile(), "");
     }
 }

@@ -1,23 +1,24 @@
-// The same operations against the portable engine and the system's private-
-// profile functions: return values, every byte of the buffers and the file
-// bytes must agree. Rows where Wine is known to differ from Windows (whose
-// behaviour the engine follows) name the reason; they are reported, not failed.
+// The same calls against the portable engine and the system's private-profile
+// functions: return values, every byte of the buffers and the file bytes must
+// agree. Cases where Wine is known to differ from Windows (whose behaviour the
+// engine follows) name the reason; they are reported, not failed.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <cstdio>
-#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "ini/profile_engine.h"
 #include "ini/win32/system_profile_store.h"
+#include "tests/ini/profile_cases.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
 
-// Readable bytes; runs of one byte (untouched buffer, long values) shortened.
+// Readable bytes; a run of one byte (an untouched buffer, a long value) as "byte*count".
 std::string Escape(const std::string& bytes)
 {
     std::string out;
@@ -26,167 +27,121 @@ std::string Escape(const std::string& bytes)
             ++run;
         const unsigned char c = static_cast<unsigned char>(bytes[i]);
         char text[8];
-        std::snprintf(text, sizeof text, c >= 0x20 && c < 0x7F && c != '\\' && c != '{' ? "%c" : "\\x%02X", c);
-        if (run > 4)
-            out += "{" + std::string(text) + " x" + std::to_string(run) + "}";
-        else
-            for (std::size_t k = 0; k < run; ++k)
-                out += text;
+        std::snprintf(text, sizeof text, c >= 0x20 && c < 0x7F && c != '\\' && c != '*' ? "%c" : "\\x%02X", c);
+        out += text + (run > 1 ? "*" + std::to_string(run) : "");
     }
     return out;
 }
 
-// A step runs one call and tells what it saw.
-using Step = std::function<std::string(ProfileStore& store, const char* file)>;
+// One call: 'r' ReadString (text: the default), 'i' ReadInt (default -1), 'w' WriteString (text: the value),
+// 'k' DeleteKey, 's' DeleteSection, 'o' another program writes text as the file.
+struct Call {
+    char kind;
+    const char* section;
+    const char* key = nullptr;
+    const char* text = "dflt";
+    unsigned size = 64;
+};
 
-Step Read(const char* section, const char* key, const char* dflt = "dflt", unsigned size = 64)
+// What a call returned, and the buffer it filled.
+std::string Run(ProfileStore& store, const Call& call, const std::string& file)
 {
-    return [=](ProfileStore& store, const char* file) {
-        std::string buffer(size + 8, '\xCC');
-        unsigned result = store.ReadString(section, key, dflt, buffer.data(), size, file);
-        return "read " + std::to_string(result) + " [" + Escape(buffer) + "]";
-    };
+    const char* const path = file.c_str();
+    switch (call.kind) {
+    case 'r': {
+        std::string buffer(call.size + 8, '\xCC');
+        const unsigned length = store.ReadString(call.section, call.key, call.text, buffer.data(), call.size, path);
+        return "read " + std::to_string(length) + " [" + Escape(buffer) + "]";
+    }
+    case 'i':
+        return "int " + std::to_string(store.ReadInt(call.section, call.key, -1, path));
+    case 'w':
+        return "write " + std::to_string(store.WriteString(call.section, call.key, call.text, path));
+    case 'k':
+        return "delete key " + std::to_string(store.DeleteKey(call.section, call.key, path));
+    case 's':
+        return "delete section " + std::to_string(store.DeleteSection(call.section, path));
+    }
+    WriteBytes(file, call.text);
+    return "outside edit";
 }
-Step Int(const char* section, const char* key, int dflt = 5)
-{
-    return [=](ProfileStore& store, const char* file) {
-        return "int " + std::to_string(store.ReadInt(section, key, dflt, file));
-    };
-}
-Step Write(const char* section, const char* key, const char* value)
-{
-    return [=](ProfileStore& store, const char* file) {
-        return "write " + std::to_string(store.WriteString(section, key, value, file));
-    };
-}
-Step DelKey(const char* section, const char* key)
-{
-    return [=](ProfileStore& store, const char* file) {
-        return "delete key " + std::to_string(store.DeleteKey(section, key, file));
-    };
-}
-Step DelSection(const char* section)
-{
-    return [=](ProfileStore& store, const char* file) {
-        return "delete section " + std::to_string(store.DeleteSection(section, file));
-    };
-}
-Step Outside(const char* content)
-{
-    return [=](ProfileStore&, const char* file) {
-        WriteBytes(file, content);
-        return std::string("outside edit");
-    };
-}
-
-const std::string kMissing = "<missing>";
 
 struct DiffCase {
-    const char* name;
+    std::string name;
     std::string before; // kMissing: no file at the start
-    std::vector<Step> steps;
+    std::vector<Call> calls;
     const char* wineDiffers = nullptr; // why Wine differs from Windows here
     const char* fileName = "t.ini";    // relative to the case folder
 };
 
-// Section "n" with one key per value, each read as an integer, then a missing key.
-DiffCase Integers(std::initializer_list<const char*> values)
-{
-    static const char* const keys[] = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "o", "p", "q"};
-    DiffCase c{"integers", "[n]\r\n", {}};
-    for (const char* v : values) {
-        const char* key = keys[c.steps.size()];
-        c.before += std::string(key) + "=" + v + "\r\n";
-        c.steps.push_back(Int("n", key));
-    }
-    c.steps.push_back(Int("n", "missing", -1));
-    return c;
-}
-
 const std::string kBigValue(100 * 1024, 'v');
 const std::string kLongValue(30 * 1024, 'w');
 
+// Why Wine differs from Windows in some of the engine tests' cases.
+const char* const kRewrites = "Wine rewrites the whole file from what it parsed: blank lines, spacing, line ends and "
+                              "the text after a header's ']' are not kept";
+const char* const kListZero = "Wine ends a cut list with one zero where Windows writes two";
+const char* const kEmptyName = "Wine finds a key before the first header or without a name by the empty name";
+const char* const kCommentKey = "Wine keeps a ';' line as a key named by its text and finds it by that name";
+const std::map<std::string, const char*> kWineDiffers = {
+    {"case folding 1252", "Wine compares names by their code points without folding letters outside ASCII"},
+    {"keys before first header", kEmptyName},
+    {"empty key name", kEmptyName},
+    {"comment", kCommentKey},
+    {"key written as a comment", kCommentKey},
+    {"key list cut", kListZero},
+    {"section list cut", kListZero},
+    {"untouched lines keep bytes", kRewrites},
+    {"replaced last line keeps missing terminator", kRewrites},
+    {"new key after last entry before comment and blank", kRewrites},
+    {"new key into empty section", kRewrites},
+    {"lf file keeps its line ends", kRewrites},
+    {"key written as a header", kRewrites},
+    {"key written as a header in a section", kRewrites},
+    {"line breaks in a value become blanks", "the engine writes CR and LF as blanks, the system writes them raw"},
+};
+
+// The engine tests' cases, then those only this test has.
 std::vector<DiffCase> Cases()
 {
-    const std::vector<Step> readBoth = {Read("s", "k"), Read("a", "x")};
-    const char* const list = "[s]\r\nname1=val1\r\nname2=\r\nname3\r\nname4=val4\r\n";
-    // Why Wine differs from Windows in some cases.
-    const char* const rewrites = "Wine rewrites the whole file, dropping blank lines and spacing";
-    const char* const ctrlZ = "Wine drops the ^Z line when it rewrites the file";
-    const char* const noFolding = "Wine compares names by their code points without folding letters outside ASCII";
-    const char* const cutQuote = "Wine cuts first and drops the closing quote's place afterwards";
-    const char* const listZero = "Wine ends a cut list with one zero where Windows writes two";
-    const char* const rawBreaks = "the engine writes CR and LF as blanks, the system writes them raw";
-    const char* const bigValue = "Wine 8 does not store a value over 64 KB";
-    const char* const bomAsUtf8 = "Wine reads a file that starts with a UTF-8 byte order mark as UTF-8 (and writes it "
-                                  "back so); Windows reads the mark as the first bytes of the first line";
-    return {
-        {"crlf", "[a]\r\nx=1\r\n[s]\r\nk=v\r\n", readBoth},
-        {"lf only", "[a]\nx=1\n[s]\nk=v\n", readBoth},
-        {"cr only", "[a]\rx=1\r[s]\rk=v\r", readBoth},
-        {"mixed endings", "[a]\r\nx=1\n\r[s]\rk=v", readBoth},
-        {"trailing ctrl-z", "[s]\r\nk=v\r\n\x1A", {Read("s", "k"), Write("s", "j", "1")}, ctrlZ},
+    std::vector<DiffCase> cases = {
+        {"trailing ctrl-z then a write",
+         "[s]\r\nk=v\r\n\x1A",
+         {{'r', "s", "k"}, {'w', "s", "j", "1"}},
+         "Wine drops the ^Z line when it rewrites the file"},
         {"utf-8 byte order mark before the first header",
          "\xEF\xBB\xBF[s]\r\nk=v\r\n[t]\r\nx=1\r\n",
-         {Read("s", "k"), Read("t", "x"), Write("s", "k", "w")},
-         bomAsUtf8},
-        {"utf-8 byte order mark on a line of its own", "\xEF\xBB\xBF\r\n[s]\r\nk=v\r\n", {Read("s", "k")}},
-        {"utf-8 byte order mark and a letter in utf-8",
-         "\xEF\xBB\xBF\r\n[s]\r\nk=\xC3\xA4\r\n",
-         {Read("s", "k")},
-         bomAsUtf8},
-        {"tabs around", "\t[s]\t\r\n\tk\t=\tv\t\r\n", {Read("s", "k")}},
-        {"spaced header", "[ Sec ]\r\nk=v\r\n", {Read("Sec", "k"), Read(" sec ", "K")}},
-        {"junk after header", "[Sec] junk\r\nk=v\r\n", {Read("Sec", "k")}},
-        {"unclosed header", "[s]\r\n[Sec\r\nk=v\r\n", {Read("s", "k"), Read("Sec", "k")}},
-        {"header to last bracket", "[a]b]\r\nk=v\r\n", {Read("a]b", "k"), Read("a", "k")}},
-        {"duplicate section", "[sec]\r\na=1\r\n[t]\r\n[sec]\r\nb=2\r\n", {Read("sec", "a"), Read("sec", "b")}},
-        {"duplicate key", "[s]\r\nk=1\r\nk=2\r\n", {Read("s", "k")}},
-        {"delete duplicate section", "[s]\r\na=1\r\n[t]\r\nx=1\r\n[s]\r\nb=2\r\n", {DelSection("s"), Read("s", "b")}},
-        {"case folding ascii", "[Sec]\r\nKEY=v\r\n", {Read("sEC", "key"), Read("SEC", "Key")}},
-        {"case folding 1252",
-         "[\xC4rger]\r\n\xDC\x62\x65r=v\r\n\xC9t\xE9=2\r\n",
-         {Read("\xE4rger", "\xFC\x62\x65r"), Read("\xC4RGER", "\xE9T\xC9"), Read("\xC4rger", "\xDC\x62\x65r")},
-         noFolding},
-        {"quoted values",
-         "[s]\r\nk = \"a b\" \r\nm='x\"\r\ne=\"\"\r\nq=\"abc\"\r\nc=v ;c\r\n",
-         {Read("s", "k"), Read("s", "m"), Read("s", "e"), Read("s", "c"), Read("s", "q", "d", 5)}},
-        {"quoted value cut", "[s]\r\nq=\"abc\"\r\n", {Read("s", "q", "d", 4)}, cutQuote},
-        {"default with quotes and blanks",
-         "",
-         {Read("s", "k", "\"d\"  "), Read("s", "k", "  d  "), Read("s", "k", nullptr)}},
-        {"buffer sizes",
-         "[s]\r\nk=val1\r\n",
-         {Read("s", "k", "d", 1), Read("s", "k", "d", 2), Read("s", "k", "d", 4), Read("s", "k", "d", 5)}},
-        {"key list", list, {Read("s", nullptr, "d", 64), Read("s", nullptr, "d", 20)}},
-        {"key list cut", list, {Read("s", nullptr, "d", 19), Read("s", nullptr, "d", 16)}, listZero},
-        Integers({" 12", "\t-7", "+1", "0x1F", "0X1F", "0b101", "0o17", "4294967297", "12abc", "abc", "",
-                  "1234567890123456789012345678901234567890"}),
-        {"comments and spacing kept",
-         "; head\r\n\r\n[s]\r\n  a = 1 \r\n\r\n; c\r\n[t]\r\nb=2\r\n",
-         {Write("t", "b", "3")},
-         rewrites},
-        {"new key before trailing comment",
-         "[s]\r\na=1\r\n; end\r\n\r\n[t]\r\nx=1\r\n",
-         {Write("s", "b", "2")},
-         rewrites},
-        {"new section without final line end", "[s]\r\nk=v", {Write("t", "x", "1")}},
-        {"key before first header", "top=1\r\n[s]\r\nk=v\r\n", {Write("s", "k", "w"), Read("s", "top")}},
-        {"delete missing key and section", "[s]\r\nk=v\r\n", {DelKey("s", "x"), DelKey("x", "k"), DelSection("x")}},
-        {"delete key with blanks", "[s]\r\n  k  =  v  \r\nj=1\r\n", {DelKey("s", "k"), Read("s", "k")}},
-        {"delete last key", "[s]\r\nk=v\r\n[t]\r\nx=1\r\n", {DelKey("s", "k")}},
-        {"delete in missing file", kMissing, {DelSection("s"), DelKey("s", "k")}},
-        {"write into missing folder", kMissing, {Write("s", "k", "v"), Read("s", "k")}, nullptr, "missing\\t.ini"},
-        {"new file", kMissing, {Write("App", "key", "string"), Write("App", "e", "")}},
-        {"trailing blanks in value", kMissing, {Write("s", "k", "  v  "), Read("s", "k")}},
-        {"line break in value", kMissing, {Write("s", "k", "a\r\nb"), Read("s", "k"), Read("s", "b")}, rawBreaks},
-        {"identical value", "[s]\r\nk=v\r\n", {Write("s", "k", "v")}},
+         {{'r', "s", "k"}, {'r', "t", "x"}, {'w', "s", "k", "w"}},
+         "Wine reads a file that starts with a UTF-8 byte order mark as UTF-8 (and writes it back so); Windows "
+         "reads the mark as the first bytes of the first line"},
+        {"utf-8 byte order mark on a line of its own", "\xEF\xBB\xBF\r\n[s]\r\nk=v\r\n", {{'r', "s", "k"}}},
+        {"write into missing folder", kMissing, {{'w', "s", "k", "v"}, {'r', "s", "k"}}, nullptr, "missing\\t.ini"},
         {"outside edit",
          "[s]\r\nk=v\r\n",
-         {Read("s", "k"), Outside("[s]\r\nk=outside\r\n"), Read("s", "k"), Write("s", "j", "1")}},
-        {"100 KB value", kMissing, {Write("s", "k", kBigValue.c_str()), Read("s", "k", "d", 100 * 1024 + 8)}, bigValue},
-        {"30 KB value", kMissing, {Write("s", "k", kLongValue.c_str()), Read("s", "k", "d", 40 * 1024)}},
+         {{'r', "s", "k"}, {'o', "", "", "[s]\r\nk=outside\r\n"}, {'r', "s", "k"}, {'w', "s", "j", "1"}}},
+        {"100 KB value",
+         kMissing,
+         {{'w', "s", "k", kBigValue.c_str()}, {'r', "s", "k", "d", 100 * 1024 + 8}},
+         "Wine 8 does not store a value over 64 KB"},
+        {"30 KB value", kMissing, {{'w', "s", "k", kLongValue.c_str()}, {'r', "s", "k", "d", 40 * 1024}}},
     };
+    for (const ReadCase& c : kReadCases)
+        cases.push_back({c.name, c.content ? c.content : kMissing, {{'r', c.section, c.key, c.defaultValue, c.size}}});
+    for (const IntCase& c : kIntCases)
+        cases.push_back(
+            {std::string("integer ") + c.value, std::string("[s]\r\nk=") + c.value + "\r\n", {{'i', "s", "k"}}});
+    for (const WriteCase& c : kWriteCases) {
+        cases.push_back({c.name, c.before, {}});
+        for (const Change& change : c.changes)
+            cases.back().calls.push_back({!change.key     ? 's'
+                                          : !change.value ? 'k'
+                                                          : 'w',
+                                          change.section, change.key, change.value});
+    }
+    for (DiffCase& c : cases)
+        if (kWineDiffers.count(c.name))
+            c.wineDiffers = kWineDiffers.at(c.name);
+    return cases;
 }
 
 // Wine 8 leaves a value over 64 KB unconverted and then uses whatever its stack
@@ -198,20 +153,19 @@ __attribute__((noinline)) void ClearStack()
         c = 0;
 }
 
-// Runs a case's steps and writes down every observable result.
+// Runs a case's calls and writes down every observable result.
 std::string Transcript(ProfileStore& store, const DiffCase& c)
 {
     TempFolder folder;
-    std::string file = folder.File(c.fileName);
+    const std::string file = folder.File(c.fileName);
     if (c.before != kMissing)
         WriteBytes(file, c.before);
     std::string log;
-    for (const Step& step : c.steps) {
+    for (const Call& call : c.calls) {
         ClearStack();
-        log += step(store, file.c_str()) + "\n";
+        log += Run(store, call, file) + "\n";
     }
-    log += "file [" + Escape(ReadBytes(file)) + "]\n";
-    return log;
+    return log + "file [" + Escape(ReadBytes(file)) + "]\n";
 }
 
 std::string WineVersion()
@@ -230,16 +184,15 @@ TEST(ProfileDifferential, EngineMatchesTheSystemFunctions)
     for (const DiffCase& c : Cases()) {
         ProfileEngine engine;
         SystemProfileStore system;
-        std::string ours = Transcript(engine, c);
-        std::string theirs = Transcript(system, c);
+        const std::string ours = Transcript(engine, c), theirs = Transcript(system, c);
         if (!c.wineDiffers) {
             EXPECT_EQ(ours, theirs) << "case \"" << c.name << "\"";
         } else if (ours == theirs) {
-            std::printf("note: \"%s\" no longer differs (%s)\n", c.name, c.wineDiffers);
+            std::printf("note: \"%s\" no longer differs (%s)\n", c.name.c_str(), c.wineDiffers);
         } else {
             ++expectedDifferences;
-            std::printf("expected difference in \"%s\": %s\n--- engine\n%s--- system\n%s", c.name, c.wineDiffers,
-                        ours.c_str(), theirs.c_str());
+            std::printf("expected difference in \"%s\": %s\n--- engine\n%s--- system\n%s", c.name.c_str(),
+                        c.wineDiffers, ours.c_str(), theirs.c_str());
         }
     }
     std::printf("%d expected differences\n", expectedDifferences);
