@@ -26,7 +26,7 @@
 #include "ini/profile_batch.h"
 #include "resources/resource_ids.h"
 #include "tests/core/core_fakes.h"
-#include "tests/framework/import_patch.h"
+#include "bench/support/import_patch.h"
 #include "tests/framework/message_box_catcher.h"
 #include "tests/support/temp_folder.h"
 

@@ -1,4 +1,4 @@
-#include "tests/framework/import_patch.h"
+#include "bench/support/import_patch.h"
 
 namespace {
 

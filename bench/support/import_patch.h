@@ -1,6 +1,6 @@
 #pragma once
 // Points this program's import of one system function at a stand-in while it
-// lives: a test can see calls whose effect the system hides (Wine quietly
+// lives: a measurement can see calls whose effect the system hides (Wine quietly
 // ignores DestroyIcon on a shared icon) or make the system answer as it does
 // elsewhere (no CTL3D32.DLL).
 #include <windows.h>
