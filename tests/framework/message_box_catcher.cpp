@@ -52,8 +52,7 @@ LRESULT CALLBACK MessageBoxCatcher::AfterWindowProcedure(int code, WPARAM wParam
 }
 
 MessageBoxCatcher::MessageBoxCatcher(Mode mode)
-    : hook_(SetWindowsHookExA(WH_CALLWNDPROCRET, AfterWindowProcedure, nullptr, GetCurrentThreadId())), mode_(mode),
-      previous_(current)
+    : hook_(SetWindowsHookExA(WH_CALLWNDPROCRET, AfterWindowProcedure, nullptr, GetCurrentThreadId())), mode_(mode)
 {
     current = this;
 }
@@ -61,7 +60,7 @@ MessageBoxCatcher::MessageBoxCatcher(Mode mode)
 MessageBoxCatcher::~MessageBoxCatcher()
 {
     UnhookWindowsHookEx(hook_);
-    current = previous_;
+    current = nullptr;
 }
 
 void MessageBoxCatcher::Forget(std::size_t first)

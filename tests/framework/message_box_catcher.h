@@ -1,7 +1,7 @@
 #pragma once
 // Answers every message box of this thread while it lives, recording title
 // and text, so code that reports through MessageBoxA can run unattended.
-// Left open, the boxes are only recorded. The newest catcher alive records.
+// Left open, the boxes are only recorded. One catcher at a time.
 #include <windows.h>
 
 #include <string>
@@ -35,8 +35,6 @@ private:
 
     HHOOK hook_;
     Mode mode_;
-    // The catcher that was current before this one, current again after it.
-    MessageBoxCatcher* previous_;
     bool answerYes_ = false;
     std::vector<CaughtMessageBox> boxes_;
 };
