@@ -90,13 +90,6 @@ protected:
         }
     }
     LRESULT Command(UINT command) { return SendMessageA(frame->Handle(), WM_COMMAND, command, 0); }
-    std::vector<std::string> MessageTexts() const
-    {
-        std::vector<std::string> texts;
-        for (const CaughtMessageBox& box : boxes.Caught())
-            texts.push_back(box.title + ": " + box.text);
-        return texts;
-    }
     std::string Ini() const { return folder.File("stundwrk.ini"); }
 
     TempFolder folder;

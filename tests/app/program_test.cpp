@@ -29,12 +29,6 @@ protected:
         }
         return shown;
     }
-    std::string StatusPart(int part)
-    {
-        char text[128] = {};
-        SendMessageA(frame->StatusBar(), SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text));
-        return text;
-    }
     bool MenuEnabled(UINT command)
     {
         return !(GetMenuState(GetMenu(frame->Handle()), command, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
@@ -57,8 +51,10 @@ TEST_F(ProgramTest, ArrivalAndTimerShowInTheListTrayAndStatusBar)
     SendMessageA(frame->Handle(), WM_TIMER, DAY_TIMER_ID, 0);
     EXPECT_EQ(Times(12), std::vector<std::string>{"08:00-09:30T"});
     EXPECT_STREQ(frame->Tray().Tip(), "Kommen: 08:00, Stunden: 1:30, Saldo: -6:06, Konto: -6:06");
-    EXPECT_EQ(StatusPart(4), "Feierabend um 16:06");
-    EXPECT_TRUE(boxes.Caught().empty()) << MessageTexts()[0];
+    char status[128] = {};
+    SendMessageA(frame->StatusBar(), SB_GETTEXTA, 4, reinterpret_cast<LPARAM>(status));
+    EXPECT_STREQ(status, "Feierabend um 16:06");
+    EXPECT_TRUE(boxes.Caught().empty()) << boxes.Caught()[0].text;
 
     Command(CMD_CLOSE_MONTH_PLAN);
     EXPECT_EQ(Active(), nullptr);

@@ -115,7 +115,7 @@ TEST_F(SoakTest, ThirtyDaysKeepTheFilesExactAndTheProcessFlat)
     const Resources last = Measure();
     ASSERT_TRUE(dayTwo.gdi > 0 && dayTwo.user > 0) << "the GDI and USER probes see nothing on this system";
     EXPECT_EQ(warnings, 1);
-    EXPECT_TRUE(boxes.Caught().empty()) << MessageTexts()[0];
+    EXPECT_TRUE(boxes.Caught().empty()) << boxes.Caught()[0].text;
     EXPECT_EQ(last.gdi, dayTwo.gdi);
     EXPECT_EQ(last.user, dayTwo.user);
     EXPECT_LE(last.memory, dayTwo.memory + MEMORY_SLACK) << dayTwo.memory;
