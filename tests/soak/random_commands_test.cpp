@@ -588,8 +588,7 @@ TEST_P(RandomCommandsTest, EveryCommandLeavesTheFilesConsistent)
         std::string messages;
         for (std::size_t i = boxesBefore; i < boxes.Caught().size(); ++i)
             messages += "\n    " + boxes.Caught()[i].title + ": " + boxes.Caught()[i].text;
-        ASSERT_EQ(fault, "") << "command #" << index << ": id " << id
-                             << "\n  message boxes:" << messages;
+        ASSERT_EQ(fault, "") << "command #" << index << ": id " << id << "\n  message boxes:" << messages;
     }
 }
 
