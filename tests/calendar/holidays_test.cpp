@@ -39,8 +39,7 @@ int MatchedDay(const char* expression, int year, const char** name = nullptr)
 } // namespace
 
 // The built-in tables, a state's table in place of the built-in one, and the
-// own days after either, one with a year in that year only. The whole year
-// 2008 is checked by the CLI's "holidays" test.
+// own days after either, one with a year in that year only.
 TEST(Holidays, TablesStatesAndOwnDays)
 {
     const struct {
@@ -53,7 +52,6 @@ TEST(Holidays, TablesStatesAndOwnDays)
         {"", 6, 12, 2009, "", "Nikolaus"},     // a Sunday, also 2. Advent
         {"", 32, 12, 2002, "Neujahr", ""},     // looked up as 1 January 2003
         {"", 0, 3, 2008, "", ""},              // 29 February 2008
-        {"", 2, 7, 2008, "", ""},
         {"", 4, 2, 2008, "Rosenmontag", "Rosenmontag"},
         {"", 12, 6, 2027, "Betriebsausflug", ""},
         {"", 12, 6, 2028, "", ""},
@@ -61,7 +59,6 @@ TEST(Holidays, TablesStatesAndOwnDays)
         {"BE", 8, 3, 2019, "Internationaler Frauentag", ""},
         {"HH", 31, 10, 2016, "Weltspartag", ""},
         {"HH", 31, 10, 2017, "Reformationstag", ""},
-        {"SN", 32, 12, 2026, "Neujahr", ""},
     };
     HolidayRules rules;
     const char* const own[] = {"ostersonntag-48 :Rosenmontag", " 12.06.2027+0 :Betriebsausflug", "31.10 :Weltspartag"};
@@ -115,8 +112,7 @@ TEST(DayExpression, Grammar)
         {"  \t1.5  \t:x", 2002, 1, 5},
         {"\x01\x1F 1.5:x", 2002, 1, 5},
         {"24.12 :Heilig: Abend", 2002, 24, 12}, // the name starts after the first colon
-        {"01.05 + 2 :x", 2002, 3, 5},
-        {"01.05\t-\t2:x", 2002, 29, 4},
+        {"01.05\t-\t2:x", 2002, 29, 4}, // a tab is a blank
         {"01.05+:x", 2002, 1, 5},      // empty number is 0
         {"01.05 + mi :x", 2002, 1, 5}, // 1 May 2002 is a Wednesday: stays
         {"01.05 + do :x", 2002, 2, 5},
@@ -128,7 +124,6 @@ TEST(DayExpression, Grammar)
         {"01.05 x", 2002, 0, 0},    // no colon
         {"\xA0 1.5:x", 2002, 0, 0}, // not a blank
         {";01.05:x", 2002, 0, 0},
-        {":x", 2002, 0, 0},
         {"Ostersonntag:x", 2008, 0, 0}, // keywords are lower case
         {"01.05 + Mo :x", 2002, 0, 0},
         {"01.05 * 2 :x", 2002, 0, 0},
