@@ -73,33 +73,6 @@ TEST(Holidays, TablesStatesAndOwnDays)
     }
 }
 
-// The days set by a weekday rule fall on that weekday inside their window in
-// every year.
-TEST(Holidays, WeekdayRulesInEveryYear)
-{
-    const struct {
-        const char* name;
-        int weekday, month, first, last;
-    } rules[] = {
-        {"Beginn der Sommerzeit", 0, 3, 25, 31}, {"Muttertag", 0, 5, 1, 14},   {"Buß- und Bettag", 3, 11, 16, 22},
-        {"Totensonntag", 0, 11, 20, 26},         {"4. Advent", 0, 12, 18, 24},
-    };
-    for (const auto& rule : rules) {
-        const char* expression = nullptr;
-        for (const char* entry : SpecialDayTable)
-            if (std::strcmp(std::strchr(entry, ':') + 1, rule.name) == 0)
-                expression = entry;
-        ASSERT_NE(expression, nullptr) << rule.name;
-        for (int y = 1583; y <= 2400; ++y) {
-            const int n = MatchedDay(expression, y);
-            ASSERT_GE(n, cal.DayOfYear(y, rule.month, rule.first)) << rule.name << " " << y;
-            ASSERT_LE(n, cal.DayOfYear(y, rule.month, rule.last)) << rule.name << " " << y;
-            ASSERT_EQ(cal.WeekdayOfDayOfYear(y, n), rule.weekday) << rule.name << " " << y;
-            ASSERT_FALSE(std::strcmp(rule.name, "Muttertag") == 0 && n == cal.EasterSunday(y) + 49) << y;
-        }
-    }
-}
-
 TEST(DayExpression, Grammar)
 {
     // {expression, year, day, month} - day 0: no day of the year matches.

@@ -1,30 +1,6 @@
 // Whole months kept through the CLI, checked key by key in the files.
 #include "cli_fixture.h"
 
-// The documented March 2002 plan: opening account 750 (February closes
-// with a correction to 12:30), days 1 to 3 still empty, one entry 08:00 to
-// 16:30 on Monday the 4th. Entered on that very day: the run that creates
-// the plan checks for missing days before the days exist.
-TEST_F(CliTest, March2002Example)
-{
-    ASSERT_EQ(Call("correct 28.02.2002 12:30").code, 0);
-    const CliResult r = Call("04.03.2002 17:00 entry 04.03.2002 08:00 16:30");
-    ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.err, "");
-
-    const std::string march = PlanFile("032002.SW");
-    ExpectSections(
-        march,
-        {{"MAIN", "Account=750 Month=3 Year=2002"},
-         {"1/1",
-          "Day=5 Come=32771 Go=32771 Info= WorkTime=-2147483645 Saldo=-2147483645 Account=-2147483645 NoSaldo=0"},
-         {"2/1",
-          "Day=6 Come=32771 Go=32771 Info= WorkTime=-2147483645 Saldo=-2147483645 Account=-2147483645 NoSaldo=1"},
-         {"4/1", "Day=1 Come=480 Go=990 Info= WorkTime=510 Saldo=24 Account=774 NoSaldo=0"},
-         {"4/2", ""}});
-    EXPECT_EQ(Key(march, "29/1", "Info"), "Karfreitag");
-}
-
 // April 2002, kept day by day: capture with both breaks, a flexi day, a
 // vacation over a weekend, a sick day, a correction, a deletion, and the
 // closing account carried into May.
