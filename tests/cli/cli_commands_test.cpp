@@ -35,8 +35,7 @@ TEST_F(CliTest, ArrivalLiveValuesAndDeparture)
     EXPECT_EQ(rows[3], "Mo\t04.03.2002\t08:00\t12:00T\t4:00T\t-3:36T\t-11:12T\t ");
     EXPECT_EQ(Call("04.03.2002 12:00 status").out, "08:00\t4:00\t-3:36\t-11:12\t16:06\n");
     // The live values are never stored.
-    EXPECT_EQ(Key(march, "4/1", "Go"), "32767");
-    EXPECT_EQ(Key(march, "4/1", "Account"), "2147483647");
+    ExpectKeys("032002.SW", "4/1:Go=32767 4/1:Account=2147483647");
     EXPECT_EQ(Call("04.03.2002 16:30 gehen").code, 0);
     ExpectSections(march, {{"4/1", "Day=1 Come=480 Go=990 Info= WorkTime=510 Saldo=24 Account=-432 NoSaldo=0"}});
     EXPECT_EQ(Call("04.03.2002 16:40 status").code, 1);

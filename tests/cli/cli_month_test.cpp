@@ -59,12 +59,10 @@ TEST_F(CliTest, ScriptedMonth)
             {"12/1", "Day=5 Come=32775 Go=32775 Info=Krankheitstag WorkTime=-2147483641 Saldo=0 Account=594 NoSaldo=1"},
             {"3/2", ""},
         });
-    EXPECT_EQ(Key(april, "8/1", "Come"), "32772");
-    EXPECT_EQ(Key(ini, "Options", "GDays"), "1");
-    EXPECT_EQ(Key(ini, "Options", "Holidays"), "27");
-    EXPECT_EQ(Key(ini, "Options", "Sickdays"), "1");
+    ExpectKeys("042002.SW", "8/1:Come=32772");
+    ExpectKeys("ini", "Options:GDays=1 Options:Holidays=27 Options:Sickdays=1");
     // May opens with April's closing account.
-    EXPECT_EQ(Key(PlanFile("052002.SW"), "MAIN", "Account"), "594");
+    ExpectKeys("052002.SW", "MAIN:Account=594");
 }
 
 TEST_F(CliTest, DayKindCodesAndRemarks)
@@ -80,11 +78,8 @@ TEST_F(CliTest, DayKindCodesAndRemarks)
         ASSERT_EQ(Call(call).code, 0) << call;
     // Control characters are stored as blanks: a tab would split the columns of "show".
     EXPECT_EQ(Key(march, "5/1", "Info"), "a b");
-    EXPECT_EQ(Key(march, "5/1", "Go"), "32769");
-    EXPECT_EQ(Key(ini, "Options", "GDays"), "1");
-    EXPECT_EQ(Key(ini, "Options", "Holidays"), "0");
-    EXPECT_EQ(Key(march, "4/1", "Go"), "32767");
-    EXPECT_EQ(Key(march, "4/1", "Info"), "-h");
+    ExpectKeys("032002.SW", "5/1:Go=32769 4/1:Go=32767 4/1:Info=-h");
+    ExpectKeys("ini", "Options:GDays=1 Options:Holidays=0");
     // A Saturday has no regular working time; the open entry of the 4th
     // leaves every later account unknown.
     ExpectSections(

@@ -24,16 +24,14 @@ TEST_F(CliTest, UsageErrorsExitTwoAndWriteNothing)
     calls.push_back({"--system-profile", "open", "4", "2002"}); // the system's functions are Windows' only
 #endif
     for (const auto& args : calls) {
+        SCOPED_TRACE(::testing::PrintToString(args));
         std::vector<const char*> argv = {"--ini", ini.c_str()};
-        std::string shown;
-        for (const std::string& a : args) {
+        for (const std::string& a : args)
             argv.push_back(a.c_str());
-            shown += "[" + a + "]";
-        }
         const CliResult r = RunArgs(argv);
-        EXPECT_EQ(r.code, EXIT_USAGE) << shown;
-        EXPECT_EQ(r.out, "") << shown;
-        EXPECT_EQ(r.err.empty() ? '\0' : r.err.back(), '\n') << shown; // a message of its own
+        EXPECT_EQ(r.code, EXIT_USAGE);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err.empty() ? '\0' : r.err.back(), '\n'); // a message of its own
     }
     EXPECT_FALSE(std::filesystem::exists(plans));
 }
