@@ -49,6 +49,7 @@ TEST(Holidays, TablesStatesAndOwnDays)
     } cases[] = {
         {"", 24, 12, 2006, "", "Heiligabend"}, // not 4. Advent
         {"", 18, 12, 2005, "", "4. Advent"},   // 25 December 2005 is a Sunday
+        {"", 4, 5, 2008, "", "Muttertag"},     // a week early: 11 May 2008 is Whit Sunday
         {"", 32, 12, 2002, "Neujahr", ""},     // looked up as 1 January 2003
         {"", 0, 3, 2008, "", ""},              // 29 February 2008
         {"", 4, 2, 2008, "Rosenmontag", "Rosenmontag"},
