@@ -71,14 +71,17 @@ TEST_F(CliTest, DayKindCodesAndRemarks)
     const std::string march = PlanFile("032002.SW");
     // "G" and "u" book a flexi and a vacation day as the flexi and vacation
     // commands do, counters included. An option-like text after the command
-    // is the remark; remarks arrive in UTF-8.
+    // is the remark; remarks arrive in UTF-8, and what Windows-1252 lacks or
+    // is no UTF-8 (a 4-byte sign, an over-long NUL, a cut sequence) is stored
+    // as '?'.
     for (const char* call :
          {"entry 05.03.2002 G", "entry 06.03.2002 u", "entry 04.03.2002 08:00", "remark 04.03.2002 1 -h",
-          "hours 09.03.2002 2:30 --remark Gr\xC3\xBC\xC3\x9F\xE2\x82\xAC", "remark 05.03.2002 1 a\tb\x7F\x01"})
+          "hours 09.03.2002 2:30 --remark Gr\xC3\xBC\xC3\x9F\xE2\x82\xAC", "remark 05.03.2002 1 a\tb\x7F\x01",
+          "remark 06.03.2002 1 \xE2\x80\x9Ez\xE2\x80\x9C\xF0\x9F\x98\x80\xC0\x80z\xC3"})
         ASSERT_EQ(Call(call).code, 0) << call;
     // Control characters are stored as blanks: a tab would split the columns of "show".
     EXPECT_EQ(Key(march, "5/1", "Info"), "a b");
-    ExpectKeys("032002.SW", "5/1:Go=32769 4/1:Go=32767 4/1:Info=-h");
+    ExpectKeys("032002.SW", "5/1:Go=32769 4/1:Go=32767 4/1:Info=-h 6/1:Info=\x84z\x93???z?");
     ExpectKeys("ini", "Options:GDays=1 Options:Holidays=0");
     // A Saturday has no regular working time; the open entry of the 4th
     // leaves every later account unknown.

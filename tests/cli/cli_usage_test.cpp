@@ -55,18 +55,3 @@ TEST(Cli, SettingsFileArgumentIsChecked)
         EXPECT_NE(r.err.find("--ini"), std::string::npos);
     }
 }
-
-TEST(CliText, Utf8ToWindows1252)
-{
-    const struct {
-        const char* utf8;
-        const char* cp1252;
-    } cases[] = {
-        {"\xE2\x82\xAC \xE2\x80\x9Ez\xE2\x80\x9C", "\x80 \x84z\x93"},
-        {"\xF0\x9F\x98\x80", "?"}, // outside the code page
-        {"\xC0\x80z", "??z"},      // over-long NUL
-        {"\xC3", "?"},             // cut short
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(Utf8ToCp1252(c.utf8), c.cp1252) << c.utf8;
-}
