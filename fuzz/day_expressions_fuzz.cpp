@@ -1,5 +1,6 @@
 // The holiday and special-day expressions on any text, year and day; the two
-// table lookups on any date; the text as an own day after a state's table.
+// table lookups on any date, under the sanitizers; the text as an own day
+// after a state's table.
 // Input: the expression, a zero byte, then year and day as 4 bytes each.
 #include <cstdint>
 #include <cstdio>
@@ -16,18 +17,6 @@ void Check(bool ok, const char* what, long long year, long long day, const char*
 {
     if (!ok)
         std::fprintf(stderr, "%s: year %lld, day %lld, text [%s]\n", what, year, day, text), std::abort();
-}
-
-// A lookup's name is empty without a hit, else the name of one of the table's rows.
-void CheckLookup(const Calendar& calendar, bool holiday, std::uint32_t day, std::uint32_t month, std::uint32_t year)
-{
-    char name[256];
-    std::memset(name, 'x', sizeof name);
-    const int found = holiday ? calendar.FindHoliday(day, month, year, name) : calendar.FindSpecialDay(day, month, year, name);
-    bool inTable = !found && name[0] == '\0';
-    for (int i = 0; found && i < (holiday ? HOLIDAY_COUNT : SPECIAL_DAY_COUNT); ++i)
-        inTable |= std::strcmp(std::strchr((holiday ? HolidayTable : SpecialDayTable)[i], ':') + 1, name) == 0;
-    Check(inTable, "lookup name not in the table", year, day, name);
 }
 
 } // namespace
@@ -57,12 +46,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(matches <= 1, "expression matches more than one day", year, matches, expression.get());
     match(day);
     const auto d = static_cast<std::uint32_t>(day), y = static_cast<std::uint32_t>(year);
-    CheckLookup(calendar, true, d & 0xFF, (d >> 8) & 0xFF, y);
-    CheckLookup(calendar, false, d, d >> 16, y);
+    char name[256];
+    calendar.FindHoliday(d & 0xFF, (d >> 8) & 0xFF, y, name);
+    calendar.FindSpecialDay(d, d >> 16, y, name);
     HolidayRules rules; // the text as an own day, after the table of a state the year chooses
     std::snprintf(rules.state, sizeof rules.state, "%s", States[y % STATE_COUNT].code);
     std::snprintf(rules.ownDays[0], OWN_DAY_SIZE, "%s", text.c_str());
-    char name[256];
     if (Calendar(rules).FindHoliday(d & 0xFF, (d >> 8) & 0xFF, y, name))
         Check(std::strlen(name) < OWN_DAY_SIZE, "own day name longer than its text", year, day, name);
     return 0;

@@ -28,15 +28,14 @@ std::unique_ptr<char[]> ExactCopy(const std::string& text)
     return copy;
 }
 
-void CheckRoundTrips(std::int32_t value, bool time, bool hours)
+// Every 32-bit value but "no value" is shown as a text its parser reads back.
+void CheckRoundTrips(std::int32_t value)
 {
     char text[TEXT_BUFFER_SIZE];
     FormatTime(value, text); // -32767 shows as "??:??" too
-    Check(!time || value == -NO_TIME || ParseTime(ExactCopy(text).get()) == value, "FormatTime/ParseTime", value, text);
+    Check(value == -NO_TIME || ParseTime(ExactCopy(text).get()) == value, "FormatTime/ParseTime", value, text);
     Settings settings;
     for (std::uint32_t comma : {0u, 1u}) {
-        if (!hours)
-            break;
         settings.ComFormat = comma;
         FormatHours(settings, value, text);
         Check(value == -NO_HOURS || ParseHours(ExactCopy(text).get()) == value, "FormatHours/ParseHours", value, text);
@@ -52,7 +51,6 @@ void CheckDate(std::uint32_t day, std::uint32_t month, std::uint32_t year)
     const long long key = year * 10000ll + month * 100 + day;
     const unsigned returned = ParseDate(ExactCopy(text).get(), parsed);
     Check(parsed.day == day && parsed.month == month && parsed.year == year && returned == year, "date", key, text);
-    Check(DateKey(&record) == key, "DateKey", key, text);
 }
 
 void CheckParsers(const std::string& text)
@@ -69,8 +67,8 @@ void CheckParsers(const std::string& text)
     // One algorithm: the same kind code, both "no value", or the same 32-bit number.
     const bool sameCode = IsTimeCode(time) && IsHoursCode(hours) && TimeCodeKind(time) == HoursCodeKind(hours);
     Check(sameCode || (time == NO_TIME && hours == NO_HOURS) || time == hours, "parsers disagree", time, text.c_str());
-    CheckRoundTrips(time, true, false);
-    CheckRoundTrips(hours, false, true);
+    CheckRoundTrips(time);
+    CheckRoundTrips(hours);
     EntryRecord record;
     record.weekday = 42;
     const unsigned year = ParseDate(text.c_str(), record);
@@ -87,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size >= 4) {
         std::int32_t value;
         std::memcpy(&value, data, sizeof value);
-        CheckRoundTrips(value, true, true);
+        CheckRoundTrips(value);
         CheckDate(data[0] % 100, data[1] % 12 + 1, 1000 + (data[2] | data[3] << 8) % 9000);
     }
     return 0;

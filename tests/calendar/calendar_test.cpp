@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <string>
 
 #include "calendar/calendar.h"
 
@@ -20,30 +19,6 @@ std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d)
 }
 
 } // namespace
-
-// Days outside the month count on into the neighbouring months and years.
-TEST(Calendar, DaysBeyondTheMonthAreNormalised)
-{
-    const struct {
-        int y, m, d;
-        unsigned ey, em, ed;
-    } cases[] = {
-        {2004, 3, 0, 2004, 2, 29},
-        {2003, 3, 0, 2003, 2, 28},
-        {2002, 12, 32, 2003, 1, 1},
-        {2002, 1, 0, 2001, 12, 31},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.d << "." << c.m << "." << c.y);
-        const std::int32_t jd = cal.ToJulianDay(c.y, c.m, c.d);
-        std::uint32_t y = 0, m = 0, d = 0;
-        cal.FromJulianDay(jd, y, m, d);
-        EXPECT_EQ(y, c.ey);
-        EXPECT_EQ(m, c.em);
-        EXPECT_EQ(d, c.ed);
-        EXPECT_EQ(cal.DayOfYear(c.y, c.m, c.d), jd - cal.ToJulianDay(c.y, 1, 0));
-    }
-}
 
 // Every valid date from 1583 to 2400 against the reference: the dates the
 // loop visits are consecutive days, so IsValidDate and IsLeapYear are right;

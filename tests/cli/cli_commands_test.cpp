@@ -31,12 +31,10 @@ TEST_F(CliTest, ArrivalLiveValuesAndDeparture)
     const std::vector<std::string> rows = Split(Call("04.03.2002 12:00 show 3 2002").out, '\n');
     ASSERT_EQ(rows.size(), 31u);
     EXPECT_EQ(rows[0], "Fr\t01.03.2002\t--.--\t--.--\t--.--\t-7:36\t-7:36\tFehltag");
-    EXPECT_EQ(rows[1], "Sa\t02.03.2002\t.\t.\t.\t.\t.\t ");
     EXPECT_EQ(rows[3], "Mo\t04.03.2002\t08:00\t12:00T\t4:00T\t-3:36T\t-11:12T\t ");
     EXPECT_EQ(Call("04.03.2002 12:00 status").out, "08:00\t4:00\t-3:36\t-11:12\t16:06\n");
     // The live values are never stored.
-    EXPECT_EQ(Key(march, "4/1", "Go"), "32767");
-    EXPECT_EQ(Key(march, "4/1", "Account"), "2147483647");
+    ExpectKeys("032002.SW", "4/1:Go=32767 4/1:Account=2147483647");
     EXPECT_EQ(Call("04.03.2002 16:30 gehen").code, 0);
     ExpectSections(march, {{"4/1", "Day=1 Come=480 Go=990 Info= WorkTime=510 Saldo=24 Account=-432 NoSaldo=0"}});
     EXPECT_EQ(Call("04.03.2002 16:40 status").code, 1);
@@ -49,14 +47,10 @@ TEST_F(CliTest, CommandsOnPlans)
     const std::string fill = "entry 05.03.2002 08:00 12:00;entry 05.03.2002 12:30 17:00;entry 06.03.2002 07:45 16:15;";
     const char* const nothing = "Es konnten keine auswertbaren Daten in die Zwischenablage exportiert werden.\n";
     // A plan created without a plan of the month before starts at 0:00, told.
-    auto zeroNote = [](const std::string& period) {
-        return "Es konnte kein Zeitkontostand \xC3\xBC"
-               "bernommen werden: Der Monatsplan f\xC3\xBCr " +
-               period +
-               " fehlt oder hat keinen abgeschlossenen Kontostand.\n\nDer Kontostand beginnt mit 0:00. "
-               "Geben Sie ihn bei Bedarf manuell ein.\n";
-    };
-    const std::string februaryNote = zeroNote("Februar 2002");
+    const char* const februaryNote = "Es konnte kein Zeitkontostand \xC3\xBC"
+                                     "bernommen werden: Der Monatsplan f\xC3\xBCr Februar 2002 fehlt oder hat keinen "
+                                     "abgeschlossenen Kontostand.\n\nDer Kontostand beginnt mit 0:00. Geben Sie ihn "
+                                     "bei Bedarf manuell ein.\n";
     const struct {
         const char* options; // further lines of [Options]
         std::string script;  // calls separated by ';': the last one is checked, the others succeed
@@ -77,7 +71,7 @@ TEST_F(CliTest, CommandsOnPlans)
          "1/1:Come=32773 4/1:Come=32773 7/1:Come=32773 7/1:Info=Fehltag 2/1:Come=32771 3/1:Come=32771 8/1:Come=32771"},
         {"", fill + "fill-missing 08.03.2002;weekdays 3 2002", 0, "", "", "032002.SW",
          "4/1:Come=32771 29/1:Info=Karfreitag"},
-        {"CheckMissings=0\n", "06.03.2002 09:00 recompute 3 2002", 0, "", februaryNote.c_str(), "032002.SW",
+        {"CheckMissings=0\n", "06.03.2002 09:00 recompute 3 2002", 0, "", februaryNote, "032002.SW",
          "5/1:Come=32773 6/1:Come=32771"},
         // A two-digit year as in the date fields.
         {"", "open 4 02", 0, "", nullptr, "041902.SW", "MAIN:Year=1902"},
@@ -106,8 +100,7 @@ TEST_F(CliTest, CommandsOnPlans)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.script);
-        ResetFolder();
-        WriteIni(c.options);
+        ResetFolder(c.options);
         const CliResult r = RunScript(c.script);
         EXPECT_EQ(r.code, c.code);
         EXPECT_TRUE(!c.out || r.out == c.out) << r.out;
@@ -118,7 +111,7 @@ TEST_F(CliTest, CommandsOnPlans)
 
 // A plan file that cannot be replaced (a folder stands where the temporary
 // file must go, which stops root too): the run names the file once and fails,
-// and the file is unchanged.
+// and the file is unchanged (the engine's own test covers the repair).
 TEST_F(CliTest, UnwritablePlanIsToldAndTheRunFails)
 {
     const std::string march = PlanFile("032002.SW");
@@ -130,9 +123,6 @@ TEST_F(CliTest, UnwritablePlanIsToldAndTheRunFails)
     EXPECT_NE(r.err.find("032002.SW\" konnte nicht gespeichert werden."), std::string::npos) << r.err;
     EXPECT_EQ(Split(r.err, '\n').size(), 3u) << "told once: " << r.err;
     EXPECT_EQ(ReadBytes(march), before);
-    std::filesystem::remove(TemporaryBeside(march));
-    ASSERT_EQ(Call("01.03.2002 08:00 kommen").code, 0);
-    EXPECT_EQ(Key(march, "1/1", "Come"), "480");
 }
 
 TEST_F(CliTest, InitSetsUpAndCreatesTheCurrentPeriod)

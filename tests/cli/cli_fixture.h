@@ -60,12 +60,11 @@ protected:
 
     // A month of April 2002 kept through the CLI, with a further global option.
     void RunScriptedMonth(const std::string& option);
-    // Empties the folder, for a second run of the same script.
-    void ResetFolder()
+    // Empties the folder, for another run on a fresh one.
+    void ResetFolder(const std::string& options = "")
     {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder.path() / "plans", ignored);
-        WriteIni("");
+        std::filesystem::remove_all(plans);
+        WriteIni(options);
     }
 
     // Calls separated by ';': all but the last must succeed; the last one's result.

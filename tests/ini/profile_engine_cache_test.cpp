@@ -1,9 +1,14 @@
 // The engine's cache and batches, observed through a file system that counts
-// reads and replacements (failed writes: profile_engine_failure_test).
+// reads and replacements, and writes that cannot reach the disk.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <iterator>
 #include <string>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 #include "ini/profile_batch.h"
 #include "ini/profile_engine.h"
@@ -42,8 +47,6 @@ TEST_F(EngineCache, FileIsParsedOnceUnchangedValuesAreNotWrittenNoTemporaryIsLef
 
 TEST_F(EngineCache, OutsideChangesAreSeenByTheNextCall)
 {
-    WriteBytes(file, "[s]\r\na=1\r\n");
-    EXPECT_EQ(ReadValue(engine, file, "s", "a"), "1");
     WriteBytes(file, "[s]\r\na=22\r\n");
     EXPECT_EQ(ReadValue(engine, file, "s", "a"), "22");
     // Same size, written at once: the replaced file is another file.
@@ -58,9 +61,6 @@ TEST_F(EngineCache, OutsideChangesAreSeenByTheNextCall)
     std::filesystem::last_write_time(file, time);
     engine.Recheck();
     EXPECT_EQ(ReadValue(engine, file, "s", "a"), "44");
-    WriteBytes(file, "[s]\r\na=33\r\nz=outside\r\n");
-    EXPECT_TRUE(engine.WriteString("s", "a", "2", file.c_str()));
-    EXPECT_EQ(ReadBytes(file), "[s]\r\na=2\r\nz=outside\r\n");
     std::filesystem::remove(file);
     EXPECT_EQ(ReadValue(engine, file, "s", "a"), "<default>");
 }
@@ -91,6 +91,73 @@ TEST_F(EngineCache, BatchWritesEachFileOnceAtTheOutermostEnd)
     EXPECT_EQ(ReadValue(fresh, file, "3/0", "Info"), "<default>");
     EXPECT_TRUE(engine.WriteString("1/0", "Day", "9", file.c_str()));
     EXPECT_EQ(files.replacements, 3) << "outside a batch every change is written at once";
+}
+
+// A failed write leaves the file with its old contents and the engine
+// forgets the unwritten change, so that every later read answers what the
+// file says; the failed file is remembered for the user's message.
+namespace fs = std::filesystem;
+
+// Made by the file system, by file and folder modes, by removing the folder.
+enum class Failure { DiskFull, ReadOnlyFile, ReadOnlyFolder, VanishedFolder };
+
+TEST(EngineFailure, FailedWritesLeaveFileAndReadsAsTheyWere)
+{
+    for (Failure failure :
+         {Failure::DiskFull, Failure::ReadOnlyFile, Failure::ReadOnlyFolder, Failure::VanishedFolder}) {
+        SCOPED_TRACE(static_cast<int>(failure));
+        // Read-only modes deny root nothing on POSIX; on Windows a file's
+        // read-only attribute counts, a folder's not.
+#ifdef _WIN32
+        if (failure == Failure::ReadOnlyFolder)
+#else
+        if ((failure == Failure::ReadOnlyFile || failure == Failure::ReadOnlyFolder) && ::geteuid() == 0)
+#endif
+            continue;
+        TempFolder folder;
+        const fs::path sub = folder.path() / "plans";
+        fs::create_directories(sub);
+        const std::string file = (sub / "plan.ini").string();
+        WriteBytes(file, "[s]\r\na=1\r\n[t]\r\nb=2\r\n");
+        CountingFileSystem files;
+        ProfileEngine engine(files);
+        ASSERT_EQ(ReadValue(engine, file, "s", "a"), "1");
+
+        files.failWrites = failure == Failure::DiskFull;
+        if (failure == Failure::ReadOnlyFile)
+            fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        if (failure == Failure::ReadOnlyFolder)
+            fs::permissions(sub, fs::perms::owner_read | fs::perms::owner_exec);
+        if (failure == Failure::VanishedFolder)
+            fs::remove_all(sub);
+        const std::string before = ReadBytes(file);
+
+        EXPECT_FALSE(engine.WriteString("s", "a", "2", file.c_str()));
+        EXPECT_EQ(ReadValue(engine, file, "s", "a"), failure == Failure::VanishedFolder ? "<default>" : "1");
+        {
+            ProfileBatch batch(engine);
+            EXPECT_TRUE(engine.WriteString("s", "a", "3", file.c_str()));
+            EXPECT_TRUE(engine.DeleteSection("t", file.c_str()));
+            EXPECT_EQ(ReadValue(engine, file, "s", "a"), "3") << "the batch sees its own change";
+            EXPECT_FALSE(batch.End());
+        }
+        EXPECT_EQ(ReadBytes(file), before);
+        EXPECT_EQ(ReadValue(engine, file, "s", "a"), failure == Failure::VanishedFolder ? "<default>" : "1");
+        EXPECT_EQ(ReadValue(engine, file, "t", "b"), failure == Failure::VanishedFolder ? "<default>" : "2");
+        EXPECT_EQ(engine.TakeFailedFile(), file) << "the first failure of the command";
+        EXPECT_EQ(engine.TakeFailedFile(), "") << "told once";
+
+        // Repaired, the next change is written on top of the old contents.
+        files.failWrites = false;
+        fs::create_directories(sub);
+        fs::permissions(sub, fs::perms::owner_all);
+        if (fs::exists(file))
+            fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+        EXPECT_TRUE(engine.WriteString("s", "c", "4", file.c_str()));
+        EXPECT_EQ(ReadBytes(file),
+                  failure == Failure::VanishedFolder ? "[s]\r\nc=4\r\n" : "[s]\r\na=1\r\nc=4\r\n[t]\r\nb=2\r\n");
+        EXPECT_EQ(engine.TakeFailedFile(), "");
+    }
 }
 
 } // namespace

@@ -42,7 +42,6 @@ TEST(StaleTemporaries, FirstLookRemovesOnlyThoseOfEndedWriters)
         {"plan.SW.abc.tmp", false},
         {"plan.SW.0" + ended + ".tmp", false},
         {"plan.SW." + ended + ".tmp.bak", false},
-        {"plan.SW.tmp", false},
         {"plan.SW..tmp", false},
         {"plan.SW", false},
         {"other.SW." + ended + ".tmp", false}, // another file's
