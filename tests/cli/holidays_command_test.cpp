@@ -3,10 +3,31 @@
 #include "cli/text_output.h"
 #include "cli_fixture.h"
 
+// The built-in table of one year whole: every date and every name as the user reads it.
+TEST(HolidaysCommand, Year2008)
+{
+    const CliResult r = RunArgs({"holidays", "2008"});
+    EXPECT_EQ(r.out, "01.01.2008\tH\tNeujahr\n06.01.2008\tH\tHeilige Drei K\xC3\xB6nige\n"
+                     "04.02.2008\tS\tRosenmontag\n06.02.2008\tS\tAschermittwoch\n"
+                     "20.03.2008\tS\tGr\xC3\xBCndonnerstag\n21.03.2008\tH\tKarfreitag\n"
+                     "23.03.2008\tH\tOstersonntag\n24.03.2008\tH\tOstermontag\n"
+                     "30.03.2008\tS\tBeginn der Sommerzeit\n01.05.2008\tH\tMaifeiertag\n"
+                     "04.05.2008\tS\tMuttertag\n11.05.2008\tH\tPfingstsonntag\n"
+                     "12.05.2008\tH\tPfingstmontag\n22.05.2008\tH\tFronleichnam\n"
+                     "15.08.2008\tH\tMaria Himmelfahrt\n03.10.2008\tH\tTag der Einheit\n"
+                     "26.10.2008\tS\tBeginn der Winterzeit\n01.11.2008\tH\tAllerheiligen\n"
+                     "16.11.2008\tS\tVolkstrauertag\n19.11.2008\tS\tBu\xC3\x9F- und Bettag\n"
+                     "23.11.2008\tS\tTotensonntag\n30.11.2008\tS\t1. Advent\n"
+                     "06.12.2008\tS\tNikolaus\n07.12.2008\tS\t2. Advent\n"
+                     "14.12.2008\tS\t3. Advent\n21.12.2008\tS\t4. Advent\n"
+                     "24.12.2008\tS\tHeiligabend\n25.12.2008\tH\t1. Weihnachtstag\n"
+                     "26.12.2008\tH\t2. Weihnachtstag\n31.12.2008\tS\tSilvester\n");
+}
+
 // The whole range of years, written with four digits, in date order, names in UTF-8.
 TEST(HolidaysCommand, FirstAndLastYears)
 {
-    for (const char* year : {"1", "0042", "2008", "9999"}) {
+    for (const char* year : {"1", "0042", "9999"}) {
         const CliResult r = RunArgs({"holidays", year});
         ASSERT_EQ(r.code, 0) << year;
         const std::string digits = std::string(4 - std::string(year).size(), '0') + year;
