@@ -116,7 +116,6 @@ TEST_F(PlanTest, DayDialogRefusalsTellWhyAndWriteNothing)
         {Vacations("14.03.2002", ""), "Am angegebenen Tag ist bereits ein Urlaubstag eingetragen.", "Hinweis"},
         {SickDays("14.03.2002", ""), "Am angegebenen Tag ist bereits ein Krankheitstag eingetragen.", "Hinweis"},
         {Correction("04.03.2002", "abc"), NO_ACCOUNT, "Fehler"},
-        {Correction("04.03.2002", "U"), NO_ACCOUNT, "Fehler"},
         {Correction("04.03.2002", "-35791394:01"), NO_ACCOUNT, "Fehler"},
         {Correction("04.03.2002", "99999999999"), NO_ACCOUNT, "Fehler"},
         {Vacations("04.03.2002", "06.03.2002"),
@@ -230,25 +229,4 @@ TEST_F(PlanTest, VacationOverAMissingDayCorrectsTheLaterAccounts)
     ASSERT_TRUE(AcceptVacation(plan, {"04.03.2002", "", ""}));
     EXPECT_EQ(Entry(4).Come, TimeCode(Vacation));
     EXPECT_EQ(Entry(6).Account, 750 - 456 + 24);
-}
-
-TEST_F(PlanTest, DialogMessagesBelongToTheDialogWhileItsScopeLasts)
-{
-    MonthPlan& plan = Open(3, 2002);
-    const PromptOwner dialog = 0x1234, inner = 0x5678;
-    {
-        const PromptOwnerScope owner(prompts, dialog);
-        Flexi("09.03.2002")(plan); // a Saturday
-        {
-            const PromptOwnerScope nested(prompts, inner);
-            Holiday("05.04.2002")(plan);
-        }
-        Correction("05.04.2002", "1:00")(plan);
-    }
-    Select(4);
-    plan.DeleteEntry();
-    std::vector<PromptOwner> owners;
-    for (const RecordingPrompts::Message& m : prompts.messages)
-        owners.push_back(m.owner);
-    EXPECT_EQ(owners, (std::vector<PromptOwner>{dialog, inner, dialog, NO_PROMPT_OWNER}));
 }

@@ -87,6 +87,7 @@ TEST(EndOfDay, StatusText)
         const char* text;
     } cases[] = {
         {966, NO_TIME, 900, -66, 0, "Feierabend um 16:06"},
+        {966, NO_TIME, 966, 0, 0, "Saldo heute +0:00"},
         {966, NO_TIME, 1008, 42, 0, "Saldo heute +0:42"},
         {966, NO_TIME, 1008, 42, 1, "Saldo heute +0,700"},
         {NO_TIME, NO_TIME, 1300, -300, 0, "Saldo heute -5:00"},
