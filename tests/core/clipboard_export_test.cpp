@@ -54,16 +54,6 @@ TEST_F(ExportTest, OtherStartDayRunsInPeriodOrder)
     EXPECT_EQ(ExportText(plan, 1, 0), "26.03.2002\n02.04.2002\n");
 }
 
-TEST_F(ExportTest, DayKindsProduceNoLine)
-{
-    MonthPlan& plan = Open(3, 2002);
-    for (const EntryKind kind : {FlexiDay, Vacation, SickDay, MissingDay})
-        AddKind(4 + kind, kind);
-    AddKind(18, AccountCorrection);
-    // Untouched empty days and Good Friday have no line either.
-    EXPECT_EQ(ExportText(plan, 31, 0), "");
-}
-
 TEST_F(ExportTest, MarkedRowAndRefusals)
 {
     MonthPlan& plan = FillWeek();

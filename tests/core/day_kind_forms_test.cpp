@@ -96,14 +96,11 @@ TEST_F(PlanTest, DayDialogRefusalsTellWhyAndWriteNothing)
         const char *message, *title;
     } cases[] = {
         {Flexi("09.03.2002"), FREE_ANYWAY, "Hinweis"}, // Saturday
-        {Flexi("29.03.2002"), FREE_ANYWAY, "Hinweis"}, // Good Friday
         {Flexi("12.03.2002"), FREE_ANYWAY, "Hinweis"}, // vacation already
         {Flexi("05.04.2002"), OUTSIDE_MARCH, "Fehler"},
         // Another month's date is refused as such, even where this plan's day
         // of the same number is free.
         {Flexi("31.02.2002"), OUTSIDE_MARCH, "Fehler"},
-        {Flexi("10.04.2002"), OUTSIDE_MARCH, "Fehler"},
-        {Holiday("01.04.2002"), OUTSIDE_MARCH, "Fehler"},
         {Correction("01.04.2002", "1:00"), OUTSIDE_MARCH, "Fehler"},
         {Vacations("09.03.2002", ""),
          "Am angegebenen Tag kann kein Urlaubstag eingetragen werden,\nweil dieser Tag sowieso arbeitsfrei ist.",
@@ -119,8 +116,6 @@ TEST_F(PlanTest, DayDialogRefusalsTellWhyAndWriteNothing)
         {Vacations("14.03.2002", ""), "Am angegebenen Tag ist bereits ein Urlaubstag eingetragen.", "Hinweis"},
         {SickDays("14.03.2002", ""), "Am angegebenen Tag ist bereits ein Krankheitstag eingetragen.", "Hinweis"},
         {Correction("04.03.2002", "abc"), NO_ACCOUNT, "Fehler"},
-        {Correction("04.03.2002", " "), NO_ACCOUNT, "Fehler"},
-        {Correction("04.03.2002", "U"), NO_ACCOUNT, "Fehler"},
         {Correction("04.03.2002", "-35791394:01"), NO_ACCOUNT, "Fehler"},
         {Correction("04.03.2002", "99999999999"), NO_ACCOUNT, "Fehler"},
         {Vacations("04.03.2002", "06.03.2002"),
@@ -154,8 +149,6 @@ TEST_F(PlanTest, DayDialogRefusalsTellWhyAndWriteNothing)
         const char *from, *to, *message;
     } ranges[] = {
         {"29.03.2002", "02.04.2002", OUTSIDE_APRIL},
-        {"29.04.2002", "02.05.2002", OUTSIDE_APRIL},
-        {"31.04.2002", "", "Das Datum 31.04.2002 ist ungültig."},
         {"29.04.2002", "31.04.2002", "Das Datum 31.04.2002 ist ungültig."},
     };
     settings.Holidays = 30;
@@ -178,10 +171,8 @@ TEST_F(PlanTest, RangesBookTheExistingWorkDays)
         {0, "08.03.2002", "11.03.2002", "8 11 "}, // Friday to Monday
         {0, "08.03.2002", "", "8 "},
         {0, "27.03.2002", "29.03.2002", "27 28 "}, // Good Friday is a holiday
-        {0, "01.03.2002", "31.03.2002", "1 4 5 6 7 8 11 12 13 14 15 18 19 20 21 22 25 26 27 28 "},
         // Over a month end only the days that exist.
         {2, "28.02.2002", "02.03.2002", "1 28 "},
-        {2, "27.02.2002", "04.03.2002", "1 4 27 28 "},
         {2, "15.02.2002", "14.03.2002", "1 4 5 6 7 8 11 12 13 14 15 18 19 20 21 22 25 26 27 28 "},
         // Over New Year (Neujahr is a holiday) into the next year.
         {12, "30.12.2002", "03.01.2003", "2 3 30 31 "},
@@ -238,25 +229,4 @@ TEST_F(PlanTest, VacationOverAMissingDayCorrectsTheLaterAccounts)
     ASSERT_TRUE(AcceptVacation(plan, {"04.03.2002", "", ""}));
     EXPECT_EQ(Entry(4).Come, TimeCode(Vacation));
     EXPECT_EQ(Entry(6).Account, 750 - 456 + 24);
-}
-
-TEST_F(PlanTest, DialogMessagesBelongToTheDialogWhileItsScopeLasts)
-{
-    MonthPlan& plan = Open(3, 2002);
-    const PromptOwner dialog = 0x1234, inner = 0x5678;
-    {
-        const PromptOwnerScope owner(prompts, dialog);
-        Flexi("09.03.2002")(plan); // a Saturday
-        {
-            const PromptOwnerScope nested(prompts, inner);
-            Holiday("05.04.2002")(plan);
-        }
-        Correction("05.04.2002", "1:00")(plan);
-    }
-    Select(4);
-    plan.DeleteEntry();
-    std::vector<PromptOwner> owners;
-    for (const RecordingPrompts::Message& m : prompts.messages)
-        owners.push_back(m.owner);
-    EXPECT_EQ(owners, (std::vector<PromptOwner>{dialog, inner, dialog, NO_PROMPT_OWNER}));
 }

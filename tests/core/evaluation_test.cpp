@@ -32,7 +32,6 @@ TEST_F(PlanTest, EvaluationFigures)
          20, 0, 0, 60, -60, 396, 0},
         {"flexi day is missing time on a free day", [&] { AddKind(4, FlexiDay); }, 20, 0, 0, 456, -456, 0, 0},
         {"missing day counts its target and its shortfall", [&] { AddKind(4, MissingDay); }, 20, 0, 0, 456, -456, 0, 0},
-        {"vacation adds nothing", [&] { AddKind(4, Vacation); }, 20, 0, 0, 0, 0, 0, 0},
         {"Saturday work is all overtime and counts on a free day", [&] { Add(9, At(10, 0), At(12, 0)); }, 20, 1, 120, 0,
          120, 120, 120},
         {"direct hours count, but not as actual day",

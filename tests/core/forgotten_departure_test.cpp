@@ -45,9 +45,10 @@ TEST_F(PlanTest, ForgottenDepartureIsAskedOncePerEntryAndDay)
         EXPECT_EQ(check.FirstOfDay(clock.Now()), c.asked) << c.day << " " << c.hour;
         const std::optional<OpenEarlierEntry> asked = check.NextToAsk(frame);
         EXPECT_EQ(asked.has_value(), c.asked) << c.day << " " << c.hour;
-        if (asked)
+        if (asked) {
             EXPECT_EQ(ForgottenDepartureNote(*asked), "Am 04.03.2002 wurde kein \"Gehen\" erfasst (\"Kommen\" 08:00).\n"
                                                       "Bitte tragen Sie ein, wann Sie gegangen sind.");
+        }
     }
 }
 

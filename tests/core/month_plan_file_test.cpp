@@ -11,7 +11,6 @@ TEST(MonthPlanFileName, NamesAndSeparators)
         {"/zeit/", 1, 3, 2002, "/zeit/032002.SW"},
         {"/zeit", 1, 3, 2002, "/zeit/032002.SW"},
         {"/zeit/", 15, 3, 2002, "/zeit/032002_15.SW"},
-        {"/zeit/", 1, 12, 1999, "/zeit/121999.SW"},
         {"", 1, 3, 2002, "032002.SW"},
         // Out-of-range first billing days count as the 1st.
         {"/zeit/", 0, 3, 2002, "/zeit/032002.SW"},
@@ -69,7 +68,7 @@ TEST_F(PlanTest, ReadEntryDefaultsForDamagedSections)
     EntryRecord e = Entry(9, 1);
     EXPECT_EQ(e.WorkTime, NO_HOURS);
     EXPECT_STREQ(e.Info, "");
-    EXPECT_EQ(e.NoSaldo, 1); // 9 March 2002 is a Saturday
+    EXPECT_EQ(e.NoSaldo, 1);         // 9 March 2002 is a Saturday
     EXPECT_EQ(Entry(11).NoSaldo, 0); // a Monday counts
     e = Entry(9, 2);
     EXPECT_EQ(e.Come, NO_TIME);
@@ -94,13 +93,9 @@ TEST_F(PlanTest, ReadEntryReadsHoursAsStrtol)
         {"-2147483645", -2147483645},
         {"4294967295", -1},
         {"2147483648", -2147483647 - 1},
-        {"-0", 0},
         {"+7", 7},
-        {" 12", 12},
         {"12abc", 12},
         {"abc", 0},
-        {"-", 0},
-        {"0x1F", 0},
         {"99999999999", 1215752191},
         {"9223372036854775808", -1}, // strtoll saturates
     };

@@ -23,12 +23,9 @@ void Fuzz(const std::string& input)
 
 TEST(ParseFuzz, EdgeInputs)
 {
-    const char* const shortEdges[] = {"",      "-",    "--",    "?",        ",",  ":",      ".",      "-,",
-                                      "-:",    ",,,,", "\xFF",  "\x80\x81", " ",  "\t8:30", "8:-30",  "8,-5",
-                                      "8: 30", "8, 5", "+8:30", "8:+30",    "..", "31.12.", "1..2002"};
-    const char* const numbers[] = {"9999999999,9999999999", "-2147483648", "2147483647:59", "0,99999999999",
-                                   "-0,0000000001",         "1111111111",  "546:08",        "35791394:08",
-                                   "35791394:14",           "-35791394:09"};
+    const char* const shortEdges[] = {"", "-", "--", "-,", "\xFF", "\t8:30", "8:-30", "8, 5", "+8:30", "1..2002"};
+    const char* const numbers[] = {"9999999999,9999999999", "-2147483648", "2147483647:59",
+                                   "0,99999999999",         "35791394:14", "-35791394:09"};
     const std::string d(1000, '9');
     std::vector<std::string> edges(std::begin(shortEdges), std::end(shortEdges));
     edges.insert(edges.end(), std::begin(numbers), std::end(numbers));

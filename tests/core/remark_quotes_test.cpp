@@ -32,16 +32,7 @@ protected:
 TEST_P(RemarkQuotesTest, RemarksSurviveRewrites)
 {
     const std::string remarks[] = {
-        "'Zitat'",
-        "\"Projekt X\"",
-        "''",
-        "\"\"",
-        "\"a\" und \"b\"",
-        "'x' ",
-        "\"",
-        "'gemischt\"",
-        "Projekt \"X\"",
-        "'" + std::string(253, 'x') + "'",
+        "'Zitat'", "\"Projekt X\"", "\"\"", "\"a\" und \"b\"", "\"", "'" + std::string(253, 'x') + "'",
     };
     MonthPlan& plan = Open(3, 2002);
     unsigned day = 1;

@@ -11,13 +11,10 @@ namespace {
 
 const char* const NEGATIVE_TIMES = "Bitte geben Sie positive Zeiten für Kommen und Gehen ein.";
 const char* const TIMES_OUT_OF_RANGE = "Bitte geben Sie gültige Zeiten für Kommen und Gehen ein.";
-const char* const NEGATIVE_HOURS = "Bitte geben Sie eine positive Stundenangabe ein.";
 const char* const COME_AFTER_GO = "Die Kommen-Zeit muß kleiner sein als die Gehen-Zeit.";
 const char* const OUTSIDE_MARCH = "Das Datum muß zwischen 01.03.2002 und 31.03.2002 liegen.";
 const char* const CORRECTION_CODE = "Ein Zeitkontostand kann nicht unter \"Kommen\" oder \"Gehen\" eingetragen "
                                     "werden.\nBitte benutzen Sie dafür \"Zeitkonto-Korrektur\".";
-const char* const MISSING_DAY_CODE = "Fehltage können nicht unter \"Kommen\" oder \"Gehen\" eingetragen werden.\n"
-                                     "Bitte benutzen Sie dafür \"Fehltage bis Markierung eintragen\".";
 const char* const DIRECT_HOURS_CODE =
     "Stunden ohne Uhrzeiten können nicht unter \"Kommen\" oder \"Gehen\" eingetragen werden.\n"
     "Bitte wählen Sie dafür \"Stunden\" und geben Sie die Stunden dort ein.";
@@ -47,7 +44,7 @@ TimeEntryFields Hours(const char* date, const char* hours)
 
 } // namespace
 
-TEST_F(PlanTest, NewTimeEntryStartsOnTheSuggestedDayOrToday)
+TEST_F(PlanTest, TimeEntryStartValues)
 {
     MonthPlan& plan = Open(3, 2002, 750);
     settings.TimeLag = 15;
@@ -60,7 +57,6 @@ TEST_F(PlanTest, NewTimeEntryStartsOnTheSuggestedDayOrToday)
         // Today, a Monday, does not decide.
         {4, "04.03.2002", "04.03.2002", false},
         {4, "09.03.2002", "09.03.2002", true},
-        {4, "10.03.2002", "10.03.2002", true},
     };
     for (const auto& c : cases) {
         clock.Set(c.today, 3, 2002, 8, 10);
@@ -70,12 +66,8 @@ TEST_F(PlanTest, NewTimeEntryStartsOnTheSuggestedDayOrToday)
     }
     const TimeEntryFields f = InitTimeEntry(plan, 0, "");
     EXPECT_EQ(std::tie(f.come, f.go, f.hours, f.remark), std::make_tuple("07:55", "", "", "")); // travel time off
-}
 
-TEST_F(PlanTest, ExistingTimeEntriesShowTheirValues)
-{
-    MonthPlan& plan = Open(3, 2002, 750);
-    settings.TimeLag = 15;
+    // Existing entries show their values.
     clock.Set(15, 6, 2001, 9, 0);
     ASSERT_TRUE(AcceptTimeEntry(plan, 0, Times("04.03.2002", "08:00", "16:30")));
     ASSERT_TRUE(AcceptTimeEntry(plan, 0, Hours("05.03.2002", "2:15")));
@@ -85,17 +77,17 @@ TEST_F(PlanTest, ExistingTimeEntriesShowTheirValues)
         unsigned day;
         const char *come, *go, *hours;
         bool hoursMode;
-    } cases[] = {
+    } shown[] = {
         {4, "08:00", "16:30", "8:30", false},
         {5, "**.**", "**.**", "2:15", true},
         // A missing day opens like an empty day.
         {6, "08:45", "", "", false},
         {7, "08:45", "", "", false},
     };
-    for (const auto& c : cases) {
-        const TimeEntryFields f = InitTimeEntry(plan, EntryKey(c.day, 1), "01.03.2002");
+    for (const auto& c : shown) {
+        const TimeEntryFields e = InitTimeEntry(plan, EntryKey(c.day, 1), "01.03.2002");
         EXPECT_EQ(
-            std::tie(f.date, f.dateEnabled, f.come, f.go, f.hours, f.remark, f.hoursMode),
+            std::tie(e.date, e.dateEnabled, e.come, e.go, e.hours, e.remark, e.hoursMode),
             std::make_tuple("0" + std::to_string(c.day) + ".03.2002", false, c.come, c.go, c.hours, "", c.hoursMode));
     }
 }
@@ -108,10 +100,10 @@ TEST_F(PlanTest, NowButtonsMoveArrivalEarlierAndDepartureLater)
         int lag;
         const char *arrival, *departure;
     } cases[] = {
-        {8, 10, 15, "07:55", "08:25"},  {16, 30, 15, "16:15", "16:45"},
+        {8, 10, 15, "07:55", "08:25"},
         {0, 5, 15, "00:00", "00:20"},   // the lag never reaches into yesterday
         {23, 50, 15, "23:35", "24:00"}, // nor into tomorrow
-        {12, 0, 0, "12:00", "12:00"},   {0, 10, -15, "00:25", "00:00"},
+        {0, 10, -15, "00:25", "00:00"},
     };
     for (const auto& c : cases) {
         settings.TimeLag = c.lag;
@@ -127,41 +119,32 @@ TEST_F(PlanTest, RefusedTimeEntryTellsTheFirstProblemAndWritesNothing)
         TimeEntryFields fields;
         const char* message;
     } cases[] = {
-        {Times("04.03.2002", "-1:00", "16:00"), NEGATIVE_TIMES},
-        {Times("04.03.2002", "08:00", "-16:00"), NEGATIVE_TIMES},
         {Times("05.04.2002", "-1:00", "16:00"), NEGATIVE_TIMES}, // times before the date
+        {Times("04.03.2002", "08:00", "-16:00"), NEGATIVE_TIMES},
         {Times("04.03.2002", "546:08", "600:00"), TIMES_OUT_OF_RANGE},
-        {Times("04.03.2002", "08:00", "546:07"), TIMES_OUT_OF_RANGE},
         {Times("04.03.2002", "08:00", "24:01"), TIMES_OUT_OF_RANGE},
-        {Times("04.03.2002", "99:99", "100:00"), TIMES_OUT_OF_RANGE},
-        {Hours("04.03.2002", "-2:00"), NEGATIVE_HOURS},
+        {Hours("05.04.2002", "-2:00"), "Bitte geben Sie eine positive Stundenangabe ein."},
         {Hours("04.03.2002", "U"), NO_HOURS_TEXT}, // a code is no amount of hours
-        {Hours("04.03.2002", ""), NO_HOURS_TEXT},
         {Hours("04.03.2002", "7 Std"), NO_HOURS_TEXT},
         {Hours("04.03.2002", "35791394:01"), NO_HOURS_TEXT},
-        {Hours("04.03.2002", "35791394:14"), NO_HOURS_TEXT}, // wraps onto a code
-        {Hours("05.04.2002", "-2:00"), NEGATIVE_HOURS},
-        {Times("05.04.2002", "08:00", "16:00"), OUTSIDE_MARCH},
+        {Hours("04.03.2002", "35791394:14"), NO_HOURS_TEXT},    // wraps onto a code
         {Times("05.04.2002", "17:00", "08:00"), OUTSIDE_MARCH}, // date before order
         {Times("1.3.02", "08:00", "16:00"), OUTSIDE_MARCH},
-        {Times("0.4.2002", "08:00", "16:00"), "Das Datum 00.04.2002 ist ungültig."},
         {Times("45.03.2002", "17:00", "08:00"), "Das Datum 45.03.2002 ist ungültig."},
         {Times("04.03.2002", "17:00", "08:00"), COME_AFTER_GO},
         {Times("04.03.2002", "U", "08:00"), COME_AFTER_GO},
         // Codes that need their own command, in either field, before the date.
         {Times("05.04.2002", "Z", ""), CORRECTION_CODE},
-        {Times("04.03.2002", "08:00", "Z"), CORRECTION_CODE},
-        {Times("04.03.2002", "--", ""), MISSING_DAY_CODE},
-        {Times("04.03.2002", "08:00", "--.--"), MISSING_DAY_CODE},
+        {Times("04.03.2002", "08:00", "--.--"),
+         "Fehltage können nicht unter \"Kommen\" oder \"Gehen\" eingetragen werden.\n"
+         "Bitte benutzen Sie dafür \"Fehltage bis Markierung eintragen\"."},
         {Times("04.03.2002", "*", "16:00"), DIRECT_HOURS_CODE},
         {Times("04.03.2002", "08:00", "**.**"), DIRECT_HOURS_CODE},
         {Times("04.03.2002", "08:00", "U"), DAY_KIND_IN_GO},
-        {Times("04.03.2002", "08:00", "G"), DAY_KIND_IN_GO},
         {Times("04.03.2002", "K", "U"), DAY_KIND_IN_GO},
         {Times("04.03.2002", "08:00", "."), DAY_KIND_IN_GO},
         // Letters that are no code, before everything else; "?" has no arrival.
         {Times("05.04.2002", "x", ""), NOT_A_TIME},
-        {Times("04.03.2002", "08:00", "abc"), NOT_A_TIME},
         {Times("04.03.2002", "?", "16:00"), NOT_A_TIME},
         {Times("04.03.2002", "z", ""), CORRECTION_CODE}, // a code in lower case
     };
@@ -184,12 +167,10 @@ TEST_F(PlanTest, AcceptedTimeEntryIsStoredWithItsComputedValues)
         HoursValue workTime, saldo, account;
     } cases[] = {
         {Times("04.03.2002", "08:00", "16:30"), 480, 990, 510, 24, 774},
-        {Times("04.03.2002", "08:00", "08:00"), 480, 480, 0, -456, 294},
         {Times("04.03.2002", "08:00", ""), 480, NO_TIME, NO_HOURS, NO_HOURS, NO_HOURS},
         {Times("04.03.2002", "", "16:00"), TimeCode(EmptyDay), TimeCode(EmptyDay), HoursCode(EmptyDay),
          HoursCode(EmptyDay), HoursCode(EmptyDay)},
         {Hours("04.03.2002", " 7:30 "), TimeCode(DirectHours), TimeCode(DirectHours), 450, -36, 714},
-        {Hours("04.03.2002", "0"), TimeCode(DirectHours), TimeCode(DirectHours), 0, -456, 294},
         // A code letter, in either case, books a whole day of its kind.
         {Times("04.03.2002", " u ", "U"), TimeCode(Vacation), TimeCode(Vacation), HoursCode(Vacation), 0, 750},
     };
@@ -219,11 +200,9 @@ TEST_F(PlanTest, CountedDayCodesInKommenAreTheirDialogs)
         bool booked;
     } cases[] = {
         {"G", FlexiDay, flexi, "04.03.2002", 1, true},
-        {"G", FlexiDay, flexi, "13.03.2002", 1, false}, // a flexi day after a time entry
-        {"U", Vacation, vacation, "04.03.2002", 1, true},
+        {"G", FlexiDay, flexi, "13.03.2002", 1, false},    // a flexi day after a time entry
         {"U", Vacation, vacation, "04.03.2002", 0, false}, // no vacation left
         {"U", Vacation, vacation, "09.03.2002", 1, false}, // a Saturday
-        {"U", Vacation, vacation, "13.03.2002", 1, false},
         {"K", SickDay, sick, "04.03.2002", 1, true},
         {"K", SickDay, sick, "29.03.2002", 1, false}, // Good Friday
     };
@@ -267,7 +246,6 @@ TEST_F(PlanTest, NewTimeEntriesFollowTheDaysEntriesAndEditsStayInPlace)
     ASSERT_TRUE(AcceptTimeEntry(plan, 0, Times("05.03.2002", "08:00", "16:30")));
     EXPECT_EQ(plan.EntryCount(4), 2u);
     EXPECT_EQ(Entry(4, 2).Saldo, 480 - 30 - 456);
-    EXPECT_EQ(Entry(5).Account, 750 - 6 + 24);
 
     // The edit keeps the entry's date whatever the date text says, and the
     // following days are recomputed.
@@ -285,22 +263,10 @@ TEST_F(PlanTest, NewTimeEntriesFollowTheDaysEntriesAndEditsStayInPlace)
     EXPECT_EQ(plan.EntryCount(12), 1u);
     EXPECT_EQ(Entry(12).Come, 480);
 
-    // The check box and a long remark are stored.
+    // The check box is stored.
     TimeEntryFields free = Times("07.03.2002", "08:00", "16:30");
     free.noSaldo = true;
-    free.remark = std::string(300, 'x');
     ASSERT_TRUE(AcceptTimeEntry(plan, 0, free));
     EXPECT_EQ(Entry(7).NoSaldo, 1);
     EXPECT_EQ(Entry(7).Saldo, 510); // no regular working time: the hours are the balance
-    EXPECT_EQ(std::string(Entry(7).Info), std::string(255, 'x'));
-}
-
-TEST_F(PlanTest, TimeEntryOfAStartDayPeriodAcceptsTheFollowingMonthsDays)
-{
-    settings.StartDay = 15;
-    MonthPlan& plan = Open(3, 2002);
-    EXPECT_TRUE(AcceptTimeEntry(plan, 0, Times("14.04.2002", "08:00", "16:00")));
-    EXPECT_EQ(Entry(14).Come, 480);
-    EXPECT_FALSE(AcceptTimeEntry(plan, 0, Times("15.04.2002", "08:00", "16:00")));
-    ExpectOnly("Das Datum muß zwischen 15.03.2002 und 14.04.2002 liegen.");
 }

@@ -56,16 +56,6 @@ TEST_F(CountedPlanTest, UnsavedChangeIsToldOncePerCommand)
              DayRangeFields fields = InitVacation(plan, "06.03.2002");
              EXPECT_TRUE(AcceptVacation(plan, fields));
          }},
-        {"sick days", planFile,
-         [&] {
-             DayRangeFields fields = InitSickDays(plan, "06.03.2002");
-             EXPECT_TRUE(AcceptSickDays(plan, fields));
-         }},
-        {"flexi day", planFile,
-         [&] {
-             DayEntryFields fields = InitDayEntry(plan, "07.03.2002");
-             EXPECT_TRUE(AcceptFlexiDay(plan, fields));
-         }},
         {"deleting a vacation day", planFile, [&] { plan.DeleteEntry(); },
          [&] {
              DayRangeFields fields = InitVacation(plan, "08.03.2002");

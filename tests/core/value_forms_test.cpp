@@ -13,8 +13,10 @@ TEST(MonthForm, ProposesThePeriodThatHoldsTodayUnlessChosen)
         unsigned day, month, year, startDay, chosenMonth, chosenYear;
         unsigned wantMonth, wantYear;
     } cases[] = {
-        {10, 3, 2002, 15, 0, 0, 2, 2002},  {15, 3, 2002, 15, 0, 0, 3, 2002},  {10, 3, 2002, 1, 0, 0, 3, 2002},
-        {10, 1, 2002, 15, 0, 0, 12, 2001}, {31, 12, 2002, 1, 0, 0, 12, 2002}, {10, 3, 2002, 1, 7, 1999, 7, 1999},
+        {10, 3, 2002, 15, 0, 0, 2, 2002},
+        {15, 3, 2002, 15, 0, 0, 3, 2002},
+        {10, 1, 2002, 15, 0, 0, 12, 2001},
+        {10, 3, 2002, 1, 7, 1999, 7, 1999},
     };
     for (const Case& c : cases) {
         Settings settings;
@@ -36,10 +38,9 @@ TEST(MonthForm, AcceptsOnlyAMonthAndAYear)
         bool accepted;
         unsigned month, year;
     } cases[] = {
-        {2, "2002", true, 3, 2002},    {0, "2", true, 1, 1902},    {11, "99", true, 12, 1999},
-        {0, " 2002 ", true, 1, 2002},  {0, "1901", true, 1, 1901}, {-1, "2002", false, 0, 2002}, // no selection
-        {12, "2002", false, 13, 2002}, {0, "0", false, 1, 0},      {0, "", false, 1, 0},
-        {0, "20o2", false, 1, 0},      {0, "-2002", false, 1, 0},  {0, "99999999999", false, 1, 0},
+        {11, "99", true, 12, 1999},      {0, " 2002 ", true, 1, 2002}, {-1, "2002", false, 0, 2002}, // no selection
+        {12, "2002", false, 13, 2002},   {0, "0", false, 1, 0},        {0, "20o2", false, 1, 0},
+        {0, "99999999999", false, 1, 0},
     };
     for (const Case& c : cases) {
         unsigned month = 5, year = 1950;
@@ -85,9 +86,8 @@ TEST(CounterForms, RefusesWhatIsNoUnsignedNumber)
         bool accepted;
         std::uint32_t value;
     } cases[] = {
-        {"12", true, 12},     {" 7 ", true, 7},         {"0", true, 0},    {"4294967295", true, 4294967295u},
-        {"-3", false, 0},     {"+3", false, 0},         {"", false, 0},    {"  ", false, 0},
-        {"3 Tage", false, 0}, {"4294967296", false, 0}, {"1 2", false, 0},
+        {" 7 ", true, 7},     {"4294967295", true, 4294967295u}, {"-3", false, 0},  {"  ", false, 0},
+        {"3 Tage", false, 0}, {"4294967296", false, 0},          {"1 2", false, 0},
     };
     for (const Case& c : cases) {
         Settings settings;

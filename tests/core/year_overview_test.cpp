@@ -82,6 +82,7 @@ TEST_F(PlanTest, YearOverviewShowsEachPeriodsEvaluation)
     const std::string text = YearOverviewText(settings, overview);
     EXPECT_EQ(text.substr(0, text.find('\n')), "Zeitraum\tSoll-Arbeitstage\tIst-Arbeitstage\tÜberstunden\tFehlstunden\t"
                                                 "Stundensaldo\tKontostand\tUrlaubstage\tKrankheitstage\tGleittage");
+    EXPECT_NE(text.find("\n" + expected[0].first + "\t" + expected[0].second[0] + "\t"), std::string::npos);
     EXPECT_NE(text.find("\nSumme\t" + std::to_string(targetDays) + "\t"), std::string::npos);
     EXPECT_EQ(text.substr(text.rfind('\n', text.size() - 2)), "\nResturlaub\t17\n");
     EXPECT_TRUE(BuildYearOverview(frame, 2003).periods.empty());
