@@ -101,7 +101,7 @@ int main(int argc, char** argv)
     int failures = 0, shutdowns = 0, leftByKills = 0;
     for (int round = 0; round < kills && failures == 0; ++round) {
         const std::map<std::string, std::string> before = PlanFiles(folder.Path(), true);
-        StundwerkProcess program(folder.Path(), false);
+        StundwerkProcess program(folder.Path());
         if (!Launch(program)) {
             std::printf("round %d: the program did not open its month plan\n", round);
             ++failures;
@@ -131,7 +131,7 @@ int main(int argc, char** argv)
         leftByKills += TemporaryFiles(folder.Path());
     }
     // The start after the last kill, ended as a session ends: it saves its settings and quits.
-    StundwerkProcess last(folder.Path(), false);
+    StundwerkProcess last(folder.Path());
     DWORD exitCode = 0;
     if (!Launch(last)) {
         std::printf("after the last kill: the program did not open its month plan\n");

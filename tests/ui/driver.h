@@ -2,8 +2,8 @@
 // The driver of the real Stundwerk.exe for the end-to-end tests, the pictures
 // and the kill runs: started in a throwaway folder of its own and worked only
 // from outside, as a user would (tray icon messages, menu keys, commands, keys
-// to the list, the buttons of its message boxes); its list and the shell's
-// tray tips read across the process boundary; stundwerk-cli on the same files.
+// to the list, the buttons of its message boxes); its list read across the
+// process boundary; stundwerk-cli on the same files.
 #include <windows.h>
 
 #include <string>
@@ -21,24 +21,18 @@ bool WaitUntil(Condition condition, DWORD timeoutMs = 10000, DWORD stepMs = 20)
     return true;
 }
 
-struct Date {
-    unsigned day, month, year;
-};
-std::string DateText(const Date& date); // DD.MM.YYYY
-int MinutesNow();                       // since midnight, by the real clock
+std::string DateText(unsigned day, unsigned month, unsigned year); // DD.MM.YYYY
+int MinutesNow();                                                  // since midnight, by the real clock
 
 // The billing period that holds today by the real clock, which the program reads.
 struct CurrentPeriod {
-    Date today;
-    unsigned month, year, startDay;
-    std::string FileName() const;     // MMYYYY.SW, or MMYYYY_S.SW for a first billing day S other than 1
-    std::string FirstDayText() const; // DD.MM.YYYY
-    std::string MonthAndYear() const; // "März 2025" (Windows-1252), as the plan window's title has it
+    unsigned day, month, year, startDay; // today's day; the period's month and year
+    std::string FileName() const;        // MMYYYY.SW, or MMYYYY_S.SW for a first billing day S other than 1
 };
 CurrentPeriod PeriodOfToday(unsigned startDay);
 
 struct CliResult {
-    DWORD exitCode = 0;
+    int exitCode;
     std::string output;
 };
 
@@ -62,22 +56,13 @@ private:
     bool ready_ = false;
 };
 
-// A report list view's rows in another process: item data and each column's
-// text (Windows-1252). Throws when the process cannot be read or has another
-// pointer size than this program.
+// A list view's rows in another process of this program's pointer size:
+// the first column's item data and each column's text (Windows-1252).
 struct ListViewRow {
     LPARAM key = 0;
     std::vector<std::string> cells;
 };
 std::vector<ListViewRow> ReadListViewRows(HWND list);
-
-// The notification area: Wine's shell gives each icon a window and a tooltip.
-struct TrayIcon {
-    HWND window;
-    std::string tip;
-};
-std::vector<TrayIcon> TrayIcons();
-std::string TrayTipStartingWith(const std::string& prefix); // the first such tip, or ""
 
 constexpr UINT TRAY_CALLBACK = WM_USER + 0x66;
 constexpr WPARAM TRAY_ICON_ID = 1;
@@ -89,9 +74,8 @@ struct SeenMessageBox {
 
 class StundwerkProcess {
 public:
-    // Starts folder\Stundwerk.exe and waits for its frame. First lets the
-    // shell drop icons of programs that were ended without removing them.
-    explicit StundwerkProcess(const std::string& folder, bool forgetDeadTrayIcons = true);
+    // Starts folder\Stundwerk.exe and waits for its frame.
+    explicit StundwerkProcess(const std::string& folder);
     ~StundwerkProcess() { Kill(); }
     StundwerkProcess(const StundwerkProcess&) = delete;
     StundwerkProcess& operator=(const StundwerkProcess&) = delete;
@@ -107,10 +91,10 @@ public:
     HWND ActivePlanWindow() const;
     HWND PlanList() const;
 
-    bool ChooseTrayItem(TrayItem item) const; // as a right click on the icon and the menu keys
+    // Opens the tray menu as a right click on the icon does; with an item, chooses it by the menu keys.
+    HWND OpenTrayMenu() const;
+    bool ChooseTrayItem(TrayItem item) const;
     void Command(WORD id) const;
-    void SystemCommand(WPARAM command) const;
-    void KeyToList(UINT virtualKey) const;
     // Waits for a message box, reads it and presses the button; empty when none came.
     SeenMessageBox AnswerMessageBox(int button, DWORD timeoutMs = 10000) const;
 

@@ -39,19 +39,15 @@ void Save(const std::string& name, RECT area)
     }
 }
 
-RECT RectOf(HWND window, HWND other = nullptr, int margin = 0)
+RECT RectOf(HWND window)
 {
-    RECT rect{}, second{};
+    RECT rect{};
     GetWindowRect(window, &rect);
-    if (other && GetWindowRect(other, &second))
-        UnionRect(&rect, &rect, &second);
-    InflateRect(&rect, margin, margin);
     return rect;
 }
 
-// Waits for a window of the class, takes its picture (with the other window) and closes it.
-void TakeAndClose(const StundwerkProcess& program, const std::string& name, const char* className, HWND other = nullptr,
-                  int margin = 0)
+// Waits for a window of the class, takes its picture and closes it.
+void TakeAndClose(const StundwerkProcess& program, const std::string& name, const char* className)
 {
     HWND window = nullptr;
     if (!WaitUntil([&] { return (window = program.FindWindowOfClass(className)) != nullptr; })) {
@@ -60,7 +56,7 @@ void TakeAndClose(const StundwerkProcess& program, const std::string& name, cons
         return;
     }
     if (name != "dialogs/options") {
-        Save(name, RectOf(window, other, margin));
+        Save(name, RectOf(window));
     } else {
         const HWND tabs = reinterpret_cast<HWND>(SendMessageA(window, PSM_GETTABCONTROL, 0, 0));
         const int pages = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
@@ -109,17 +105,10 @@ int main()
         program.Command(dialog.command);
         TakeAndClose(program, dialog.name, "#32770");
     }
-
-    // A right click on the shell's tray icon, which passes it on: the menu opens where the mouse is.
-    for (const TrayIcon& icon : TrayIcons()) {
-        if (icon.tip.rfind("Kommen: ", 0) != 0)
-            continue;
-        const RECT place = RectOf(icon.window);
-        SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
-        PostMessageA(icon.window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(8, 8));
-        PostMessageA(icon.window, WM_RBUTTONUP, 0, MAKELPARAM(8, 8));
-        TakeAndClose(program, "ui-tray-menu", "#32768", GetAncestor(icon.window, GA_ROOT), 10);
-    }
+    // The tray menu opens where the mouse is.
+    SetCursorPos(1100, 900);
+    program.OpenTrayMenu();
+    TakeAndClose(program, "ui-tray-menu", "#32768");
     program.ChooseTrayItem(TrayItem::Beenden);
     program.AnswerMessageBox(IDYES);
     return failures == 0 ? 0 : 1;
