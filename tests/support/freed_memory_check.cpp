@@ -68,22 +68,13 @@ const PVOID HANDLER = AddVectoredExceptionHandler(1, EndOnAccessToFreedMemory);
 
 } // namespace
 
+// The array forms of the statically linked standard library end here.
 void operator delete(void* block) noexcept
 {
     FillAndFree(block);
 }
 
 void operator delete(void* block, std::size_t) noexcept
-{
-    FillAndFree(block);
-}
-
-void operator delete[](void* block) noexcept
-{
-    FillAndFree(block);
-}
-
-void operator delete[](void* block, std::size_t) noexcept
 {
     FillAndFree(block);
 }

@@ -30,13 +30,6 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
     return FALSE;
 }
 
-std::string WindowText(HWND window)
-{
-    char text[1024] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 // A built program as this process names files: CMake gives Wine's programs
 // Unix paths, which are drive Z: to them.
 std::string BuiltProgramPath(std::string path)
@@ -95,20 +88,19 @@ void ProgramFolder::WriteSettings(const std::vector<std::string>& options, const
         << "\r\nHeight=" << frame.bottom - frame.top << "\r\n";
 }
 
-CliResult ProgramFolder::Cli(const std::string& arguments) const
+int ProgramFolder::Cli(const std::string& arguments, std::string* output) const
 {
     // The command processor drops the outer quotes.
     const std::string command =
         "\"\"" + BuiltProgramPath(STUNDWERK_CLI_EXE) + "\" --ini \"" + SettingsFile() + "\" " + arguments + "\"";
     std::FILE* pipe = _popen(command.c_str(), "rb");
     if (!pipe)
-        return {1, "cannot run " + command};
-    CliResult result{0, ""};
+        return -1;
+    std::string ignored;
     char buffer[4096];
     for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        result.output.append(buffer, got);
-    result.exitCode = _pclose(pipe);
-    return result;
+        (output ? *output : ignored).append(buffer, got);
+    return _pclose(pipe);
 }
 
 std::vector<ListViewRow> ReadListViewRows(HWND list)
@@ -235,14 +227,16 @@ void StundwerkProcess::Command(WORD id) const
     PostMessageA(frame_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
-SeenMessageBox StundwerkProcess::AnswerMessageBox(int button, DWORD timeoutMs) const
+std::string StundwerkProcess::AnswerMessageBox(int button) const
 {
     constexpr int MESSAGE_TEXT_ID = 0xFFFF; // the static control with a system message box's text
     HWND box = nullptr;
-    if (!WaitUntil([&] { return (box = FindWindowOfClass("#32770")) && GetDlgItem(box, MESSAGE_TEXT_ID); }, timeoutMs))
-        return {};
-    SeenMessageBox seen{WindowText(box), WindowText(GetDlgItem(box, MESSAGE_TEXT_ID))};
+    if (!WaitUntil([&] { return (box = FindWindowOfClass("#32770")) && GetDlgItem(box, MESSAGE_TEXT_ID); }))
+        return "";
+    char title[256] = {}, text[1024] = {};
+    GetWindowTextA(box, title, sizeof title);
+    GetDlgItemTextA(box, MESSAGE_TEXT_ID, text, sizeof text);
     SendMessageA(GetDlgItem(box, button), BM_CLICK, 0, 0);
     WaitUntil([&] { return !IsWindow(box); });
-    return seen;
+    return std::string(title) + ": " + text;
 }

@@ -31,11 +31,6 @@ struct CurrentPeriod {
 };
 CurrentPeriod PeriodOfToday(unsigned startDay);
 
-struct CliResult {
-    int exitCode;
-    std::string output;
-};
-
 // A copy of the built Stundwerk.exe in a new folder (its settings file lives beside it).
 class ProgramFolder {
 public:
@@ -47,8 +42,9 @@ public:
     // stundwrk.ini: Options with this folder as the working directory and the
     // given "Key=Value" lines, Window with the frame's place.
     void WriteSettings(const std::vector<std::string>& options, const RECT& frame = {40, 30, 840, 590}) const;
-    // The built stundwerk-cli.exe on this folder's settings file and plans.
-    CliResult Cli(const std::string& arguments) const;
+    // The built stundwerk-cli.exe on this folder's settings file and plans:
+    // its exit code; what it prints to standard output goes to output.
+    int Cli(const std::string& arguments, std::string* output = nullptr) const;
 
 private:
     TempFolder temp_;
@@ -67,10 +63,6 @@ std::vector<ListViewRow> ReadListViewRows(HWND list);
 constexpr UINT TRAY_CALLBACK = WM_USER + 0x66;
 constexpr WPARAM TRAY_ICON_ID = 1;
 enum class TrayItem { Kommen, Gehen, Oeffnen, Verbergen, Beenden }; // the tray menu in order
-
-struct SeenMessageBox {
-    std::string title, text;
-};
 
 class StundwerkProcess {
 public:
@@ -95,8 +87,8 @@ public:
     HWND OpenTrayMenu() const;
     bool ChooseTrayItem(TrayItem item) const;
     void Command(WORD id) const;
-    // Waits for a message box, reads it and presses the button; empty when none came.
-    SeenMessageBox AnswerMessageBox(int button, DWORD timeoutMs = 10000) const;
+    // Waits for a message box and presses the button: "title: text", or "" when none came.
+    std::string AnswerMessageBox(int button) const;
 
 private:
     PROCESS_INFORMATION process_{};

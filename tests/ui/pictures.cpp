@@ -21,29 +21,27 @@ const struct {
     const char* name;
     WORD command;
 } DIALOGS[] = {
-    {"dialogs/time_entry_open_day", CMD_EDIT_ENTRY}, {"dialogs/time_entry", CMD_ENTER_WORK_TIME},
-    {"dialogs/vacation", CMD_ENTER_VACATION},        {"dialogs/year_overview", CMD_YEAR_OVERVIEW},
-    {"dialogs/options", CMD_OPTIONS},                {"evaluation", CMD_MONTHLY_EVALUATION},
+    {"dialogs/time_entry_open_day", CMD_EDIT_ENTRY},
+    {"dialogs/time_entry", CMD_ENTER_WORK_TIME},
+    {"dialogs/vacation", CMD_ENTER_VACATION},
+    {"dialogs/year_overview", CMD_YEAR_OVERVIEW},
+    {"dialogs/options", CMD_OPTIONS},
+    {"evaluation", CMD_MONTHLY_EVALUATION},
 };
 
 int failures = 0;
 
-void Save(const std::string& name, RECT area)
+// What the screen shows of the window, once it has painted.
+void Save(const std::string& name, HWND window)
 {
-    Sleep(800); // painted
-    RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    Sleep(800);
+    RECT area{}, screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    GetWindowRect(window, &area);
     IntersectRect(&area, &area, &screen);
     if (!SaveScreenPicture(area, (name + ".bmp").c_str())) {
         std::fprintf(stderr, "no picture %s\n", name.c_str());
         ++failures;
     }
-}
-
-RECT RectOf(HWND window)
-{
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
 }
 
 // Waits for a window of the class, takes its picture and closes it.
@@ -56,14 +54,14 @@ void TakeAndClose(const StundwerkProcess& program, const std::string& name, cons
         return;
     }
     if (name != "dialogs/options") {
-        Save(name, RectOf(window));
+        Save(name, window);
     } else {
         const HWND tabs = reinterpret_cast<HWND>(SendMessageA(window, PSM_GETTABCONTROL, 0, 0));
         const int pages = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
         for (int page = 0; page < pages; ++page) {
             SendMessageA(window, PSM_SETCURSEL, page, 0);
             Save(page + 1 < pages ? "dialogs/options_" + std::to_string(page + 1) : "dialogs/options_automatik",
-                 RectOf(window));
+                 window);
         }
     }
     const bool menu = std::string(className) == "#32768";
@@ -100,7 +98,7 @@ int main()
         return 1;
     }
     program.ChooseTrayItem(TrayItem::Kommen);
-    Save("stundwerk", RectOf(program.Frame()));
+    Save("stundwerk", program.Frame());
     for (const auto& dialog : DIALOGS) {
         program.Command(dialog.command);
         TakeAndClose(program, dialog.name, "#32770");
