@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <stdexcept>
@@ -28,14 +27,6 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
         return TRUE;
     query.found = window;
     return FALSE;
-}
-
-// A built program as this process names files: CMake gives Wine's programs
-// Unix paths, which are drive Z: to them.
-std::string BuiltProgramPath(std::string path)
-{
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path[0] == '\\' ? "Z:" + path : path;
 }
 
 } // namespace
@@ -75,7 +66,7 @@ std::string CurrentPeriod::FileName() const
 
 ProgramFolder::ProgramFolder() : path_(temp_.path().string())
 {
-    ready_ = CopyFileA(BuiltProgramPath(STUNDWERK_EXE).c_str(), File("Stundwerk.exe").c_str(), FALSE) != 0;
+    ready_ = CopyFileA(STUNDWERK_EXE, File("Stundwerk.exe").c_str(), FALSE) != 0;
 }
 
 void ProgramFolder::WriteSettings(const std::vector<std::string>& options, const RECT& frame) const
@@ -91,8 +82,7 @@ void ProgramFolder::WriteSettings(const std::vector<std::string>& options, const
 int ProgramFolder::Cli(const std::string& arguments, std::string* output) const
 {
     // The command processor drops the outer quotes.
-    const std::string command =
-        "\"\"" + BuiltProgramPath(STUNDWERK_CLI_EXE) + "\" --ini \"" + SettingsFile() + "\" " + arguments + "\"";
+    const std::string command = "\"\"" STUNDWERK_CLI_EXE "\" --ini \"" + SettingsFile() + "\" " + arguments + "\"";
     std::FILE* pipe = _popen(command.c_str(), "rb");
     if (!pipe)
         return -1;
@@ -112,7 +102,8 @@ std::vector<ListViewRow> ReadListViewRows(HWND list)
     GetWindowThreadProcessId(list, &id);
     const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
     auto* remote = static_cast<char*>(
-        process ? VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + TEXT_SIZE, MEM_COMMIT, PAGE_READWRITE) : nullptr);
+        process ? VirtualAllocEx(process, nullptr, sizeof(LVITEMW) + TEXT_SIZE * 2, MEM_COMMIT, PAGE_READWRITE)
+                : nullptr);
     if (!remote)
         throw std::runtime_error("cannot reach the list view's process");
     const HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
@@ -120,20 +111,22 @@ std::vector<ListViewRow> ReadListViewRows(HWND list)
     std::vector<ListViewRow> rows(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     for (std::size_t row = 0; row < rows.size(); ++row) {
         for (int column = 0; column < columns; ++column) {
-            LVITEMA item{};
+            LVITEMW item{};
             item.mask = LVIF_TEXT | LVIF_PARAM;
             item.iItem = static_cast<int>(row);
             item.iSubItem = column;
-            item.pszText = remote + sizeof item;
+            item.pszText = reinterpret_cast<LPWSTR>(remote + sizeof item);
             item.cchTextMax = TEXT_SIZE;
-            char text[TEXT_SIZE] = {};
+            wchar_t text[TEXT_SIZE] = {};
+            char utf8[TEXT_SIZE * 3] = {};
             WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
-            SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote));
+            SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote));
             ReadProcessMemory(process, remote, &item, sizeof item, nullptr);
             // The list may point at its own copy of the text instead of filling ours.
-            ReadProcessMemory(process, item.pszText, text, TEXT_SIZE - 1, nullptr);
+            ReadProcessMemory(process, item.pszText, text, sizeof text - sizeof *text, nullptr);
+            WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
             rows[row].key = column == 0 ? item.lParam : rows[row].key;
-            rows[row].cells.push_back(text);
+            rows[row].text += (column ? "\t" : "") + std::string(utf8);
         }
     }
     VirtualFreeEx(process, remote, 0, MEM_RELEASE);
@@ -150,13 +143,7 @@ StundwerkProcess::StundwerkProcess(const std::string& folder)
     if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                         &startup, &process_))
         return;
-    WaitUntil(
-        [&] {
-            WindowQuery query{process_.dwProcessId, "Stundwerk", false, nullptr};
-            EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
-            return (frame_ = query.found) != nullptr || !Running();
-        },
-        30000, 5);
+    WaitUntil([&] { return (frame_ = FindWindowOfClass("Stundwerk", false)) != nullptr || !Running(); }, 30000, 5);
 }
 
 void StundwerkProcess::Kill()
@@ -184,9 +171,9 @@ bool StundwerkProcess::WaitForExit(DWORD timeoutMs, DWORD& exitCode) const
            GetExitCodeProcess(process_.hProcess, &exitCode);
 }
 
-HWND StundwerkProcess::FindWindowOfClass(const char* className) const
+HWND StundwerkProcess::FindWindowOfClass(const char* className, bool visibleOnly) const
 {
-    WindowQuery query{process_.dwProcessId, className, true, nullptr};
+    WindowQuery query{process_.dwProcessId, className, visibleOnly, nullptr};
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
     return query.found;
 }

@@ -53,10 +53,10 @@ private:
 };
 
 // A list view's rows in another process of this program's pointer size:
-// the first column's item data and each column's text (Windows-1252).
+// the first column's item data and the cells' texts joined by tabs, in UTF-8.
 struct ListViewRow {
     LPARAM key = 0;
-    std::vector<std::string> cells;
+    std::string text;
 };
 std::vector<ListViewRow> ReadListViewRows(HWND list);
 
@@ -79,7 +79,7 @@ public:
     // Ends it by force if it still runs and waits until its frame is gone.
     void Kill();
 
-    HWND FindWindowOfClass(const char* className) const; // visible, top-level, or null
+    HWND FindWindowOfClass(const char* className, bool visibleOnly = true) const; // top-level, or null
     HWND ActivePlanWindow() const;
     HWND PlanList() const;
 

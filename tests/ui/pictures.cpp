@@ -31,6 +31,12 @@ const struct {
 
 int failures = 0;
 
+int Fail(const std::string& what)
+{
+    std::fprintf(stderr, "%s\n", what.c_str());
+    return ++failures;
+}
+
 // What the screen shows of the window, once it has painted.
 void Save(const std::string& name, HWND window)
 {
@@ -38,10 +44,8 @@ void Save(const std::string& name, HWND window)
     RECT area{}, screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     GetWindowRect(window, &area);
     IntersectRect(&area, &area, &screen);
-    if (!SaveScreenPicture(area, (name + ".bmp").c_str())) {
-        std::fprintf(stderr, "no picture %s\n", name.c_str());
-        ++failures;
-    }
+    if (!SaveScreenPicture(area, (name + ".bmp").c_str()))
+        Fail("no picture " + name);
 }
 
 // Waits for a window of the class, takes its picture and closes it.
@@ -49,8 +53,7 @@ void TakeAndClose(const StundwerkProcess& program, const std::string& name, cons
 {
     HWND window = nullptr;
     if (!WaitUntil([&] { return (window = program.FindWindowOfClass(className)) != nullptr; })) {
-        std::fprintf(stderr, "no window for %s\n", name.c_str());
-        ++failures;
+        Fail("no window for " + name);
         return;
     }
     if (name != "dialogs/options") {
@@ -74,13 +77,11 @@ void TakeAndClose(const StundwerkProcess& program, const std::string& name, cons
 int main()
 {
     CreateDirectoryA("dialogs", nullptr);
-    ProgramFolder first, folder;
-    if (!first.Ready() || !folder.Ready()) {
-        std::fprintf(stderr, "Stundwerk.exe could not be copied\n");
-        return 1;
-    }
+    ProgramFolder folder;
+    if (!folder.Ready())
+        return Fail("Stundwerk.exe could not be copied");
     { // No settings file: the first start welcomes.
-        StundwerkProcess program(first.Path());
+        StundwerkProcess program(folder.Path());
         TakeAndClose(program, "dialogs/welcome", "#32770");
     }
 
@@ -93,10 +94,8 @@ int main()
     folder.Cli("entry 03" + month + " 12:30 17:15 --remark \"Nach der Mittagspause\"");
     folder.Cli("flexi 04" + month);
     StundwerkProcess program(folder.Path());
-    if (!program.Started() || !WaitUntil([&] { return program.PlanList() != nullptr; })) {
-        std::fprintf(stderr, "Stundwerk did not open its month plan\n");
-        return 1;
-    }
+    if (!program.Started() || !WaitUntil([&] { return program.PlanList() != nullptr; }))
+        return Fail("Stundwerk did not open its month plan");
     program.ChooseTrayItem(TrayItem::Kommen);
     Save("stundwerk", program.Frame());
     for (const auto& dialog : DIALOGS) {
