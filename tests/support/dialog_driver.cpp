@@ -67,20 +67,6 @@ void CALLBACK RunScript(HWND, UINT, UINT_PTR timer, DWORD)
     SetTimer(search.found, FORGOTTEN_DIALOG_TIMER, 5000, CloseForgottenDialog);
 }
 
-// Runs this thread's messages for about a second, so that every window has
-// painted.
-void PumpUntilIdle()
-{
-    for (int round = 0; round < 20; ++round) {
-        MSG message{};
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(50);
-    }
-}
-
 } // namespace
 
 void WhenDialogOpens(std::function<void(HWND dialog)> script)
@@ -148,7 +134,12 @@ void SaveScreenshot(HWND window, const char* name)
     if (!folder || !*folder)
         return;
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpUntilIdle();
+    // This thread's messages for about a second, so that every window has painted.
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < 1000; Sleep(50)) {
+        MSG message{};
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+    }
     const std::string path = std::string(folder) + "/" + name + ".bmp";
     RECT rect{};
     GetWindowRect(window, &rect);

@@ -6,31 +6,6 @@
 #include <fstream>
 #include <stdexcept>
 
-namespace {
-
-struct WindowQuery {
-    DWORD processId;
-    const char* className;
-    bool visibleOnly;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
-{
-    auto& query = *reinterpret_cast<WindowQuery*>(parameter);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (processId != query.processId || lstrcmpA(className, query.className) != 0 ||
-        (query.visibleOnly && !IsWindowVisible(window)))
-        return TRUE;
-    query.found = window;
-    return FALSE;
-}
-
-} // namespace
-
 std::string DateText(unsigned day, unsigned month, unsigned year)
 {
     char text[16];
@@ -173,9 +148,13 @@ bool StundwerkProcess::WaitForExit(DWORD timeoutMs, DWORD& exitCode) const
 
 HWND StundwerkProcess::FindWindowOfClass(const char* className, bool visibleOnly) const
 {
-    WindowQuery query{process_.dwProcessId, className, visibleOnly, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
-    return query.found;
+    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, className, nullptr)) != nullptr;) {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(window, &processId);
+        if (processId == process_.dwProcessId && (!visibleOnly || IsWindowVisible(window)))
+            return window;
+    }
+    return nullptr;
 }
 
 HWND StundwerkProcess::ActivePlanWindow() const

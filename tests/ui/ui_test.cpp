@@ -25,18 +25,14 @@ namespace {
 
 constexpr long NO_TIME = 32767;
 
-// The list's rows as the CLI prints them; with a key, only the row of that entry.
+// The list's rows as the CLI prints them; with a key, only the row of that
+// entry (its day, and its position on the day above).
 std::string ListText(HWND list, LPARAM key = 0)
 {
     std::string text;
     for (const ListViewRow& row : ReadListViewRows(list))
         text += key == 0 || row.key == key ? row.text + "\n" : "";
     return text;
-}
-
-LPARAM EntryKey(unsigned day, unsigned position)
-{
-    return day | position << 16;
 }
 
 // "HH:MM" of minutes since midnight.
@@ -51,21 +47,6 @@ struct StoredEntry {
     unsigned position;
     long come, go, workTime;
 };
-
-// The entries of a day with an arrival time in a month plan file, in position order.
-std::vector<StoredEntry> DayEntries(const std::string& plan, unsigned day)
-{
-    std::vector<StoredEntry> entries;
-    for (unsigned position = 1;; ++position) {
-        std::map<std::string, std::string> keys;
-        for (const std::string& line : SectionLines(plan, std::to_string(day) + "/" + std::to_string(position)))
-            keys[line.substr(0, line.find('='))] = line.substr(line.find('=') + 1);
-        if (keys["Day"].empty())
-            return entries;
-        if (std::stol(keys["Come"]) < NO_TIME)
-            entries.push_back({position, std::stol(keys["Come"]), std::stol(keys["Go"]), std::stol(keys["WorkTime"])});
-    }
-}
 
 bool HasLine(const std::vector<std::string>& lines, const std::string& line)
 {
@@ -92,7 +73,22 @@ protected:
         })) << "no rows in the month plan";
     }
 
-    std::vector<StoredEntry> Today() const { return DayEntries(plan, period.day); }
+    // Today's entries with an arrival time in the plan file, in position order.
+    std::vector<StoredEntry> Today() const
+    {
+        std::vector<StoredEntry> entries;
+        for (unsigned position = 1;; ++position) {
+            std::map<std::string, std::string> keys;
+            for (const std::string& line :
+                 SectionLines(plan, std::to_string(period.day) + "/" + std::to_string(position)))
+                keys[line.substr(0, line.find('='))] = line.substr(line.find('=') + 1);
+            if (keys["Day"].empty())
+                return entries;
+            if (std::stol(keys["Come"]) < NO_TIME)
+                entries.push_back(
+                    {position, std::stol(keys["Come"]), std::stol(keys["Go"]), std::stol(keys["WorkTime"])});
+        }
+    }
 
     ProgramFolder folder;
     CurrentPeriod period = PeriodOfToday(1);
@@ -155,8 +151,7 @@ TEST_F(UiTest, OpenMonthListsTheCliRowsAndTheDeleteKeyDeletesTheSelectedEntry)
     plan = folder.File(period.FileName());
     const std::vector<std::string> options = {"OpenMonth=1", "SelectDay=1", "StartDay=15"};
     folder.WriteSettings(options);
-    const std::string first = DateText(15, period.month, period.year);
-    ASSERT_EQ(folder.Cli("entry " + first + " 07:00 07:30 --remark \"K\xF6ln\""), 0);
+    ASSERT_EQ(folder.Cli("entry " + DateText(15, period.month, period.year) + " 07:00 07:30 --remark \"K\xF6ln\""), 0);
     ASSERT_EQ(folder.Cli("entry " + today + " 08:00 16:30"), 0);
     const std::size_t entriesToday = Today().size();
     Start(options);
@@ -206,7 +201,7 @@ TEST_F(UiTest, KommenAndGehenFromTheTrayMenuRecordTodaysEntry)
     EXPECT_LE(done.go, MinutesNow());
     EXPECT_EQ(done.workTime, done.go - done.come);
     const std::string times = "\t" + Clock(done.come) + "\t" + Clock(done.go) + "\t";
-    const LPARAM key = EntryKey(period.day, done.position);
+    const LPARAM key = period.day | done.position << 16;
     EXPECT_TRUE(WaitUntil([&] { return ListText(list, key).find(times) != std::string::npos; })) << ListText(list, key);
 }
 
@@ -231,7 +226,7 @@ TEST_F(UiTest, SessionMessagesRecordTheDayByThemselves)
     EXPECT_EQ(Today()[0].go, locked);
     EXPECT_EQ(Today()[1].come, locked + 1);
     EXPECT_EQ(Today()[1].go, NO_TIME);
-    const std::string row = ListText(list, EntryKey(period.day, Today()[1].position));
+    const std::string row = ListText(list, period.day | Today()[1].position << 16);
     EXPECT_NE(row.find("\t" + Clock(locked + 1) + "\t"), std::string::npos) << row;
 
     std::remove(folder.SettingsFile().c_str());
@@ -247,33 +242,28 @@ TEST_F(UiTest, SessionMessagesRecordTheDayByThemselves)
               (std::vector<std::string>{"Left=40", "Top=30", "Width=800", "Height=560"}));
 }
 
-// A second copy brings the first forward and ends with 0.
-TEST_F(UiTest, SecondStartEndsWithZero)
+// With OpenMonth=0 the frame starts hidden and opens no plan; a second copy
+// brings the first forward and ends with 0. "Beenden" in the tray menu asks,
+// and on Yes saves settings and geometry. The program gives its lock back
+// while the question waits, so a CLI command need not wait, and its save
+// keeps the counters the CLI changed meanwhile.
+TEST_F(UiTest, SecondStartEndsAndBeendenAsksAndSavesSettingsKeepingTheCliCounters)
 {
-    Start({"OpenMonth=0"});
+    Start({"OpenMonth=0", "TimeLag=-5", "HeadLine2=Name: M\xFCller", "Holidays=30"});
     EXPECT_EQ(program->ActivePlanWindow(), nullptr);
     EXPECT_TRUE(PlanFiles(folder.Path()).empty());
-    const StundwerkProcess second(folder.Path());
     DWORD exitCode = STILL_ACTIVE;
-    EXPECT_TRUE(second.WaitForExit(30000, exitCode));
+    EXPECT_TRUE(StundwerkProcess(folder.Path()).WaitForExit(30000, exitCode));
     EXPECT_EQ(exitCode, 0u);
     EXPECT_TRUE(program->Running());
     EXPECT_EQ(FindWindowA("Stundwerk", nullptr), program->Frame());
     EXPECT_FALSE(IsWindowVisible(program->Frame()));
-}
 
-// "Beenden" in the tray menu asks, and on Yes saves settings and geometry.
-// The program gives its lock back while the question waits, so a CLI command
-// need not wait, and its save keeps the counters the CLI changed meanwhile.
-TEST_F(UiTest, BeendenAsksAndOnYesSavesSettingsKeepingTheCliCounters)
-{
-    Start({"OpenMonth=0", "TimeLag=-5", "HeadLine2=Name: M\xFCller", "Holidays=30"});
     ASSERT_EQ(folder.Cli("vacation 15.01.2003"), 0);
     ASSERT_TRUE(program->ChooseTrayItem(TrayItem::Beenden));
     ASSERT_TRUE(WaitUntil([&] { return program->FindWindowOfClass("#32770") != nullptr; }));
     EXPECT_EQ(folder.Cli("--wait 0 vacation 14.02.2003"), 0);
     EXPECT_EQ(program->AnswerMessageBox(IDYES), "Frage: Wollen Sie Stundwerk wirklich beenden ?");
-    DWORD exitCode = STILL_ACTIVE;
     ASSERT_TRUE(program->WaitForExit(15000, exitCode));
     EXPECT_EQ(exitCode, 0u);
     EXPECT_EQ(SectionLines(folder.SettingsFile(), "Window"),
