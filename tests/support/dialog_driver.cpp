@@ -33,10 +33,9 @@ BOOL CALLBACK FindWanted(HWND window, LPARAM data)
     GetClassNameA(window, className, sizeof className);
     const bool wanted = search.title.empty() ? lstrcmpA(className, "#32770") == 0 && IsWindowEnabled(window)
                                              : TitleOf(window) == search.title;
-    if (!wanted || !IsWindowVisible(window))
-        return TRUE;
-    search.found = window;
-    return FALSE;
+    if (wanted && IsWindowVisible(window))
+        search.found = window;
+    return search.found == nullptr;
 }
 
 // A failed check can end a script before it closes its dialog; the test

@@ -39,15 +39,10 @@ std::string CurrentPeriod::FileName() const
     return name;
 }
 
-ProgramFolder::ProgramFolder() : path_(temp_.path().string())
-{
-    ready_ = CopyFileA(STUNDWERK_EXE, File("Stundwerk.exe").c_str(), FALSE) != 0;
-}
-
 void ProgramFolder::WriteSettings(const std::vector<std::string>& options, const RECT& frame) const
 {
     std::ofstream out(SettingsFile(), std::ios::binary | std::ios::trunc);
-    out << "[Options]\r\nWorkingDir=" << path_ << "\\\r\n";
+    out << "[Options]\r\nWorkingDir=" << Path() << "\\\r\n";
     for (const std::string& line : options)
         out << line << "\r\n";
     out << "[Window]\r\nLeft=" << frame.left << "\r\nTop=" << frame.top << "\r\nWidth=" << frame.right - frame.left
@@ -77,8 +72,7 @@ std::vector<ListViewRow> ReadListViewRows(HWND list)
     GetWindowThreadProcessId(list, &id);
     const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
     auto* remote = static_cast<char*>(
-        process ? VirtualAllocEx(process, nullptr, sizeof(LVITEMW) + TEXT_SIZE * 2, MEM_COMMIT, PAGE_READWRITE)
-                : nullptr);
+        VirtualAllocEx(process, nullptr, sizeof(LVITEMW) + sizeof(wchar_t) * TEXT_SIZE, MEM_COMMIT, PAGE_READWRITE));
     if (!remote)
         throw std::runtime_error("cannot reach the list view's process");
     const HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
@@ -125,10 +119,8 @@ void StundwerkProcess::Kill()
 {
     if (!process_.hProcess)
         return;
-    if (Running()) {
-        TerminateProcess(process_.hProcess, 1);
-        WaitForSingleObject(process_.hProcess, 10000);
-    }
+    TerminateProcess(process_.hProcess, 1); // fails, harmlessly, when it has ended
+    WaitForSingleObject(process_.hProcess, 10000);
     CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
     process_ = {};

@@ -34,10 +34,10 @@ CurrentPeriod PeriodOfToday(unsigned startDay);
 // A copy of the built Stundwerk.exe in a new folder (its settings file lives beside it).
 class ProgramFolder {
 public:
-    ProgramFolder();
+    ProgramFolder() : ready_(CopyFileA(STUNDWERK_EXE, File("Stundwerk.exe").c_str(), FALSE) != 0) {}
     bool Ready() const { return ready_; }
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "\\" + name; }
+    std::string Path() const { return temp_.path().string(); }
+    std::string File(const std::string& name) const { return Path() + "\\" + name; }
     std::string SettingsFile() const { return File("stundwrk.ini"); }
     // stundwrk.ini: Options with this folder as the working directory and the
     // given "Key=Value" lines, Window with the frame's place.
@@ -48,8 +48,7 @@ public:
 
 private:
     TempFolder temp_;
-    std::string path_;
-    bool ready_ = false;
+    bool ready_; // after temp_, which File() needs
 };
 
 // A list view's rows in another process of this program's pointer size:

@@ -7,7 +7,6 @@
 #include <commctrl.h>
 
 #include <cstdio>
-#include <string>
 
 #include "resources/resource_ids.h"
 #include "tests/support/window_picture.h"
@@ -80,10 +79,8 @@ int main()
     ProgramFolder folder;
     if (!folder.Ready())
         return Fail("Stundwerk.exe could not be copied");
-    { // No settings file: the first start welcomes.
-        StundwerkProcess program(folder.Path());
-        TakeAndClose(program, "dialogs/welcome", "#32770");
-    }
+    // No settings file: the first start welcomes.
+    TakeAndClose(StundwerkProcess(folder.Path()), "dialogs/welcome", "#32770");
 
     const CurrentPeriod period = PeriodOfToday(1);
     folder.WriteSettings({"OpenMonth=1", "SelectDay=1"}, {30, 20, 1030, 720});
