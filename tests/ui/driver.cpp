@@ -171,10 +171,13 @@ HWND StundwerkProcess::OpenTrayMenu() const
 
 bool StundwerkProcess::ChooseTrayItem(TrayItem item) const
 {
+    // Keys once the menu loop runs (it answers messages then), from the first
+    // item whatever the mouse has marked.
     const HWND menu = OpenTrayMenu();
-    if (!menu)
+    if (!menu || !SendMessageTimeoutA(menu, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr))
         return false;
-    for (int step = 0; step <= static_cast<int>(item); ++step)
+    PostMessageA(menu, WM_KEYDOWN, VK_HOME, 0);
+    for (int step = 0; step < static_cast<int>(item); ++step)
         PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
     PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
     return WaitUntil([&] { return !IsWindowVisible(menu); });

@@ -77,8 +77,6 @@ int main()
 {
     CreateDirectoryA("dialogs", nullptr);
     ProgramFolder folder;
-    if (!folder.Ready())
-        return Fail("Stundwerk.exe could not be copied");
     // No settings file: the first start welcomes.
     TakeAndClose(StundwerkProcess(folder.Path()), "dialogs/welcome", "#32770");
 
