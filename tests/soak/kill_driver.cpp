@@ -73,7 +73,7 @@ int main(int argc, char** argv)
     const WORD commands[] = {CMD_RECORD_ARRIVAL, CMD_RECORD_DEPARTURE, CMD_RECOMPUTE, CMD_RECOMPUTE_WEEKDAYS};
     for (int round = 0; round < kills; ++round) {
         const std::map<std::string, std::string> before = PlanFiles(folder.Path(), true);
-        StundwerkProcess program(folder.Path(), false);
+        StundwerkProcess program(folder.Path());
         if (!Launch(program))
             return Failed("round " + std::to_string(round) + ": the program did not open its month plan");
         // A burst of writing commands, sometimes ended by a session end,
@@ -94,7 +94,7 @@ int main(int argc, char** argv)
     }
     // The start after the last kill, ended as a session ends: it saves its
     // settings, quits and clears the temporary files a kill left.
-    StundwerkProcess last(folder.Path(), false);
+    StundwerkProcess last(folder.Path());
     DWORD exitCode = 0;
     if (!Launch(last) || !PostMessageA(last.Frame(), WM_QUERYENDSESSION, 0, 0) || !last.WaitForExit(10000, exitCode))
         return Failed("after the last kill: the program did not open its plan and end with the session");

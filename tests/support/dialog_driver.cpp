@@ -17,52 +17,33 @@ struct Armed {
 };
 
 // Armed scripts by their timer.
-std::map<UINT_PTR, Armed>& Scripts()
-{
-    static std::map<UINT_PTR, Armed> scripts;
-    return scripts;
-}
+std::map<UINT_PTR, Armed> scripts;
+
+constexpr UINT_PTR FORGOTTEN_DIALOG_TIMER = 0x5744;
 
 struct WindowSearch {
-    const std::string* title; // empty: the enabled dialog on top
+    const std::string& title;
     HWND found;
 };
 
 BOOL CALLBACK FindWanted(HWND window, LPARAM data)
 {
-    auto* search = reinterpret_cast<WindowSearch*>(data);
+    auto& search = *reinterpret_cast<WindowSearch*>(data);
     char className[16] = {};
     GetClassNameA(window, className, sizeof className);
-    const bool wanted = search->title->empty() ? lstrcmpA(className, "#32770") == 0 && IsWindowEnabled(window)
-                                               : TitleOf(window) == *search->title;
-    if (!wanted || !IsWindowVisible(window))
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-HWND FindWindowFor(const std::string& title)
-{
-    WindowSearch search{&title, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), FindWanted, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-// Dialogs that a script left open, each with the timer that checks on it.
-std::map<UINT_PTR, HWND>& Watched()
-{
-    static std::map<UINT_PTR, HWND> watched;
-    return watched;
+    const bool wanted = search.title.empty() ? lstrcmpA(className, "#32770") == 0 && IsWindowEnabled(window)
+                                             : TitleOf(window) == search.title;
+    if (wanted && IsWindowVisible(window))
+        search.found = window;
+    return search.found == nullptr;
 }
 
 // A failed check can end a script before it closes its dialog; the test
 // fails then instead of waiting for ever.
-void CALLBACK CloseForgottenDialog(HWND, UINT, UINT_PTR timer, DWORD)
+void CALLBACK CloseForgottenDialog(HWND dialog, UINT, UINT_PTR timer, DWORD)
 {
-    KillTimer(nullptr, timer);
-    HWND dialog = Watched()[timer];
-    Watched().erase(timer);
-    if (Scripts().empty() && IsOpen(dialog)) {
+    KillTimer(dialog, timer);
+    if (scripts.empty() && IsOpen(dialog)) {
         ADD_FAILURE() << "a dialog was left open: " << TitleOf(dialog);
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     }
@@ -70,18 +51,19 @@ void CALLBACK CloseForgottenDialog(HWND, UINT, UINT_PTR timer, DWORD)
 
 void CALLBACK RunScript(HWND, UINT, UINT_PTR timer, DWORD)
 {
-    if (!Scripts().count(timer)) {
+    if (!scripts.count(timer)) {
         KillTimer(nullptr, timer); // disarmed; its last tick was already waiting
         return;
     }
-    HWND dialog = FindWindowFor(Scripts()[timer].title);
-    if (!dialog)
+    WindowSearch search{scripts[timer].title, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindWanted, reinterpret_cast<LPARAM>(&search));
+    if (!search.found)
         return; // not shown yet: the timer comes again
     KillTimer(nullptr, timer);
-    std::function<void(HWND)> script = std::move(Scripts()[timer].script);
-    Scripts().erase(timer);
-    script(dialog);
-    Watched()[SetTimer(nullptr, 0, 5000, CloseForgottenDialog)] = dialog;
+    std::function<void(HWND)> script = std::move(scripts[timer].script);
+    scripts.erase(timer);
+    script(search.found);
+    SetTimer(search.found, FORGOTTEN_DIALOG_TIMER, 5000, CloseForgottenDialog);
 }
 
 } // namespace
@@ -94,14 +76,14 @@ void WhenDialogOpens(std::function<void(HWND dialog)> script)
 void WhenWindowOpens(const std::string& title, std::function<void(HWND window)> script)
 {
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, RunScript);
-    Scripts()[timer] = {title, std::move(script)};
+    scripts[timer] = {title, std::move(script)};
 }
 
 void DisarmDialogScripts()
 {
-    for (const auto& armed : Scripts())
+    for (const auto& armed : scripts)
         KillTimer(nullptr, armed.first);
-    Scripts().clear();
+    scripts.clear();
 }
 
 std::string TitleOf(HWND window)
@@ -128,11 +110,6 @@ void Click(HWND dialog, int id)
     SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
-bool Checked(HWND dialog, int id)
-{
-    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
-}
-
 bool Enabled(HWND dialog, int id)
 {
     return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE;
@@ -141,30 +118,6 @@ bool Enabled(HWND dialog, int id)
 bool IsOpen(HWND dialog)
 {
     return IsWindow(dialog) && IsWindowVisible(dialog);
-}
-
-void PressKey(HWND dialog, WPARAM key)
-{
-    HWND focus = GetFocus();
-    PostMessageA(focus ? focus : dialog, WM_KEYDOWN, key, 1);
-}
-
-void PressAlt(HWND dialog, char letter)
-{
-    HWND focus = GetFocus();
-    PostMessageA(focus ? focus : dialog, WM_SYSCHAR, static_cast<WPARAM>(letter), 1 << 29);
-}
-
-std::vector<int> TabOrder(HWND dialog)
-{
-    std::vector<int> ids;
-    HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE);
-    for (HWND item = first; item; item = GetNextDlgTabItem(dialog, item, FALSE)) {
-        ids.push_back(GetDlgCtrlID(item));
-        if (GetNextDlgTabItem(dialog, item, FALSE) == first || ids.size() > 40)
-            break;
-    }
-    return ids;
 }
 
 void Choose(HWND dialog, int id, int index)
@@ -180,8 +133,15 @@ void SaveScreenshot(HWND window, const char* name)
     if (!folder || !*folder)
         return;
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpUntilIdle();
+    // This thread's messages for about a second, so that every window has painted.
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < 1000; Sleep(50)) {
+        MSG message{};
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+    }
     const std::string path = std::string(folder) + "/" + name + ".bmp";
-    if (!SaveWindowPicture(window, path.c_str()))
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    if (!SaveScreenPicture(rect, path.c_str()))
         std::fprintf(stderr, "could not save %s\n", path.c_str());
 }

@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 // Runs script on the next dialog window of this thread that shows up
 // enabled: the modal dialog, sheet or system dialog that is on top. Arm it
@@ -25,16 +24,9 @@ void Type(HWND dialog, int id, const std::string& text);
 std::string TextOf(HWND dialog, int id);
 // A mouse click on a button, radio button or check box, as BM_CLICK does it.
 void Click(HWND dialog, int id);
-bool Checked(HWND dialog, int id);
 bool Enabled(HWND dialog, int id);
 // Whether the dialog is still open (EndDialog hides it).
 bool IsOpen(HWND dialog);
-// Posts a key to the control with the focus, as the keyboard would, for
-// the dialog's own message loop (Enter, Escape, Alt+letter).
-void PressKey(HWND dialog, WPARAM key);
-void PressAlt(HWND dialog, char letter);
-// The ids of the controls Tab visits, from the first tab stop on.
-std::vector<int> TabOrder(HWND dialog);
 // Selects a combo box item and tells the dialog, as a user's choice does.
 void Choose(HWND dialog, int id, int index);
 // With STUNDWERK_SCREENSHOTS naming a folder (a Windows path), saves what the

@@ -18,26 +18,19 @@ namespace {
 constexpr int FREED_BYTE = 0xDD;
 constexpr std::size_t HELD_BLOCKS = 16384;
 
-// Constant-initialised, so that it works before and after every static
+// Zero-initialised, so that they work before and after every static
 // constructor and destructor of the program.
-struct HeldBlocks {
-    SRWLOCK lock;
-    void* blocks[HELD_BLOCKS];
-    std::size_t next;
-};
-HeldBlocks held{SRWLOCK_INIT, {}, 0};
+void* held[HELD_BLOCKS];
+LONG lastHeld;
 
 void FillAndFree(void* block) noexcept
 {
     if (!block)
         return;
     std::memset(block, FREED_BYTE, _msize(block));
-    AcquireSRWLockExclusive(&held.lock);
-    void* oldest = held.blocks[held.next];
-    held.blocks[held.next] = block;
-    held.next = (held.next + 1) % HELD_BLOCKS;
-    ReleaseSRWLockExclusive(&held.lock);
-    std::free(oldest);
+    // The count wraps around at a multiple of HELD_BLOCKS.
+    const auto slot = static_cast<unsigned long>(InterlockedIncrement(&lastHeld)) % HELD_BLOCKS;
+    std::free(InterlockedExchangePointer(&held[slot], block));
 }
 
 // Where an access through a pointer read from freed memory faults: the fill
@@ -68,22 +61,13 @@ const PVOID HANDLER = AddVectoredExceptionHandler(1, EndOnAccessToFreedMemory);
 
 } // namespace
 
+// The array forms of the statically linked standard library end here.
 void operator delete(void* block) noexcept
 {
     FillAndFree(block);
 }
 
 void operator delete(void* block, std::size_t) noexcept
-{
-    FillAndFree(block);
-}
-
-void operator delete[](void* block) noexcept
-{
-    FillAndFree(block);
-}
-
-void operator delete[](void* block, std::size_t) noexcept
 {
     FillAndFree(block);
 }

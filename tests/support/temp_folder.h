@@ -37,8 +37,7 @@ private:
 
 inline void WriteBytes(const std::string& path, const std::string& bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 // The file's bytes, or "<missing>" when there is no such file.

@@ -2,8 +2,8 @@
 // The driver of the real Stundwerk.exe for the end-to-end tests, the pictures
 // and the kill runs: started in a throwaway folder of its own and worked only
 // from outside, as a user would (tray icon messages, menu keys, commands, keys
-// to the list, the buttons of its message boxes); its list and the shell's
-// tray tips read across the process boundary; stundwerk-cli on the same files.
+// to the list, the buttons of its message boxes); its list read across the
+// process boundary; stundwerk-cli on the same files.
 #include <windows.h>
 
 #include <string>
@@ -21,77 +21,52 @@ bool WaitUntil(Condition condition, DWORD timeoutMs = 10000, DWORD stepMs = 20)
     return true;
 }
 
-struct Date {
-    unsigned day, month, year;
-};
-std::string DateText(const Date& date); // DD.MM.YYYY
-int MinutesNow();                       // since midnight, by the real clock
+std::string DateText(unsigned day, unsigned month, unsigned year); // DD.MM.YYYY
+int MinutesNow();                                                  // since midnight, by the real clock
 
 // The billing period that holds today by the real clock, which the program reads.
 struct CurrentPeriod {
-    Date today;
-    unsigned month, year, startDay;
-    std::string FileName() const;     // MMYYYY.SW, or MMYYYY_S.SW for a first billing day S other than 1
-    std::string FirstDayText() const; // DD.MM.YYYY
-    std::string MonthAndYear() const; // "März 2025" (Windows-1252), as the plan window's title has it
+    unsigned day, month, year, startDay; // today's day; the period's month and year
+    std::string FileName() const;        // MMYYYY.SW, or MMYYYY_S.SW for a first billing day S other than 1
 };
 CurrentPeriod PeriodOfToday(unsigned startDay);
-
-struct CliResult {
-    DWORD exitCode = 0;
-    std::string output;
-};
 
 // A copy of the built Stundwerk.exe in a new folder (its settings file lives beside it).
 class ProgramFolder {
 public:
-    ProgramFolder();
+    ProgramFolder() : ready_(CopyFileA(STUNDWERK_EXE, File("Stundwerk.exe").c_str(), FALSE) != 0) {}
     bool Ready() const { return ready_; }
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "\\" + name; }
+    std::string Path() const { return temp_.path().string(); }
+    std::string File(const std::string& name) const { return Path() + "\\" + name; }
     std::string SettingsFile() const { return File("stundwrk.ini"); }
     // stundwrk.ini: Options with this folder as the working directory and the
     // given "Key=Value" lines, Window with the frame's place.
     void WriteSettings(const std::vector<std::string>& options, const RECT& frame = {40, 30, 840, 590}) const;
-    // The built stundwerk-cli.exe on this folder's settings file and plans.
-    CliResult Cli(const std::string& arguments) const;
+    // The built stundwerk-cli.exe on this folder's settings file and plans:
+    // its exit code; what it prints to standard output goes to output.
+    int Cli(const std::string& arguments, std::string* output = nullptr) const;
 
 private:
     TempFolder temp_;
-    std::string path_;
-    bool ready_ = false;
+    bool ready_; // after temp_, which File() needs
 };
 
-// A report list view's rows in another process: item data and each column's
-// text (Windows-1252). Throws when the process cannot be read or has another
-// pointer size than this program.
+// A list view's rows in another process of this program's pointer size:
+// the first column's item data and the cells' texts joined by tabs, in UTF-8.
 struct ListViewRow {
     LPARAM key = 0;
-    std::vector<std::string> cells;
+    std::string text;
 };
 std::vector<ListViewRow> ReadListViewRows(HWND list);
-
-// The notification area: Wine's shell gives each icon a window and a tooltip.
-struct TrayIcon {
-    HWND window;
-    std::string tip;
-};
-std::vector<TrayIcon> TrayIcons();
-std::string TrayTipStartingWith(const std::string& prefix); // the first such tip, or ""
 
 constexpr UINT TRAY_CALLBACK = WM_USER + 0x66;
 constexpr WPARAM TRAY_ICON_ID = 1;
 enum class TrayItem { Kommen, Gehen, Oeffnen, Verbergen, Beenden }; // the tray menu in order
 
-struct SeenMessageBox {
-    std::string title, text;
-};
-
 class StundwerkProcess {
 public:
-    // Starts folder\Stundwerk.exe and waits for its frame. First lets the
-    // shell drop icons of programs that were ended without removing them.
-    explicit StundwerkProcess(const std::string& folder, bool forgetDeadTrayIcons = true);
+    // Starts folder\Stundwerk.exe and waits for its frame.
+    explicit StundwerkProcess(const std::string& folder);
     ~StundwerkProcess() { Kill(); }
     StundwerkProcess(const StundwerkProcess&) = delete;
     StundwerkProcess& operator=(const StundwerkProcess&) = delete;
@@ -103,16 +78,16 @@ public:
     // Ends it by force if it still runs and waits until its frame is gone.
     void Kill();
 
-    HWND FindWindowOfClass(const char* className) const; // visible, top-level, or null
+    HWND FindWindowOfClass(const char* className, bool visibleOnly = true) const; // top-level, or null
     HWND ActivePlanWindow() const;
     HWND PlanList() const;
 
-    bool ChooseTrayItem(TrayItem item) const; // as a right click on the icon and the menu keys
+    // Opens the tray menu as a right click on the icon does; with an item, chooses it by the menu keys.
+    HWND OpenTrayMenu() const;
+    bool ChooseTrayItem(TrayItem item) const;
     void Command(WORD id) const;
-    void SystemCommand(WPARAM command) const;
-    void KeyToList(UINT virtualKey) const;
-    // Waits for a message box, reads it and presses the button; empty when none came.
-    SeenMessageBox AnswerMessageBox(int button, DWORD timeoutMs = 10000) const;
+    // Waits for a message box and presses the button: "title: text", or "" when none came.
+    std::string AnswerMessageBox(int button) const;
 
 private:
     PROCESS_INFORMATION process_{};

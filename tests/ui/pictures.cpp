@@ -7,7 +7,6 @@
 #include <commctrl.h>
 
 #include <cstdio>
-#include <string>
 
 #include "resources/resource_ids.h"
 #include "tests/support/window_picture.h"
@@ -21,53 +20,50 @@ const struct {
     const char* name;
     WORD command;
 } DIALOGS[] = {
-    {"dialogs/time_entry_open_day", CMD_EDIT_ENTRY}, {"dialogs/time_entry", CMD_ENTER_WORK_TIME},
-    {"dialogs/vacation", CMD_ENTER_VACATION},        {"dialogs/year_overview", CMD_YEAR_OVERVIEW},
-    {"dialogs/options", CMD_OPTIONS},                {"evaluation", CMD_MONTHLY_EVALUATION},
+    {"dialogs/time_entry_open_day", CMD_EDIT_ENTRY},
+    {"dialogs/time_entry", CMD_ENTER_WORK_TIME},
+    {"dialogs/vacation", CMD_ENTER_VACATION},
+    {"dialogs/year_overview", CMD_YEAR_OVERVIEW},
+    {"dialogs/options", CMD_OPTIONS},
+    {"evaluation", CMD_MONTHLY_EVALUATION},
 };
 
 int failures = 0;
 
-void Save(const std::string& name, RECT area)
+int Fail(const std::string& what)
 {
-    Sleep(800); // painted
-    RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    std::fprintf(stderr, "%s\n", what.c_str());
+    return ++failures;
+}
+
+// What the screen shows of the window, once it has painted.
+void Save(const std::string& name, HWND window)
+{
+    Sleep(800);
+    RECT area{}, screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    GetWindowRect(window, &area);
     IntersectRect(&area, &area, &screen);
-    if (!SaveScreenPicture(area, (name + ".bmp").c_str())) {
-        std::fprintf(stderr, "no picture %s\n", name.c_str());
-        ++failures;
-    }
+    if (!SaveScreenPicture(area, (name + ".bmp").c_str()))
+        Fail("no picture " + name);
 }
 
-RECT RectOf(HWND window, HWND other = nullptr, int margin = 0)
-{
-    RECT rect{}, second{};
-    GetWindowRect(window, &rect);
-    if (other && GetWindowRect(other, &second))
-        UnionRect(&rect, &rect, &second);
-    InflateRect(&rect, margin, margin);
-    return rect;
-}
-
-// Waits for a window of the class, takes its picture (with the other window) and closes it.
-void TakeAndClose(const StundwerkProcess& program, const std::string& name, const char* className, HWND other = nullptr,
-                  int margin = 0)
+// Waits for a window of the class, takes its picture and closes it.
+void TakeAndClose(const StundwerkProcess& program, const std::string& name, const char* className)
 {
     HWND window = nullptr;
     if (!WaitUntil([&] { return (window = program.FindWindowOfClass(className)) != nullptr; })) {
-        std::fprintf(stderr, "no window for %s\n", name.c_str());
-        ++failures;
+        Fail("no window for " + name);
         return;
     }
     if (name != "dialogs/options") {
-        Save(name, RectOf(window, other, margin));
+        Save(name, window);
     } else {
         const HWND tabs = reinterpret_cast<HWND>(SendMessageA(window, PSM_GETTABCONTROL, 0, 0));
         const int pages = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
         for (int page = 0; page < pages; ++page) {
             SendMessageA(window, PSM_SETCURSEL, page, 0);
             Save(page + 1 < pages ? "dialogs/options_" + std::to_string(page + 1) : "dialogs/options_automatik",
-                 RectOf(window));
+                 window);
         }
     }
     const bool menu = std::string(className) == "#32768";
@@ -80,15 +76,9 @@ void TakeAndClose(const StundwerkProcess& program, const std::string& name, cons
 int main()
 {
     CreateDirectoryA("dialogs", nullptr);
-    ProgramFolder first, folder;
-    if (!first.Ready() || !folder.Ready()) {
-        std::fprintf(stderr, "Stundwerk.exe could not be copied\n");
-        return 1;
-    }
-    { // No settings file: the first start welcomes.
-        StundwerkProcess program(first.Path());
-        TakeAndClose(program, "dialogs/welcome", "#32770");
-    }
+    ProgramFolder folder;
+    // No settings file: the first start welcomes.
+    TakeAndClose(StundwerkProcess(folder.Path()), "dialogs/welcome", "#32770");
 
     const CurrentPeriod period = PeriodOfToday(1);
     folder.WriteSettings({"OpenMonth=1", "SelectDay=1"}, {30, 20, 1030, 720});
@@ -99,27 +89,18 @@ int main()
     folder.Cli("entry 03" + month + " 12:30 17:15 --remark \"Nach der Mittagspause\"");
     folder.Cli("flexi 04" + month);
     StundwerkProcess program(folder.Path());
-    if (!program.Started() || !WaitUntil([&] { return program.PlanList() != nullptr; })) {
-        std::fprintf(stderr, "Stundwerk did not open its month plan\n");
-        return 1;
-    }
+    if (!program.Started() || !WaitUntil([&] { return program.PlanList() != nullptr; }))
+        return Fail("Stundwerk did not open its month plan");
     program.ChooseTrayItem(TrayItem::Kommen);
-    Save("stundwerk", RectOf(program.Frame()));
+    Save("stundwerk", program.Frame());
     for (const auto& dialog : DIALOGS) {
         program.Command(dialog.command);
         TakeAndClose(program, dialog.name, "#32770");
     }
-
-    // A right click on the shell's tray icon, which passes it on: the menu opens where the mouse is.
-    for (const TrayIcon& icon : TrayIcons()) {
-        if (icon.tip.rfind("Kommen: ", 0) != 0)
-            continue;
-        const RECT place = RectOf(icon.window);
-        SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
-        PostMessageA(icon.window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(8, 8));
-        PostMessageA(icon.window, WM_RBUTTONUP, 0, MAKELPARAM(8, 8));
-        TakeAndClose(program, "ui-tray-menu", "#32768", GetAncestor(icon.window, GA_ROOT), 10);
-    }
+    // The tray menu opens where the mouse is.
+    SetCursorPos(1100, 900);
+    program.OpenTrayMenu();
+    TakeAndClose(program, "ui-tray-menu", "#32768");
     program.ChooseTrayItem(TrayItem::Beenden);
     program.AnswerMessageBox(IDYES);
     return failures == 0 ? 0 : 1;

@@ -1,8 +1,8 @@
 // End-to-end tests of the real Stundwerk.exe under Wine: each test starts the
 // program in a throwaway folder with a prepared settings file and month plan,
-// works it from outside as a user would and checks the windows, the list, the
-// tray tip and the files on disk. One case per route from a user's action to
-// the files or the list and back.
+// works it from outside as a user would and checks the windows, the list and
+// the files on disk. One case per route from a user's action to the files or
+// the list and back.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -10,65 +10,37 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <functional>
 #include <map>
+#include <memory>
 #include <sstream>
-#include <string>
-#include <vector>
 
+#include "calendar/calendar.h"
+#include "resources/resource_ids.h"
 #include "tests/ui/driver.h"
 
 namespace {
 
 constexpr long NO_TIME = 32767;
-constexpr WORD CMD_QUIT = 151;
-constexpr WORD CMD_ENTER_WORK_TIME = 40003;
-const char* const INACTIVE_TIP = "Stundwerk: Tagesberechnung nicht aktiv.";
 
-std::string Utf8(const std::string& cp1252)
+// The list's rows as the CLI prints them; with a key, only the row of that
+// entry (its day, and its position on the day above).
+std::string ListText(HWND list, LPARAM key = 0)
 {
-    std::wstring wide(cp1252.size(), L'\0');
-    wide.resize(MultiByteToWideChar(1252, 0, cp1252.data(), static_cast<int>(cp1252.size()), wide.data(),
-                                    static_cast<int>(wide.size())));
-    std::string utf8(wide.size() * 3, '\0');
-    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(),
-                                    static_cast<int>(utf8.size()), nullptr, nullptr));
-    return utf8;
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-// The list's rows as the CLI prints them: cells joined by tabs, in UTF-8.
-std::vector<std::string> ListLines(HWND list)
-{
-    std::vector<std::string> lines;
-    for (const ListViewRow& row : ReadListViewRows(list)) {
-        std::string line;
-        for (std::size_t column = 0; column < row.cells.size(); ++column)
-            line += (column ? "\t" : "") + Utf8(row.cells[column]);
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-// The cells of the list row with this entry key, or none.
-std::vector<std::string> RowOfEntry(HWND list, unsigned day, unsigned position)
-{
+    std::string text;
     for (const ListViewRow& row : ReadListViewRows(list))
-        if (static_cast<unsigned>(row.key) == (day | position << 16))
-            return row.cells;
-    return {};
+        text += key == 0 || row.key == key ? row.text + "\n" : "";
+    return text;
 }
 
-bool ShowsInactiveTip()
+// "HH:MM" of minutes since midnight.
+std::string Clock(long minutes)
 {
-    return TrayTipStartingWith(INACTIVE_TIP) == INACTIVE_TIP;
+    char text[8];
+    std::snprintf(text, sizeof text, "%02ld:%02ld", minutes / 60, minutes % 60);
+    return text;
 }
 
 struct StoredEntry {
@@ -76,329 +48,227 @@ struct StoredEntry {
     long come, go, workTime;
 };
 
-// The entries of a day in a month plan file, in position order.
-std::vector<StoredEntry> DayEntries(const std::string& plan, unsigned day)
-{
-    std::vector<StoredEntry> entries;
-    for (unsigned position = 1;; ++position) {
-        std::map<std::string, std::string> keys;
-        for (const std::string& line : SectionLines(plan, std::to_string(day) + "/" + std::to_string(position)))
-            keys[line.substr(0, line.find('='))] = line.substr(line.find('=') + 1);
-        if (keys["Day"].empty())
-            return entries;
-        entries.push_back({position, std::stol(keys["Come"]), std::stol(keys["Go"]), std::stol(keys["WorkTime"])});
-    }
-}
-
-// Today's entry with a plain arrival time and the given state of departure.
-bool FindTimesEntry(const std::string& plan, const CurrentPeriod& period, bool open, StoredEntry& found)
-{
-    for (const StoredEntry& entry : DayEntries(plan, period.today.day))
-        if (entry.come < NO_TIME && (entry.go == NO_TIME) == open) {
-            found = entry;
-            return true;
-        }
-    return false;
-}
-
 class UiTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(folder.Ready()) << "Stundwerk.exe could not be copied: " << STUNDWERK_EXE; }
 
-    // Waits until the month plan list shows rows; null when it does not.
-    static HWND WaitForPlanList(const StundwerkProcess& program)
+    // Starts the program on these options; with OpenMonth=1 the period's plan
+    // is created first unless it exists, and the list must show its rows.
+    void Start(const std::vector<std::string>& options)
     {
-        HWND list = nullptr;
-        WaitUntil([&] {
-            list = program.PlanList();
+        folder.WriteSettings(options);
+        const bool opens = std::count(options.begin(), options.end(), "OpenMonth=1") > 0;
+        const std::string month = std::to_string(period.month) + " " + std::to_string(period.year);
+        ASSERT_TRUE(!opens || ReadBytes(plan) != "<missing>" || folder.Cli("open " + month) == 0);
+        program = std::make_unique<StundwerkProcess>(folder.Path());
+        ASSERT_TRUE(program->Started());
+        ASSERT_TRUE(!opens || WaitUntil([&] {
+            list = program->PlanList();
             return list && SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) > 0;
-        });
-        return list;
+        })) << "no rows in the month plan";
+    }
+
+    // Today's entries with an arrival time in the plan file, in position order.
+    // The program's save fails when it finds the file open: it is read in one
+    // go, and never right after an action.
+    std::vector<StoredEntry> Today() const
+    {
+        Sleep(250);
+        std::istringstream in(ReadBytes(plan));
+        const std::string today = "[" + std::to_string(period.day) + "/";
+        std::map<unsigned long, std::map<std::string, long>> sections; // today's, by position
+        unsigned long section = 0;
+        for (std::string line; std::getline(in, line);) {
+            if (line.rfind('[', 0) == 0)
+                section = line.rfind(today, 0) == 0 ? std::stoul(line.substr(today.size())) : 0;
+            else if (section)
+                sections[section][line.substr(0, line.find('='))] = std::atol(line.c_str() + line.find('=') + 1);
+        }
+        std::vector<StoredEntry> entries;
+        for (auto& [position, keys] : sections)
+            if (keys.count("Come") && keys["Come"] < NO_TIME)
+                entries.push_back({static_cast<unsigned>(position), keys["Come"], keys["Go"], keys["WorkTime"]});
+        return entries;
     }
 
     ProgramFolder folder;
+    CurrentPeriod period = PeriodOfToday(1);
+    std::string plan = folder.File(period.FileName());
+    std::unique_ptr<StundwerkProcess> program;
+    HWND list = nullptr;
 };
 
-TEST_F(UiTest, TrayClicksAndMenuShowAndHideTheFrame)
+// The frame follows the tray icon and its menu; while a dialog waits for an
+// answer, a click on the icon opens no menu and runs no command: the dialog
+// comes to the front, above the frame it disables.
+TEST_F(UiTest, TrayShowsAndHidesTheFrameAndDefersToAnOpenDialog)
 {
-    folder.WriteSettings({"OpenMonth=0"});
-    StundwerkProcess program(folder.Path());
-    ASSERT_TRUE(program.Started());
-    const HWND frame = program.Frame();
+    Start({"OpenMonth=1"});
+    const HWND frame = program->Frame();
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        bool shown;
+    } STEPS[] = {
+        {"Verbergen", [&] { program->ChooseTrayItem(TrayItem::Verbergen); }, false},
+        {"left click", [&] { PostMessageA(frame, TRAY_CALLBACK, TRAY_ICON_ID, WM_LBUTTONDOWN); }, true},
+        {"minimised", [&] { PostMessageA(frame, WM_SYSCOMMAND, SC_MINIMIZE, 0); }, false},
+        {"Oeffnen", [&] { program->ChooseTrayItem(TrayItem::Oeffnen); }, true},
+        {"Verbergen again", [&] { program->ChooseTrayItem(TrayItem::Verbergen); }, false},
+        {"double click", [&] { PostMessageA(frame, TRAY_CALLBACK, TRAY_ICON_ID, WM_LBUTTONDBLCLK); }, true},
+    };
+    for (const auto& step : STEPS) {
+        step.act();
+        EXPECT_TRUE(WaitUntil([&] { return (IsWindowVisible(frame) && !IsIconic(frame)) == step.shown; })) << step.step;
+    }
 
-    PostMessageA(frame, TRAY_CALLBACK, TRAY_ICON_ID, WM_LBUTTONDOWN);
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(frame) != FALSE; })) << "left click";
-    ASSERT_TRUE(program.ChooseTrayItem(TrayItem::Verbergen));
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(frame); })) << "Verbergen";
-    ASSERT_TRUE(program.ChooseTrayItem(TrayItem::Oeffnen));
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(frame) != FALSE; })) << "Oeffnen";
-    program.SystemCommand(SC_MINIMIZE);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(frame); })) << "minimised to the tray";
-    PostMessageA(frame, TRAY_CALLBACK, TRAY_ICON_ID, WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(frame) && !IsIconic(frame); })) << "double click";
+    program->Command(CMD_ENTER_WORK_TIME);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (dialog = program->FindWindowOfClass("#32770")) != nullptr; }));
+    for (const LPARAM message : {WM_RBUTTONDOWN, WM_LBUTTONDOWN}) {
+        DWORD_PTR result = 0;
+        EXPECT_TRUE(SendMessageTimeoutA(frame, TRAY_CALLBACK, TRAY_ICON_ID, message, SMTO_NORMAL, 5000, &result))
+            << "the tray menu opened";
+        EXPECT_EQ(program->FindWindowOfClass("#32768"), nullptr);
+        EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; })) << message;
+        HWND below = GetWindow(dialog, GW_HWNDNEXT);
+        while (below && below != frame)
+            below = GetWindow(below, GW_HWNDNEXT);
+        EXPECT_EQ(below, frame) << message;
+    }
 }
 
-// A first billing day other than 1: the period and its file name follow it.
-TEST_F(UiTest, OpenMonthShowsTheCurrentPeriodWithTheRowsTheCliPrints)
+// A first billing day other than 1: the period and its file name follow it;
+// the list shows the rows the CLI prints, today's entry selected, and the
+// Delete key asks and deletes it.
+TEST_F(UiTest, OpenMonthListsTheCliRowsAndTheDeleteKeyDeletesTheSelectedEntry)
 {
-    const CurrentPeriod period = PeriodOfToday(15);
-    folder.WriteSettings({"OpenMonth=1", "StartDay=" + std::to_string(period.startDay)});
-    ASSERT_EQ(folder.Cli("entry " + period.FirstDayText() + " 08:00 16:30 --remark \"Messe in K\xF6ln\"").exitCode, 0u);
+    const CurrentPeriod now = PeriodOfToday(1);
+    const std::string today = DateText(now.day, now.month, now.year);
+    period = PeriodOfToday(15);
+    plan = folder.File(period.FileName());
+    const std::vector<std::string> options = {"OpenMonth=1", "SelectDay=1", "StartDay=15"};
+    folder.WriteSettings(options);
+    ASSERT_EQ(folder.Cli("entry " + DateText(15, period.month, period.year) + " 07:00 07:30 --remark \"K\xF6ln\""), 0);
+    ASSERT_EQ(folder.Cli("entry " + today + " 08:00 16:30"), 0);
+    const std::size_t entriesToday = Today().size();
+    Start(options);
 
-    StundwerkProcess program(folder.Path());
-    ASSERT_TRUE(program.Started());
-    const HWND list = WaitForPlanList(program);
-    ASSERT_NE(list, nullptr);
-
-    EXPECT_TRUE(IsWindowVisible(program.Frame()));
+    EXPECT_TRUE(IsWindowVisible(program->Frame()));
     char title[128] = {};
-    GetWindowTextA(program.ActivePlanWindow(), title, sizeof title);
-    EXPECT_EQ(std::string(title), "Monatsplan f\xFCr " + period.MonthAndYear());
+    GetWindowTextA(program->ActivePlanWindow(), title, sizeof title);
+    EXPECT_EQ(std::string(title),
+              "Monatsplan f\xFCr " + std::string(MonthNames[period.month - 1]) + " " + std::to_string(period.year));
+    std::string shown;
+    ASSERT_EQ(folder.Cli("show " + std::to_string(period.month) + " " + std::to_string(period.year), &shown), 0);
+    const std::string rows = ListText(list);
+    EXPECT_EQ(rows, shown);
+    EXPECT_NE(rows.find("07:00\t07:30"), std::string::npos) << rows;
 
-    const CliResult shown = folder.Cli("show " + std::to_string(period.month) + " " + std::to_string(period.year));
-    ASSERT_EQ(shown.exitCode, 0u) << shown.output;
-    const std::vector<std::string> rows = ListLines(list);
-    EXPECT_EQ(rows, Lines(shown.output));
-    bool hasEntry = false;
-    for (const std::string& row : rows)
-        hasEntry = hasEntry || row.find("08:00\t16:30") != std::string::npos;
-    EXPECT_TRUE(hasEntry) << "the prepared entry is not listed";
+    const auto selected = SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+    ASSERT_GE(selected, 0) << "today's entry is not selected";
+    EXPECT_EQ(ReadListViewRows(list)[selected].key & 0xFFFF, static_cast<LPARAM>(period.day));
+    PostMessageA(list, WM_KEYDOWN, VK_DELETE, 1);
+    EXPECT_EQ(program->AnswerMessageBox(IDYES),
+              "Frage: Soll der Eintrag f\xFCr den " + today + " wirklich gel\xF6scht werden?");
+    EXPECT_TRUE(WaitUntil([&] { return Today().size() == entriesToday - 1; }));
 }
 
 TEST_F(UiTest, KommenAndGehenFromTheTrayMenuRecordTodaysEntry)
 {
-    const CurrentPeriod period = PeriodOfToday(1);
-    const std::string plan = folder.File(period.FileName());
-    folder.WriteSettings({"OpenMonth=1"});
-    ASSERT_EQ(folder.Cli("open " + std::to_string(period.month) + " " + std::to_string(period.year)).exitCode, 0u);
-    StundwerkProcess program(folder.Path());
-    ASSERT_TRUE(program.Started());
-    const HWND list = WaitForPlanList(program);
-    ASSERT_NE(list, nullptr);
-
+    Start({"OpenMonth=1"});
     const int beforeArrival = MinutesNow();
-    ASSERT_TRUE(program.ChooseTrayItem(TrayItem::Kommen));
-    StoredEntry arrival{};
-    ASSERT_TRUE(WaitUntil([&] { return FindTimesEntry(plan, period, true, arrival); }));
+    ASSERT_TRUE(program->ChooseTrayItem(TrayItem::Kommen));
+    ASSERT_TRUE(WaitUntil([&] { return Today().size() == 1; }));
+    const StoredEntry arrival = Today()[0];
     EXPECT_GE(arrival.come, beforeArrival);
     EXPECT_LE(arrival.come, MinutesNow());
-    const std::vector<std::string> openRow = RowOfEntry(list, period.today.day, arrival.position);
-    ASSERT_EQ(openRow.size(), 8u);
-    EXPECT_TRUE(WaitUntil([&] { return !TrayTipStartingWith("Kommen: " + openRow[2] + ",").empty(); }))
-        << "tray tip: " << TrayTipStartingWith("Kommen");
+    EXPECT_EQ(arrival.go, NO_TIME);
 
-    ASSERT_TRUE(program.ChooseTrayItem(TrayItem::Kommen));
-    const SeenMessageBox refusal = program.AnswerMessageBox(IDOK);
-    EXPECT_EQ(refusal.title, "Hinweis");
-    EXPECT_NE(refusal.text.find("ohne \"Gehen\"-Zeit"), std::string::npos) << refusal.text;
+    ASSERT_TRUE(program->ChooseTrayItem(TrayItem::Kommen));
+    EXPECT_EQ(program->AnswerMessageBox(IDOK).rfind("Hinweis: Es existiert noch ein Eintrag ohne \"Gehen\"-Zeit", 0),
+              0u);
 
-    ASSERT_TRUE(program.ChooseTrayItem(TrayItem::Gehen));
-    StoredEntry done{};
-    ASSERT_TRUE(WaitUntil([&] { return FindTimesEntry(plan, period, false, done); }));
-    EXPECT_EQ(done.position, arrival.position);
+    ASSERT_TRUE(program->ChooseTrayItem(TrayItem::Gehen));
+    ASSERT_TRUE(WaitUntil([&] { return Today().size() == 1 && Today()[0].go != NO_TIME; }));
+    const StoredEntry done = Today()[0];
     EXPECT_EQ(done.come, arrival.come);
     EXPECT_GE(done.go, done.come);
     EXPECT_LE(done.go, MinutesNow());
     EXPECT_EQ(done.workTime, done.go - done.come);
-    const std::vector<std::string> doneRow = RowOfEntry(list, period.today.day, done.position);
-    ASSERT_EQ(doneRow.size(), 8u);
-    EXPECT_EQ(doneRow[2], openRow[2]);
-    EXPECT_NE(doneRow[3], "??:??");
-}
-
-// While a dialog waits for an answer, a click on the tray icon opens no menu
-// and runs no command: the dialog comes to the front, above the frame it
-// disables.
-TEST_F(UiTest, TrayClicksWhileADialogIsOpenBringTheDialogToTheFront)
-{
-    const CurrentPeriod period = PeriodOfToday(1);
-    folder.WriteSettings({"OpenMonth=1"});
-    ASSERT_EQ(folder.Cli("open " + std::to_string(period.month) + " " + std::to_string(period.year)).exitCode, 0u);
-    StundwerkProcess program(folder.Path());
-    ASSERT_TRUE(program.Started());
-    ASSERT_NE(WaitForPlanList(program), nullptr);
-    program.Command(CMD_ENTER_WORK_TIME);
-    HWND dialog = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (dialog = program.FindWindowOfClass("#32770")) != nullptr; }));
-    const auto above = [&](HWND window) {
-        for (HWND next = GetWindow(dialog, GW_HWNDNEXT); next; next = GetWindow(next, GW_HWNDNEXT))
-            if (next == window)
-                return true;
-        return false;
-    };
-    for (const LPARAM click : {WM_RBUTTONDOWN, WM_LBUTTONDOWN}) {
-        DWORD_PTR result = 0;
-        EXPECT_TRUE(
-            SendMessageTimeoutA(program.Frame(), TRAY_CALLBACK, TRAY_ICON_ID, click, SMTO_NORMAL, 5000, &result))
-            << "the tray menu opened";
-        EXPECT_EQ(program.FindWindowOfClass("#32768"), nullptr);
-        EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; })) << click;
-        EXPECT_TRUE(above(program.Frame())) << click;
-    }
-    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    const std::string times = "\t" + Clock(done.come) + "\t" + Clock(done.go) + "\t";
+    const LPARAM key = period.day | done.position << 16;
+    EXPECT_TRUE(WaitUntil([&] { return ListText(list, key).find(times) != std::string::npos; })) << ListText(list, key);
 }
 
 // With the session's boxes ticked (a lock counts as a break from one
-// minute on): the start records "Kommen", a short lock nothing, a lock over
-// a minute's change "Gehen" and "Kommen", and the end of the session "Gehen".
-// The messages come from outside, as Windows sends them.
+// minute on): the start records "Kommen", a lock over a minute's change
+// "Gehen" and "Kommen", and the end of the session "Gehen"; the program ends
+// with 0, without a question, saving its settings and geometry. The messages
+// come from outside, as Windows sends them.
 TEST_F(UiTest, SessionMessagesRecordTheDayByThemselves)
 {
-    const CurrentPeriod period = PeriodOfToday(1);
-    const std::string plan = folder.File(period.FileName());
-    folder.WriteSettings(
-        {"OpenMonth=1", "CheckMissings=0", "AutoArrival=1", "AutoDeparture=1", "LockBreak=1", "LockBreakMinutes=1"});
-    ASSERT_EQ(folder.Cli("open " + std::to_string(period.month) + " " + std::to_string(period.year)).exitCode, 0u);
-    StundwerkProcess program(folder.Path());
-    ASSERT_TRUE(program.Started());
-    const HWND list = WaitForPlanList(program);
-    ASSERT_NE(list, nullptr);
-    const auto entries = [&] { return DayEntries(plan, period.today.day); };
-    ASSERT_TRUE(WaitUntil([&] { return entries().size() == 1 && entries()[0].go == NO_TIME; }));
-    const long arrival = entries()[0].come;
+    Start({"OpenMonth=1", "CheckMissings=0", "AutoArrival=1", "AutoDeparture=1", "LockBreak=1", "LockBreakMinutes=1"});
+    ASSERT_TRUE(WaitUntil([&] { return Today().size() == 1 && Today()[0].go == NO_TIME; }));
+    const long arrival = Today()[0].come;
 
-    const auto session = [&](WPARAM reason) { PostMessageA(program.Frame(), WM_WTSSESSION_CHANGE, reason, 0); };
-    // Both locks start in one minute, the first ends in it.
-    ASSERT_TRUE(WaitUntil(
-        [] {
-            SYSTEMTIME now{};
-            GetLocalTime(&now);
-            return now.wSecond < 50;
-        },
-        15000));
-    session(WTS_SESSION_LOCK);
-    session(WTS_SESSION_UNLOCK);
-    Sleep(1000);
-    ASSERT_EQ(entries().size(), 1u) << "a lock shorter than the break";
-
-    session(WTS_SESSION_LOCK);
+    ASSERT_TRUE(WaitUntil([] { return std::time(nullptr) % 60 < 50; }, 15000)); // the lock starts in this minute
+    PostMessageA(program->Frame(), WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, 0);
     const int locked = MinutesNow();
     ASSERT_TRUE(WaitUntil([&] { return MinutesNow() != locked; }, 65000));
-    session(WTS_SESSION_UNLOCK);
-    ASSERT_TRUE(WaitUntil([&] { return entries().size() == 2; }));
-    EXPECT_EQ(entries()[0].come, arrival);
-    EXPECT_EQ(entries()[0].go, locked);
-    EXPECT_EQ(entries()[1].come, locked + 1);
-    EXPECT_EQ(entries()[1].go, NO_TIME);
-    const std::vector<std::string> row = RowOfEntry(list, period.today.day, 2);
-    ASSERT_EQ(row.size(), 8u);
-    char come[8];
-    std::snprintf(come, sizeof come, "%02d:%02d", (locked + 1) / 60, (locked + 1) % 60);
-    EXPECT_EQ(row[2], come);
-
-    PostMessageA(program.Frame(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
-    DWORD exitCode = STILL_ACTIVE;
-    ASSERT_TRUE(program.WaitForExit(30000, exitCode));
-    ASSERT_EQ(entries().size(), 2u);
-    EXPECT_GE(entries()[1].go, locked + 1);
-    EXPECT_LE(entries()[1].go, MinutesNow());
-    const std::vector<std::string> options = SectionLines(folder.SettingsFile(), "Options");
-    EXPECT_NE(std::find(options.begin(), options.end(), "LockBreakMinutes=1"), options.end());
-}
-
-// A second copy brings the first forward and ends; the first ends with 0,
-// without a question and keeping its geometry, when the session ends.
-TEST_F(UiTest, SecondStartEndsWithZeroAndTheFirstEndsWithTheSession)
-{
-    folder.WriteSettings({"OpenMonth=0"});
-    StundwerkProcess first(folder.Path());
-    ASSERT_TRUE(first.Started());
-    EXPECT_TRUE(WaitUntil(ShowsInactiveTip));
-    EXPECT_EQ(first.ActivePlanWindow(), nullptr);
-    EXPECT_TRUE(PlanFiles(folder.Path()).empty());
-
-    DWORD exitCode = STILL_ACTIVE;
-    {
-        const StundwerkProcess second(folder.Path());
-        EXPECT_TRUE(second.WaitForExit(30000, exitCode));
-        EXPECT_EQ(exitCode, 0u);
-    }
-    EXPECT_TRUE(first.Running());
-    EXPECT_EQ(FindWindowA("Stundwerk", nullptr), first.Frame());
-    EXPECT_FALSE(IsWindowVisible(first.Frame()));
+    PostMessageA(program->Frame(), WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return Today().size() == 2; }));
+    EXPECT_EQ(Today()[0].come, arrival);
+    EXPECT_EQ(Today()[0].go, locked);
+    EXPECT_EQ(Today()[1].come, locked + 1);
+    EXPECT_EQ(Today()[1].go, NO_TIME);
+    const std::string row = ListText(list, period.day | Today()[1].position << 16);
+    EXPECT_NE(row.find("\t" + Clock(locked + 1) + "\t"), std::string::npos) << row;
 
     std::remove(folder.SettingsFile().c_str());
-    PostMessageA(first.Frame(), WM_QUERYENDSESSION, 0, 0);
-    ASSERT_TRUE(first.WaitForExit(30000, exitCode));
+    PostMessageA(program->Frame(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+    DWORD exitCode = STILL_ACTIVE;
+    ASSERT_TRUE(program->WaitForExit(30000, exitCode));
     EXPECT_EQ(exitCode, 0u);
+    ASSERT_EQ(Today().size(), 2u);
+    EXPECT_GE(Today()[1].go, locked + 1);
+    EXPECT_LE(Today()[1].go, MinutesNow());
+    const std::vector<std::string> saved = SectionLines(folder.SettingsFile(), "Options");
+    EXPECT_EQ(std::count(saved.begin(), saved.end(), "LockBreakMinutes=1"), 1);
     EXPECT_EQ(SectionLines(folder.SettingsFile(), "Window"),
               (std::vector<std::string>{"Left=40", "Top=30", "Width=800", "Height=560"}));
 }
 
-// "Beenden" in the tray menu asks, and on Yes saves settings and geometry.
-TEST_F(UiTest, BeendenAsksFirstAndOnYesSavesSettingsAndGeometry)
+// With OpenMonth=0 the frame starts hidden and opens no plan; a second copy
+// brings the first forward and ends with 0. "Beenden" in the tray menu asks,
+// and on Yes saves settings and geometry. The program gives its lock back
+// while the question waits, so a CLI command need not wait, and its save
+// keeps the counters the CLI changed meanwhile.
+TEST_F(UiTest, SecondStartEndsAndBeendenAsksAndSavesSettingsKeepingTheCliCounters)
 {
-    folder.WriteSettings({"OpenMonth=0", "TimeLag=-5", "HeadLine2=Name: M\xFCller"});
-    StundwerkProcess program(folder.Path());
-    ASSERT_TRUE(program.Started());
-    ASSERT_TRUE(WaitUntil(ShowsInactiveTip));
-    program.ChooseTrayItem(TrayItem::Beenden);
-    const SeenMessageBox question = program.AnswerMessageBox(IDYES);
-    EXPECT_EQ(question.title, "Frage");
-    EXPECT_EQ(question.text, "Wollen Sie Stundwerk wirklich beenden ?");
+    Start({"OpenMonth=0", "TimeLag=-5", "HeadLine2=Name: M\xFCller", "Holidays=30"});
+    EXPECT_EQ(program->ActivePlanWindow(), nullptr);
+    EXPECT_TRUE(PlanFiles(folder.Path()).empty());
     DWORD exitCode = STILL_ACTIVE;
-    ASSERT_TRUE(program.WaitForExit(15000, exitCode));
+    EXPECT_TRUE(StundwerkProcess(folder.Path()).WaitForExit(30000, exitCode));
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(program->Running());
+    EXPECT_EQ(FindWindowA("Stundwerk", nullptr), program->Frame());
+    EXPECT_FALSE(IsWindowVisible(program->Frame()));
+
+    ASSERT_EQ(folder.Cli("vacation 15.01.2003"), 0);
+    ASSERT_TRUE(program->ChooseTrayItem(TrayItem::Beenden));
+    ASSERT_TRUE(WaitUntil([&] { return program->FindWindowOfClass("#32770") != nullptr; }));
+    EXPECT_EQ(folder.Cli("--wait 0 vacation 14.02.2003"), 0);
+    EXPECT_EQ(program->AnswerMessageBox(IDYES), "Frage: Wollen Sie Stundwerk wirklich beenden ?");
+    ASSERT_TRUE(program->WaitForExit(15000, exitCode));
     EXPECT_EQ(exitCode, 0u);
     EXPECT_EQ(SectionLines(folder.SettingsFile(), "Window"),
               (std::vector<std::string>{"Left=40", "Top=30", "Width=800", "Height=560"}));
-    const std::vector<std::string> options = SectionLines(folder.SettingsFile(), "Options");
+    const std::vector<std::string> saved = SectionLines(folder.SettingsFile(), "Options");
     for (const char* line :
-         {"TimeLag=-5", "HeadLine2=Name: M\xFCller", "AutoTimer=1", "OpenMonth=0", "ExportFields=17"})
-        EXPECT_NE(std::find(options.begin(), options.end(), line), options.end()) << line;
-    EXPECT_TRUE(WaitUntil([] { return TrayTipStartingWith("Stundwerk").empty(); })) << "the tray icon stayed";
-}
-
-// The program and stundwerk-cli on one folder: a CLI command waits for the
-// program's command (here the question of "Beenden") and fails without
-// changing anything when the wait ends; the program's save at its end keeps
-// the vacation the CLI booked meanwhile.
-// The program gives its lock back while a box waits for the user, and its
-// save keeps the counters the CLI changed meanwhile.
-TEST_F(UiTest, CliNeedNotWaitForAnOpenQuestionAndTheProgramKeepsTheCliCounters)
-{
-    folder.WriteSettings({"OpenMonth=0", "Holidays=30"});
-    StundwerkProcess program(folder.Path());
-    ASSERT_TRUE(program.Started());
-    ASSERT_TRUE(WaitUntil(ShowsInactiveTip));
-    const CliResult booked = folder.Cli("vacation 15.01.2003");
-    ASSERT_EQ(booked.exitCode, 0u) << booked.output;
-
-    program.Command(CMD_QUIT);
-    ASSERT_TRUE(WaitUntil([&] { return program.FindWindowOfClass("#32770") != nullptr; }));
-    const CliResult underQuestion = folder.Cli("--wait 0 vacation 14.02.2003");
-    EXPECT_EQ(underQuestion.exitCode, 0u) << underQuestion.output;
-    EXPECT_EQ(program.AnswerMessageBox(IDYES).title, "Frage");
-    DWORD exitCode = STILL_ACTIVE;
-    ASSERT_TRUE(program.WaitForExit(15000, exitCode));
-
-    const std::vector<std::string> options = SectionLines(folder.SettingsFile(), "Options");
-    EXPECT_NE(std::find(options.begin(), options.end(), "Holidays=28"), options.end());
-}
-
-TEST_F(UiTest, DeleteKeyAsksAndDeletesTheSelectedEntry)
-{
-    const CurrentPeriod period = PeriodOfToday(1);
-    const std::string plan = folder.File(period.FileName());
-    folder.WriteSettings({"OpenMonth=1", "SelectDay=1"});
-    ASSERT_EQ(folder.Cli("entry " + DateText(period.today) + " 08:00 16:30").exitCode, 0u);
-    StoredEntry entry{};
-    ASSERT_TRUE(FindTimesEntry(plan, period, false, entry));
-    StundwerkProcess program(folder.Path());
-    ASSERT_TRUE(program.Started());
-    const HWND list = WaitForPlanList(program);
-    ASSERT_NE(list, nullptr);
-    const auto selected = SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
-    ASSERT_GE(selected, 0) << "today's entry is not selected";
-    EXPECT_EQ(static_cast<unsigned>(ReadListViewRows(list)[selected].key), period.today.day | entry.position << 16);
-
-    program.KeyToList(VK_DELETE);
-    const SeenMessageBox question = program.AnswerMessageBox(IDYES);
-    EXPECT_EQ(question.title, "Frage");
-    EXPECT_EQ(question.text, "Soll der Eintrag f\xFCr den " + DateText(period.today) + " wirklich gel\xF6scht werden?");
-
-    StoredEntry left{};
-    EXPECT_TRUE(WaitUntil([&] { return !FindTimesEntry(plan, period, false, left); }));
+         {"TimeLag=-5", "HeadLine2=Name: M\xFCller", "AutoTimer=1", "OpenMonth=0", "ExportFields=17", "Holidays=28"})
+        EXPECT_EQ(std::count(saved.begin(), saved.end(), line), 1) << line;
 }
 
 } // namespace
