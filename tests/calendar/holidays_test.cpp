@@ -71,6 +71,9 @@ TEST(Holidays, TablesStatesAndOwnDays)
         EXPECT_EQ(Find(calendar, true, c.d, c.m, c.y), c.holiday);
         EXPECT_EQ(Find(calendar, false, c.d, c.m, c.y), c.special);
     }
+    // A calendar without rules: the built-in table, and no day beside it.
+    EXPECT_EQ(Find(cal, true, 1, 1, 2008), "Neujahr");
+    EXPECT_EQ(Find(cal, true, 2, 1, 2008), "");
 }
 
 TEST(DayExpression, Grammar)
