@@ -6,6 +6,9 @@
 
 namespace {
 
+constexpr int kMoveAttempts = 20;
+constexpr DWORD kMoveRetryMs = 50;
+
 // A kernel handle: CreateFileA fails with INVALID_HANDLE_VALUE, OpenProcess
 // with a null handle.
 class KernelHandle {
@@ -160,9 +163,19 @@ bool Win32FileSystem::ReplaceAtomically(const std::string& fullPath, const std::
     }
     if (!WriteFully(file.get(), bytes) || !FlushFileBuffers(file.get()) || !file.Close())
         return false;
-    // MoveFileExA refuses a read-only target, as the system functions do.
-    if (!MoveFileExA(temporary.path().c_str(), fullPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return false;
+    // MoveFileExA refuses a read-only target, as the system functions do. A
+    // target another program holds open without sharing its deletion (a virus
+    // scanner, a backup, an editor reading it) is refused for as long as it
+    // holds it: the replacement waits for it up to about a second rather than
+    // lose the change.
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExA(temporary.path().c_str(), fullPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            break;
+        const DWORD error = GetLastError();
+        if (attempt == kMoveAttempts ||
+            (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED && error != ERROR_LOCK_VIOLATION))
+            return false;
+        Sleep(kMoveRetryMs);
     }
     temporary.Release();
     return true;

@@ -6,7 +6,11 @@
 #include <iterator>
 #include <string>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+
+#include <thread>
+#else
 #include <unistd.h>
 #endif
 
@@ -159,5 +163,34 @@ TEST(EngineFailure, FailedWritesLeaveFileAndReadsAsTheyWere)
         EXPECT_EQ(engine.TakeFailedFile(), "");
     }
 }
+
+#ifdef _WIN32
+// Another program reading the file (a virus scanner, a backup) holds it open
+// without sharing its deletion: a change waits for it to let go, within about
+// a second, and fails as any failed write beyond that.
+TEST(EngineFailure, WriteWaitsForAReaderToLetGo)
+{
+    for (const DWORD heldMs : {300u, 3000u}) {
+        SCOPED_TRACE(heldMs);
+        TempFolder folder;
+        const std::string file = folder.File("plan.ini");
+        WriteBytes(file, "[s]\r\na=1\r\n");
+        ProfileEngine engine;
+        ASSERT_EQ(ReadValue(engine, file, "s", "a"), "1");
+        HANDLE reader = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+        std::thread release([&] {
+            Sleep(heldMs);
+            CloseHandle(reader);
+        });
+        const bool written = engine.WriteString("s", "a", "2", file.c_str());
+        release.join();
+        EXPECT_EQ(written, heldMs < 1000);
+        EXPECT_EQ(ReadBytes(file), heldMs < 1000 ? "[s]\r\na=2\r\n" : "[s]\r\na=1\r\n");
+        EXPECT_EQ(engine.TakeFailedFile(), heldMs < 1000 ? "" : file);
+    }
+}
+#endif
 
 } // namespace

@@ -69,8 +69,8 @@ protected:
     }
 
     // Today's entries with an arrival time in the plan file, in position order.
-    // The program's save fails when it finds the file open: it is read in one
-    // go, and never right after an action.
+    // Reading holds the file open, which a save of the program then has to
+    // wait for: it is read in one go, and never right after an action.
     std::vector<StoredEntry> Today() const
     {
         Sleep(250);
