@@ -34,7 +34,7 @@ TEST(ProfileCrash, KilledWriterLeavesACompleteFile)
     int changes = 0;
     std::string previous = ReadBytes(file);
     // Kill moments in microseconds after the start, the child's start-up included.
-    for (int delay = 500; delay < 20500; delay += 500) {
+    for (int delay = 1000; delay < 41000; delay += 1000) {
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {

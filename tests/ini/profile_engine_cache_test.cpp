@@ -170,7 +170,7 @@ TEST(EngineFailure, FailedWritesLeaveFileAndReadsAsTheyWere)
 // a second, and fails as any failed write beyond that.
 TEST(EngineFailure, WriteWaitsForAReaderToLetGo)
 {
-    for (const DWORD heldMs : {300u, 3000u}) {
+    for (const DWORD heldMs : {100u, 3000u}) {
         SCOPED_TRACE(heldMs);
         TempFolder folder;
         const std::string file = folder.File("plan.ini");
