@@ -97,6 +97,16 @@ TEST_F(CliTest, CommandsOnPlans)
          "032002.SW", "5/1:Come=490"},
         {"", "04.03.2002 08:00 kommen;05.03.2002 08:10 gehen 04.03.2002 17:00", 0, "", "", "032002.SW",
          "4/1:Go=1020 4/1:Saldo=54"},
+        // "init" refuses to overwrite settings without --force; the days before "Erfassung ab" stay empty and
+        // the account starts from the one carried over.
+        {"", "07.12.2026 09:00 init --hours 8:00", 1, nullptr, nullptr, "ini",
+         "Options:HoursPerDay=<none> Options:RecordFrom=<none>"},
+        {"", "07.12.2026 09:00 init --force --hours 8:00 --workdays Mo,Di,Mi,Do --vacation 12", 0, nullptr, nullptr,
+         "ini",
+         "Options:HoursPerDay=480 Options:WorkDays=15 Options:Holidays=12 Options:OpenMonth=1 "
+         "Options:RecordFrom=20261207"},
+        {"", "07.12.2026 09:00 init --force --account -5:30 --from 02.12.2026;07.12.2026 09:00 show 12 2026", 0,
+         nullptr, nullptr, "122026.SW", "MAIN:Account=-330 1/1:Come=32771 2/1:Come=32773 4/1:Account=-1698"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.script);
@@ -123,30 +133,6 @@ TEST_F(CliTest, UnwritablePlanIsToldAndTheRunFails)
     EXPECT_NE(r.err.find("032002.SW\" konnte nicht gespeichert werden."), std::string::npos) << r.err;
     EXPECT_EQ(Split(r.err, '\n').size(), 3u) << "told once: " << r.err;
     EXPECT_EQ(ReadBytes(march), before);
-}
-
-TEST_F(CliTest, InitSetsUpAndCreatesTheCurrentPeriod)
-{
-    const struct {
-        const char* call;
-        int code;
-        const char* file; // a plan file, or "ini"
-        const char* keys;
-    } cases[] = {
-        {"07.12.2026 09:00 init --hours 8:00", 1, "ini", "Options:HoursPerDay=<none> Options:RecordFrom=<none>"},
-        {"07.12.2026 09:00 init --force --hours 8:00 --workdays Mo,Di,Mi,Do --vacation 12", 0, "ini",
-         "Options:HoursPerDay=480 Options:WorkDays=15 Options:Holidays=12 Options:OpenMonth=1 "
-         "Options:RecordFrom=20261207"},
-        // The days before "Erfassung ab" stay empty; the account starts from the one carried over.
-        {"07.12.2026 09:00 init --force --account -5:30 --from 02.12.2026;07.12.2026 09:00 show 12 2026", 0,
-         "122026.SW", "MAIN:Account=-330 1/1:Come=32771 2/1:Come=32773 4/1:Account=-1698"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.call);
-        ResetFolder();
-        EXPECT_EQ(RunScript(c.call).code, c.code);
-        ExpectKeys(c.file, c.keys);
-    }
 }
 
 } // namespace

@@ -1,17 +1,13 @@
 // Prints the public holidays the state tables give for every state and every
-// year of a range, one "XX DD.MM.YYYY" line each, for the comparison with an
-// independent reference.
+// year from FIRST_YEAR to LAST_YEAR (its two arguments), one "XX DD.MM.YYYY"
+// line each, for the comparison with an independent reference.
 #include <cstdio>
 #include <cstdlib>
 
 #include "calendar/calendar.h"
 
-int main(int argc, char** argv)
+int main(int, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: state_holidays_dump FIRST_YEAR LAST_YEAR\n");
-        return 2;
-    }
     const unsigned first = static_cast<unsigned>(std::atoi(argv[1]));
     const unsigned last = static_cast<unsigned>(std::atoi(argv[2]));
     for (const State& state : States) {
