@@ -30,7 +30,7 @@ protected:
     ProfileEngine engine{files};
 };
 
-TEST_F(EngineCache, FileIsParsedOnceUnchangedValuesAreNotWrittenNoTemporaryIsLeft)
+TEST_F(EngineCache, FileIsReadOnceAndWrittenOncePerChangeOrBatch)
 {
     WriteBytes(file, "[s]\r\na=1\r\nb=2\r\n");
     for (int i = 0; i < 3; ++i) {
@@ -40,13 +40,35 @@ TEST_F(EngineCache, FileIsParsedOnceUnchangedValuesAreNotWrittenNoTemporaryIsLef
     EXPECT_TRUE(engine.WriteString("s", "a", "1", file.c_str()));
     EXPECT_TRUE(engine.DeleteKey("s", "missing", file.c_str()));
     EXPECT_TRUE(engine.DeleteSection("missing", file.c_str()));
-    EXPECT_EQ(files.replacements, 0);
+    EXPECT_EQ(files.replacements, 0) << "unchanged values are not written";
     EXPECT_TRUE(engine.WriteString("s", "a", "2", file.c_str()));
-    EXPECT_TRUE(engine.WriteString("s", "c", "3", file.c_str()));
     EXPECT_EQ(ReadValue(engine, file, "s", "a"), "2");
     EXPECT_EQ(files.reads, 1) << "own writes need no re-read";
+    EXPECT_EQ(files.replacements, 1) << "outside a batch every change is written at once";
+    std::string second = folder.File("second.ini");
+    {
+        ProfileBatch outer(engine);
+        for (int day = 1; day <= 31; ++day) {
+            std::string section = std::to_string(day) + "/0";
+            ProfileBatch inner(engine);
+            EXPECT_TRUE(engine.WriteString(section.c_str(), "Day", std::to_string(day).c_str(), file.c_str()));
+            EXPECT_TRUE(engine.WriteString(section.c_str(), "Info", "x", file.c_str()));
+        }
+        EXPECT_TRUE(engine.DeleteKey("3/0", "Info", file.c_str()));
+        EXPECT_TRUE(engine.WriteString("s", "a", "2", second.c_str()));
+        EXPECT_EQ(files.replacements, 1);
+        EXPECT_EQ(ReadValue(engine, file, "31/0", "Day"), "31") << "reads inside a batch see its changes";
+        EXPECT_EQ(ReadValue(engine, file, "3/0", "Info"), "<default>");
+        EXPECT_TRUE(outer.End());
+        EXPECT_TRUE(outer.End()) << "a second End changes nothing";
+    }
+    EXPECT_EQ(files.replacements, 3);
+    EXPECT_EQ(ReadBytes(second), "[s]\r\na=2\r\n");
+    ProfileEngine fresh;
+    EXPECT_EQ(ReadValue(fresh, file, "17/0", "Day"), "17");
+    EXPECT_EQ(ReadValue(fresh, file, "3/0", "Info"), "<default>");
     std::filesystem::directory_iterator entries(folder.path());
-    EXPECT_EQ(std::distance(entries, std::filesystem::directory_iterator()), 1) << "no temporary file is left";
+    EXPECT_EQ(std::distance(entries, std::filesystem::directory_iterator()), 2) << "no temporary file is left";
 }
 
 TEST_F(EngineCache, OutsideChangesAreSeenByTheNextCall)
@@ -67,34 +89,6 @@ TEST_F(EngineCache, OutsideChangesAreSeenByTheNextCall)
     EXPECT_EQ(ReadValue(engine, file, "s", "a"), "44");
     std::filesystem::remove(file);
     EXPECT_EQ(ReadValue(engine, file, "s", "a"), "<default>");
-}
-
-TEST_F(EngineCache, BatchWritesEachFileOnceAtTheOutermostEnd)
-{
-    std::string second = folder.File("second.ini");
-    {
-        ProfileBatch outer(engine);
-        for (int day = 1; day <= 31; ++day) {
-            std::string section = std::to_string(day) + "/0";
-            ProfileBatch inner(engine);
-            EXPECT_TRUE(engine.WriteString(section.c_str(), "Day", std::to_string(day).c_str(), file.c_str()));
-            EXPECT_TRUE(engine.WriteString(section.c_str(), "Info", "x", file.c_str()));
-        }
-        EXPECT_TRUE(engine.DeleteKey("3/0", "Info", file.c_str()));
-        EXPECT_TRUE(engine.WriteString("s", "a", "2", second.c_str()));
-        EXPECT_EQ(files.replacements, 0);
-        EXPECT_EQ(ReadValue(engine, file, "31/0", "Day"), "31") << "reads inside a batch see its changes";
-        EXPECT_EQ(ReadValue(engine, file, "3/0", "Info"), "<default>");
-        EXPECT_TRUE(outer.End());
-        EXPECT_TRUE(outer.End()) << "a second End changes nothing";
-    }
-    EXPECT_EQ(files.replacements, 2);
-    EXPECT_EQ(ReadBytes(second), "[s]\r\na=2\r\n");
-    ProfileEngine fresh;
-    EXPECT_EQ(ReadValue(fresh, file, "17/0", "Day"), "17");
-    EXPECT_EQ(ReadValue(fresh, file, "3/0", "Info"), "<default>");
-    EXPECT_TRUE(engine.WriteString("1/0", "Day", "9", file.c_str()));
-    EXPECT_EQ(files.replacements, 3) << "outside a batch every change is written at once";
 }
 
 // A failed write leaves the file with its old contents and the engine

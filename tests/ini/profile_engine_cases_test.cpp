@@ -72,24 +72,4 @@ TEST(EngineWrite, FileBytes)
     }
 }
 
-// What is written reads back through this engine and a fresh one (a later
-// program start); trailing blanks are written but dropped on reading.
-TEST(EngineWrite, RoundTripOfStoredTexts)
-{
-    const std::string values[] = {"\xFC\x62\x65r", "v  ",         "a=b=c",
-                                  ";no comment",   "[no header]", std::string(100000, 'x')};
-    TempFolder folder;
-    std::string file = folder.File("round.ini");
-    ProfileEngine engine;
-    for (const std::string& value : values) {
-        ASSERT_TRUE(engine.WriteString("s", "k", value.c_str(), file.c_str()));
-        ProfileEngine fresh;
-        for (ProfileEngine* store : {&engine, &fresh}) {
-            std::string buffer(value.size() + 2, '\0');
-            buffer.resize(store->ReadString("s", "k", "", buffer.data(), unsigned(buffer.size()), file.c_str()));
-            EXPECT_EQ(buffer, value.substr(0, value.find_last_not_of(' ') + 1));
-        }
-    }
-}
-
 } // namespace
