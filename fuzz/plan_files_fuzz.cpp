@@ -1,6 +1,7 @@
-// The settings file and a month plan file of any bytes: settings mended into
-// their ranges and saved/loaded unchanged; every entry of the period read,
-// the list built, the period recomputed and read again.
+// The settings file and a month plan file of any bytes: the settings' texts
+// stay terminated and are saved/loaded unchanged (the core tests hold the
+// mending of each number at its bounds); every entry of the period read, the
+// list built, the period recomputed and read again.
 // Input: the settings file, a zero byte, the month plan file.
 #include <cstdint>
 #include <cstdio>
@@ -48,10 +49,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Settings s;
     files.Put(s.SettingsPath, input.substr(0, split));
     LoadSettings(engine, s);
-    Check(s.StartDay >= 1 && s.StartDay <= 31 && s.WorkDays <= 0x7F && s.AutoTimer == 1, "settings out of range");
-    for (std::int32_t duration : {s.HoursPerDay, s.RestPerDay, s.RestTime, s.RestPerDay2, s.RestTime2, s.MaxTime})
-        Check(duration >= 0 && duration <= 1440, "duration setting outside one day");
-    Check(s.TimeLag >= -1440 && s.TimeLag <= 1440, "TimeLag outside one day");
     Check(Terminated(s.WorkingDir, sizeof s.WorkingDir) && Terminated(s.HeadLine1, sizeof s.HeadLine1) &&
               Terminated(s.HeadLine2, sizeof s.HeadLine2) && Terminated(s.HeadLine3, sizeof s.HeadLine3),
           "settings text not terminated");
