@@ -9,17 +9,6 @@
 
 namespace {
 
-// The temporary file a run writes beside a file before it replaces it.
-std::string TemporaryBeside(const std::string& file)
-{
-#ifdef _WIN32
-    const long id = _getpid();
-#else
-    const long id = ::getpid();
-#endif
-    return file + "." + std::to_string(id) + ".tmp";
-}
-
 TEST_F(CliTest, ArrivalLiveValuesAndDeparture)
 {
     const std::string march = PlanFile("032002.SW");
@@ -127,7 +116,13 @@ TEST_F(CliTest, UnwritablePlanIsToldAndTheRunFails)
     const std::string march = PlanFile("032002.SW");
     ASSERT_EQ(Call("01.03.2002 07:00 show 3 2002").code, 0);
     const std::string before = ReadBytes(march);
-    std::filesystem::create_directory(TemporaryBeside(march));
+#ifdef _WIN32
+    const long id = _getpid();
+#else
+    const long id = ::getpid();
+#endif
+    // The temporary file a run writes beside a file before it replaces it.
+    std::filesystem::create_directory(march + "." + std::to_string(id) + ".tmp");
     const CliResult r = Call("01.03.2002 08:00 kommen");
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.err.find("032002.SW\" konnte nicht gespeichert werden."), std::string::npos) << r.err;
