@@ -1,7 +1,6 @@
 #include <filesystem>
 
 #include "cli/commands.h"
-#include "cli/text_output.h"
 #include "cli_fixture.h"
 
 // Malformed calls exit 2 with a message before any file is touched.
@@ -37,15 +36,4 @@ TEST_F(CliTest, UsageErrorsExitTwoAndWriteNothing)
         EXPECT_EQ(r.err.empty() ? '\0' : r.err.back(), '\n'); // a message of its own
     }
     EXPECT_FALSE(std::filesystem::exists(plans));
-}
-
-// The commands' list comes from the same table the calls are looked up in.
-TEST(Cli, HelpListsTheCommandsInUtf8)
-{
-    const CliResult r = RunArgs({"--help"});
-    ASSERT_EQ(r.code, 0);
-    EXPECT_EQ(r.err, "");
-    EXPECT_NE(r.out.find("\n  kommen"), std::string::npos);
-    EXPECT_NE(r.out.find("f\xC3\xBCr"), std::string::npos);
-    EXPECT_EQ(Cp1252ToUtf8(Utf8ToCp1252(r.out)), r.out) << "not all UTF-8";
 }

@@ -15,15 +15,6 @@
 
 namespace {
 
-unsigned long OwnProcessId()
-{
-#ifdef _WIN32
-    return GetCurrentProcessId();
-#else
-    return static_cast<unsigned long>(getpid());
-#endif
-}
-
 struct StaleCase {
     std::string name;
     bool removed;
@@ -32,7 +23,11 @@ struct StaleCase {
 TEST(StaleTemporaries, FirstLookRemovesOnlyThoseOfEndedWriters)
 {
     TempFolder folder;
-    const std::string own = std::to_string(OwnProcessId());
+#ifdef _WIN32
+    const std::string own = std::to_string(GetCurrentProcessId());
+#else
+    const std::string own = std::to_string(getpid());
+#endif
     // No process has this id: beyond the largest Linux hands out (2^22), and
     // Windows answers ERROR_INVALID_PARAMETER for it.
     const std::string ended = "99999996";

@@ -42,15 +42,10 @@ def recorded_cases(path, first, last):
 def main():
     program, cases_file, first, last = sys.argv[1], sys.argv[2], int(sys.argv[3]), int(sys.argv[4])
     output = subprocess.run([program, str(first), str(last)], check=True, capture_output=True, text=True).stdout
-    ours = set()
-    for line in output.splitlines():
-        state, text = line.split()
-        ours.add((state, datetime.datetime.strptime(text, "%d.%m.%Y").date()))
-    reference = set()
+    ours = {(state, datetime.datetime.strptime(text, "%d.%m.%Y").date())
+            for state, text in map(str.split, output.splitlines())}
     states = holidays.Germany.PROVINCES
-    for state in states:
-        for day in holidays.Germany(prov=state, years=range(first, last + 1)):
-            reference.add((state, day))
+    reference = {(state, day) for state in states for day in holidays.Germany(prov=state, years=range(first, last + 1))}
     found = {key: "tabelle" for key in ours - reference}
     found.update({key: "referenz" for key in reference - ours})
     expected = recorded_cases(cases_file, first, last)
