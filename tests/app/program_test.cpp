@@ -95,13 +95,21 @@ TEST_F(ProgramTest, FirstStartWelcome)
 // the first row of a day selected (the 4th unless given); the fields typed and
 // OK go through the core into the plan and the settings file, "Abbrechen"
 // changes no plan, and the core's refusal keeps the dialog open with its
-// message. Every dialog deletes itself. The evaluation answers in a box.
+// message. Every dialog deletes itself. The evaluation answers in a box. (The
+// dialog templates and menu items exist: each is opened here.)
 TEST_F(ProgramTest, EachMenuCommandRunsItsDialog)
 {
     WriteOptions({"SelectDay=0", "CheckMissings=0", "Holidays=30"});
     Start();
     OpenPlan(9, 2005);
     OpenPlan(10, 2005);
+    // Every key of the accelerator table runs a command of the menu.
+    HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(SWMENU));
+    std::vector<ACCEL> keys(CopyAcceleratorTableA(table, nullptr, 0));
+    CopyAcceleratorTableA(table, keys.data(), static_cast<int>(keys.size()));
+    EXPECT_EQ(keys.size(), 9u);
+    for (const ACCEL& key : keys)
+        EXPECT_NE(GetMenuState(GetMenu(frame->Handle()), key.cmd, MF_BYCOMMAND), UINT(-1)) << key.cmd;
     EXPECT_EQ(Command(CMD_MONTHLY_EVALUATION), MSG_HANDLED);
     ASSERT_EQ(boxes.Caught().size(), 1u);
     EXPECT_EQ(boxes.Caught()[0].title, EVALUATION_TITLE);
