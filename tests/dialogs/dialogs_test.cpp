@@ -37,7 +37,7 @@ struct InfoDialogTestAccess {
 namespace {
 
 // What no setting can mean is mended on OK as loading mends it.
-TEST(OptionsSheetTest, TakesItsPagesOnOk)
+TEST(DialogRoutes, OptionsSheetTakesItsPagesOnOk)
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
