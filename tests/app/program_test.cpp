@@ -6,11 +6,15 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "app/handler_results.h"
 #include "app/list_view.h"
 #include "core/evaluation.h"
 #include "core/shell.h"
 #include "resources/resource_ids.h"
+#include "tests/framework/dialog_access.h"
 #include "tests/support/dialog_driver.h"
 
 namespace {
@@ -28,6 +32,12 @@ protected:
                 shown.push_back(texts[ColCome] + "-" + texts[ColGo]);
         }
         return shown;
+    }
+    EntryRecord Entry(unsigned day)
+    {
+        EntryRecord entry{};
+        Active()->Plan().ReadEntry(day, 1, entry);
+        return entry;
     }
     bool MenuEnabled(UINT command)
     {
@@ -81,59 +91,113 @@ TEST_F(ProgramTest, FirstStartWelcome)
     EXPECT_STREQ(text, "-330");
 }
 
-// A time entry through the menu shows in the list; every menu command with a
-// dialog reaches it with that row selected, and "Abbrechen" changes no plan;
-// the evaluation answers in a box.
-TEST_F(ProgramTest, EachMenuCommandReachesItsDialog)
+// Each menu command with a dialog is in the menu and reaches its dialog with
+// the first row of a day selected (the 4th unless given); the fields typed and
+// OK go through the core into the plan and the settings file, "Abbrechen"
+// changes no plan, and the core's refusal keeps the dialog open with its
+// message. Every dialog deletes itself. The evaluation answers in a box. (The
+// dialog templates and menu items exist: each is opened here.)
+TEST_F(ProgramTest, EachMenuCommandRunsItsDialog)
 {
-    WriteOptions({"SelectDay=0", "CheckMissings=0"});
+    WriteOptions({"SelectDay=0", "CheckMissings=0", "Holidays=30"});
     Start();
+    OpenPlan(9, 2005);
     OpenPlan(10, 2005);
-    WhenDialogOpens([](HWND d) {
+    // Every key of the accelerator table runs a command of the menu.
+    HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(SWMENU));
+    std::vector<ACCEL> keys(CopyAcceleratorTableA(table, nullptr, 0));
+    CopyAcceleratorTableA(table, keys.data(), static_cast<int>(keys.size()));
+    EXPECT_EQ(keys.size(), 9u);
+    for (const ACCEL& key : keys)
+        EXPECT_NE(GetMenuState(GetMenu(frame->Handle()), key.cmd, MF_BYCOMMAND), UINT(-1)) << key.cmd;
+    EXPECT_EQ(Command(CMD_MONTHLY_EVALUATION), MSG_HANDLED);
+    ASSERT_EQ(boxes.Caught().size(), 1u);
+    EXPECT_EQ(boxes.Caught()[0].title, EVALUATION_TITLE);
+    WhenDialogOpens([&](HWND d) {
         Type(d, IDC_ENTRY_DATE, "04.10.2005");
+        Type(d, IDC_ENTRY_COME, "17:00");
+        Type(d, IDC_ENTRY_GO, "08:00");
+        Click(d, IDOK);
+        EXPECT_TRUE(IsOpen(d));
+        EXPECT_EQ(boxes.Caught().back().text, "Die Kommen-Zeit mu\337 kleiner sein als die Gehen-Zeit.");
         Type(d, IDC_ENTRY_COME, "08:00");
         Type(d, IDC_ENTRY_GO, "16:30");
         Click(d, IDOK);
     });
     EXPECT_EQ(Command(CMD_ENTER_WORK_TIME), MSG_HANDLED);
     EXPECT_EQ(Times(4), std::vector<std::string>{"08:00-16:30"});
+    const auto booked = [this](unsigned day, EntryKind kind) { return Entry(day).Come == TimeCode(kind); };
+    const auto saved = [this](const char* line) {
+        const std::vector<std::string> options = SectionLines(Ini(), "Options");
+        return std::count(options.begin(), options.end(), line) == 1;
+    };
     const struct {
         UINT command;
         const char* title;
+        std::vector<std::pair<int, const char*>> typed; // then OK; none: "Abbrechen"
+        std::function<bool()> wrote;
+        unsigned day = 4;
     } cases[] = {
         {CMD_NEW_MONTH_PLAN, "Monatsplan"},
-        {CMD_OPEN_MONTH_PLAN, "Monatsplan"},
         {CMD_OPTIONS, "Einstellungen"},
-        {CMD_EDIT_ENTRY, "Zeiterfassung"},
         {CMD_ENTER_WORK_TIME, "Zeiterfassung"},
-        {CMD_ENTER_FLEXI_DAY, "Gleittagerfassung"},
-        {CMD_ENTER_VACATION, "Urlaubstageerfassung"},
-        {CMD_ENTER_SICK_DAYS, "Krankheitstageerfassung"},
-        {CMD_ENTER_HOLIDAY, "Feiertagserfassung"},
-        {CMD_ACCOUNT_CORRECTION, "Zeitkonto korrigieren"},
+        {CMD_EDIT_ENTRY,
+         "Zeiterfassung",
+         {{IDC_ENTRY_COME, "07:30"}},
+         [&] { return Times(4) == std::vector<std::string>{"07:30-16:30"}; }},
+        {CMD_ENTER_FLEXI_DAY,
+         "Gleittagerfassung",
+         {{IDC_DAY_DATE, "10.10.2005"}},
+         [&] { return booked(10, FlexiDay) && saved("GDays=1"); }},
+        {CMD_ENTER_VACATION,
+         "Urlaubstageerfassung",
+         {{IDC_DAY_DATE, "13.10.2005"}, {IDC_DAY_UNTIL, "14.10.2005"}},
+         [&] { return booked(14, Vacation) && saved("Holidays=28"); }},
+        {CMD_EDIT_ENTRY,
+         "Bemerkung \344ndern",
+         {{IDC_DAY_REMARK, "Br\374ckentag"}},
+         [&] { return std::string(Entry(13).Info) == "Br\374ckentag"; },
+         13},
+        {CMD_ENTER_SICK_DAYS,
+         "Krankheitstageerfassung",
+         {{IDC_DAY_DATE, "17.10.2005"}, {IDC_DAY_UNTIL, "17.10.2005"}},
+         [&] { return booked(17, SickDay); }},
+        {CMD_ENTER_HOLIDAY,
+         "Feiertagserfassung",
+         {{IDC_DAY_DATE, "18.10.2005"}},
+         [&] { return booked(18, PublicHoliday); }},
+        {CMD_ACCOUNT_CORRECTION,
+         "Zeitkonto korrigieren",
+         {{IDC_DAY_DATE, "06.10.2005"}, {IDC_DAY_ACCOUNT, "-12:30"}},
+         [&] { return booked(6, AccountCorrection) && Entry(6).Account == -750; }},
         {CMD_VACATION_DAY_COUNT, "Urlaubstage"},
-        {CMD_SICK_DAY_COUNT, "Krankheitstage"},
+        {CMD_SICK_DAY_COUNT, "Krankheitstage", {{IDC_DAYS_COUNT, "12"}}, [&] { return saved("Sickdays=12"); }},
         {CMD_FLEXI_DAY_COUNT, "Gleittage"},
-        {CMD_YEAR_OVERVIEW, "Jahresübersicht"},
+        {CMD_YEAR_OVERVIEW, "Jahres\374bersicht"},
         {CMD_CLIPBOARD_EXPORT, "In Zwischenablage exportieren"},
         {CMD_INFO, "Information"},
+        {CMD_OPEN_MONTH_PLAN,
+         "Monatsplan",
+         {{IDC_MONTH_LIST, "8"}, {IDC_MONTH_YEAR, "2005"}},
+         [&] { return Active()->Plan().PlanMonth() == 9; }},
     };
-    const std::string plan = ReadBytes(Active()->Plan().path());
     for (const auto& c : cases) {
-        ASSERT_TRUE(Active()->Plan().SelectEntryRow(4, 1));
+        EXPECT_NE(GetMenuState(GetMenu(frame->Handle()), c.command, MF_BYCOMMAND), UINT(-1)) << c.command;
+        ASSERT_TRUE(Active()->Plan().SelectEntryRow(c.day, 1));
+        const std::string plan = ReadBytes(Active()->Plan().path());
         std::string title = "none";
         WhenDialogOpens([&](HWND d) {
             title = TitleOf(d);
-            PostMessageA(d, WM_COMMAND, c.command == CMD_INFO ? IDOK : IDCANCEL, 0);
+            for (const auto& [id, text] : c.typed)
+                id == IDC_MONTH_LIST ? Choose(d, id, std::atoi(text)) : Type(d, id, text);
+            PostMessageA(d, WM_COMMAND, c.typed.empty() && c.command != CMD_INFO ? IDCANCEL : IDOK, 0);
         });
         Command(c.command);
         DisarmDialogScripts();
         EXPECT_EQ(title, c.title) << c.command;
+        EXPECT_TRUE(c.wrote ? c.wrote() : ReadBytes(Active()->Plan().path()) == plan) << title;
+        EXPECT_EQ(DialogTestAccess::LiveCount(), 0) << title;
     }
-    EXPECT_EQ(ReadBytes(Active()->Plan().path()), plan);
-    EXPECT_EQ(Command(CMD_MONTHLY_EVALUATION), MSG_HANDLED);
-    ASSERT_EQ(boxes.Caught().size(), 1u);
-    EXPECT_EQ(boxes.Caught()[0].title, EVALUATION_TITLE);
 }
 
 // The warning of the live computation has no owner: the plan under the

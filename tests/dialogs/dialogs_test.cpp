@@ -1,11 +1,10 @@
-// Each dialog run for real under Wine, on month plans on the real profile
-// engine: its OK writes through the core and the plan or the settings show
-// it; a refusal of the core keeps the dialog open with the message on it.
-// The value tables themselves are the native core tests' business. The
-// report dialogs as well: a warning under an open warning, the about box's
+// The dialogs run for real under Wine that the program tests (tests/app,
+// which run each menu command's dialog through to the core) do not reach:
+// the options sheet's pages, a warning under an open warning, the about box's
 // picture, and the export dialog's OK through the core onto the Windows
 // clipboard, byte for byte (clipboard_x11_test.sh reads it back from X11);
-// and the printing that print_test.sh reads back from CUPS.
+// the year overview's copy; and the printing that print_test.sh reads back
+// from CUPS.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -21,14 +20,10 @@
 #include "app/clipboard_export_win32.h"
 #include "app/print_month_plan.h"
 #include "core/clipboard_export.h"
-#include "dialogs/day_kind_dialogs.h"
 #include "dialogs/export_dialog.h"
 #include "dialogs/info_dialog.h"
 #include "dialogs/message_dialog.h"
 #include "dialogs/options_sheet.h"
-#include "dialogs/prompt_owner.h"
-#include "dialogs/time_entry_dialog.h"
-#include "dialogs/value_dialogs.h"
 #include "dialogs/year_overview_dialog.h"
 #include "resources/resource_ids.h"
 #include "tests/core/plan_fixture.h"
@@ -41,99 +36,12 @@ struct InfoDialogTestAccess {
 
 namespace {
 
-// May 2002: Thursday 9 May is Ascension Day, 11 and 12 May a weekend.
-class DialogRoutes : public PlanTest {
-protected:
-    static void SetUpTestSuite()
-    {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&controls);
-    }
-    DialogRoutes()
-    {
-        Open(5, 2002);
-        clock.Set(8, 5, 2002, 8, 10);
-    }
-    // Every dialog deleted itself.
-    void TearDown() override { EXPECT_EQ(DialogTestAccess::LiveCount(), 0); }
-
-    // The dialog templates are linked into the test program.
-    const HINSTANCE module = GetModuleHandleA(nullptr);
-};
-
-TEST_F(DialogRoutes, TimeEntryWritesOnOkAndKeepsARefusalOpen)
-{
-    WhenDialogOpens([&](HWND d) {
-        Type(d, IDC_ENTRY_DATE, "06.05.2002");
-        Type(d, IDC_ENTRY_COME, "17:00");
-        Type(d, IDC_ENTRY_GO, "08:00");
-        Click(d, IDOK);
-        EXPECT_TRUE(IsOpen(d));
-        ASSERT_EQ(prompts.messages.size(), 1u);
-        EXPECT_EQ(prompts.messages[0].owner, PromptOwnerOf(d));
-        ExpectOnly("Die Kommen-Zeit muß kleiner sein als die Gehen-Zeit.");
-        Type(d, IDC_ENTRY_COME, "07:30");
-        Type(d, IDC_ENTRY_GO, "16:00");
-        Type(d, IDC_ENTRY_REMARK, "Termin");
-        Click(d, IDOK);
-    });
-    new TimeEntryDialog(module, nullptr, Plan(), 0, "");
-    EXPECT_EQ(Entry(6).Come, At(7, 30));
-    EXPECT_EQ(Entry(6).WorkTime, At(8, 30));
-    EXPECT_STREQ(Entry(6).Info, "Termin");
-}
-
-// One dialog a row: opened, its fields typed (the month list is chosen from,
-// by index), OK clicked, and what it wrote.
-TEST_F(DialogRoutes, EachValueDialogWritesOnOk)
-{
-    settings.Holidays = 30;
-    unsigned month = 0, year = 0;
-    const auto booked = [this](unsigned day, EntryKind kind) { return Entry(day).Come == TimeCode(kind); };
-    const struct {
-        std::function<void()> open;
-        std::vector<std::pair<int, const char*>> typed;
-        std::function<bool()> wrote;
-    } cases[] = {
-        {[&] { new VacationDialog(module, nullptr, Plan(), ""); },
-         {{IDC_DAY_DATE, "13.05.2002"}, {IDC_DAY_UNTIL, "14.05.2002"}},
-         [&] { return booked(14, Vacation) && settings.Holidays == 28; }},
-        {[&] { new FlexiDayDialog(module, nullptr, Plan(), ""); },
-         {{IDC_DAY_DATE, "10.05.2002"}},
-         [&] { return booked(10, FlexiDay) && settings.GDays == 1; }},
-        {[&] { new HolidayEntryDialog(module, nullptr, Plan(), ""); },
-         {{IDC_DAY_DATE, "15.05.2002"}},
-         [&] { return booked(15, PublicHoliday); }},
-        {[&] { new SickDaysDialog(module, nullptr, Plan(), ""); },
-         {{IDC_DAY_DATE, "16.05.2002"}, {IDC_DAY_UNTIL, "16.05.2002"}},
-         [&] { return booked(16, SickDay); }},
-        {[&] { new AccountCorrectionDialog(module, nullptr, Plan(), ""); },
-         {{IDC_DAY_DATE, "06.05.2002"}, {IDC_DAY_ACCOUNT, "-12:30"}},
-         [&] { return booked(6, AccountCorrection) && Entry(6).Account == -750; }},
-        {[&] { new RemarkDialog(module, nullptr, Plan(), EntryKey(13, 1)); },
-         {{IDC_DAY_REMARK, "Ostern verlängert"}},
-         [&] { return std::string(Entry(13).Info) == "Ostern verlängert"; }},
-        {[&] { new DayCountDialog(module, nullptr, settings, DayCounter::Sickdays); },
-         {{IDC_DAYS_COUNT, "12"}},
-         [&] { return settings.Sickdays == 12; }},
-        {[&] { new MonthDialog(module, nullptr, &month, &year, settings, clock); },
-         {{IDC_MONTH_LIST, "2"}, {IDC_MONTH_YEAR, "2003"}},
-         [&] { return month == 3 && year == 2003; }},
-    };
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        WhenDialogOpens([&](HWND d) {
-            for (const auto& [id, text] : cases[i].typed)
-                id == IDC_MONTH_LIST ? Choose(d, id, std::atoi(text)) : Type(d, id, text);
-            Click(d, IDOK);
-        });
-        cases[i].open();
-        EXPECT_TRUE(cases[i].wrote()) << "row " << i;
-    }
-}
-
 // What no setting can mean is mended on OK as loading mends it.
-TEST_F(DialogRoutes, OptionsSheetTakesItsPagesOnOk)
+TEST(DialogRoutes, OptionsSheetTakesItsPagesOnOk)
 {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    Settings settings;
     settings.AutoTimer = 1; // as after loading
     settings.TimeLag = 5;
     WhenDialogOpens([&](HWND sheet) {
@@ -144,7 +52,7 @@ TEST_F(DialogRoutes, OptionsSheetTakesItsPagesOnOk)
         Click(PropSheet_GetCurrentPageHwnd(sheet), IDC_OPT_AUTO_DEPARTURE);
         Click(sheet, IDOK);
     });
-    OptionsSheet sheet(module, nullptr, settings);
+    OptionsSheet sheet(GetModuleHandleA(nullptr), nullptr, settings);
     EXPECT_EQ(settings.StartDay, 15u);
     EXPECT_EQ(settings.AutoDeparture, 1u);
     EXPECT_EQ(settings.TimeLag, 0);
@@ -190,15 +98,12 @@ TEST(InfoDialogTest, ClosingFreesThePicture)
 // What the clipboard holds as CF_TEXT, up to its terminating zero.
 std::string ClipboardText()
 {
-    std::string text = "<none>";
-    if (OpenClipboard(nullptr)) {
-        if (HANDLE block = GetClipboardData(CF_TEXT)) {
-            const auto* bytes = static_cast<const char*>(GlobalLock(block));
-            text = bytes && std::memchr(bytes, '\0', GlobalSize(block)) ? bytes : "<no terminator>";
-            GlobalUnlock(block);
-        }
-        CloseClipboard();
-    }
+    OpenClipboard(nullptr);
+    const HANDLE block = GetClipboardData(CF_TEXT);
+    const auto* bytes = static_cast<const char*>(GlobalLock(block));
+    const std::string text = bytes && std::memchr(bytes, '\0', GlobalSize(block)) ? bytes : "<none>";
+    GlobalUnlock(block);
+    CloseClipboard();
     return text;
 }
 

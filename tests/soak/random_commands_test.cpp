@@ -4,7 +4,7 @@
 // generated texts in its fields, clicks on its check boxes and then OK or
 // "Abbrechen"; one that refuses its input is tried again and given up after
 // a few tries; system dialogs are cancelled. After every command no dialog
-// may be left open and the files must hold (CheckPlanFiles). A failure
+// may be left open and the open plans' files and lists must hold (Fault). A failure
 // names the seed (the test's parameter) and the command's number. One seed
 // gives one sequence on every platform (mt19937 is fixed by the standard; no
 // distributions are used).
@@ -12,8 +12,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -21,7 +19,6 @@
 #include <iterator>
 #include <map>
 #include <random>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -29,11 +26,8 @@
 #include "core/frame_core.h"
 #include "core/month_plan.h"
 #include "core/period.h"
-#include "core/plan_keys.h"
-#include "core/settings_file.h"
 #include "core/shell.h"
 #include "fuzz/memory_file_system.h"
-#include "ini/profile_document.h"
 #include "ini/profile_engine.h"
 #include "resources/resource_ids.h"
 #include "tests/app/app_fixture.h"
@@ -179,42 +173,12 @@ std::string Printed(const char* format, unsigned a, unsigned b, unsigned c = 0)
     return text;
 }
 
-// What must hold after every command, checked from the files alone: each file
-// of the working folders reads through the core (the settings file to the
-// program's options, each month plan to sections, entries and values the
-// program writes), each plan's recomputation changes no byte, and each open
-// plan's list shows the rows the core builds from its file. Everything runs
-// on copies in memory: the checks never write a folder.
+// What must hold after every command, checked on each open month plan's
+// file: it reads through the core to entries the program writes, its
+// recomputation changes no byte, and the plan's list shows the rows the core
+// builds from it. Everything runs on copies in memory: the checks never write
+// a folder. (A closed plan is recomputed when it opens and checked then.)
 using Rows = std::vector<std::vector<std::string>>;
-// The texts of the open plans' lists, row by row, by PathKey of the plan's file.
-using ShownLists = std::map<std::string, Rows>;
-
-constexpr const char* SETTINGS_FILE = "stundwrk.ini";
-// The commands' lock file in each folder: locked, never written.
-constexpr const char* LOCK_FILE = "stundwerk.lock";
-
-Settings Loaded(const std::string& bytes)
-{
-    MemoryFileSystem files;
-    files.Put(SETTINGS_FILE, bytes);
-    ProfileEngine engine(files);
-    Settings settings;
-    std::strcpy(settings.SettingsPath, SETTINGS_FILE);
-    LoadSettings(engine, settings);
-    return settings;
-}
-
-// The settings file the options save to, without the day counters, the time
-// format and the export's fields, which may wait in memory for the next save.
-std::string Saved(Settings settings)
-{
-    MemoryFileSystem files;
-    ProfileEngine engine(files);
-    std::strcpy(settings.SettingsPath, SETTINGS_FILE);
-    settings.Holidays = settings.Sickdays = settings.GDays = settings.ComFormat = settings.ExportFields = 0;
-    SaveSettings(engine, settings);
-    return files.files[SETTINGS_FILE];
-}
 
 // What the program writes as an entry: a real date with its weekday, times
 // of day or codes, no departure before the arrival, a remark of one line.
@@ -229,34 +193,6 @@ bool IsStoredEntry(const EntryRecord& entry)
            entry.weekday == calendar.Weekday(entry.day, entry.month, entry.year) && IsStoredTime(entry.Come) &&
            IsStoredTime(entry.Go) && !(IsClockTime(entry.Come) && IsClockTime(entry.Go) && entry.Come > entry.Go) &&
            !std::strpbrk(entry.Info, "\r\n") && (entry.NoSaldo == 0 || entry.NoSaldo == 1);
-}
-
-// A number as the program writes it with "%u" or "%d".
-bool IsNumber(const std::string& text)
-{
-    const std::size_t first = text.rfind('-', 0) == 0 ? 1 : 0;
-    return text.size() > first && text.find_first_not_of("0123456789", first) == std::string::npos;
-}
-
-// Every section is MAIN or one of the entries, with the program's keys and
-// a number in every value but the remark; the first that is not, or "".
-std::string UnknownValue(const std::string& bytes, const std::set<std::string>& entries)
-{
-    static const std::set<std::string> mainKeys = {KEY_MONTH, KEY_YEAR, KEY_ACCOUNT};
-    static const std::set<std::string> entryKeys = {KEY_DAY,      KEY_COME,  KEY_GO,      KEY_INFO,
-                                                    KEY_WORKTIME, KEY_SALDO, KEY_ACCOUNT, KEY_NOSALDO};
-    const ProfileDocument document = ProfileDocument::Parse(bytes);
-    for (const std::string_view name : document.SectionNames()) {
-        const std::string section(name);
-        if (section != SECTION_MAIN && !entries.count(section))
-            return "[" + section + "] is no entry";
-        for (const std::string_view keyName : document.KeyNames(section)) {
-            const std::string key(keyName), value(document.FindValue(section, key).value_or(""));
-            if (!(section == SECTION_MAIN ? mainKeys : entryKeys).count(key) || (key != KEY_INFO && !IsNumber(value)))
-                return "[" + section + "] " + key + "=" + value;
-        }
-    }
-    return "";
 }
 
 // The list equals the rows, except the live values of today's open entry.
@@ -279,12 +215,12 @@ std::string CompareRows(const Rows& list, const std::vector<ListRow>& rows)
     return "";
 }
 
-// A month plan: a name the program makes, MAIN naming its period, what
-// UnknownValue and IsStoredEntry accept, the list the core builds from it
-// when it is open (a list shows a new time format from its next refresh on,
-// so either format), and a recomputation that changes no byte.
+// A month plan: a name the program makes, MAIN naming its period, entries
+// IsStoredEntry accepts, the list the core builds from it (a list shows a new
+// time format from its next refresh on, so either format), and a
+// recomputation that changes no byte.
 std::string CheckPlan(const std::string& name, const std::string& bytes, Settings settings, const LocalTime& now,
-                      bool recompute, const Rows* shown)
+                      const Rows& shown)
 {
     unsigned month = 0, year = 0, startDay = 1;
     std::sscanf(name.c_str(), "%2u%4u_%u", &month, &year, &startDay);
@@ -294,7 +230,7 @@ std::string CheckPlan(const std::string& name, const std::string& bytes, Setting
         return "not a file the program makes";
     settings.SelectDay = 0; // no selection: the recomputation fills no missing days
     settings.AutoTimer = 0; // no live computation of today
-    std::strcpy(settings.SettingsPath, SETTINGS_FILE);
+    std::strcpy(settings.SettingsPath, "stundwrk.ini");
     MemoryFileSystem files;
     files.Put(name, bytes);
     ProfileEngine engine(files);
@@ -308,79 +244,22 @@ std::string CheckPlan(const std::string& name, const std::string& bytes, Setting
     MonthPlan plan(core, view, month, year);
     if (plan.PlanMonth() != month || plan.PlanYear() != year)
         return "MAIN names " + std::to_string(plan.PlanMonth()) + "/" + std::to_string(plan.PlanYear());
-
-    std::set<std::string> entries;
     for (const unsigned day : PeriodDays::All(startDay)) {
         for (unsigned position = 1; position <= plan.EntryCount(day); ++position) {
-            const std::string section = std::to_string(day) + "/" + std::to_string(position);
-            entries.insert(section);
             EntryRecord entry;
             plan.ReadEntry(day, position, entry);
             if (!IsStoredEntry(entry))
-                return "[" + section + "] is no entry the program writes";
+                return "[" + std::to_string(day) + "/" + std::to_string(position) + "] is no entry the program writes";
         }
     }
-    if (const std::string value = UnknownValue(bytes, entries); !value.empty())
-        return value;
-    if (shown) {
-        plan.RefreshList();
-        const std::string fault = CompareRows(*shown, view.rows);
-        settings.ComFormat = !settings.ComFormat;
-        plan.RefreshList();
-        if (!fault.empty() && !CompareRows(*shown, view.rows).empty())
-            return fault;
-    }
-    if (!recompute)
-        return "";
+    plan.RefreshList();
+    const std::string fault = CompareRows(shown, view.rows);
+    settings.ComFormat = !settings.ComFormat;
+    plan.RefreshList();
+    if (!fault.empty() && !CompareRows(shown, view.rows).empty())
+        return fault;
     plan.RecomputeMonthTimes();
-    const std::string& after = files.files[name];
-    const std::size_t at = std::mismatch(bytes.begin(), bytes.end(), after.begin(), after.end()).first - bytes.begin();
-    const std::size_t line = bytes.rfind('\n', at) + 1; // 0 for the first line
-    if (after != bytes)
-        return "the recomputation changes \"" + bytes.substr(line, 60) + "\" to \"" + after.substr(line, 60) + "\"";
-    return "";
-}
-
-// A path as a key: the program's paths and the folder listing's may differ in
-// separators and case and still name one file.
-std::string PathKey(const std::string& path)
-{
-    std::string key = std::filesystem::path(path).lexically_normal().string();
-    for (char& c : key)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return key;
-}
-
-// The first fault found, or "". folders: the settings file's folder first.
-// stale: plans computed with an older time profile, which keep its values
-// until they are opened again; their recomputation is not compared.
-std::string CheckPlanFiles(const std::vector<std::string>& folders, const Settings& settings, const LocalTime& now,
-                           const ShownLists& shown, const std::set<std::string>& stale)
-{
-    std::size_t found = 0;
-    for (const std::string& folder : folders) {
-        std::error_code error;
-        for (const auto& item : std::filesystem::directory_iterator(folder, error)) {
-            if (!item.is_regular_file())
-                continue;
-            const std::string path = item.path().string(), name = item.path().filename().string();
-            const std::string bytes = ReadBytes(path), key = PathKey(path);
-            const auto list = shown.find(key);
-            found += list != shown.end();
-            std::string fault;
-            // The settings file loads to the options the program holds, their texts as they read back.
-            if (name == SETTINGS_FILE && folder == folders[0])
-                fault = Saved(Loaded(bytes)) == Saved(Loaded(Saved(settings))) ? "" : "loads to other options";
-            else if (name == LOCK_FILE)
-                fault = bytes.empty() ? "" : "the lock file holds data";
-            else
-                fault = CheckPlan(name, bytes, settings, now, !stale.count(key),
-                                  list == shown.end() ? nullptr : &list->second);
-            if (!fault.empty())
-                return path + ": " + fault;
-        }
-    }
-    return found == shown.size() ? "" : "an open plan has no file";
+    return files.files[name] == bytes ? "" : "the recomputation changes the file";
 }
 
 } // namespace
@@ -444,10 +323,6 @@ protected:
         // are recomputed when they open.
         if (TimeProfile(frame->GetSettings()) != profile) {
             MonthPlanWindow* active = Active();
-            for (const std::string& folder : folders) {
-                for (const auto& file : PlanFiles(folder))
-                    stale.insert(PathKey(folder + "\\" + file.first));
-            }
             for (MonthPlanWindow* window : OpenPlans())
                 window->Plan().RecomputeMonthTimes();
             if (active)
@@ -467,14 +342,17 @@ protected:
             if (IsWindowVisible(top) && GetWindowThreadProcessId(top, nullptr) == GetCurrentThreadId())
                 return "left open: \"" + TitleOf(top) + "\"";
         }
-        ShownLists lists;
         for (MonthPlanWindow* window : OpenPlans()) {
-            stale.erase(PathKey(window->Plan().path()));
-            auto& rows = lists[PathKey(window->Plan().path())];
+            Rows rows;
             for (int row = 0; row < ListView_GetItemCount(window->ListView()); ++row)
                 rows.push_back(RowTexts(window->ListView(), row));
+            const std::string& path = window->Plan().path();
+            const std::string name = std::filesystem::path(path).filename().string();
+            if (const std::string fault = CheckPlan(name, ReadBytes(path), frame->GetSettings(), clock.now, rows);
+                !fault.empty())
+                return path + ": " + fault;
         }
-        return CheckPlanFiles(folders, frame->GetSettings(), clock.now, lists, stale);
+        return "";
     }
 
     // Answers each dialog the program opens, as a person with random
@@ -568,8 +446,7 @@ protected:
     // exists, one the first new plan creates, and one on no drive.
     const std::vector<std::string> folders = {folder.path().string(), folder.File("Zweiter Ordner"), folder.File("Neu"),
                                               "Q:\\Nirgends"};
-    std::set<std::string> stale; // PathKey of the plans recomputed when they open
-    std::map<HWND, int> tries;   // of each dialog
+    std::map<HWND, int> tries; // of each dialog
 };
 
 TEST_P(RandomCommandsTest, EveryCommandLeavesTheFilesConsistent)

@@ -86,47 +86,6 @@ void DisarmDialogScripts()
     scripts.clear();
 }
 
-std::string TitleOf(HWND window)
-{
-    char title[256] = {};
-    GetWindowTextA(window, title, sizeof title);
-    return title;
-}
-
-void Type(HWND dialog, int id, const std::string& text)
-{
-    SetDlgItemTextA(dialog, id, text.c_str());
-}
-
-std::string TextOf(HWND dialog, int id)
-{
-    char text[512] = {};
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-
-void Click(HWND dialog, int id)
-{
-    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
-
-bool Enabled(HWND dialog, int id)
-{
-    return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE;
-}
-
-bool IsOpen(HWND dialog)
-{
-    return IsWindow(dialog) && IsWindowVisible(dialog);
-}
-
-void Choose(HWND dialog, int id, int index)
-{
-    HWND box = GetDlgItem(dialog, id);
-    SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
-}
-
 void SaveScreenshot(HWND window, const char* name)
 {
     const char* folder = std::getenv("STUNDWERK_SCREENSHOTS");

@@ -19,16 +19,49 @@ void WhenWindowOpens(const std::string& title, std::function<void(HWND window)> 
 // Drops every script that has not run yet, as before a test's end.
 void DisarmDialogScripts();
 
-std::string TitleOf(HWND window);
-void Type(HWND dialog, int id, const std::string& text);
-std::string TextOf(HWND dialog, int id);
+inline std::string TitleOf(HWND window)
+{
+    char title[256] = {};
+    GetWindowTextA(window, title, sizeof title);
+    return title;
+}
+
+inline void Type(HWND dialog, int id, const std::string& text)
+{
+    SetDlgItemTextA(dialog, id, text.c_str());
+}
+
+inline std::string TextOf(HWND dialog, int id)
+{
+    char text[512] = {};
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
 // A mouse click on a button, radio button or check box, as BM_CLICK does it.
-void Click(HWND dialog, int id);
-bool Enabled(HWND dialog, int id);
+inline void Click(HWND dialog, int id)
+{
+    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+inline bool Enabled(HWND dialog, int id)
+{
+    return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE;
+}
+
 // Whether the dialog is still open (EndDialog hides it).
-bool IsOpen(HWND dialog);
+inline bool IsOpen(HWND dialog)
+{
+    return IsWindow(dialog) && IsWindowVisible(dialog);
+}
+
 // Selects a combo box item and tells the dialog, as a user's choice does.
-void Choose(HWND dialog, int id, int index);
+inline void Choose(HWND dialog, int id, int index)
+{
+    HWND box = GetDlgItem(dialog, id);
+    SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+}
 // With STUNDWERK_SCREENSHOTS naming a folder (a Windows path), saves what the
 // screen shows of the window there as name.bmp.
 void SaveScreenshot(HWND window, const char* name);

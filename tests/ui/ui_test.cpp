@@ -13,11 +13,10 @@
 #include <cstdlib>
 #include <ctime>
 #include <functional>
-#include <map>
 #include <memory>
-#include <sstream>
 
 #include "calendar/calendar.h"
+#include "ini/profile_document.h"
 #include "resources/resource_ids.h"
 #include "tests/ui/driver.h"
 
@@ -74,21 +73,19 @@ protected:
     std::vector<StoredEntry> Today() const
     {
         Sleep(250);
-        std::istringstream in(ReadBytes(plan));
-        const std::string today = "[" + std::to_string(period.day) + "/";
-        std::map<unsigned long, std::map<std::string, long>> sections; // today's, by position
-        unsigned long section = 0;
-        for (std::string line; std::getline(in, line);) {
-            if (line.rfind('[', 0) == 0)
-                section = line.rfind(today, 0) == 0 ? std::stoul(line.substr(today.size())) : 0;
-            else if (section)
-                sections[section][line.substr(0, line.find('='))] = std::atol(line.c_str() + line.find('=') + 1);
-        }
+        const std::string bytes = ReadBytes(plan);
+        const ProfileDocument file = ProfileDocument::Parse(bytes);
         std::vector<StoredEntry> entries;
-        for (auto& [position, keys] : sections)
-            if (keys.count("Come") && keys["Come"] < NO_TIME)
-                entries.push_back({static_cast<unsigned>(position), keys["Come"], keys["Go"], keys["WorkTime"]});
-        return entries;
+        for (unsigned position = 1;; ++position) {
+            const std::string section = std::to_string(period.day) + "/" + std::to_string(position);
+            const auto value = [&](const char* key) {
+                return std::atol(std::string(file.FindValue(section, key).value_or("")).c_str());
+            };
+            if (!file.FindValue(section, "Come"))
+                return entries;
+            if (value("Come") < NO_TIME)
+                entries.push_back({position, value("Come"), value("Go"), value("WorkTime")});
+        }
     }
 
     ProgramFolder folder;
