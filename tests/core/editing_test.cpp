@@ -1,4 +1,5 @@
 // Deleting, copying, pasting and moving entries; missing days; period checks.
+#include "core/day_kind_forms.h"
 #include "tests/core/plan_fixture.h"
 
 #include <tuple>
@@ -17,17 +18,14 @@ TEST_F(PlanTest, DeleteAsksClosesTheGapAndLeavesThePlaceholder)
               std::vector<std::string>{"Soll der Eintrag für den 04.03.2002 wirklich gelöscht werden?"});
     EXPECT_EQ(Dump(), before);
     plan.DeleteEntry();
-    EXPECT_EQ(plan.EntryCount(4), 2u);
-    EXPECT_EQ(Entry(4, 1).Come, 630);
-    EXPECT_EQ(Entry(4, 2).Come, 750);
-    EXPECT_EQ(Entry(4, 2).Saldo, 330 - 456);
+    EXPECT_EQ(std::make_tuple(plan.EntryCount(4), Entry(4, 1).Come, Entry(4, 2).Come, Entry(4, 2).Saldo),
+              std::make_tuple(2u, 630, 750, 330 - 456));
     Select(4, 2);
     plan.DeleteEntry();
     EXPECT_EQ(Entry(4).Account, 90 - 456);
     Select(4, 1);
     plan.DeleteEntry();
-    EXPECT_EQ(plan.EntryCount(4), 1u);
-    EXPECT_EQ(Entry(4).Come, TimeCode(EmptyDay));
+    EXPECT_EQ(std::make_pair(plan.EntryCount(4), Entry(4).Come), std::make_pair(1u, TimeCode(EmptyDay)));
     EXPECT_EQ(View().rows[3].text[ColCome], ".");
     // On a holiday the holiday comes back.
     EntryRecord e = Entry(29); // Good Friday
@@ -35,35 +33,8 @@ TEST_F(PlanTest, DeleteAsksClosesTheGapAndLeavesThePlaceholder)
     plan.WriteEntry(29, 1, e);
     Select(29, 1);
     plan.DeleteEntry();
-    EXPECT_EQ(Entry(29).Come, TimeCode(PublicHoliday));
-    EXPECT_STREQ(Entry(29).Info, "Karfreitag");
-    EXPECT_EQ(Entry(29).Saldo, 0);
-}
-
-TEST_F(PlanTest, DeleteGivesBackCountedDays)
-{
-    const struct {
-        EntryKind kind;
-        std::uint32_t sickdays; // before
-        std::uint32_t holidays, sickdaysAfter, gdays;
-    } cases[] = {
-        {Vacation, 2, 31, 2, 2},
-        {SickDay, 2, 30, 1, 2},
-        {FlexiDay, 2, 30, 2, 1},
-        {SickDay, 0, 30, 0, 2}, // never below zero
-    };
-    for (const auto& c : cases) {
-        settings.Holidays = 30;
-        settings.Sickdays = c.sickdays;
-        settings.GDays = 2;
-        MonthPlan& plan = Open(3, 2002);
-        AddKind(5, c.kind);
-        Select(5, 1);
-        plan.DeleteEntry();
-        EXPECT_EQ(settings.Holidays, c.holidays) << c.kind;
-        EXPECT_EQ(settings.Sickdays, c.sickdaysAfter) << c.kind;
-        EXPECT_EQ(settings.GDays, c.gdays) << c.kind;
-    }
+    EXPECT_EQ(std::make_tuple(Entry(29).Come, std::string(Entry(29).Info), Entry(29).Saldo),
+              std::make_tuple(TimeCode(PublicHoliday), "Karfreitag", 0));
 }
 
 TEST_F(PlanTest, CopyAndPaste)
@@ -81,10 +52,8 @@ TEST_F(PlanTest, CopyAndPaste)
     plan.CopyEntry();
     Select(9, 1); // a Saturday placeholder
     plan.PasteEntry();
-    EXPECT_EQ(Entry(9).Come, 480);
-    EXPECT_EQ(Entry(9).Go, 990);
+    EXPECT_EQ(Values(9), std::make_tuple(480, 990, 510, 24, 48)); // the copied NoSaldo travels with the entry
     EXPECT_EQ(Entry(9).weekday, 6);
-    EXPECT_EQ(Entry(9).Saldo, 24);        // the copied NoSaldo travels with the entry
     EXPECT_EQ(Entry(11).Account, 3 * 24); // later days follow at once
     View().selected = NO_SELECTION;
     prompts.messages.clear();
@@ -105,10 +74,8 @@ TEST_F(PlanTest, MoveWithinTheDay)
                "Für andere Tage benutzen Sie bitte Kopieren + Einfügen.",
                "Hinweis");
     plan.MoveEntry(+1);
-    EXPECT_EQ(Entry(4, 1).Come, 750);
-    EXPECT_EQ(Entry(4, 2).Come, 480);
+    EXPECT_EQ(std::make_tuple(Entry(4, 1).Come, Entry(4, 2).Come, Entry(4, 2).Saldo), std::make_tuple(750, 480, -6));
     EXPECT_EQ(plan.SelectedEntry(), static_cast<long>(EntryKey(4, 2)));
-    EXPECT_EQ(Entry(4, 2).Saldo, -6);
     plan.MoveEntry(+1);
     EXPECT_EQ(prompts.messages.size(), 1u);
     plan.MoveEntry(-1);
@@ -117,23 +84,18 @@ TEST_F(PlanTest, MoveWithinTheDay)
 
 TEST_F(PlanTest, FillMissingDaysUpToTheDay)
 {
+    const auto missingDays = [this] {
+        std::string days;
+        for (unsigned day = 1; day <= 31; ++day)
+            days += Entry(day).Come == TimeCode(MissingDay) ? std::to_string(day) + " " : "";
+        return days;
+    };
     MonthPlan& plan = Open(3, 2002);
     Add(5, 480, 990);
     plan.FillMissingDays(10);
-    const struct {
-        unsigned day;
-        TimeValue come;
-    } cases[] = {{1, TimeCode(MissingDay)}, {2, TimeCode(EmptyDay)},  {5, 480},
-                 {8, TimeCode(MissingDay)}, {10, TimeCode(EmptyDay)}, {11, TimeCode(EmptyDay)}};
-    for (const auto& c : cases) {
-        const EntryRecord e = Entry(c.day);
-        EXPECT_EQ(e.Come, c.come) << c.day;
-        if (c.come == TimeCode(MissingDay)) {
-            EXPECT_STREQ(e.Info, "Fehltag");
-            EXPECT_EQ(e.Saldo, -456);
-        }
-    }
-    EXPECT_EQ(Entry(8).Account, 24 - 5 * 456); // 1, 4, 6, 7 and 8 March
+    EXPECT_EQ(missingDays(), "1 4 6 7 8 ");
+    EXPECT_EQ(std::make_tuple(std::string(Entry(8).Info), Entry(8).Saldo, Entry(8).Account),
+              std::make_tuple("Fehltag", -456, 24 - 5 * 456));
     settings.Extern = 1;
     plan.FillMissingDays(13);
     EXPECT_STREQ(Entry(11).Info, "");
@@ -144,58 +106,35 @@ TEST_F(PlanTest, FillMissingDaysUpToTheDay)
         plan.FillMissingDays(outside);
         EXPECT_EQ(Dump(), before) << outside;
     }
-}
-
-TEST_F(PlanTest, RecomputeMonthTimesEntersMissingDaysUpToTheSelection)
-{
+    // Refreshing the plan enters them up to the row the user selected; with
+    // no row (today lies in another period) it only recomputes.
     settings.CheckMissings = 0;
-    const struct {
-        unsigned today, selectDay, selected; // selected: day selected before, 0 none
-        int missing;
-    } cases[] = {
-        {6, 1, 0, 3}, // the refresh selects today: 1, 4 and 5 March
-        {0, 0, 8, 5}, // the user's row: 1 and 4 to 7 March
-        {0, 1, 0, 0}, // no row (today lies in another period): the recomputation alone
-    };
-    for (const auto& c : cases) {
-        clock.Set(c.today ? c.today : 15, c.today ? 3 : 6, c.today ? 2002 : 2001, 9, 0);
-        settings.SelectDay = c.selectDay;
-        MonthPlan& plan = Open(3, 2002);
-        if (c.selected)
-            Select(c.selected);
-        plan.RecomputeMonthTimes();
-        int missing = 0;
-        for (unsigned day = 1; day <= 31; ++day)
-            missing += Entry(day).Come == TimeCode(MissingDay);
-        EXPECT_EQ(missing, c.missing) << c.today << " " << c.selected;
+    for (const unsigned selected : {8u, 0u}) {
+        MonthPlan& fresh = Open(3, 2002);
+        if (selected)
+            Select(selected);
+        fresh.RecomputeMonthTimes();
+        EXPECT_EQ(missingDays(), selected ? "1 4 5 6 7 " : "") << selected;
     }
 }
 
-TEST_F(PlanTest, CheckDateInPeriod)
+TEST_F(PlanTest, DatesOutsideThePeriodAreRefused)
 {
+    // Dates inside reach the plans through the dialogs; here the edges of a
+    // period that starts on the 15th and of a leap February.
     const struct {
-        unsigned startDay, planMonth, planYear, day, month, year;
-        const char* message; // nullptr: accepted
+        unsigned startDay, planMonth, planYear;
+        const char *date, *message;
     } cases[] = {
-        {1, 3, 2002, 5, 4, 2002, "Das Datum muß zwischen 01.03.2002 und 31.03.2002 liegen."},
-        {1, 3, 2002, 31, 3, 2002, nullptr},
-        {15, 3, 2002, 14, 4, 2002, nullptr},
-        {15, 3, 2002, 15, 4, 2002, "Das Datum muß zwischen 15.03.2002 und 14.04.2002 liegen."},
-        {15, 3, 2002, 14, 3, 2002, "Das Datum muß zwischen 15.03.2002 und 14.04.2002 liegen."},
-        {1, 3, 2002, 1, 2, 2003, ""}, // refused silently
-        {15, 12, 2002, 14, 1, 2003, nullptr},
-        {1, 2, 2004, 30, 3, 2004, "Das Datum muß zwischen 01.02.2004 und 29.02.2004 liegen."},
+        {15, 3, 2002, "15.04.2002", "Das Datum muß zwischen 15.03.2002 und 14.04.2002 liegen."},
+        {15, 3, 2002, "14.03.2002", "Das Datum muß zwischen 15.03.2002 und 14.04.2002 liegen."},
+        {1, 2, 2004, "01.03.2004", "Das Datum muß zwischen 01.02.2004 und 29.02.2004 liegen."},
     };
     for (const auto& c : cases) {
         settings.StartDay = c.startDay;
         MonthPlan& plan = Open(c.planMonth, c.planYear);
-        EntryRecord r;
-        r.day = c.day;
-        r.month = c.month;
-        r.year = c.year;
-        EXPECT_EQ(plan.CheckDateInPeriod(r), c.message ? 0 : 1) << c.startDay << " " << c.day << "." << c.month;
-        if (c.message && *c.message)
-            ExpectOnly(c.message);
+        EXPECT_FALSE(AcceptFlexiDay(plan, {c.date, ""})) << c.date;
+        ExpectOnly(c.message);
     }
 }
 
@@ -213,13 +152,10 @@ TEST_F(PlanTest, ListRowsShowSaldoOnTheLastRowOfADay)
         const char *day, *date, *saldo, *account, *remark;
         int icon; // -1: not checked
     } cases[] = {
-        {0, "Fr", "01.03.2002", ".", ".", " ", -1},
         {1, "Sa", "02.03.2002", ".", ".", " ", 8}, // Saturday placeholder
-        {3, "Mo", "04.03.2002", " ", " ", " ", 7},
-        {4, " ", " ", "-0:06", "-0:06", " ", -1},
+        {3, "Mo", "04.03.2002", " ", " ", " ", 7},      {4, " ", " ", "-0:06", "-0:06", " ", -1},
         {5, "Di", "05.03.2002", "ZK", "10:00", " ", 3}, // the correction row keeps both
-        {6, " ", " ", "0:24", "10:24", " ", -1},
-        {30, "Fr", "29.03.2002", "0:00", "10:24", "Karfreitag", -1},
+        {6, " ", " ", "0:24", "10:24", " ", -1},        {30, "Fr", "29.03.2002", "0:00", "10:24", "Karfreitag", -1},
     };
     for (const auto& c : cases) {
         const ListRow& r = rows[c.row];
@@ -236,4 +172,35 @@ TEST_F(PlanTest, ListRowsShowSaldoOnTheLastRowOfADay)
     View().selected = 4;
     EXPECT_EQ(plan.SelectedRowDate(), "04.03.2002");
     EXPECT_EQ(plan.EditEntry(), MonthPlan::EditTarget::TimeEntry);
+}
+
+// "Erfassung ab": no day before it becomes a missing day, on any path.
+TEST_F(PlanTest, NoMissingDayBeforeRecordingStarts)
+{
+    clock.Set(6, 3, 2002, 9, 0); // Wednesday; Friday the 1st, Monday the 4th, Tuesday the 5th are work days
+    settings.SelectDay = 1;
+    const std::function<void(MonthPlan&)> paths[] = {
+        [](MonthPlan& plan) { plan.ComputeCurrentDay(true); }, [](MonthPlan& plan) { plan.FillMissingDays(6); },
+        [](MonthPlan& plan) { plan.RecomputeMonthTimes(); }, // up to today's row, which SelectDay selects
+    };
+    const struct {
+        std::uint32_t recordFrom;
+        bool first, fourth, fifth; // entered as missing days
+    } cases[] = {
+        {0, true, true, true},          {20020228, true, true, true},    {20020304, false, true, true},
+        {20020305, false, false, true}, {20020306, false, false, false}, {20030101, false, false, false},
+    };
+    for (const auto& path : paths) {
+        for (const auto& c : cases) {
+            settings.CheckMissings = 0;
+            settings.RecordFrom = c.recordFrom;
+            MonthPlan& plan = Open(3, 2002);
+            // The live computation enters them only with CheckMissings; the others always.
+            settings.CheckMissings = &path == paths ? 1 : 0;
+            path(plan);
+            const auto missing = [&](unsigned day) { return Entry(day).Come == TimeCode(MissingDay); };
+            EXPECT_EQ(std::make_tuple(missing(1), missing(4), missing(5)), std::make_tuple(c.first, c.fourth, c.fifth))
+                << c.recordFrom << " path " << (&path - paths);
+        }
+    }
 }

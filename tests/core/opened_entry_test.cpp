@@ -6,14 +6,10 @@
 
 TEST_F(PlanTest, AnEntryChangedWhileItsDialogIsOpenIsShownAgainInsteadOfOverwritten)
 {
-    struct Write {
-        const char* key; // nullptr: nothing
-        const char* value;
-    };
     const struct {
         const char* what;
         unsigned day;
-        Write writes[2];
+        std::vector<std::pair<const char*, const char*>> writes; // key, value
         bool deleted;
         bool stillAsShown;
     } cases[] = {
@@ -31,10 +27,8 @@ TEST_F(PlanTest, AnEntryChangedWhileItsDialogIsOpenIsShownAgainInsteadOfOverwrit
         const OpenedEntry opened(plan, EntryKey(c.day, 1));
         const OpenedEntry added(plan, 0);
         const std::string section = std::to_string(c.day) + "/1";
-        for (const Write& write : c.writes) {
-            if (write.key)
-                store.WriteString(section.c_str(), write.key, write.value, plan.path().c_str());
-        }
+        for (const auto& write : c.writes)
+            store.WriteString(section.c_str(), write.first, write.second, plan.path().c_str());
         if (c.deleted)
             plan.DeleteEntrySection(c.day, 1);
         EXPECT_EQ(opened.StillAsShown(plan), c.stillAsShown);

@@ -4,9 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <iterator>
 #include <string>
-#include <vector>
 
 #include "core/time_values.h"
 
@@ -23,15 +21,13 @@ void Fuzz(const std::string& input)
 
 TEST(ParseFuzz, EdgeInputs)
 {
-    const char* const shortEdges[] = {"", "-", "--", "-,", "\xFF", "\t8:30", "8:-30", "8, 5", "+8:30", "1..2002"};
-    const char* const numbers[] = {"9999999999,9999999999", "-2147483648", "2147483647:59",
-                                   "0,99999999999",         "35791394:14", "-35791394:09"};
+    for (const char* e :
+         {"", "-", "--", "-,", "\xFF", "\t8:30", "8:-30", "8, 5", "+8:30", "1..2002", "9999999999,9999999999",
+          "-2147483648", "2147483647:59", "0,99999999999", "35791394:14", "-35791394:09"})
+        Fuzz(e);
     const std::string d(1000, '9');
-    std::vector<std::string> edges(std::begin(shortEdges), std::end(shortEdges));
-    edges.insert(edges.end(), std::begin(numbers), std::end(numbers));
-    edges.insert(edges.end(), {d, "-" + d, d + ":" + d, d + "," + d, "8," + d, "8:" + d, "1.1." + d,
-                               d + "." + d + "." + d, std::string(500, ','), std::string(300, '-')});
-    for (const std::string& e : edges)
+    for (const std::string& e : {d, "-" + d, d + ":" + d, d + "," + d, "8," + d, "8:" + d, "1.1." + d,
+                                 d + "." + d + "." + d, std::string(500, ','), std::string(300, '-')})
         Fuzz(e);
     // 2147483647 minutes is the same number in both domains; in hours it is
     // the value that stands for "not computable".
@@ -39,9 +35,8 @@ TEST(ParseFuzz, EdgeInputs)
     EXPECT_EQ(ParseTime(&limit[0]), 2147483647);
     EXPECT_EQ(ParseHours(&limit[0]), NO_HOURS);
     // Digits past the ninth of a part change nothing.
-    std::string long1 = "8:123456789" + d, short1 = "8:123456789", long2 = "7,5001234567" + d;
-    EXPECT_EQ(ParseHours(&long1[0]), ParseHours(&short1[0]));
-    EXPECT_EQ(ParseHours(&long2[0]), 450);
+    std::string fraction = "7,5001234567" + d;
+    EXPECT_EQ(ParseHours(&fraction[0]), 450);
 }
 
 // The input's first four bytes as a value: what FormatTime and FormatHours (both

@@ -3,7 +3,6 @@
 #include <cstring>
 #include <string>
 
-#include "calendar/calendar.h"
 #include "core/entry_record.h"
 #include "core/settings.h"
 #include "core/time_values.h"
@@ -108,16 +107,6 @@ TEST(TimeValues, ParseTable)
         EXPECT_EQ(ParseH(c.text), c.value) << "\"" << c.text << "\"";
     }
     EXPECT_EQ(ParseH("8:1234567890"), 480 + 123456789) << "each part is cut after nine characters";
-    // Only the first character decides a code, case-sensitively.
-    const struct {
-        const char* text;
-        EntryKind kind;
-    } codes[] = {{"*", DirectHours}, {".5", EmptyDay},         {"Feiertag", PublicHoliday},
-                 {"G", FlexiDay},    {"Z", AccountCorrection}, {"--5", MissingDay}};
-    for (const auto& c : codes) {
-        EXPECT_EQ(ParseT(c.text), TimeCode(c.kind)) << c.text;
-        EXPECT_EQ(ParseH(c.text), HoursCode(c.kind)) << c.text;
-    }
     for (const char* text : {"", "?", "?5"}) {
         EXPECT_EQ(ParseT(text), NO_TIME) << text;
         EXPECT_EQ(ParseH(text), NO_HOURS) << text;
@@ -135,23 +124,7 @@ TEST(DateValues, ParseDateTable)
                  {"99.99.9999", "99.12.9999"}, {"0001.03.2002", "1.3.1920"}};
     for (const auto& c : cases) {
         EntryRecord r;
-        r.weekday = 5;
         const unsigned year = ParseDate(c.text, r);
         EXPECT_EQ(std::to_string(r.day) + "." + std::to_string(r.month) + "." + std::to_string(year), c.read) << c.text;
-        EXPECT_EQ(r.weekday, 5) << c.text << ": the weekday is left alone";
     }
-}
-
-// The round trips of every date are the fuzz target's (ParseFuzz.RoundTrips),
-// the usual texts the list rows'; here the edges.
-TEST(DateValues, ShortYearAndNoRecord)
-{
-    EntryRecord r;
-    r.day = 5;
-    r.month = 3;
-    r.year = 999;
-    char buffer[TEXT_BUFFER_SIZE];
-    EXPECT_EQ(FormatEntryDate(r, buffer), 9);
-    EXPECT_STREQ(buffer, "05.03.999");
-    EXPECT_EQ(DateKey(nullptr), 0);
 }

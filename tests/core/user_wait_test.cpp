@@ -9,8 +9,6 @@
 #include "ini/file_lock.h"
 #include "ini/profile_batch.h"
 
-namespace {
-
 TEST_F(PlanTest, ACommandGivesItsLockBackOnlyWhileItWaitsForTheUser)
 {
     // Another handle conflicts with the command's as another process would.
@@ -39,5 +37,3 @@ TEST_F(PlanTest, ACommandGivesItsLockBackOnlyWhileItWaitsForTheUser)
     }
     EXPECT_FALSE(othersMayLock());
 }
-
-} // namespace

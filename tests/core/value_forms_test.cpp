@@ -1,103 +1,78 @@
-// The month, day-counter and remark dialogs' logic.
+// The month, day-counter, remark and own-day dialogs' logic.
 #include "core/counter_forms.h"
 #include "core/day_kind_forms.h"
 #include "core/month_form.h"
+#include "core/own_day_form.h"
 #include "core/remark_form.h"
 #include "tests/core/plan_fixture.h"
 
 #include <tuple>
 
-TEST(MonthForm, ProposesThePeriodThatHoldsTodayUnlessChosen)
+TEST(MonthForm, ProposesThePeriodOfTodayAndAcceptsOnlyAMonthAndAYear)
 {
-    struct Case {
-        unsigned day, month, year, startDay, chosenMonth, chosenYear;
+    const struct {
+        unsigned day, month, startDay, chosenMonth; // today in 2002; a chosen month stands in 1999
         unsigned wantMonth, wantYear;
-    } cases[] = {
-        {10, 3, 2002, 15, 0, 0, 2, 2002},
-        {15, 3, 2002, 15, 0, 0, 3, 2002},
-        {10, 1, 2002, 15, 0, 0, 12, 2001},
-        {10, 3, 2002, 1, 7, 1999, 7, 1999},
+    } proposals[] = {
+        {10, 3, 15, 0, 2, 2002},
+        {15, 3, 15, 0, 3, 2002},
+        {10, 1, 15, 0, 12, 2001},
+        {10, 3, 1, 7, 7, 1999},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : proposals) {
         Settings settings;
         settings.StartDay = c.startDay;
         FakeClock clock;
-        clock.Set(c.day, c.month, c.year);
-        unsigned month = c.chosenMonth, year = c.chosenYear;
+        clock.Set(c.day, c.month, 2002);
+        unsigned month = c.chosenMonth, year = 1999;
         ProposeMonth(settings, clock, month, year);
-        EXPECT_EQ(month, c.wantMonth) << c.day << "." << c.month << " start " << c.startDay;
-        EXPECT_EQ(year, c.wantYear) << c.day << "." << c.month << " start " << c.startDay;
+        EXPECT_EQ(std::make_pair(month, year), std::make_pair(c.wantMonth, c.wantYear)) << c.day << "." << c.month;
     }
-}
-
-TEST(MonthForm, AcceptsOnlyAMonthAndAYear)
-{
-    struct Case {
+    const struct {
         int index;
         const char* yearText;
         bool accepted;
         unsigned month, year;
-    } cases[] = {
-        {11, "99", true, 12, 1999},      {0, " 2002 ", true, 1, 2002}, {-1, "2002", false, 0, 2002}, // no selection
-        {12, "2002", false, 13, 2002},   {0, "0", false, 1, 0},        {0, "20o2", false, 1, 0},
-        {0, "99999999999", false, 1, 0},
+    } typed[] = {
+        {11, "99", true, 12, 1999},    {0, " 2002 ", true, 1, 2002}, {-1, "2002", false, 0, 2002}, // no selection
+        {12, "2002", false, 13, 2002}, {0, "0", false, 1, 0},        {0, "99999999999", false, 1, 0},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : typed) {
         unsigned month = 5, year = 1950;
         EXPECT_EQ(AcceptMonth(c.index, c.yearText, month, year), c.accepted) << c.index << " " << c.yearText;
-        EXPECT_EQ(month, c.month) << c.yearText;
-        EXPECT_EQ(year, c.year) << c.yearText;
+        EXPECT_EQ(std::make_pair(month, year), std::make_pair(c.month, c.year)) << c.yearText;
     }
-    unsigned month = 3;
-    CancelMonth(month);
-    EXPECT_EQ(month, 0u);
 }
 
-TEST(CounterForms, EachVariantEditsItsOwnCounter)
+TEST(CounterForms, EachVariantEditsItsOwnCounterWithAnUnsignedNumber)
 {
-    struct Case {
+    const char* const holidays = "Verbleibende Urlaubstage:";
+    const struct {
         DayCounter counter;
-        const char *title, *label;
-        std::uint32_t Settings::*field;
+        const char *label, *text;
+        bool accepted;
+        const char* shown;                       // as a signed number
+        std::uint32_t holidays, sickdays, gdays; // after: 1, 2 and 3 before
     } cases[] = {
-        {DayCounter::Holidays, "Urlaubstage", "Verbleibende Urlaubstage:", &Settings::Holidays},
-        {DayCounter::Sickdays, "Krankheitstage", "Bisherige Krankheitstage:", &Settings::Sickdays},
-        {DayCounter::GDays, "Gleittage", "Bisherige Gleittage:", &Settings::GDays},
+        {DayCounter::Holidays, holidays, " 7 ", true, "7", 7, 2, 3},
+        {DayCounter::Sickdays, "Bisherige Krankheitstage:", "4294967295", true, "-1", 1, 4294967295u, 3},
+        {DayCounter::GDays, "Bisherige Gleittage:", "17", true, "17", 1, 2, 17},
+        {DayCounter::Holidays, holidays, "-3", false, "1", 1, 2, 3},
+        {DayCounter::Holidays, holidays, "3 Tage", false, "1", 1, 2, 3},
+        {DayCounter::Holidays, holidays, "4294967296", false, "1", 1, 2, 3},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Settings settings;
         settings.Holidays = 1;
         settings.Sickdays = 2;
         settings.GDays = 3;
-        const std::uint32_t before = settings.*c.field;
-        EXPECT_STREQ(DayCountTexts(c.counter).title, c.title);
         EXPECT_STREQ(DayCountTexts(c.counter).label, c.label);
-        EXPECT_EQ(InitDayCount(settings, c.counter), std::to_string(before));
-        ASSERT_TRUE(AcceptDayCount(settings, c.counter, "17"));
-        EXPECT_EQ(settings.*c.field, 17u);
-        EXPECT_EQ(settings.Holidays + settings.Sickdays + settings.GDays, 1u + 2u + 3u - before + 17u);
+        EXPECT_EQ(AcceptDayCount(settings, c.counter, c.text), c.accepted) << c.text;
+        EXPECT_EQ(InitDayCount(settings, c.counter), c.shown) << c.text;
+        EXPECT_EQ(std::make_tuple(settings.Holidays, settings.Sickdays, settings.GDays),
+                  std::make_tuple(c.holidays, c.sickdays, c.gdays))
+            << c.text;
     }
-}
-
-TEST(CounterForms, RefusesWhatIsNoUnsignedNumber)
-{
-    struct Case {
-        const char* text;
-        bool accepted;
-        std::uint32_t value;
-    } cases[] = {
-        {" 7 ", true, 7},     {"4294967295", true, 4294967295u}, {"-3", false, 0},  {"  ", false, 0},
-        {"3 Tage", false, 0}, {"4294967296", false, 0},          {"1 2", false, 0},
-    };
-    for (const Case& c : cases) {
-        Settings settings;
-        settings.Holidays = 30;
-        EXPECT_EQ(AcceptDayCount(settings, DayCounter::Holidays, c.text), c.accepted) << c.text;
-        EXPECT_EQ(settings.Holidays, c.accepted ? c.value : 30u) << c.text;
-    }
-    Settings settings; // shown as a signed number
-    settings.GDays = 4294967295u;
-    EXPECT_EQ(InitDayCount(settings, DayCounter::GDays), "-1");
 }
 
 TEST_F(PlanTest, RemarkFormChangesOnlyTheRemark)
@@ -106,19 +81,40 @@ TEST_F(PlanTest, RemarkFormChangesOnlyTheRemark)
     ASSERT_TRUE(AcceptVacation(plan, {"04.03.2002", "", "Urlaub"}));
     const unsigned key = EntryKey(4, 1);
     EXPECT_EQ(InitRemark(plan, key), "Urlaub");
-    const EntryRecord before = Entry(4);
+    const auto before = std::make_tuple(Values(4), Entry(4).NoSaldo);
     EXPECT_TRUE(AcceptRemark(plan, key, "Sommerurlaub " + std::string(300, '!')));
-    const EntryRecord after = Entry(4);
-    EXPECT_EQ(std::string(after.Info), "Sommerurlaub " + std::string(255 - 13, '!'));
-    auto values = [](const EntryRecord& e) {
-        return std::make_tuple(e.Come, e.Go, e.WorkTime, e.Saldo, e.Account, e.NoSaldo);
-    };
-    EXPECT_EQ(values(after), values(before));
-    EXPECT_EQ(plan.rows()[3].text[ColRemark], after.Info);
+    EXPECT_EQ(std::make_tuple(Values(4), Entry(4).NoSaldo), before);
+    EXPECT_EQ(plan.rows()[3].text[ColRemark], "Sommerurlaub " + std::string(255 - 13, '!'));
     EXPECT_EQ(settings.Holidays, 29u);
     // A key without entry changes nothing.
     const std::string file = Dump();
     EXPECT_EQ(InitRemark(plan, EntryKey(4, 2)), "");
     EXPECT_TRUE(AcceptRemark(plan, EntryKey(4, 2), "neu"));
     EXPECT_EQ(Dump(), file);
+}
+
+// What the "Feiertage" page shows for a typed own day.
+TEST(OwnDayForm, DayOfTheYearOrWhyNot)
+{
+    // A date longer than an own day may be (typed past the field's limit).
+    const std::string longDate = std::string(90, '0') + "1.01.2027 :x";
+    const struct {
+        const char* text;
+        bool valid;
+        const char* shown; // the start of the text shown
+    } cases[] = {
+        {"ostersonntag-48 :Rosenmontag", true, "Mo 16.02.2026"},
+        {"12.06.2027 :Betriebsausflug", true, "Sa 12.06.2027"},
+        {"01.05 +mo :Brückentag", true, "Mo 04.05.2026"},
+        {"31.12+1 :Nie", true, "fällt 2026 auf keinen Tag"},
+        {"24.12 :  ", false, "Nach dem Doppelpunkt"},
+        {"24.12 Heiligabend", false, "\"24.12 Heiligabend\" ist kein Tagesausdruck"},
+        {"", false, "\"\" ist kein"},
+        {longDate.c_str(), false, "\"000"},
+    };
+    for (const auto& c : cases) {
+        const OwnDayCheck check = CheckOwnDay(c.text, 2026);
+        EXPECT_EQ(check.valid, c.valid) << c.text;
+        EXPECT_EQ(check.text.rfind(c.shown, 0), 0u) << c.text << ": " << check.text;
+    }
 }
