@@ -15,7 +15,6 @@ TEST(MonthPlanFileName, NamesAndSeparators)
         // Out-of-range first billing days count as the 1st.
         {"/zeit/", 0, 3, 2002, "/zeit/032002.SW"},
         {"/zeit/", 32, 3, 2002, "/zeit/032002.SW"},
-        {"/zeit/", 4000000000u, 3, 2002, "/zeit/032002.SW"},
     };
     for (const Case& c : cases) {
         Settings s;
@@ -92,10 +91,7 @@ TEST_F(PlanTest, ReadEntryReadsHoursAsStrtol)
         {"510", 510},
         {"-2147483645", -2147483645},
         {"4294967295", -1},
-        {"2147483648", -2147483647 - 1},
-        {"+7", 7},
         {"12abc", 12},
-        {"abc", 0},
         {"99999999999", 1215752191},
         {"9223372036854775808", -1}, // strtoll saturates
     };

@@ -54,10 +54,11 @@ TEST_F(PlanTest, NewPeriodOnlyHasDaysThatExist)
     }
 }
 
+// January takes over from December of the year before.
 TEST_F(PlanTest, CarryOverCases)
 {
     const char* const startsAtZero =
-        "Es konnte kein Zeitkontostand übernommen werden: Der Monatsplan für Februar 2002 fehlt oder hat keinen "
+        "Es konnte kein Zeitkontostand übernommen werden: Der Monatsplan für Dezember 2002 fehlt oder hat keinen "
         "abgeschlossenen Kontostand.\n\nDer Kontostand beginnt mit 0:00. Geben Sie ihn bei Bedarf manuell ein.";
     const struct {
         const char* name;
@@ -69,7 +70,7 @@ TEST_F(PlanTest, CarryOverCases)
         const char* told;
     } cases[] = {
         {"previous closing account", "0", "750", false, true, true, "750", 0,
-         "Der Zeitkontostand von Februar 2002 wurde übernommen."},
+         "Der Zeitkontostand von Dezember 2002 wurde übernommen."},
         {"opening account when no entry has one", "120", nullptr, false, false, false, "120", 0, nullptr},
         {"open entry: not readable, told", "0", "2147483647", false, false, false, "0", 0, startsAtZero},
         {"no previous plan, told", nullptr, nullptr, false, false, false, "0", 0, startsAtZero},
@@ -81,20 +82,12 @@ TEST_F(PlanTest, CarryOverCases)
         settings.Extern = c.isExtern;
         prompts.messages.clear();
         if (c.opening)
-            WriteClosedPlan(2, 2002, c.opening, c.lastAccount);
-        EXPECT_EQ(frame.OpenMonthPlan(3, 2002, c.create, c.ask), 1);
-        EXPECT_EQ(MainAccount(MonthPlanFileName(settings, 3, 2002)), c.account) << c.name;
+            WriteClosedPlan(12, 2002, c.opening, c.lastAccount);
+        EXPECT_EQ(frame.OpenMonthPlan(1, 2003, c.create, c.ask), 1);
+        EXPECT_EQ(MainAccount(MonthPlanFileName(settings, 1, 2003)), c.account) << c.name;
         EXPECT_EQ(Texts(Kind::Ask).size(), c.questions) << c.name;
         EXPECT_EQ(Texts(), c.told ? std::vector<std::string>{c.told} : std::vector<std::string>{}) << c.name;
     }
-}
-
-TEST_F(PlanTest, CarryOverFromDecemberIntoJanuary)
-{
-    WriteClosedPlan(12, 2002, "0", "750");
-    EXPECT_EQ(frame.OpenMonthPlan(1, 2003, true, true), 1);
-    EXPECT_EQ(MainAccount(MonthPlanFileName(settings, 1, 2003)), "750");
-    EXPECT_EQ(Texts(), std::vector<std::string>{"Der Zeitkontostand von Dezember 2002 wurde übernommen."});
 }
 
 TEST_F(PlanTest, CarryOverAsksForAnotherMonthUntilOneIsReadable)
