@@ -1,6 +1,9 @@
 // The month plan file: names, periods, reading and writing entries.
 #include "tests/core/plan_fixture.h"
 
+#include <algorithm>
+#include <cstring>
+
 TEST(MonthPlanFileName, NamesAndSeparators)
 {
     struct Case {
@@ -22,12 +25,8 @@ TEST(MonthPlanFileName, NamesAndSeparators)
         s.StartDay = c.startDay;
         std::string expected = c.expected;
 #ifdef _WIN32
-        for (char& ch : expected)
-            if (ch == '/')
-                ch = '\\';
-        for (char* p = s.WorkingDir; *p; ++p)
-            if (*p == '/')
-                *p = '\\';
+        std::replace(expected.begin(), expected.end(), '/', '\\');
+        std::replace(s.WorkingDir, s.WorkingDir + std::strlen(s.WorkingDir), '/', '\\');
 #endif
         EXPECT_EQ(MonthPlanFileName(s, c.month, c.year), expected) << c.dir << " " << c.startDay;
     }
