@@ -119,19 +119,3 @@ TEST_F(PlanTest, WriteEntryChoosesTheSlotAndNormalisesDayOffCodes)
     plan.WriteEntry(6, 1, e);
     EXPECT_EQ(Entry(6).Go, TimeCode(Vacation));
 }
-
-TEST_F(PlanTest, DamagedFileNeverHangs)
-{
-    MonthPlan& plan = Open(3, 2002);
-    std::string junk = "[MAIN]\r\nMonth=3\r\nYear=2002\r\n[7/1]\r\n";
-    for (int i = 0; i < 1000; ++i)
-        junk += "k" + std::to_string(i) + "=" + std::to_string(i) + "\r\n";
-    junk += std::string(1 << 20, 'x') + "\r\n[8/1]\r\nDay=\x01\xff\r\nCome=99999999999\r\n";
-    WriteBytes(plan.path(), junk);
-    plan.Recompute(1);
-    EntryRecord e;
-    EXPECT_EQ(plan.ReadEntry(7, 1, e), 0); // a thousand keys, but no Day
-    ASSERT_EQ(plan.ReadEntry(8, 1, e), 1);
-    EXPECT_EQ(e.Come, static_cast<TimeValue>(static_cast<std::uint32_t>(99999999999ull)));
-    EXPECT_FALSE(View().rows.empty());
-}
