@@ -183,24 +183,6 @@ TEST_F(SettingsFile, MissingEmptyAndDamagedFilesReadAsDefaults)
         EXPECT_EQ(Saved(LoadFrom(content)), defaults) << content.substr(0, 40);
 }
 
-TEST(SettingsWorkDays, WeekdayBits)
-{
-    const struct {
-        std::uint32_t mask;
-        unsigned weekday;
-        bool expected;
-    } rows[] = {
-        {31, 0, false},  {31, 1, true},   {31, 5, true},   {31, 6, false},
-        {0x40, 0, true}, {0x20, 6, true}, {127, 7, false}, {127, 4000000000u, false},
-    };
-    for (const auto& row : rows) {
-        Settings s;
-        s.WorkDays = row.mask;
-        EXPECT_EQ(IsWorkDay(s, static_cast<int>(row.weekday)) != 0, row.expected)
-            << "mask " << row.mask << " weekday " << row.weekday;
-    }
-}
-
 // The settings file lies in the program's folder, which is also the default
 // working folder; a program without folder works in the current one.
 TEST(SettingsPaths, BesideTheProgram)
