@@ -185,21 +185,6 @@ TEST_F(PlanTest, LiveComputationEntersMissingDaysOncePerDay)
     EXPECT_EQ(Entry(4).Come, TimeCode(MissingDay));
 }
 
-TEST_F(PlanTest, TickThatEntersMissingDaysWarnsOnce)
-{
-    settings.WarnWorkTime = 1;
-    clock.Set(6, 3, 2002, 8, 0);
-    MonthPlan& plan = Open(3, 2002);
-    plan.RecordArrival();
-    settings.AutoTimer = 1;
-    clock.Set(6, 3, 2002, 18, 5);
-    // The missing days refresh the list in the middle of the tick.
-    plan.ComputeCurrentDay(false);
-    EXPECT_EQ(Entry(5).Come, TimeCode(MissingDay));
-    EXPECT_EQ(Texts(Kind::Warning).size(), 1u);
-    EXPECT_EQ(plan.liveState().running, 0);
-}
-
 TEST_F(PlanTest, TimerOpensTodaysPlanOnlyWithOpenMonth)
 {
     clock.Set(4, 4, 2002, 9, 0);

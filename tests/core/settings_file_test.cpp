@@ -144,30 +144,23 @@ TEST_F(SettingsFile, QuotedTextsTypedIntoTheOptionsReadBackAsTyped)
 
 // Another process changed the file since it was read: a save of the copy read
 // before keeps those values and adds what this copy changed and what the
-// file lacks.
+// file lacks; an own free day removed here is gone from the file.
 TEST_F(SettingsFile, SavingChangesKeepsWhatAnotherProcessWrote)
 {
-    const Settings asRead = LoadFrom("[Options]\r\nHolidays=30\r\nHeadLine2=Name:\r\n");
+    const std::string ownDays = "[Feiertage]\r\nTag1=24.12 :Heiligabend\r\nTag2=12.06.2027 :Betriebsausflug\r\n";
+    const Settings asRead = LoadFrom("[Options]\r\nHolidays=30\r\nHeadLine2=Name:\r\n" + ownDays);
     Settings changed = asRead;
     std::snprintf(changed.HeadLine2, sizeof changed.HeadLine2, "Name: Muster");
     changed.StartDay = 16; // the first key of [Options]
-    WriteBytes(file, "[Options]\r\nHolidays=28\r\nHeadLine2=Name:\r\n");
+    changed.FreeDays.ownDays[1][0] = '\0';
+    WriteBytes(file, "[Options]\r\nHolidays=28\r\nHeadLine2=Name:\r\n" + ownDays);
     ASSERT_TRUE(SaveSettingsChanges(engine, changed, asRead));
-    const Settings again = LoadFrom(ReadBytes(file));
+    const std::string text = ReadBytes(file);
+    const Settings again = LoadFrom(text);
     EXPECT_EQ(again.Holidays, 28u);
     EXPECT_STREQ(again.HeadLine2, "Name: Muster");
     EXPECT_EQ(again.StartDay, 16u);
-    EXPECT_NE(ReadBytes(file).find("ExportFields=17"), std::string::npos) << "a missing key is written";
-}
-
-TEST_F(SettingsFile, AnOwnFreeDayRemovedIsGoneFromTheFile)
-{
-    const Settings asRead =
-        LoadFrom("[Options]\r\n[Feiertage]\r\nTag1=24.12 :Heiligabend\r\nTag2=12.06.2027 :Betriebsausflug\r\n");
-    Settings changed = asRead;
-    changed.FreeDays.ownDays[1][0] = '\0';
-    ASSERT_TRUE(SaveSettingsChanges(engine, changed, asRead));
-    const std::string text = ReadBytes(file);
+    EXPECT_NE(text.find("ExportFields=17"), std::string::npos) << "a missing key is written";
     EXPECT_NE(text.find("Tag1=24.12 :Heiligabend"), std::string::npos);
     EXPECT_EQ(text.find("Betriebsausflug"), std::string::npos);
 }

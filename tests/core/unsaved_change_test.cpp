@@ -15,7 +15,8 @@
 
 TEST_F(CountedPlanTest, EachCommandWritesOnceAndAFailedWriteIsToldOnce)
 {
-    MonthPlan& plan = OpenMarch();
+    ASSERT_EQ(countedFrame.OpenMonthPlan(3, 2002, false, false), 1);
+    MonthPlan& plan = Plan();
     const std::string planFile = plan.path(), settingsFile = settings.SettingsPath;
     // The MAIN keys first, so that a plan that cannot be created is noticed
     // before any day is written; then the days of the period.
