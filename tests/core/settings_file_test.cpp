@@ -200,7 +200,6 @@ TEST(SettingsPaths, BesideTheProgram)
     for (const auto& row : rows) {
         const std::string directory = row.directory, name = row.modulePath ? row.modulePath : "<null>";
         EXPECT_EQ(ProgramDirectory(row.modulePath), directory) << name;
-        EXPECT_EQ(SettingsFilePath(row.modulePath), directory + "stundwrk.ini") << name;
         Settings s;
         SetSettingsPath(s, row.modulePath);
         EXPECT_EQ(s.SettingsPath, directory + "stundwrk.ini") << name;
