@@ -45,7 +45,10 @@ TEST_F(CountedPlanTest, EachCommandWritesOnceAndAFailedWriteIsToldOnce)
              fields.go = "12:00";
              EXPECT_TRUE(AcceptTimeEntry(plan, 0, fields));
          }},
-        {"vacation", [&] { EXPECT_TRUE(AcceptVacation(plan, {"06.03.2002", "12.03.2002", ""})); }},
+        {"vacation",
+         [&] {
+             EXPECT_TRUE(AcceptVacation(plan, {"06.03.2002", "12.03.2002", ""}));
+         }},
         {"move",
          [&] {
              Select(5, 2);
