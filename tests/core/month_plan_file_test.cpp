@@ -79,12 +79,8 @@ TEST_F(PlanTest, ReadEntryReadsHoursAsStrtol)
         const char* text;
         HoursValue value;
     } cases[] = {
-        {"510", 510},
-        {"-2147483645", -2147483645},
-        {"4294967295", -1},
-        {"12abc", 12},
-        {"99999999999", 1215752191},
-        {"9223372036854775808", -1}, // strtoll saturates
+        {"510", 510},  {"-2147483645", -2147483645}, {"4294967295", -1},
+        {"12abc", 12}, {"99999999999", 1215752191},  {"9223372036854775808", -1}, // strtoll saturates
     };
     for (const auto& c : cases) {
         engine.WriteString("4/1", "Saldo", c.text, plan.path().c_str());
