@@ -125,7 +125,6 @@ TEST_F(PlanTest, EndOfDayAndRegularTimeNoticeOncePerDay)
     } ticks[] = {
         {4, 15, 0, "Feierabend um 16:06", 0},
         {4, 16, 48, "Saldo heute +0:42", 1},
-        {4, 17, 0, "Saldo heute +0:54", 1},
         {4, 17, 30, "Saldo heute +1:24", 1},
     };
     for (const auto& t : ticks) {
