@@ -117,12 +117,13 @@ TEST_F(SettingsFile, OutOfRangeNumbersAreMended)
         EXPECT_EQ(Saved(LoadFrom("[Options]\r\n" + std::string(lockBreak) + "\r\n")), defaults) << lockBreak;
 }
 
-TEST_F(SettingsFile, LongTextsAreCut)
+TEST_F(SettingsFile, LongTextsAreCutAndAnEmptyFolderIsTheDefault)
 {
     Settings s = LoadFrom("[Options]\r\nHeadLine1=" + std::string(500, 'h') +
                           "\r\nWorkingDir=" + std::string(600, 'w') + "\r\n");
     EXPECT_EQ(std::string(s.HeadLine1), std::string(69, 'h'));
     EXPECT_EQ(std::string(s.WorkingDir), std::string(255, 'w'));
+    EXPECT_EQ(Saved(LoadFrom("[Options]\r\nWorkingDir=\r\n")), Defaults());
 }
 
 // Reading a value takes off blanks at its ends and a pair of quotes around it.
@@ -164,13 +165,12 @@ TEST_F(SettingsFile, SavingChangesKeepsWhatAnotherProcessWrote)
     EXPECT_EQ(text.find("Betriebsausflug"), std::string::npos);
 }
 
-TEST_F(SettingsFile, MissingEmptyAndDamagedFilesAndAnEmptyFolderReadAsDefaults)
+TEST_F(SettingsFile, MissingEmptyAndDamagedFilesReadAsDefaults)
 {
     std::string junk;
     for (int i = 0; i < 4096; ++i)
         junk += static_cast<char>((i * 7919) & 0xFF);
-    // An empty working folder is the default one.
-    const std::string damaged[] = {kNoFile, "", junk, "[Options\r\nStartDay=5\r\n", "[Options]\r\nWorkingDir=\r\n"};
+    const std::string damaged[] = {kNoFile, "", junk, "[Options\r\nStartDay=5\r\n"};
     const std::string defaults = Defaults();
     for (const std::string& content : damaged)
         EXPECT_EQ(Saved(LoadFrom(content)), defaults) << content.substr(0, 40);
