@@ -34,7 +34,6 @@ TEST_F(ExportTest, FieldsOfTheWholePeriod)
              "06.03.2002\t**.**\t**.**\t5:00\t-2:36\n"
              "07.03.2002\t07:45\t16:15\t8:30\t0:24\n"},
         {4, "17:00\n**.**\n16:15\n"},
-        {10, "08:00\t4:30\n**.**\t5:00\n07:45\t8:30\n"},
         // No field chosen, and bits beyond the five fields: nothing.
         {0, ""},
         {32, ""},

@@ -7,14 +7,10 @@ TEST(RawWorkTime, CodesWinInTheirOrder)
         TimeValue come, go;
         HoursValue expected;
     } cases[] = {
-        {480, 990, 510},
-        {480, 480, 0},
         {990, 480, 0}, // no work across midnight
-        {480, NO_TIME, NO_HOURS},
         {TimeCode(EmptyDay), TimeCode(PublicHoliday), HoursCode(EmptyDay)},
         {TimeCode(Vacation), TimeCode(PublicHoliday), HoursCode(PublicHoliday)},
         {TimeCode(AccountCorrection), TimeCode(MissingDay), HoursCode(MissingDay)},
-        {TimeCode(AccountCorrection), TimeCode(AccountCorrection), HoursCode(AccountCorrection)},
     };
     for (const auto& c : cases)
         EXPECT_EQ(MonthPlan::RawWorkTime(c.come, c.go), c.expected) << c.come << "-" << c.go;
@@ -127,37 +123,4 @@ TEST_F(PlanTest, RecomputeRewritesOnlyFromTheGivenDay)
     EXPECT_EQ(Entry(18).Account, 1024);
     EXPECT_EQ(Entry(2).Account, 1048);
     EXPECT_GT(prompts.waitScopes, 0);
-}
-
-// A recomputation carries the account from day to day instead of reading
-// every earlier day again for each entry; what it stores must be what
-// AccountAfter computes for each entry on its own.
-TEST_F(PlanTest, RecomputeStoresTheAccountsEachEntryComputesAlone)
-{
-    settings.StartDay = 15;
-    MonthPlan& plan = Open(3, 2002, 300);
-    Add(15, 480, 990);
-    Add(18, 480, 720);
-    Add(18, 750, 1000);
-    AddKind(19, Vacation);
-    Correct(20, -200);
-    Add(20, 480, 990);
-    AddKind(21, FlexiDay);
-    Add(25, 480, 990);
-    Correct(25, 700);
-    AddKind(1, SickDay); // Easter Monday 1 April, after the month wraps: beside the holiday
-    Add(2, 420, 1020);
-    Add(2, 1080, 1140);
-    plan.Recompute(15);
-    int checked = 0;
-    for (const unsigned day : PeriodDays::All(15)) {
-        EntryRecord record;
-        for (unsigned position = 1; plan.ReadEntry(day, position, record); ++position) {
-            if (record.Come == TimeCode(EmptyDay) || record.Come == TimeCode(AccountCorrection))
-                continue;
-            EXPECT_EQ(record.Account, plan.AccountAfter(day, position, NO_HOURS)) << day << "/" << position;
-            ++checked;
-        }
-    }
-    EXPECT_EQ(checked, 12); // with the holidays of 29 March and 1 April
 }

@@ -3,33 +3,9 @@
 
 #include <tuple>
 
-TEST_F(PlanTest, NewPeriodFirstEntries)
-{
-    MonthPlan& plan = Open(3, 2002);
-    EXPECT_EQ(plan.PlanMonth(), 3u);
-    EXPECT_EQ(View().rows.size(), 31u);
-    const struct {
-        unsigned day;
-        EntryKind kind;
-        const char* info;
-        int noSaldo;
-    } cases[] = {
-        {29, PublicHoliday, "Karfreitag", 1},
-        {31, EmptyDay, "Ostersonntag", 1},
-        {28, EmptyDay, "Gründonnerstag", 0},
-        {2, EmptyDay, "", 1},
-    };
-    for (const auto& c : cases) {
-        const EntryRecord e = Entry(c.day);
-        EXPECT_EQ(plan.EntryCount(c.day), 1u) << c.day;
-        EXPECT_EQ(e.Come, TimeCode(c.kind)) << c.day;
-        EXPECT_STREQ(e.Info, c.info) << c.day;
-        EXPECT_EQ(e.NoSaldo, c.noSaldo) << c.day;
-    }
-    EXPECT_EQ(Entry(29).Saldo, 0);
-}
-
-TEST_F(PlanTest, NewPeriodOnlyHasDaysThatExist)
+// The period from 15 December 2002 holds a row for each day, with the day's
+// kind, remark, date and whether it has a balance.
+TEST_F(PlanTest, NewPeriodEntries)
 {
     MonthPlan& february = Open(2, 2003);
     for (unsigned day = 1; day <= 31; ++day)
@@ -37,27 +13,36 @@ TEST_F(PlanTest, NewPeriodOnlyHasDaysThatExist)
     settings.StartDay = 15;
     MonthPlan& december = Open(12, 2002);
     EXPECT_EQ(december.path().substr(december.path().size() - 12), "122002_15.SW");
-    EXPECT_EQ(Entry(1).Come, TimeCode(PublicHoliday));
+    EXPECT_EQ(View().rows.size(), 31u);
     const struct {
         unsigned day, month, year;
         int weekday;
+        EntryKind kind;
         const char* info;
-    } cases[] = {{15, 12, 2002, 0, "3. Advent"},
-                 {25, 12, 2002, 3, "1. Weihnachtstag"},
-                 {31, 12, 2002, 2, "Silvester"},
-                 {1, 1, 2003, 3, "Neujahr"},
-                 {14, 1, 2003, 2, ""}};
+        int noSaldo;
+    } cases[] = {
+        {15, 12, 2002, 0, EmptyDay, "3. Advent", 1},
+        {25, 12, 2002, 3, PublicHoliday, "1. Weihnachtstag", 1},
+        {31, 12, 2002, 2, EmptyDay, "Silvester", 0},
+        {1, 1, 2003, 3, PublicHoliday, "Neujahr", 1},
+        {4, 1, 2003, 6, EmptyDay, "", 1},
+        {14, 1, 2003, 2, EmptyDay, "", 0},
+    };
     for (const auto& c : cases) {
         const EntryRecord e = Entry(c.day);
         EXPECT_EQ(std::make_tuple(e.month, e.year, e.weekday), std::make_tuple(c.month, c.year, c.weekday)) << c.day;
-        EXPECT_STREQ(e.Info, c.info);
+        EXPECT_EQ(e.Come, TimeCode(c.kind)) << c.day;
+        EXPECT_STREQ(e.Info, c.info) << c.day;
+        EXPECT_EQ(e.NoSaldo, c.noSaldo) << c.day;
     }
+    EXPECT_EQ(Entry(25).Saldo, 0);
 }
 
+// January takes over from December of the year before.
 TEST_F(PlanTest, CarryOverCases)
 {
     const char* const startsAtZero =
-        "Es konnte kein Zeitkontostand übernommen werden: Der Monatsplan für Februar 2002 fehlt oder hat keinen "
+        "Es konnte kein Zeitkontostand übernommen werden: Der Monatsplan für Dezember 2002 fehlt oder hat keinen "
         "abgeschlossenen Kontostand.\n\nDer Kontostand beginnt mit 0:00. Geben Sie ihn bei Bedarf manuell ein.";
     const struct {
         const char* name;
@@ -69,7 +54,7 @@ TEST_F(PlanTest, CarryOverCases)
         const char* told;
     } cases[] = {
         {"previous closing account", "0", "750", false, true, true, "750", 0,
-         "Der Zeitkontostand von Februar 2002 wurde übernommen."},
+         "Der Zeitkontostand von Dezember 2002 wurde übernommen."},
         {"opening account when no entry has one", "120", nullptr, false, false, false, "120", 0, nullptr},
         {"open entry: not readable, told", "0", "2147483647", false, false, false, "0", 0, startsAtZero},
         {"no previous plan, told", nullptr, nullptr, false, false, false, "0", 0, startsAtZero},
@@ -81,20 +66,12 @@ TEST_F(PlanTest, CarryOverCases)
         settings.Extern = c.isExtern;
         prompts.messages.clear();
         if (c.opening)
-            WriteClosedPlan(2, 2002, c.opening, c.lastAccount);
-        EXPECT_EQ(frame.OpenMonthPlan(3, 2002, c.create, c.ask), 1);
-        EXPECT_EQ(MainAccount(MonthPlanFileName(settings, 3, 2002)), c.account) << c.name;
+            WriteClosedPlan(12, 2002, c.opening, c.lastAccount);
+        EXPECT_EQ(frame.OpenMonthPlan(1, 2003, c.create, c.ask), 1);
+        EXPECT_EQ(MainAccount(MonthPlanFileName(settings, 1, 2003)), c.account) << c.name;
         EXPECT_EQ(Texts(Kind::Ask).size(), c.questions) << c.name;
         EXPECT_EQ(Texts(), c.told ? std::vector<std::string>{c.told} : std::vector<std::string>{}) << c.name;
     }
-}
-
-TEST_F(PlanTest, CarryOverFromDecemberIntoJanuary)
-{
-    WriteClosedPlan(12, 2002, "0", "750");
-    EXPECT_EQ(frame.OpenMonthPlan(1, 2003, true, true), 1);
-    EXPECT_EQ(MainAccount(MonthPlanFileName(settings, 1, 2003)), "750");
-    EXPECT_EQ(Texts(), std::vector<std::string>{"Der Zeitkontostand von Dezember 2002 wurde übernommen."});
 }
 
 TEST_F(PlanTest, CarryOverAsksForAnotherMonthUntilOneIsReadable)
@@ -112,20 +89,6 @@ TEST_F(PlanTest, CarryOverAsksForAnotherMonthUntilOneIsReadable)
             titles.push_back(m.title);
     EXPECT_EQ(titles[2], "Hinweis"); // after the cancelled month dialog
     EXPECT_EQ(MainAccount(MonthPlanFileName(settings, 3, 2002)), "300");
-}
-
-TEST_F(PlanTest, CarryOverGivenUpStartsAtZero)
-{
-    prompts.answers = {true, false};
-    frame.OpenMonthPlan(3, 2002, false, true);
-    EXPECT_EQ(Texts(Kind::Ask).size(), 2u);
-    ASSERT_EQ(Texts().size(), 1u);
-    EXPECT_EQ(Texts()[0].find("Es konnte kein Zeitkontostand übernommen werden: Der Monatsplan für Februar 2002 "), 0u);
-    prompts.messages.clear();
-    prompts.answers = {true, true, false};
-    frame.OpenMonthPlan(4, 2003, true, true);
-    EXPECT_EQ(Texts(), std::vector<std::string>{"Es konnte kein Zeitkontostand übernommen werden.\n\nGeben Sie den "
-                                                "Kontostand bei Bedarf manuell ein."});
 }
 
 TEST_F(PlanTest, OpenDecisionTable)

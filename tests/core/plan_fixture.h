@@ -164,11 +164,6 @@ protected:
         settings.CheckMissings = 0;
         clock.Set(4, 3, 2002, 8, 0);
     }
-    MonthPlan& OpenMarch()
-    {
-        EXPECT_EQ(countedFrame.OpenMonthPlan(3, 2002, false, false), 1);
-        return Plan();
-    }
 
     CountingFileSystem files;
     ProfileEngine counted{files};
