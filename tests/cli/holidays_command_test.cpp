@@ -23,18 +23,6 @@ TEST(HolidaysCommand, Year2008)
                      "26.12.2008\tH\t2. Weihnachtstag\n31.12.2008\tS\tSilvester\n");
 }
 
-// The first and the last year, written with four digits.
-TEST(HolidaysCommand, FirstAndLastYears)
-{
-    for (const char* year : {"1", "0042", "9999"}) {
-        const CliResult r = RunArgs({"holidays", year});
-        ASSERT_EQ(r.code, 0) << year;
-        const std::string digits = std::string(4 - std::string(year).size(), '0') + year;
-        EXPECT_EQ(r.out.rfind("01.01." + digits + "\tH\tNeujahr\n", 0), 0u) << r.out;
-        EXPECT_EQ(Split(r.out, '\n').back(), "31.12." + digits + "\tS\tSilvester");
-    }
-}
-
 // The state of the settings or of --land, then the own days of the settings.
 TEST_F(CliTest, HolidaysOfTheStateAndOwnDays)
 {
