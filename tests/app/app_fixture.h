@@ -67,7 +67,9 @@ protected:
         const std::size_t before = boxes.Caught().size();
         EXPECT_EQ(frame->Core().OpenMonthPlan(month, year, true, false), 1);
         // Without a plan of the period before, the creation tells that the
-        // account starts at 0:00; that note belongs to the setup.
+        // account starts at 0:00; that note belongs to the setup, any other box is a fault.
+        for (std::size_t i = before; i < boxes.Caught().size(); ++i)
+            EXPECT_EQ(boxes.Caught()[i].text.find("Es konnte kein Zeitkontostand"), 0u) << boxes.Caught()[i].text;
         boxes.Forget(before);
         EXPECT_NE(Active(), nullptr);
         return *Active();

@@ -96,7 +96,8 @@ TEST_F(ProgramTest, FirstStartWelcome)
 // OK go through the core into the plan and the settings file, "Abbrechen"
 // changes no plan, and the core's refusal keeps the dialog open with its
 // message. Every dialog deletes itself. The evaluation answers in a box. (The
-// dialog templates and menu items exist: each is opened here.)
+// templates of these dialogs exist: each is opened here; the folder chooser and
+// the commands without a dialog are the random command runs'.)
 TEST_F(ProgramTest, EachMenuCommandRunsItsDialog)
 {
     WriteOptions({"SelectDay=0", "CheckMissings=0", "Holidays=30"});
@@ -107,7 +108,6 @@ TEST_F(ProgramTest, EachMenuCommandRunsItsDialog)
     HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(SWMENU));
     std::vector<ACCEL> keys(CopyAcceleratorTableA(table, nullptr, 0));
     CopyAcceleratorTableA(table, keys.data(), static_cast<int>(keys.size()));
-    EXPECT_EQ(keys.size(), 9u);
     for (const ACCEL& key : keys)
         EXPECT_NE(GetMenuState(GetMenu(frame->Handle()), key.cmd, MF_BYCOMMAND), UINT(-1)) << key.cmd;
     EXPECT_EQ(Command(CMD_MONTHLY_EVALUATION), MSG_HANDLED);
@@ -138,9 +138,9 @@ TEST_F(ProgramTest, EachMenuCommandRunsItsDialog)
         std::function<bool()> wrote;
         unsigned day = 4;
     } cases[] = {
-        {CMD_NEW_MONTH_PLAN, "Monatsplan"},
-        {CMD_OPTIONS, "Einstellungen"},
-        {CMD_ENTER_WORK_TIME, "Zeiterfassung"},
+        {CMD_NEW_MONTH_PLAN, "Monatsplan", {}, {}},
+        {CMD_OPTIONS, "Einstellungen", {}, {}},
+        {CMD_ENTER_WORK_TIME, "Zeiterfassung", {}, {}},
         {CMD_EDIT_ENTRY,
          "Zeiterfassung",
          {{IDC_ENTRY_COME, "07:30"}},
@@ -170,12 +170,12 @@ TEST_F(ProgramTest, EachMenuCommandRunsItsDialog)
          "Zeitkonto korrigieren",
          {{IDC_DAY_DATE, "06.10.2005"}, {IDC_DAY_ACCOUNT, "-12:30"}},
          [&] { return booked(6, AccountCorrection) && Entry(6).Account == -750; }},
-        {CMD_VACATION_DAY_COUNT, "Urlaubstage"},
+        {CMD_VACATION_DAY_COUNT, "Urlaubstage", {}, {}},
         {CMD_SICK_DAY_COUNT, "Krankheitstage", {{IDC_DAYS_COUNT, "12"}}, [&] { return saved("Sickdays=12"); }},
-        {CMD_FLEXI_DAY_COUNT, "Gleittage"},
-        {CMD_YEAR_OVERVIEW, "Jahres\374bersicht"},
-        {CMD_CLIPBOARD_EXPORT, "In Zwischenablage exportieren"},
-        {CMD_INFO, "Information"},
+        {CMD_FLEXI_DAY_COUNT, "Gleittage", {}, {}},
+        {CMD_YEAR_OVERVIEW, "Jahres\374bersicht", {}, {}},
+        {CMD_CLIPBOARD_EXPORT, "In Zwischenablage exportieren", {}, {}},
+        {CMD_INFO, "Information", {}, {}},
         {CMD_OPEN_MONTH_PLAN,
          "Monatsplan",
          {{IDC_MONTH_LIST, "8"}, {IDC_MONTH_YEAR, "2005"}},

@@ -3,7 +3,8 @@
 // days, a day long enough for the working-time warning, and
 // the change of month, which the program handles itself by opening the new
 // period. Afterwards memory, GDI and USER objects must be where they were on
-// the second day (the random command runs check the files after every tick).
+// the second day (the random command runs check the open plans' files after every
+// command and tick).
 #include <windows.h>
 
 #include <psapi.h>
